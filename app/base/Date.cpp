@@ -1,0 +1,1 @@
+#include "Date.h"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Case- and diacritic-insensitive comparison (the [cd] comparisons): text is decomposed,
+// stripped of combining marks and case folded, so "Café", "CAFE" and "cafe" are equal.
+
+// The folded form of `text`.
+std::string foldForComparison(std::string_view text);
+// Whole-string match of `pattern` against `text` where `*` matches any run of characters and
+// `?` exactly one character, both folded.
+bool likeCD(std::string_view text, std::string_view pattern);
+// True when folded `text` contains folded `needle` (an empty needle is contained).
+bool containsCD(std::string_view text, std::string_view needle);

@@ -1,0 +1,25 @@
+# Third-party libraries. Each becomes an imported target used by the targets below.
+find_package(PkgConfig REQUIRED)
+find_package(ICU REQUIRED COMPONENTS uc i18n)
+find_package(SQLite3 REQUIRED)
+find_package(Threads REQUIRED)
+pkg_check_modules(PUGIXML REQUIRED IMPORTED_TARGET pugixml)
+find_package(nlohmann_json 3 REQUIRED)
+
+# Intel decimal floating-point library: the call-by-value variant with the rounding mode and
+# the status flags passed explicitly (libbidgcc000). The configuration macros that select that
+# variant live in app/base/BidDecimal.h, the only header that includes the library's headers.
+find_library(BID_LIBRARY NAMES libbidgcc000.a bidgcc000 REQUIRED)
+add_library(bid STATIC IMPORTED)
+set_target_properties(bid PROPERTIES IMPORTED_LOCATION ${BID_LIBRARY})
+
+if(PENNORA_BUILD_TESTS)
+    find_package(GTest REQUIRED)
+    include(GoogleTest)
+endif()
+if(PENNORA_BUILD_BENCH)
+    find_package(benchmark REQUIRED)
+endif()
+if(PENNORA_BUILD_GUI)
+    find_package(Qt6 REQUIRED COMPONENTS Widgets)
+endif()
