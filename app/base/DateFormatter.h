@@ -7,9 +7,11 @@
 
 #include "Date.h"
 
-namespace icu {
+#include <unicode/uversion.h>
+
+U_NAMESPACE_BEGIN
 class DateFormat;
-}
+U_NAMESPACE_END
 
 // Formats calendar dates with an ICU pattern or style, always in the UTC calendar and zone so
 // that a Date shows the day it is. Month names follow the user's locale (UserLocale).

@@ -1,0 +1,265 @@
+#include "Decimal.h"
+
+#include <cstring>
+
+#include "BidDecimal.h"
+
+// Bridges between Decimal's two words and the library's 128-bit value.
+class DecimalAccess {
+public:
+    static BID_UINT128 bits(const Decimal& d) {
+        BID_UINT128 v;
+        v.w[0] = d.m_low;
+        v.w[1] = d.m_high;
+        return v;
+    }
+    static Decimal make(BID_UINT128 v) { return Decimal(v.w[0], v.w[1]); }
+};
+
+namespace {
+
+constexpr _IDEC_flags kErrorFlags =
+    BID_OVERFLOW_EXCEPTION | BID_UNDERFLOW_EXCEPTION | BID_ZERO_DIVIDE_EXCEPTION |
+    BID_INVALID_EXCEPTION;
+
+void check(_IDEC_flags flags, const char* operation) {
+    if ((flags & kErrorFlags) == 0) {
+        return;
+    }
+    std::string what = std::string("Decimal ") + operation + ": ";
+    if (flags & BID_ZERO_DIVIDE_EXCEPTION) {
+        what += "division by zero";
+    } else if (flags & BID_OVERFLOW_EXCEPTION) {
+        what += "overflow";
+    } else if (flags & BID_UNDERFLOW_EXCEPTION) {
+        what += "underflow";
+    } else {
+        what += "invalid operation";
+    }
+    throw DecimalError(what);
+}
+
+BID_UINT128 bits(const Decimal& d) { return DecimalAccess::bits(d); }
+Decimal make(BID_UINT128 v) { return DecimalAccess::make(v); }
+
+// The library reads only plain decimal and exponent forms; reject anything else (it would
+// otherwise accept "inf" and "nan").
+bool looksNumeric(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    bool digits = false;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        ++i;
+        digits = true;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits) {
+        return false;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            ++i;
+        }
+        bool expDigits = false;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+            expDigits = true;
+        }
+        if (!expDigits) {
+            return false;
+        }
+    }
+    return i == text.size();
+}
+
+// Splits a finite value into sign, decimal digits of the coefficient and exponent.
+struct Parts {
+    bool negative = false;
+    std::string digits;  // without leading zeros; "0" for zero
+    int exponent = 0;
+};
+
+Parts partsOf(const Decimal& d) {
+    char buffer[64];
+    _IDEC_flags flags = 0;
+    bid128_to_string(buffer, bits(d), &flags);
+    // The library writes [+-]digitsE[+-]exp.
+    Parts parts;
+    const char* p = buffer;
+    parts.negative = (*p == '-');
+    if (*p == '+' || *p == '-') {
+        ++p;
+    }
+    const char* e = std::strchr(p, 'E');
+    parts.digits.assign(p, e ? static_cast<std::size_t>(e - p) : std::strlen(p));
+    parts.exponent = e ? std::atoi(e + 1) : 0;
+    std::size_t nonZero = parts.digits.find_first_not_of('0');
+    parts.digits = nonZero == std::string::npos ? "0" : parts.digits.substr(nonZero);
+    return parts;
+}
+
+std::string plainText(const Parts& parts, bool dropTrailingZeros) {
+    std::string digits = parts.digits;
+    int exponent = parts.exponent;
+    if (dropTrailingZeros) {
+        while (exponent < 0 && digits.size() > 1 && digits.back() == '0') {
+            digits.pop_back();
+            ++exponent;
+        }
+        if (digits == "0") {
+            exponent = exponent < 0 ? 0 : exponent;
+        }
+    }
+    std::string text;
+    if (exponent >= 0) {
+        text = digits;
+        if (digits != "0") {
+            text.append(static_cast<std::size_t>(exponent), '0');
+        }
+    } else {
+        std::size_t fraction = static_cast<std::size_t>(-exponent);
+        if (digits.size() <= fraction) {
+            digits.insert(0, fraction - digits.size() + 1, '0');
+        }
+        text = digits.substr(0, digits.size() - fraction) + "." +
+               digits.substr(digits.size() - fraction);
+    }
+    bool isZero = parts.digits == "0";
+    return (parts.negative && !isZero) ? "-" + text : text;
+}
+
+}  // namespace
+
+Decimal Decimal::fromInt64(std::int64_t value) {
+    return make(bid128_from_int64(value));
+}
+
+Decimal Decimal::fromString(std::string_view text) {
+    std::optional<Decimal> value = parse(text);
+    if (!value) {
+        throw DecimalError("Decimal: not a number: " + std::string(text.substr(0, 64)));
+    }
+    return *value;
+}
+
+std::optional<Decimal> Decimal::parse(std::string_view text) {
+    if (text.size() > 200 || !looksNumeric(text)) {
+        return std::nullopt;
+    }
+    std::string copy(text);
+    _IDEC_flags flags = 0;
+    BID_UINT128 v = bid128_from_string(copy.data(), BID_ROUNDING_TO_NEAREST, &flags);
+    int finite = bid128_isFinite(v);
+    if ((flags & kErrorFlags) != 0 || !finite) {
+        return std::nullopt;
+    }
+    return make(v);
+}
+
+Decimal Decimal::operator+(const Decimal& other) const {
+    _IDEC_flags flags = 0;
+    BID_UINT128 r = bid128_add(bits(*this), bits(other), BID_ROUNDING_TO_NEAREST, &flags);
+    check(flags, "addition");
+    return make(r);
+}
+
+Decimal Decimal::operator-(const Decimal& other) const {
+    _IDEC_flags flags = 0;
+    BID_UINT128 r = bid128_sub(bits(*this), bits(other), BID_ROUNDING_TO_NEAREST, &flags);
+    check(flags, "subtraction");
+    return make(r);
+}
+
+Decimal Decimal::operator*(const Decimal& other) const {
+    _IDEC_flags flags = 0;
+    BID_UINT128 r = bid128_mul(bits(*this), bits(other), BID_ROUNDING_TO_NEAREST, &flags);
+    check(flags, "multiplication");
+    return make(r);
+}
+
+Decimal Decimal::operator/(const Decimal& other) const {
+    _IDEC_flags flags = 0;
+    BID_UINT128 r = bid128_div(bits(*this), bits(other), BID_ROUNDING_TO_NEAREST, &flags);
+    check(flags, "division");
+    return make(r);
+}
+
+Decimal Decimal::operator-() const {
+    return Decimal() - *this;
+}
+
+bool Decimal::operator==(const Decimal& other) const {
+    _IDEC_flags flags = 0;
+    return bid128_quiet_equal(bits(*this), bits(other), &flags) != 0;
+}
+
+std::strong_ordering Decimal::operator<=>(const Decimal& other) const {
+    _IDEC_flags flags = 0;
+    if (bid128_quiet_less(bits(*this), bits(other), &flags)) {
+        return std::strong_ordering::less;
+    }
+    if (bid128_quiet_equal(bits(*this), bits(other), &flags)) {
+        return std::strong_ordering::equal;
+    }
+    return std::strong_ordering::greater;
+}
+
+bool Decimal::isZero() const {
+    return bid128_isZero(bits(*this)) != 0;
+}
+
+int Decimal::sign() const {
+    if (isZero()) {
+        return 0;
+    }
+    return bid128_isSigned(bits(*this)) ? -1 : 1;
+}
+
+Decimal Decimal::rounded(int scale) const {
+    _IDEC_flags flags = 0;
+    // The quantum 1E-scale selects the digit to round at.
+    BID_UINT128 quantum = bid128_scalbn(bid128_from_int32(1), -scale, BID_ROUNDING_TO_NEAREST,
+                                        &flags);
+    check(flags, "rounding");
+    flags = 0;
+    BID_UINT128 r = bid128_quantize(bits(*this), quantum, BID_ROUNDING_TIES_AWAY, &flags);
+    check(flags, "rounding");
+    return make(r);
+}
+
+std::string Decimal::toString() const {
+    return plainText(partsOf(*this), true);
+}
+
+std::string Decimal::toString(int fractionDigits) const {
+    Parts parts = partsOf(rounded(fractionDigits));
+    return plainText(parts, false);
+}
+
+std::int64_t Decimal::toInt64() const {
+    _IDEC_flags flags = 0;
+    std::int64_t value = bid128_to_int64_int(bits(*this), &flags);
+    check(flags, "conversion");
+    return value;
+}
+
+double Decimal::toDouble() const {
+    _IDEC_flags flags = 0;
+    return bid128_to_binary64(bits(*this), BID_ROUNDING_TO_NEAREST, &flags);
+}
+
+std::size_t Decimal::hash() const {
+    // Equal numbers with different quanta (1.5, 1.50) must hash alike: hash the reduced text.
+    Parts parts = partsOf(*this);
+    std::string key = plainText(parts, true);
+    return std::hash<std::string>()(key);
+}

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <unordered_set>
+
+#include "base/Decimal.h"
+
+namespace {
+
+Decimal d(const char* text) { return Decimal::fromString(text); }
+
+TEST(Decimal, ReadsAndWritesPlainText) {
+    struct Case {
+        const char* input;
+        const char* plain;
+    } const cases[] = {
+        {"-1234.56", "-1234.56"}, {"1e3", "1000"},     {"1.50", "1.5"},   {"+3", "3"},
+        {".5", "0.5"},            {"-0.00", "0"},      {"0.001", "0.001"}, {"12E-5", "0.00012"},
+        {"100", "100"},           {"-7", "-7"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(d(c.input).toString(), c.plain);
+    }
+}
+
+TEST(Decimal, RejectsTextThatIsNotANumber) {
+    for (const char* text : {"", "abc", "1.2.3", "inf", "NaN", "1e", "--1", "1,5", " 1", "."}) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(Decimal::parse(text).has_value());
+        EXPECT_THROW(Decimal::fromString(text), DecimalError);
+    }
+}
+
+TEST(Decimal, FixedFractionDigits) {
+    EXPECT_EQ(d("-12.5").toString(2), "-12.50");
+    EXPECT_EQ(d("3").toString(2), "3.00");
+    EXPECT_EQ(d("-0.001").toString(2), "0.00");
+    EXPECT_EQ(d("1234567.89").toString(2), "1234567.89");
+    EXPECT_EQ(d("2.5").toString(0), "3");
+}
+
+TEST(Decimal, PlainRoundingHalvesAwayFromZero) {
+    struct Case {
+        const char* value;
+        int scale;
+        const char* expected;
+    } const cases[] = {
+        {"2.345", 2, "2.35"}, {"-2.345", 2, "-2.35"}, {"0.005", 2, "0.01"},
+        {"-0.005", 2, "-0.01"}, {"2.5", 0, "3"},     {"-2.5", 0, "-3"},
+        {"2.344", 2, "2.34"}, {"1.23456789015", 10, "1.2345678902"}, {"149", -2, "100"},
+        {"150", -2, "200"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.value) + " @" + std::to_string(c.scale));
+        EXPECT_EQ(d(c.value).rounded(c.scale), d(c.expected));
+    }
+}
+
+TEST(Decimal, ArithmeticIsExact) {
+    EXPECT_EQ(d("0.1") + d("0.2"), d("0.3"));
+    EXPECT_EQ(d("1234567.89") - d("0.01"), d("1234567.88"));
+    EXPECT_EQ(d("-12.5") * Decimal(4), d("-50"));
+    EXPECT_EQ(Decimal(10) / Decimal(4), d("2.5"));
+    EXPECT_EQ(-d("3.25"), d("-3.25"));
+    Decimal sum;
+    for (int i = 0; i < 1000; ++i) {
+        sum += d("0.01");
+    }
+    EXPECT_EQ(sum, Decimal(10));
+}
+
+TEST(Decimal, InexactQuotientIsRoundedNotAnError) {
+    Decimal q = Decimal(100) / d("137.5");
+    EXPECT_EQ(q.rounded(2), d("0.73"));
+}
+
+TEST(Decimal, ArithmeticErrorsThrow) {
+    EXPECT_THROW(Decimal(1) / Decimal(0), DecimalError);
+    EXPECT_THROW(Decimal(0) / Decimal(0), DecimalError);
+    Decimal huge = d("9e6144");
+    EXPECT_THROW(huge * huge, DecimalError);
+    Decimal tiny = d("1e-6100");
+    EXPECT_THROW(tiny * tiny, DecimalError);
+}
+
+TEST(Decimal, ComparesNumerically) {
+    EXPECT_EQ(d("1.50"), d("1.5"));
+    EXPECT_LT(d("-2"), d("-1.99"));
+    EXPECT_GT(d("0.001"), Decimal());
+    EXPECT_EQ(d("-0"), Decimal());
+    EXPECT_TRUE(d("0.00").isZero());
+    EXPECT_EQ(d("-3").sign(), -1);
+    EXPECT_EQ(d("0").sign(), 0);
+    EXPECT_EQ(d("5").sign(), 1);
+}
+
+TEST(Decimal, SignHelpers) {
+    EXPECT_EQ(d("-4.2").absolute_pn(), d("4.2"));
+    EXPECT_EQ(d("4.2").absolute_pn(), d("4.2"));
+    EXPECT_EQ(d("4.2").negate_pn(), d("-4.2"));
+    EXPECT_TRUE(d("0.01").isIncome_pn());
+    EXPECT_FALSE(Decimal().isIncome_pn());
+    EXPECT_FALSE(d("-1").isIncome_pn());
+}
+
+TEST(Decimal, EqualValuesAreOneKey) {
+    std::map<Decimal, int> ordered{{d("1.5"), 1}};
+    EXPECT_EQ(ordered.count(d("1.50")), 1u);
+    std::unordered_set<Decimal> hashed{d("2.10"), d("2.1"), d("-0"), Decimal()};
+    EXPECT_EQ(hashed.size(), 2u);
+}
+
+TEST(Decimal, IntegerConversion) {
+    EXPECT_EQ(d("-12.9").toInt64(), -12);
+    EXPECT_EQ(Decimal(std::int64_t{9'000'000'000'000}).toString(), "9000000000000");
+    EXPECT_THROW(d("1e30").toInt64(), DecimalError);
+}
+
+}  // namespace

@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "base/StringHelpers.h"
+
+namespace {
+
+TEST(StringHelpers, BlankTexts) {
+    for (const char* blank : {"", " ", "\t\t", "\n\r\n", " \t\n", "\xC2\xA0"}) {
+        SCOPED_TRACE(blank);
+        EXPECT_TRUE(isBlank_pn(blank));
+        EXPECT_FALSE(isPresent_pn(blank));
+    }
+    for (const char* present : {" a ", "x", ".", "\tz\n", "\xC3\xA9"}) {
+        SCOPED_TRACE(present);
+        EXPECT_FALSE(isBlank_pn(present));
+        EXPECT_TRUE(isPresent_pn(present));
+    }
+}
+
+TEST(StringHelpers, FindsStringsFromAnIndex) {
+    EXPECT_EQ(indexOfString_pn("<NAME>a<NAME>b", "<NAME>", CompareOptions::Literal, 1),
+              (TextRange{7, 6}));
+    EXPECT_EQ(indexOfString_pn("abc <Name>", "<NAME>", CompareOptions::CaseInsensitive, 0),
+              (TextRange{4, 6}));
+    EXPECT_FALSE(indexOfString_pn("abc", "<NAME>", CompareOptions::CaseInsensitive, 0).found());
+    EXPECT_FALSE(indexOfString_pn("abc", "a", CompareOptions::Literal, 10).found());
+    // Byte offsets stay right after multi-byte characters.
+    EXPECT_EQ(indexOfString_pn("Caf\xC3\xA9 TAG", "tag", CompareOptions::CaseInsensitive, 0),
+              (TextRange{6, 3}));
+}
+
+TEST(StringHelpers, FindsRegexWithoutRegardToCase) {
+    EXPECT_EQ(indexOfRegex_pn("xx<stmttrn>yy", "<STMTTRN>", 0), (TextRange{2, 9}));
+    EXPECT_EQ(indexOfRegex_pn("<a>1<A>2", "<a>", 1), (TextRange{4, 3}));
+    EXPECT_FALSE(indexOfRegex_pn("abc", "d+", 0).found());
+    EXPECT_FALSE(indexOfRegex_pn("abc", "(unbalanced", 0).found());
+}
+
+TEST(StringHelpers, CountedNouns) {
+    EXPECT_EQ(countedNoun_pn(1, "transaction"), "1 transaction");
+    EXPECT_EQ(countedNoun_pn(0, "transaction"), "0 transactions");
+    EXPECT_EQ(countedNoun_pn(12, "day"), "12 days");
+}
+
+}  // namespace
