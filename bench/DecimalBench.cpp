@@ -55,6 +55,19 @@ void BM_DecimalRound2(benchmark::State& state) {
 }
 BENCHMARK(BM_DecimalRound2);
 
+void BM_DecimalHash(benchmark::State& state) {
+    std::vector<Decimal> values = amounts(1024);
+    for (auto _ : state) {
+        std::size_t h = 0;
+        for (const Decimal& v : values) {
+            h ^= v.hash();
+        }
+        benchmark::DoNotOptimize(h);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(values.size()));
+}
+BENCHMARK(BM_DecimalHash);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -207,10 +207,10 @@ std::strong_ordering Decimal::operator<=>(const Decimal& other) const {
     if (bid128_quiet_less(bits(*this), bits(other), &flags)) {
         return std::strong_ordering::less;
     }
-    if (bid128_quiet_equal(bits(*this), bits(other), &flags)) {
-        return std::strong_ordering::equal;
+    if (bid128_quiet_greater(bits(*this), bits(other), &flags)) {
+        return std::strong_ordering::greater;
     }
-    return std::strong_ordering::greater;
+    return std::strong_ordering::equal;
 }
 
 bool Decimal::isZero() const {
@@ -258,8 +258,10 @@ double Decimal::toDouble() const {
 }
 
 std::size_t Decimal::hash() const {
-    // Equal numbers with different quanta (1.5, 1.50) must hash alike: hash the reduced text.
-    Parts parts = partsOf(*this);
-    std::string key = plainText(parts, true);
-    return std::hash<std::string>()(key);
+    // Numerically equal values (1.5, 1.50, -0, 0) convert to the same binary64 value, so its
+    // hash is consistent with operator== and needs no allocation.
+    if (isZero()) {
+        return 0;
+    }
+    return std::hash<double>()(toDouble());
 }
