@@ -22,9 +22,9 @@ private:
 // Throws AssertionFailure with the message and the current source file and line.
 #define PN_ASSERTION_FAILURE(message) throw ::AssertionFailure((message), __FILE__, __LINE__)
 // Throws unless `condition` holds.
-#define PN_ASSERT(condition, message)       \
-    do {                                    \
-        if (!(condition)) {                 \
-            PN_ASSERTION_FAILURE(message);  \
-        }                                   \
+#define PN_ASSERT(condition, message)      \
+    do {                                   \
+        if (!(condition)) {                \
+            PN_ASSERTION_FAILURE(message); \
+        }                                  \
     } while (false)

@@ -156,9 +156,15 @@ Date Date::endOfYear_pn() const {
     return Date(static_cast<std::int32_t>(daysFromCivil(year_PN(), 12, 31)));
 }
 
-int Date::day_pn() const { return civilFromDays(m_days).day; }
-int Date::month_PN() const { return civilFromDays(m_days).month; }
-int Date::year_PN() const { return civilFromDays(m_days).year; }
+int Date::day_pn() const {
+    return civilFromDays(m_days).day;
+}
+int Date::month_PN() const {
+    return civilFromDays(m_days).month;
+}
+int Date::year_PN() const {
+    return civilFromDays(m_days).year;
+}
 
 int Date::weekday_pn() const {
     // 1 January 1970 was a Thursday (5).

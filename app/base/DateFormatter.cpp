@@ -17,7 +17,8 @@ icu::UnicodeString toUnicode(std::string_view text) {
 
 }  // namespace
 
-DateFormatter::DateFormatter(std::unique_ptr<icu::DateFormat> format) : m_format(std::move(format)) {
+DateFormatter::DateFormatter(std::unique_ptr<icu::DateFormat> format)
+    : m_format(std::move(format)) {
     PN_ASSERT(m_format != nullptr, "Could not create date formatter");
     // The UTC calendar and zone: a Date's timestamp is 00:00 UTC of its day.
     m_format->adoptTimeZone(icu::TimeZone::createTimeZone("UTC"));

@@ -18,9 +18,8 @@ public:
 
 namespace {
 
-constexpr _IDEC_flags kErrorFlags =
-    BID_OVERFLOW_EXCEPTION | BID_UNDERFLOW_EXCEPTION | BID_ZERO_DIVIDE_EXCEPTION |
-    BID_INVALID_EXCEPTION;
+constexpr _IDEC_flags kErrorFlags = BID_OVERFLOW_EXCEPTION | BID_UNDERFLOW_EXCEPTION |
+                                    BID_ZERO_DIVIDE_EXCEPTION | BID_INVALID_EXCEPTION;
 
 void check(_IDEC_flags flags, const char* operation) {
     if ((flags & kErrorFlags) == 0) {
@@ -39,8 +38,12 @@ void check(_IDEC_flags flags, const char* operation) {
     throw DecimalError(what);
 }
 
-BID_UINT128 bits(const Decimal& d) { return DecimalAccess::bits(d); }
-Decimal make(BID_UINT128 v) { return DecimalAccess::make(v); }
+BID_UINT128 bits(const Decimal& d) {
+    return DecimalAccess::bits(d);
+}
+Decimal make(BID_UINT128 v) {
+    return DecimalAccess::make(v);
+}
 
 // The library reads only plain decimal and exponent forms; reject anything else (it would
 // otherwise accept "inf" and "nan").
@@ -227,8 +230,8 @@ int Decimal::sign() const {
 Decimal Decimal::rounded(int scale) const {
     _IDEC_flags flags = 0;
     // The quantum 1E-scale selects the digit to round at.
-    BID_UINT128 quantum = bid128_scalbn(bid128_from_int32(1), -scale, BID_ROUNDING_TO_NEAREST,
-                                        &flags);
+    BID_UINT128 quantum =
+        bid128_scalbn(bid128_from_int32(1), -scale, BID_ROUNDING_TO_NEAREST, &flags);
     check(flags, "rounding");
     flags = 0;
     BID_UINT128 r = bid128_quantize(bits(*this), quantum, BID_ROUNDING_TIES_AWAY, &flags);

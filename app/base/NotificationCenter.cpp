@@ -12,7 +12,9 @@ NotificationObserver& NotificationObserver::operator=(NotificationObserver&& oth
     return *this;
 }
 
-NotificationObserver::~NotificationObserver() { cancel(); }
+NotificationObserver::~NotificationObserver() {
+    cancel();
+}
 
 void NotificationObserver::cancel() {
     if (m_center) {

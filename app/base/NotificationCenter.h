@@ -24,7 +24,8 @@ public:
 
 private:
     friend class NotificationCenter;
-    NotificationObserver(NotificationCenter* center, std::uint64_t id) : m_center(center), m_id(id) {}
+    NotificationObserver(NotificationCenter* center, std::uint64_t id)
+        : m_center(center), m_id(id) {}
     NotificationCenter* m_center = nullptr;
     std::uint64_t m_id = 0;
 };

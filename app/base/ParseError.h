@@ -8,7 +8,8 @@
 // "ParseError", "Invalid field value") and a reason text; unwinds to the import session.
 class ParseError final : public std::runtime_error {
 public:
-    ParseError(std::string kind, std::string reason, std::map<std::string, std::string> details = {});
+    ParseError(std::string kind, std::string reason,
+               std::map<std::string, std::string> details = {});
 
     const std::string& kind() const { return m_kind; }
     const std::string& reason() const { return m_reason; }

@@ -8,8 +8,8 @@
 namespace {
 
 icu::UnicodeString toUnicode(std::string_view text) {
-    return icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(),
-                                                         static_cast<int32_t>(text.size())));
+    return icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
 }
 
 // Byte offset in UTF-8 of a UTF-16 index into the same text.

@@ -8,7 +8,9 @@
 
 // True when the whole text matches ^\s*$ (empty or white space only).
 bool isBlank_pn(std::string_view text);
-inline bool isPresent_pn(std::string_view text) { return !isBlank_pn(text); }
+inline bool isPresent_pn(std::string_view text) {
+    return !isBlank_pn(text);
+}
 
 struct TextRange final {
     static constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);

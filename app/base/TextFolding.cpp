@@ -12,8 +12,8 @@ namespace {
 std::vector<UChar32> foldedCodePoints(std::string_view text) {
     UErrorCode status = U_ZERO_ERROR;
     const icu::Normalizer2* nfd = icu::Normalizer2::getNFDInstance(status);
-    icu::UnicodeString u =
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+    icu::UnicodeString u = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
     icu::UnicodeString decomposed = U_SUCCESS(status) ? nfd->normalize(u, status) : u;
     if (U_FAILURE(status)) {
         decomposed = u;

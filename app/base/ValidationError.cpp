@@ -6,8 +6,11 @@ std::string ValidationError::domainWithSuffix(const std::string& suffix) {
 
 ValidationError ValidationError::internalError(const std::string& domainSuffix,
                                                const std::string& code) {
-    return ValidationError{domainWithSuffix(domainSuffix), 1,
-                           "An internal error has occurred. (Code: " + code + ")", {}, {}};
+    return ValidationError{domainWithSuffix(domainSuffix),
+                           1,
+                           "An internal error has occurred. (Code: " + code + ")",
+                           {},
+                           {}};
 }
 
 ValidationError errorFromOriginalError_pn(const ValidationError& original,

@@ -31,8 +31,9 @@ TEST_F(DateFormatterTest, MediumStyleFollowsTheLocale) {
 
 TEST_F(DateFormatterTest, MonthNamesInTheLocale) {
     UserLocale::set("de_DE");
-    EXPECT_EQ(DateFormatter::withPattern("MMMM d").stringFromDate(Date::dateWithYear_PN(2012, 3, 5)),
-              "März 5");
+    EXPECT_EQ(
+        DateFormatter::withPattern("MMMM d").stringFromDate(Date::dateWithYear_PN(2012, 3, 5)),
+        "März 5");
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 
 namespace {
 
-Date ymd(int y, int m, int d) { return Date::dateWithYear_PN(y, m, d); }
+Date ymd(int y, int m, int d) {
+    return Date::dateWithYear_PN(y, m, d);
+}
 
 TEST(Date, HoldsMidnightUTC) {
     EXPECT_EQ(ymd(1970, 1, 2).secondsSinceEpoch(), 86400);
@@ -23,8 +25,8 @@ TEST(Date, ComponentsAndWeekday) {
     EXPECT_EQ(d.year_PN(), 2012);
     EXPECT_EQ(d.month_PN(), 3);
     EXPECT_EQ(d.day_pn(), 5);
-    EXPECT_EQ(ymd(2012, 3, 4).weekday_pn(), 1);   // Sunday
-    EXPECT_EQ(ymd(2012, 3, 10).weekday_pn(), 7);  // Saturday
+    EXPECT_EQ(ymd(2012, 3, 4).weekday_pn(), 1);    // Sunday
+    EXPECT_EQ(ymd(2012, 3, 10).weekday_pn(), 7);   // Saturday
     EXPECT_EQ(ymd(1969, 12, 31).weekday_pn(), 4);  // Wednesday
 }
 
@@ -34,7 +36,7 @@ TEST(Date, MonthArithmeticClampsToMonthEnd) {
         int months;
         Date expected;
     } const cases[] = {
-        {ymd(2012, 1, 31), 1, ymd(2012, 2, 29)}, {ymd(2011, 1, 31), 1, ymd(2011, 2, 28)},
+        {ymd(2012, 1, 31), 1, ymd(2012, 2, 29)},  {ymd(2011, 1, 31), 1, ymd(2011, 2, 28)},
         {ymd(2012, 3, 31), -1, ymd(2012, 2, 29)}, {ymd(2011, 3, 31), -1, ymd(2011, 2, 28)},
         {ymd(2012, 11, 15), 3, ymd(2013, 2, 15)}, {ymd(2012, 1, 15), -13, ymd(2010, 12, 15)},
         {ymd(2012, 5, 31), 0, ymd(2012, 5, 31)},

@@ -7,16 +7,25 @@
 
 namespace {
 
-Decimal d(const char* text) { return Decimal::fromString(text); }
+Decimal d(const char* text) {
+    return Decimal::fromString(text);
+}
 
 TEST(Decimal, ReadsAndWritesPlainText) {
     struct Case {
         const char* input;
         const char* plain;
     } const cases[] = {
-        {"-1234.56", "-1234.56"}, {"1e3", "1000"},     {"1.50", "1.5"},   {"+3", "3"},
-        {".5", "0.5"},            {"-0.00", "0"},      {"0.001", "0.001"}, {"12E-5", "0.00012"},
-        {"100", "100"},           {"-7", "-7"},
+        {"-1234.56", "-1234.56"},
+        {"1e3", "1000"},
+        {"1.50", "1.5"},
+        {"+3", "3"},
+        {".5", "0.5"},
+        {"-0.00", "0"},
+        {"0.001", "0.001"},
+        {"12E-5", "0.00012"},
+        {"100", "100"},
+        {"-7", "-7"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.input);
@@ -46,10 +55,11 @@ TEST(Decimal, PlainRoundingHalvesAwayFromZero) {
         int scale;
         const char* expected;
     } const cases[] = {
-        {"2.345", 2, "2.35"}, {"-2.345", 2, "-2.35"}, {"0.005", 2, "0.01"},
-        {"-0.005", 2, "-0.01"}, {"2.5", 0, "3"},     {"-2.5", 0, "-3"},
-        {"2.344", 2, "2.34"}, {"1.23456789015", 10, "1.2345678902"}, {"149", -2, "100"},
-        {"150", -2, "200"},
+        {"2.345", 2, "2.35"}, {"-2.345", 2, "-2.35"},
+        {"0.005", 2, "0.01"}, {"-0.005", 2, "-0.01"},
+        {"2.5", 0, "3"},      {"-2.5", 0, "-3"},
+        {"2.344", 2, "2.34"}, {"1.23456789015", 10, "1.2345678902"},
+        {"149", -2, "100"},   {"150", -2, "200"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.value) + " @" + std::to_string(c.scale));

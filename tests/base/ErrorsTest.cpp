@@ -8,7 +8,8 @@
 namespace {
 
 ValidationError rule(int code, const char* text) {
-    return ValidationError{ValidationError::domainWithSuffix(".TransactionError"), code, text, {}, {}};
+    return ValidationError{
+        ValidationError::domainWithSuffix(".TransactionError"), code, text, {}, {}};
 }
 
 TEST(ValidationError, DomainsAndInternalErrors) {

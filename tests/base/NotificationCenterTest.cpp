@@ -7,8 +7,10 @@ namespace {
 TEST(NotificationCenter, DeliversByNameInSubscriptionOrder) {
     NotificationCenter center;
     std::vector<std::string> seen;
-    NotificationObserver a = center.observe(kPNCategoriesChanged, [&](auto&) { seen.push_back("a"); });
-    NotificationObserver b = center.observe(kPNCategoriesChanged, [&](auto&) { seen.push_back("b"); });
+    NotificationObserver a =
+        center.observe(kPNCategoriesChanged, [&](auto&) { seen.push_back("a"); });
+    NotificationObserver b =
+        center.observe(kPNCategoriesChanged, [&](auto&) { seen.push_back("b"); });
     NotificationObserver other = center.observe("Other", [&](auto&) { seen.push_back("other"); });
     center.post(kPNCategoriesChanged);
     EXPECT_EQ(seen, (std::vector<std::string>{"a", "b"}));
