@@ -1,9 +1,12 @@
 #include "StringHelpers.h"
 
 #include <unicode/regex.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 #include <unicode/unistr.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -48,26 +51,31 @@ TextRange indexOfString_pn(std::string_view text, std::string_view needle, Compa
         std::size_t found = text.find(needle, index);
         return found == std::string_view::npos ? TextRange{} : TextRange{found, needle.size()};
     }
-    icu::UnicodeString haystack = toUnicode(text);
-    icu::UnicodeString folded = haystack;
-    folded.foldCase();
-    icu::UnicodeString target = toUnicode(needle);
-    target.foldCase();
-    // Folding keeps UTF-16 lengths for all but a few characters; fall back to a per-position
-    // comparison so that the range always refers to the original text.
-    int32_t start = utf16Index(text, index);
-    for (int32_t i = start; i <= haystack.length(); ++i) {
-        for (int32_t end = i; end <= haystack.length(); ++end) {
-            icu::UnicodeString piece = haystack.tempSubString(i, end - i);
-            piece.foldCase();
-            if (piece.length() > target.length()) {
-                break;
-            }
-            if (piece == target) {
-                std::size_t loc = utf8Offset(haystack, i);
-                return TextRange{loc, utf8Offset(haystack, end) - loc};
-            }
-        }
+    // Simple (one-to-one) case folding per code point keeps a map back to byte offsets, so
+    // the search is one linear pass over the folded text.
+    std::u32string folded;
+    std::vector<std::size_t> offsets;  // byte offset of each folded code point, plus the end
+    for (std::size_t i = index; i < text.size();) {
+        UChar32 c;
+        std::size_t begin = i;
+        int32_t pos = static_cast<int32_t>(i);
+        U8_NEXT(text.data(), pos, static_cast<int32_t>(text.size()), c);
+        i = static_cast<std::size_t>(pos);
+        folded.push_back(static_cast<char32_t>(u_foldCase(c < 0 ? 0xFFFD : c, U_FOLD_CASE_DEFAULT)));
+        offsets.push_back(begin);
+    }
+    offsets.push_back(text.size());
+    std::u32string target;
+    for (std::size_t i = 0; i < needle.size();) {
+        UChar32 c;
+        int32_t pos = static_cast<int32_t>(i);
+        U8_NEXT(needle.data(), pos, static_cast<int32_t>(needle.size()), c);
+        i = static_cast<std::size_t>(pos);
+        target.push_back(static_cast<char32_t>(u_foldCase(c < 0 ? 0xFFFD : c, U_FOLD_CASE_DEFAULT)));
+    }
+    std::size_t found = folded.find(target);
+    if (found != std::u32string::npos) {
+        return TextRange{offsets[found], offsets[found + target.size()] - offsets[found]};
     }
     return {};
 }

@@ -29,6 +29,13 @@ TEST(StringHelpers, FindsStringsFromAnIndex) {
               (TextRange{6, 3}));
 }
 
+TEST(StringHelpers, CaseInsensitiveSearchSurvivesInvalidUTF8) {
+    std::string text = "ab\xFF\xFE<memo>x";
+    EXPECT_EQ(indexOfString_pn(text, "<MEMO>", CompareOptions::CaseInsensitive, 0),
+              (TextRange{4, 6}));
+    EXPECT_EQ(indexOfString_pn(text, "<MEMO>", CompareOptions::CaseInsensitive, 5).found(), false);
+}
+
 TEST(StringHelpers, FindsRegexWithoutRegardToCase) {
     EXPECT_EQ(indexOfRegex_pn("xx<stmttrn>yy", "<STMTTRN>", 0), (TextRange{2, 9}));
     EXPECT_EQ(indexOfRegex_pn("<a>1<A>2", "<a>", 1), (TextRange{4, 3}));
