@@ -1,6 +1,5 @@
 #include "CurrencyExchange.h"
 
-#include "CurrenciesFile.h"
 #include "base/AssertionFailure.h"
 
 namespace {
@@ -41,8 +40,12 @@ Decimal CurrencyExchange::exchange(const Decimal& amount, const std::optional<De
 
 std::map<std::string, Decimal> CurrencyExchange::generateExchangeRatesBasedOn(
     const std::string& homeCode, const std::string& path) {
+    return generateExchangeRatesBasedOn(homeCode, CurrenciesFile::read(path));
+}
+
+std::map<std::string, Decimal> CurrencyExchange::generateExchangeRatesBasedOn(
+    const std::string& homeCode, const std::vector<CurrenciesFile::Entry>& entries) {
     std::map<std::string, Decimal> perDollar;
-    std::vector<CurrenciesFile::Entry> entries = CurrenciesFile::read(path);
     for (const CurrenciesFile::Entry& entry : entries) {
         perDollar.emplace(entry.code, entry.rate);
     }
@@ -68,7 +71,15 @@ std::string CurrencyExchange::nameForCurrencyCode(const std::string& code,
     if (code == kUSDollarCode) {
         return kUSDollarName;
     }
-    for (const CurrenciesFile::Entry& entry : CurrenciesFile::read(path)) {
+    return nameForCurrencyCode(code, CurrenciesFile::read(path));
+}
+
+std::string CurrencyExchange::nameForCurrencyCode(
+    const std::string& code, const std::vector<CurrenciesFile::Entry>& entries) {
+    if (code == kUSDollarCode) {
+        return kUSDollarName;
+    }
+    for (const CurrenciesFile::Entry& entry : entries) {
         if (entry.code == code) {
             return entry.name;
         }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "CurrenciesFile.h"
 #include "base/Decimal.h"
 
 // The US dollar is the base of the currencies file and is built in rather than listed.
@@ -30,10 +31,16 @@ public:
     // the home is neither "USD" nor listed, and CurrenciesFile::Error for a broken file.
     [[nodiscard]] static std::map<std::string, Decimal> generateExchangeRatesBasedOn(
         const std::string& homeCode, const std::string& path);
+    // The same over entries already read from the file, for callers that need the file more
+    // than once in one operation.
+    [[nodiscard]] static std::map<std::string, Decimal> generateExchangeRatesBasedOn(
+        const std::string& homeCode, const std::vector<CurrenciesFile::Entry>& entries);
 
     // The display name of `code`: "US Dollars" for "USD" without reading the file, otherwise
     // the name listed in the file. Throws AssertionFailure "Invalid currency code specified, X"
     // for a code the file does not list.
     [[nodiscard]] static std::string nameForCurrencyCode(const std::string& code,
                                                          const std::string& path);
+    [[nodiscard]] static std::string nameForCurrencyCode(
+        const std::string& code, const std::vector<CurrenciesFile::Entry>& entries);
 };

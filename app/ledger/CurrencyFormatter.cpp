@@ -6,6 +6,8 @@
 #include <unicode/numfmt.h>
 #include <unicode/ucurr.h>
 
+#include <algorithm>
+
 #include "base/AssertionFailure.h"
 #include "base/UserLocale.h"
 
@@ -25,13 +27,13 @@ icu::Locale userLocale() {
 
 // The NUL-terminated UTF-16 form ICU wants of a three-letter code, in upper case.
 std::u16string isoCode(const std::string& code) {
+    auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    PN_ASSERT(code.size() == 3 && std::all_of(code.begin(), code.end(), isLetter),
+              "Invalid currency code for a formatter: " + code);
     std::u16string iso;
     for (char c : code) {
-        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-        PN_ASSERT(letter && code.size() == 3, "Invalid currency code for a formatter: " + code);
         iso.push_back(static_cast<char16_t>(c >= 'a' ? c - 'a' + 'A' : c));
     }
-    PN_ASSERT(iso.size() == 3, "Invalid currency code for a formatter: " + code);
     return iso;
 }
 

@@ -83,6 +83,8 @@ TEST(CurrencyExchange, NamesOfCodes) {
     EXPECT_EQ(CurrencyExchange::nameForCurrencyCode("USD", kNoSuchFile), "US Dollars");
     EXPECT_EQ(CurrencyExchange::nameForCurrencyCode("JPY", kEurJpyGbp), "Japanese Yen");
     EXPECT_EQ(CurrencyExchange::nameForCurrencyCode("GBP", kEurJpyGbp), "British Pounds");
+    EXPECT_EQ(CurrencyExchange::nameForCurrencyCode("EUR", CurrenciesFile::read(kEurJpyGbp)),
+              "Euros");
     EXPECT_EQ(
         assertionMessage([] { (void)CurrencyExchange::nameForCurrencyCode("CHF", kEurJpyGbp); }),
         "Invalid currency code specified, CHF");
