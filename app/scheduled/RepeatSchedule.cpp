@@ -1,0 +1,100 @@
+#include "RepeatSchedule.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "base/AssertionFailure.h"
+
+namespace {
+
+bool anyRuleIncludes(const std::vector<RepeatRule>& rules, Date date) {
+    return std::any_of(rules.begin(), rules.end(),
+                       [date](const RepeatRule& rule) { return rule.includes(date); });
+}
+
+}  // namespace
+
+std::vector<RepeatRule> RepeatSchedule::effectiveRules() const {
+    if (repeatRules) {
+        PN_ASSERT(!repeatRules->empty(), "repeatRules should not be empty when present.");
+        return *repeatRules;
+    }
+    return {componentForDate(nextDueDate, repeatType.value_or(""))};
+}
+
+bool RepeatSchedule::includes(Date date) const {
+    return anyRuleIncludes(effectiveRules(), date);
+}
+
+RepeatRule RepeatSchedule::componentForDate(Date date, std::string_view repeatType) {
+    if (repeatType == kWeek) {
+        return DIWeek(date.weekday_pn());
+    }
+    if (repeatType == kMonth) {
+        return DIMonth(date == date.endOfMonth_pn() ? DIMonth::kLastDay : date.day_pn());
+    }
+    PN_ASSERTION_FAILURE("Unexpected repeat type \"" + std::string(repeatType) + "\"");
+}
+
+std::optional<Date> RepeatSchedule::nextDayOfWalk(Date day, Date end) const {
+    Date next = day.advanceDays_PN(1);
+    // Interval arithmetic in 64 bits and bounded by `end`, so that an absurd interval ends the
+    // walk instead of overflowing.
+    const std::int64_t skip = std::int64_t{repeatInterval.value_or(1)} - 1;
+    if (repeatType == kWeek) {
+        if (next.weekday_pn() == 1 && skip >= 1) {
+            if (next.daysSinceEpoch() + skip * 7 > end.daysSinceEpoch()) {
+                return std::nullopt;
+            }
+            next = next.advanceWeeks_pn(static_cast<int>(skip));
+        }
+    } else if (repeatType == kMonth) {
+        if (next.day_pn() == 1 && skip >= 1) {
+            if (skip > end.numberOfMonthsAfter_pn(next)) {
+                return std::nullopt;
+            }
+            next = next.advanceMonths_PN(static_cast<int>(skip));
+        }
+    } else {
+        PN_ASSERTION_FAILURE("Repeat type expected to be month");
+    }
+    return next;
+}
+
+std::vector<Date> RepeatSchedule::upcomingDatesUntil(Date end, int limit) const {
+    std::vector<Date> dates;
+    if (limit == 0) {
+        return dates;
+    }
+    if (!repeats()) {
+        if (!nextDueDate.isLaterThan_PN(end)) {
+            dates.push_back(nextDueDate);
+        }
+        return dates;
+    }
+    const std::vector<RepeatRule> rules = effectiveRules();
+    std::optional<Date> day = nextDueDate;
+    while (day && !day->isLaterThan_PN(end)) {
+        if (anyRuleIncludes(rules, *day)) {
+            dates.push_back(*day);
+            if (static_cast<std::int64_t>(dates.size()) == limit) {
+                break;
+            }
+        }
+        day = nextDayOfWalk(*day, end);
+    }
+    return dates;
+}
+
+std::vector<Date> RepeatSchedule::upcomingDatesUntil(Date end) const {
+    return upcomingDatesUntil(end, endsAfter.value_or(-1));
+}
+
+void RepeatSchedule::adjustNextDueDate() {
+    if (endsAfter && *endsAfter < 1) {
+        PN_ASSERTION_FAILURE("Ends after cannot be less than 1");
+    }
+    std::vector<Date> dates = upcomingDatesUntil(Date::distantFuture(), 1);
+    PN_ASSERT(!dates.empty(), "No due date fits the repeat pattern");
+    nextDueDate = dates.front();
+}

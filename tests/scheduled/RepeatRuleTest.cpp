@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <unordered_set>
+
+#include "base/AssertionFailure.h"
+#include "scheduled/RepeatRule.h"
+
+namespace {
+
+Date ymd(int y, int m, int d) {
+    return Date::dateWithYear_PN(y, m, d);
+}
+
+std::string messageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const AssertionFailure& failure) {
+        return failure.message();
+    }
+    return "(no failure)";
+}
+
+TEST(DIWeek, IncludesItsWeekdayOnly) {
+    const DIWeek monday(2);
+    // 3 January 2011 was a Monday.
+    EXPECT_TRUE(monday.includes(ymd(2011, 1, 3)));
+    EXPECT_TRUE(monday.includes(ymd(2011, 1, 10)));
+    EXPECT_FALSE(monday.includes(ymd(2011, 1, 4)));
+    EXPECT_FALSE(monday.includes(ymd(2011, 1, 2)));
+    EXPECT_TRUE(DIWeek(1).includes(ymd(2011, 1, 2)));
+    EXPECT_TRUE(DIWeek(7).includes(ymd(2011, 1, 8)));
+}
+
+TEST(DIMonth, DayRulesFallBackToTheLastDayOfShortMonths) {
+    struct Case {
+        int count;
+        Date date;
+        bool included;
+    } const cases[] = {
+        {15, ymd(2011, 1, 15), true},  {15, ymd(2011, 1, 16), false}, {31, ymd(2011, 1, 31), true},
+        {31, ymd(2011, 4, 30), true},  {31, ymd(2011, 4, 29), false}, {31, ymd(2011, 5, 31), true},
+        {31, ymd(2011, 5, 30), false}, {31, ymd(2011, 2, 28), true},  {31, ymd(2012, 2, 28), false},
+        {31, ymd(2012, 2, 29), true},  {30, ymd(2011, 2, 28), true},  {29, ymd(2011, 2, 28), true},
+        {29, ymd(2012, 2, 29), true},  {29, ymd(2012, 2, 28), false}, {28, ymd(2012, 2, 28), true},
+        {28, ymd(2012, 2, 29), false}, {-1, ymd(2011, 1, 31), true},  {-1, ymd(2011, 2, 28), true},
+        {-1, ymd(2012, 2, 28), false}, {-1, ymd(2012, 2, 29), true},  {-1, ymd(2011, 4, 30), true},
+        {-1, ymd(2011, 3, 30), false}, {1, ymd(2011, 3, 1), true},    {1, ymd(2011, 2, 28), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.count) + " on " + c.date.toISOString());
+        EXPECT_EQ(DIMonth(c.count).includes(c.date), c.included);
+    }
+}
+
+TEST(RepeatRules, EqualityHashAndDescription) {
+    EXPECT_EQ(DIWeek(3), DIWeek(3));
+    EXPECT_NE(DIWeek(3), DIWeek(4));
+    EXPECT_EQ(DIWeek(5).hash(), 5u);
+    EXPECT_EQ(DIWeek(2).description(), "DIWeek: 2");
+    EXPECT_EQ(DIMonth(15), DIMonth(15, "Day"));
+    EXPECT_NE(DIMonth(15), DIMonth(-1));
+    EXPECT_EQ(DIMonth(-1).hash(), DIMonth(-1).hash());
+    EXPECT_NE(DIMonth(-1).hash(), DIMonth(1).hash());
+    EXPECT_EQ(DIMonth(15).description(), "DIMonth: 15 Day");
+
+    EXPECT_NE(RepeatRule(DIWeek(1)), RepeatRule(DIMonth(1)));
+    std::unordered_set<RepeatRule> set{DIWeek(2), DIWeek(2), DIMonth(2), DIMonth(-1), DIMonth(2)};
+    EXPECT_EQ(set.size(), 3u);
+}
+
+TEST(RepeatRules, InternalErrors) {
+    EXPECT_EQ(messageOf([] { DIMonth(1, "Week"); }), "Only support day as unit for now");
+    EXPECT_EQ(messageOf([] { (void)DIMonth(-2).hash(); }), "Count should not be less than -1");
+    EXPECT_NO_THROW((void)DIMonth(-1).hash());
+    EXPECT_EQ(messageOf([] { (void)std::hash<RepeatRule>()(DIMonth(-5)); }),
+              "Count should not be less than -1");
+}
+
+TEST(RepeatRules, ArchiveUnderTheirKeysAndBack) {
+    const std::vector<RepeatRule> rules{DIWeek(2), DIMonth(-1), DIMonth(31)};
+    const ArchivedFieldsList list = RepeatRule::archiveList(rules);
+    const ArchivedFieldsList expected{
+        {{"DIWeekWeekday", std::int64_t{2}}},
+        {{"DIMonthCount", std::int64_t{-1}}, {"DIMonthUnit", std::string("Day")}},
+        {{"DIMonthCount", std::int64_t{31}}, {"DIMonthUnit", std::string("Day")}},
+    };
+    EXPECT_EQ(list, expected);
+    EXPECT_EQ(RepeatRule::fromArchiveList(list), rules);
+    EXPECT_EQ(RepeatRule::fromArchiveList({}), std::vector<RepeatRule>{});
+}
+
+TEST(RepeatRules, MalformedArchivesDescribeNoRule) {
+    const ArchivedFields cases[] = {
+        {},
+        {{"DIWeekWeekday", std::int64_t{0}}},
+        {{"DIWeekWeekday", std::int64_t{8}}},
+        {{"DIWeekWeekday", std::string("2")}},
+        {{"DIMonthCount", std::int64_t{15}}},
+        {{"DIMonthCount", std::int64_t{15}}, {"DIMonthUnit", std::string("Week")}},
+        {{"DIMonthCount", std::int64_t{32}}, {"DIMonthUnit", std::string("Day")}},
+        {{"DIMonthCount", std::int64_t{0}}, {"DIMonthUnit", std::string("Day")}},
+        {{"DIMonthCount", std::string("15")}, {"DIMonthUnit", std::string("Day")}},
+        {{"DIMonthUnit", std::string("Day")}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        EXPECT_FALSE(RepeatRule::fromArchive(cases[i]).has_value());
+    }
+    const ArchivedFieldsList mixed{{{"DIWeekWeekday", std::int64_t{2}}}, {}};
+    EXPECT_FALSE(RepeatRule::fromArchiveList(mixed).has_value());
+}
+
+}  // namespace

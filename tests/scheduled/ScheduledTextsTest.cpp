@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "base/UserLocale.h"
+#include "scheduled/DueDateTexts.h"
+#include "scheduled/PaymentURL.h"
+#include "scheduled/ReminderAlert.h"
+#include "scheduled/RepeatRuleMenus.h"
+
+namespace {
+
+Date ymd(int y, int m, int d) {
+    return Date::dateWithYear_PN(y, m, d);
+}
+
+class ScheduledTextsTest : public ::testing::Test {
+protected:
+    void SetUp() override { UserLocale::set("en_US"); }
+    void TearDown() override { UserLocale::reset(); }
+};
+
+TEST_F(ScheduledTextsTest, OrdinalNumbers) {
+    const std::pair<int, const char*> cases[] = {
+        {1, "1st"},   {2, "2nd"},   {3, "3rd"},   {4, "4th"},   {9, "9th"},   {10, "10th"},
+        {11, "11th"}, {12, "12th"}, {13, "13th"}, {14, "14th"}, {20, "20th"}, {21, "21st"},
+        {22, "22nd"}, {23, "23rd"}, {24, "24th"}, {30, "30th"}, {31, "31st"},
+    };
+    for (const auto& [n, text] : cases) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(ordinalNumber(n), text);
+    }
+}
+
+TEST_F(ScheduledTextsTest, RulePopUps) {
+    const std::vector<RulePopUpItem> monthly = monthlyRulePopUpItems();
+    ASSERT_EQ(monthly.size(), 33u);
+    EXPECT_EQ(monthly[0], (RulePopUpItem{"last day", -1, false}));
+    EXPECT_TRUE(monthly[1].isSeparator);
+    EXPECT_EQ(monthly[2], (RulePopUpItem{"1st day", 1, false}));
+    EXPECT_EQ(monthly[3].title, "2nd day");
+    EXPECT_EQ(monthly[4].title, "3rd day");
+    EXPECT_EQ(monthly[5].title, "4th day");
+    EXPECT_EQ(monthly[12].title, "11th day");
+    EXPECT_EQ(monthly[14].title, "13th day");
+    EXPECT_EQ(monthly[22], (RulePopUpItem{"21st day", 21, false}));
+    EXPECT_EQ(monthly[32], (RulePopUpItem{"31st day", 31, false}));
+
+    const std::vector<RulePopUpItem> weekly = weeklyRulePopUpItems();
+    ASSERT_EQ(weekly.size(), 7u);
+    EXPECT_EQ(weekly[0], (RulePopUpItem{"Sunday", 1, false}));
+    EXPECT_EQ(weekly[1].title, "Monday");
+    EXPECT_EQ(weekly[6], (RulePopUpItem{"Saturday", 7, false}));
+    UserLocale::set("de_DE");
+    EXPECT_EQ(weeklyRulePopUpItems()[0].title, "Sonntag");
+}
+
+TEST_F(ScheduledTextsTest, DueDateCellAndReminderPhrase) {
+    const Date today = ymd(2012, 3, 5);
+    struct Case {
+        int daysAhead;
+        const char* cell;
+        const char* phrase;
+    } const cases[] = {
+        {-9, "9 days ago", "was due 9 days ago"}, {-2, "2 days ago", "was due 2 days ago"},
+        {-1, "Yesterday", "was due yesterday"},   {0, "Due today", "is due today"},
+        {1, "Tomorrow", "is due tomorrow"},       {2, "In 2 days", "is due in 2 days"},
+        {7, "In 7 days", "is due in 7 days"},     {8, "Mar 13", "is due on March 13"},
+        {300, "Dec 30", "is due on December 30"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.daysAhead);
+        EXPECT_EQ(dueDateCellText(today.daysLater_PN(c.daysAhead), today), c.cell);
+        EXPECT_EQ(reminderPhrase(today.daysLater_PN(c.daysAhead), today), c.phrase);
+    }
+}
+
+TEST_F(ScheduledTextsTest, ReminderAlertTexts) {
+    const Date today = ymd(2012, 3, 5);
+    EXPECT_FALSE(ReminderAlert::forItems({}, today).has_value());
+
+    auto one = ReminderAlert::forItems({{"Rent", today}}, today);
+    ASSERT_TRUE(one.has_value());
+    EXPECT_EQ(one->messageText, "1 scheduled transaction is due.");
+    EXPECT_EQ(one->informativeText, "\"Rent\" is due today.");
+    EXPECT_EQ(one->defaultButton, "OK");
+    EXPECT_EQ(one->alternateButton, "Show in Scheduled");
+
+    auto many = ReminderAlert::forItems({{"1234567890123456789012345", ymd(2012, 3, 4)},
+                                         {"12345678901234567890123456", ymd(2012, 3, 20)},
+                                         {"100% %@ %d off", ymd(2012, 3, 8)}},
+                                        today);
+    ASSERT_TRUE(many.has_value());
+    EXPECT_EQ(many->messageText, "3 scheduled transactions are due.");
+    EXPECT_EQ(many->informativeText,
+              "\"1234567890123456789012345\" was due yesterday.\n"
+              "\"1234567890123456789012...\" is due on March 20.\n"
+              "\"100% %@ %d off\" is due in 3 days.");
+}
+
+TEST_F(ScheduledTextsTest, LongTitlesAreCutByCharacters) {
+    EXPECT_EQ(ReminderAlert::shortenedTitle(""), "");
+    EXPECT_EQ(ReminderAlert::shortenedTitle(std::string(25, 'a')), std::string(25, 'a'));
+    EXPECT_EQ(ReminderAlert::shortenedTitle(std::string(40, 'a')), std::string(22, 'a') + "...");
+    std::string accented;
+    for (int i = 0; i < 26; ++i) {
+        accented += "\xC3\xA9";  // é
+    }
+    std::string expected;
+    for (int i = 0; i < 22; ++i) {
+        expected += "\xC3\xA9";
+    }
+    EXPECT_EQ(ReminderAlert::shortenedTitle(accented), expected + "...");
+    EXPECT_EQ(ReminderAlert::shortenedTitle(accented.substr(0, 50)), accented.substr(0, 50));
+}
+
+TEST_F(ScheduledTextsTest, ReminderAlertButtons) {
+    using A = ReminderAlert;
+    EXPECT_EQ(A::outcomeOfButton(A::Button::OK, 1), A::Outcome::Nothing);
+    EXPECT_EQ(A::outcomeOfButton(A::Button::OK, 3), A::Outcome::Nothing);
+    EXPECT_EQ(A::outcomeOfButton(A::Button::ShowInScheduled, 1), A::Outcome::RevealItem);
+    EXPECT_EQ(A::outcomeOfButton(A::Button::ShowInScheduled, 2), A::Outcome::SwitchToScheduled);
+}
+
+TEST_F(ScheduledTextsTest, PaymentAddressesLoseSchemeAndTrailingSlashes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"https://bank.example.com/pay//", "bank.example.com/pay"},
+        {"http://bank.example.com", "bank.example.com"},
+        {"bank.example.com/", "bank.example.com"},
+        {"bank.example.com/a/b", "bank.example.com/a/b"},
+        {"ftp://bank.example.com", "ftp://bank.example.com"},
+        {"https://", ""},
+        {"", ""},
+        {"https://b\xC3\xA4nk.example/", "b\xC3\xA4nk.example"},
+    };
+    for (const auto& [typed, stored] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(cleanupURL(typed), stored);
+    }
+    EXPECT_EQ(fullURL(cleanupURL("https://bank.example.com/pay//")), "http://bank.example.com/pay");
+}
+
+}  // namespace
