@@ -98,3 +98,9 @@ void RepeatSchedule::adjustNextDueDate() {
     PN_ASSERT(!dates.empty(), "No due date fits the repeat pattern");
     nextDueDate = dates.front();
 }
+
+Date RepeatSchedule::dueDateAfterNext() const {
+    std::vector<Date> dates = upcomingDatesUntil(Date::distantFuture(), 2);
+    PN_ASSERT(dates.size() == 2, "No due date follows the next one");
+    return dates[1];
+}

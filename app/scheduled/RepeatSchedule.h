@@ -43,6 +43,10 @@ struct RepeatSchedule final {
     // The same, limited by endsAfter (no limit when it is empty).
     [[nodiscard]] std::vector<Date> upcomingDatesUntil(Date end) const;
 
+    // The due date that follows nextDueDate: the second upcoming date with no end and limit 2.
+    // Throws AssertionFailure when there is none (an item that does not repeat).
+    [[nodiscard]] Date dueDateAfterNext() const;
+
     // Moves nextDueDate forward onto the pattern: the first upcoming date. Throws
     // AssertionFailure when endsAfter is below 1 or when no date fits.
     void adjustNextDueDate();

@@ -76,6 +76,8 @@ TEST_F(DueStateTest, ReminderStartsReminderDaysBeforeAndStaysOn) {
     const DueState sameDay{ymd(2012, 3, 10), 0, false};
     EXPECT_FALSE(sameDay.shouldRemind(ymd(2012, 3, 9)));
     EXPECT_TRUE(sameDay.shouldRemind(ymd(2012, 3, 10)));
+    const DueState huge{ymd(2012, 3, 10), 2'000'000'000, false};
+    EXPECT_TRUE(huge.shouldRemind(ymd(1970, 1, 1)));
     const DueState none{ymd(2012, 3, 10), std::nullopt, false};
     EXPECT_FALSE(none.shouldRemind(ymd(2012, 3, 10)));
     EXPECT_FALSE(none.shouldRemind(ymd(2012, 4, 10)));

@@ -114,7 +114,7 @@ TEST(UpcomingDates, ImpliedRuleFollowsTheDueDateAsTheItemAdvances) {
     EXPECT_EQ(render(s.upcomingDatesUntil(ymd(2011, 3, 31))), "2011-01-30 2011-02-28 2011-03-30");
     std::vector<std::string> reached;
     for (int i = 0; i < 3; ++i) {
-        s.nextDueDate = s.upcomingDatesUntil(Date::distantFuture(), 2).at(1);
+        s.nextDueDate = s.dueDateAfterNext();
         reached.push_back(s.nextDueDate.toISOString());
     }
     EXPECT_EQ(reached, (std::vector<std::string>{"2011-02-28", "2011-03-31", "2011-04-30"}));
@@ -147,6 +147,7 @@ TEST(AdjustNextDueDate, MovesOntoThePattern) {
     fortnightly.adjustNextDueDate();
     EXPECT_EQ(render(fortnightly.upcomingDatesUntil(ymd(2011, 2, 14))),
               "2011-01-17 2011-01-31 2011-02-14");
+    EXPECT_EQ(fortnightly.dueDateAfterNext(), ymd(2011, 1, 31));
     RepeatSchedule quarterly = schedule(ymd(2011, 1, 10), "Month", 3, {{DIMonth(1), DIMonth(15)}});
     quarterly.adjustNextDueDate();
     EXPECT_EQ(render(quarterly.upcomingDatesUntil(Date::distantFuture(), 4)),
@@ -193,6 +194,9 @@ TEST(RepeatSchedule, InternalErrors) {
     RepeatSchedule past{Date::distantFuture().advanceDays_PN(1), std::nullopt, std::nullopt,
                         std::nullopt, std::nullopt};
     EXPECT_THROW(past.adjustNextDueDate(), AssertionFailure);
+    const RepeatSchedule once{ymd(2011, 1, 3), std::nullopt, std::nullopt, std::nullopt,
+                              std::nullopt};
+    EXPECT_THROW((void)once.dueDateAfterNext(), AssertionFailure);
 }
 
 }  // namespace
