@@ -7,11 +7,17 @@ DIMonth::DIMonth(int count, std::string_view unit) : m_count(count) {
 }
 
 bool DIMonth::includes(Date date) const {
-    int daysInMonth = Date::numberOfDaysInMonth(date.year_PN(), date.month_PN());
-    if (m_count != kLastDay && m_count <= daysInMonth) {
-        return date.day_pn() == m_count;
+    // Each calendar conversion costs; the walk asks this for every day, so read the day once
+    // and learn "last day of the month" from the next day being a first.
+    const int day = date.day_pn();
+    if (day == m_count) {
+        return true;
     }
-    return date.day_pn() == daysInMonth;
+    if (m_count != kLastDay && m_count <= 28) {
+        return false;
+    }
+    // Here the count is the last day, or a day that this month may be too short for.
+    return (m_count == kLastDay || day < m_count) && date.advanceDays_PN(1).day_pn() == 1;
 }
 
 std::size_t DIMonth::hash() const {

@@ -12,6 +12,36 @@ bool anyRuleIncludes(const std::vector<RepeatRule>& rules, Date date) {
                        [date](const RepeatRule& rule) { return rule.includes(date); });
 }
 
+enum class WalkUnit { Week, Month, Unknown };
+
+// How the walk goes on after a day: the next day, moved past skip whole calendar weeks or
+// months when a new one begins. Nothing when that passes `end`. The arithmetic is in 64 bits
+// and bounded by `end`, so that an absurd interval ends the walk instead of overflowing.
+std::optional<Date> nextDayOfWalk(Date day, Date end, WalkUnit unit, std::int64_t skip) {
+    Date next = day.advanceDays_PN(1);
+    switch (unit) {
+        case WalkUnit::Week:
+            if (skip >= 1 && next.weekday_pn() == 1) {
+                if (next.daysSinceEpoch() + skip * 7 > end.daysSinceEpoch()) {
+                    return std::nullopt;
+                }
+                next = next.advanceWeeks_pn(static_cast<int>(skip));
+            }
+            return next;
+        case WalkUnit::Month:
+            if (skip >= 1 && next.day_pn() == 1) {
+                if (skip > end.numberOfMonthsAfter_pn(next)) {
+                    return std::nullopt;
+                }
+                next = next.advanceMonths_PN(static_cast<int>(skip));
+            }
+            return next;
+        case WalkUnit::Unknown:
+            break;
+    }
+    PN_ASSERTION_FAILURE("Repeat type expected to be month");
+}
+
 }  // namespace
 
 std::vector<RepeatRule> RepeatSchedule::effectiveRules() const {
@@ -36,31 +66,6 @@ RepeatRule RepeatSchedule::componentForDate(Date date, std::string_view repeatTy
     PN_ASSERTION_FAILURE("Unexpected repeat type \"" + std::string(repeatType) + "\"");
 }
 
-std::optional<Date> RepeatSchedule::nextDayOfWalk(Date day, Date end) const {
-    Date next = day.advanceDays_PN(1);
-    // Interval arithmetic in 64 bits and bounded by `end`, so that an absurd interval ends the
-    // walk instead of overflowing.
-    const std::int64_t skip = std::int64_t{repeatInterval.value_or(1)} - 1;
-    if (repeatType == kWeek) {
-        if (next.weekday_pn() == 1 && skip >= 1) {
-            if (next.daysSinceEpoch() + skip * 7 > end.daysSinceEpoch()) {
-                return std::nullopt;
-            }
-            next = next.advanceWeeks_pn(static_cast<int>(skip));
-        }
-    } else if (repeatType == kMonth) {
-        if (next.day_pn() == 1 && skip >= 1) {
-            if (skip > end.numberOfMonthsAfter_pn(next)) {
-                return std::nullopt;
-            }
-            next = next.advanceMonths_PN(static_cast<int>(skip));
-        }
-    } else {
-        PN_ASSERTION_FAILURE("Repeat type expected to be month");
-    }
-    return next;
-}
-
 std::vector<Date> RepeatSchedule::upcomingDatesUntil(Date end, int limit) const {
     std::vector<Date> dates;
     if (limit == 0) {
@@ -73,6 +78,10 @@ std::vector<Date> RepeatSchedule::upcomingDatesUntil(Date end, int limit) const 
         return dates;
     }
     const std::vector<RepeatRule> rules = effectiveRules();
+    const WalkUnit unit = repeatType == kWeek    ? WalkUnit::Week
+                          : repeatType == kMonth ? WalkUnit::Month
+                                                 : WalkUnit::Unknown;
+    const std::int64_t skip = std::int64_t{repeatInterval.value_or(1)} - 1;
     std::optional<Date> day = nextDueDate;
     while (day && !day->isLaterThan_PN(end)) {
         if (anyRuleIncludes(rules, *day)) {
@@ -81,7 +90,7 @@ std::vector<Date> RepeatSchedule::upcomingDatesUntil(Date end, int limit) const 
                 break;
             }
         }
-        day = nextDayOfWalk(*day, end);
+        day = nextDayOfWalk(*day, end, unit, skip);
     }
     return dates;
 }

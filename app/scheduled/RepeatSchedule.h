@@ -55,6 +55,4 @@ struct RepeatSchedule final {
 
 private:
     std::vector<RepeatRule> effectiveRules() const;
-    // The day the walk goes on with after `day` was looked at; nothing when it passes `end`.
-    std::optional<Date> nextDayOfWalk(Date day, Date end) const;
 };
