@@ -36,6 +36,12 @@ public:
     [[nodiscard]] static Sidebar sidebar(const Decimal& expenseLimitTotal,
                                          const Decimal& incomeLimitTotal);
 
+    // The end notice is due once the budget has ended, unless it was shown for this period.
+    [[nodiscard]] static bool shouldShowEndNotice(const BudgetPeriod& period, Date today,
+                                                  bool didShowEndNotice) {
+        return period.hasEnded(today) && !didShowEndNotice;
+    }
+
     static constexpr const char* kEndNoticeTitle = "This budget's period has ended";
     static constexpr const char* kEndNoticeText =
         "It's time to review how you did and create a new budget for the next period.";

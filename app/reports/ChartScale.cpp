@@ -26,6 +26,13 @@ int formattedLength(float value) {
     return length;
 }
 
+// A whole float as an exact Decimal, through its digits (it may not fit an integer type).
+Decimal wholeDecimal(float value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.0f", static_cast<double>(value));
+    return Decimal::fromString(buffer);
+}
+
 }  // namespace
 
 ChartScale ChartScale::determineScale(const std::vector<Decimal>& values) {
@@ -103,4 +110,12 @@ float ChartScale::roundStep(float step) {
 
 float ChartScale::gridValue(int index) const {
     return m_scaleStart + static_cast<float>(index) * m_scaleStep;
+}
+
+Decimal ChartScale::gridLabelValue(int index) const {
+    return wholeDecimal(gridValue(index));
+}
+
+Decimal ChartScale::marginLabelValue() const {
+    return wholeDecimal(m_scaleStep * -5);
 }

@@ -34,6 +34,10 @@ public:
     int zeroLine() const { return m_zeroLine; }
     // scaleStart + i x scaleStep.
     [[nodiscard]] float gridValue(int index) const;
+    // The same as the amount its label shows. Steps are whole, so the conversion is exact.
+    [[nodiscard]] Decimal gridLabelValue(int index) const;
+    // The amount whose label sets the width of the value margin: scaleStep x -5.
+    [[nodiscard]] Decimal marginLabelValue() const;
 
 private:
     ChartScale(float scaleStep, float scaleStart, int zeroLine)

@@ -80,6 +80,13 @@ TEST(BudgetViewFigures, TimeRemainingForABudgetEndingFourteenthOfMay) {
     }
 }
 
+TEST(BudgetViewFigures, EndNoticeOnceThePeriodHasEnded) {
+    BudgetPeriod period(ymd(2012, 1, 1), 1);
+    EXPECT_FALSE(BudgetViewFigures::shouldShowEndNotice(period, ymd(2012, 1, 31), false));
+    EXPECT_TRUE(BudgetViewFigures::shouldShowEndNotice(period, ymd(2012, 2, 1), false));
+    EXPECT_FALSE(BudgetViewFigures::shouldShowEndNotice(period, ymd(2012, 2, 1), true));
+}
+
 TEST(BudgetViewFigures, ActualColumnHeaderBySideAndState) {
     EXPECT_EQ(BudgetViewFigures::actualColumnHeader(true, true), "Actual spending");
     EXPECT_EQ(BudgetViewFigures::actualColumnHeader(true, false), "So far you've spent");

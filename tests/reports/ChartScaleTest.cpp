@@ -91,6 +91,16 @@ TEST(ChartScale, RoundStep) {
     EXPECT_THROW((void)ChartScale::roundStep(-5), AssertionFailure);
 }
 
+TEST(ChartScale, LabelsAreWholeAmounts) {
+    ChartScale scale = ChartScale::determineScale(values({"-500", "1500"}));
+    EXPECT_EQ(scale.gridLabelValue(0), Decimal(-550));
+    EXPECT_EQ(scale.gridLabelValue(1).toString(), "0");
+    EXPECT_EQ(scale.gridLabelValue(5), Decimal(2200));
+    EXPECT_EQ(scale.marginLabelValue(), Decimal(-2750));
+    ChartScale huge = ChartScale::determineScale(values({"0", "40000000000000000000"}));
+    EXPECT_EQ(huge.gridLabelValue(2).toString().size(), 20u);  // beyond any 64-bit integer
+}
+
 TEST(ChartScale, SmallNegativeValuesStillGetAStep) {
     // Whole units of -2.50 divided by four are zero; the chart must still get a scale.
     ChartScale scale = ChartScale::determineScale(values({"-2.50", "-1.00"}));
