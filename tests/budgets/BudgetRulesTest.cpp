@@ -24,11 +24,6 @@ TEST(BudgetCreation, EnoughDataNeedsMoreThanTwentyOneDays) {
     EXPECT_FALSE(BudgetCreation::hasEnoughDataForBudget(0, Date(), Date()));
 }
 
-TEST(BudgetCreation, ProposesTheYearsBudget) {
-    EXPECT_EQ(BudgetCreation::defaultName(2012), "2012 Budget");
-    EXPECT_EQ(BudgetCreation::kDefaultMonths, 12);
-}
-
 class StartDateNoticeTest : public ::testing::Test {
 protected:
     void SetUp() override { UserLocale::set("en_US"); }

@@ -28,12 +28,6 @@ TEST(LimitAmount, WholeAmountRoundsHalvesAwayFromZero) {
     }
 }
 
-TEST(LimitAmount, ZeroIsASpendingLimit) {
-    EXPECT_TRUE(LimitAmount::isExpense(Decimal()));
-    EXPECT_TRUE(LimitAmount::isExpense(dec("-1")));
-    EXPECT_FALSE(LimitAmount::isExpense(dec("1")));
-}
-
 TEST(LimitAmount, EstimateWindowReachesBackAtMostAYear) {
     Date today = ymd(2012, 6, 30);
     // An earliest transaction more than a year back: 365 days back, 366 days counted.

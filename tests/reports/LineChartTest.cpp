@@ -48,13 +48,6 @@ TEST(LineChartGeometry, FramesOfTheChartParts) {
     EXPECT_DOUBLE_EQ(bands[4].height, 81.8);
 }
 
-TEST(LineChartGeometry, TimelineShowsTheYearUnderJanuary) {
-    EXPECT_EQ(LineChartGeometry::monthLabelOrigin(0), (ReportPoint{50, 20}));
-    EXPECT_EQ(LineChartGeometry::yearLabelOrigin(1), (ReportPoint{84, 4}));
-    EXPECT_TRUE(LineChartGeometry::showsYear(Date::dateWithYear_PN(2012, 1, 31)));
-    EXPECT_FALSE(LineChartGeometry::showsYear(Date::dateWithYear_PN(2012, 12, 31)));
-}
-
 TEST(LineChartTooltipLayout, ChoosesTheSideWithRoom) {
     const LineChartTooltipLayout::ImageSizes images{40, 16, 10};  // bubble 40, arrow 16 x 10
     const ReportRect visible{400, 0, 500, 300};
