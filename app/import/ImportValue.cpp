@@ -1,0 +1,102 @@
+#include "ImportValue.h"
+
+#include "base/AssertionFailure.h"
+
+namespace {
+
+template <typename T, typename Variant>
+auto& access(Variant& value) {
+    auto* held = std::get_if<T>(&value);
+    PN_ASSERT(held != nullptr, "Import value of another kind");
+    return *held;
+}
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                out.push_back(c);
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+const std::string& ImportValue::text() const {
+    return access<std::string>(m_value);
+}
+Decimal ImportValue::decimal() const {
+    return access<Decimal>(m_value);
+}
+std::int64_t ImportValue::integer() const {
+    return access<std::int64_t>(m_value);
+}
+bool ImportValue::boolean() const {
+    return access<bool>(m_value);
+}
+Date ImportValue::date() const {
+    return access<Date>(m_value);
+}
+const ImportArray& ImportValue::array() const {
+    return access<ImportArray>(m_value);
+}
+ImportArray& ImportValue::array() {
+    return access<ImportArray>(m_value);
+}
+const ImportDictionary& ImportValue::dictionary() const {
+    return access<ImportDictionary>(m_value);
+}
+ImportDictionary& ImportValue::dictionary() {
+    return access<ImportDictionary>(m_value);
+}
+
+std::string ImportValue::description() const {
+    if (isText()) {
+        return quoted(text());
+    }
+    if (isDecimal()) {
+        return decimal().toString();
+    }
+    if (isInteger()) {
+        return "#" + std::to_string(integer());
+    }
+    if (isBoolean()) {
+        return boolean() ? "true" : "false";
+    }
+    if (isDate()) {
+        return "@" + date().toISOString();
+    }
+    std::string out;
+    if (isArray()) {
+        for (const ImportValue& item : array()) {
+            out += (out.empty() ? "" : ", ") + item.description();
+        }
+        return "[" + out + "]";
+    }
+    for (const auto& [key, value] : dictionary()) {
+        out += (out.empty() ? "" : ", ") + key + ": " + value.description();
+    }
+    return "{" + out + "}";
+}
+
+const ImportValue* findValue(const ImportDictionary& dictionary, std::string_view key) {
+    auto it = dictionary.find(key);
+    return it == dictionary.end() ? nullptr : &it->second;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "base/Date.h"
+#include "base/Decimal.h"
+
+class ImportValue;
+// An ordered list of values (the accounts of a document, the transactions of an account).
+using ImportArray = std::vector<ImportValue>;
+// String-keyed values; a key whose value is missing is absent, never present and empty.
+using ImportDictionary = std::map<std::string, ImportValue, std::less<>>;
+
+// One value of an import document or account list, as the statement readers produce them:
+// text, a decimal number, an integer number, a boolean, a calendar day, an array or a
+// dictionary. Plain data, copied and compared by value.
+class ImportValue final {
+public:
+    ImportValue(std::string text) : m_value(std::move(text)) {}         // NOLINT
+    ImportValue(std::string_view text) : m_value(std::string(text)) {}  // NOLINT
+    ImportValue(const char* text) : m_value(std::string(text)) {}       // NOLINT
+    ImportValue(Decimal number) : m_value(number) {}                    // NOLINT
+    template <std::integral T>
+    requires(!std::same_as<T, bool>) ImportValue(T number)
+        : m_value(static_cast<std::int64_t>(number)) {}                           // NOLINT
+    ImportValue(bool flag) : m_value(flag) {}                                     // NOLINT
+    ImportValue(Date day) : m_value(day) {}                                       // NOLINT
+    ImportValue(ImportArray array) : m_value(std::move(array)) {}                 // NOLINT
+    ImportValue(ImportDictionary dictionary) : m_value(std::move(dictionary)) {}  // NOLINT
+
+    bool isText() const { return std::holds_alternative<std::string>(m_value); }
+    bool isDecimal() const { return std::holds_alternative<Decimal>(m_value); }
+    bool isInteger() const { return std::holds_alternative<std::int64_t>(m_value); }
+    bool isBoolean() const { return std::holds_alternative<bool>(m_value); }
+    bool isDate() const { return std::holds_alternative<Date>(m_value); }
+    bool isArray() const { return std::holds_alternative<ImportArray>(m_value); }
+    bool isDictionary() const { return std::holds_alternative<ImportDictionary>(m_value); }
+
+    // Each accessor REQUIRES the value to be of its kind, else AssertionFailure.
+    const std::string& text() const;
+    Decimal decimal() const;
+    std::int64_t integer() const;
+    bool boolean() const;
+    Date date() const;
+    const ImportArray& array() const;
+    ImportArray& array();
+    const ImportDictionary& dictionary() const;
+    ImportDictionary& dictionary();
+
+    bool operator==(const ImportValue&) const = default;
+
+    // One line of text showing the value and everything in it, keys in order: "text" in
+    // quotes, decimals as written by Decimal, integers with a leading '#', booleans as
+    // true/false, days as @YYYY-MM-DD, [a, b] and {key: value, ...}. For tests and logs.
+    std::string description() const;
+
+private:
+    std::variant<std::string, Decimal, std::int64_t, bool, Date, ImportArray, ImportDictionary>
+        m_value;
+};
+
+// The value under `key`, or null when the key is absent.
+const ImportValue* findValue(const ImportDictionary& dictionary, std::string_view key);
