@@ -1,0 +1,130 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <typeinfo>
+#include <vector>
+
+#include "base/ValidationError.h"
+#include "store/AttributeValue.h"
+
+class ManagedObject;
+class ObjectSetBase;
+class EntityDescription;
+
+// What deleting an object does to the objects at the other end of one of its relationships:
+// Nullify clears the link (the inverse loses the deleted object), Cascade deletes them too.
+enum class DeleteRule { Nullify, Cascade };
+
+// A per-property validator run before every save of an inserted or updated object. It follows
+// the program's validation pattern: on failure it stores its error in `error` (combined with
+// what is there, see failValidation) and returns false.
+using PropertyValidator =
+    std::function<bool(const ManagedObject& object, std::optional<ValidationError>& error)>;
+
+// Reads and writes one attribute of any object of the entity, with no change tracking.
+class AttributeAccessor {
+public:
+    virtual ~AttributeAccessor() = default;
+    virtual AttributeValue get(const ManagedObject& object) const = 0;
+    // REQUIRES: `value` matches the attribute's kind (unset only for optional attributes).
+    virtual void set(ManagedObject& object, const AttributeValue& value) const = 0;
+};
+
+// Reads and writes one relationship of any object of the entity, with no change tracking and
+// no inverse maintenance (the context does both).
+class RelationshipAccessor {
+public:
+    virtual ~RelationshipAccessor() = default;
+    // To-one relationships only.
+    virtual ManagedObject* target(const ManagedObject& object) const = 0;
+    virtual void setTarget(ManagedObject& object, ManagedObject* target) const = 0;
+    // To-many relationships only.
+    virtual const ObjectSetBase& targets(const ManagedObject& object) const = 0;
+    virtual ObjectSetBase& mutableTargets(ManagedObject& object) const = 0;
+};
+
+// One attribute of an entity. `index` is its position in EntityDescription::attributes()
+// (inherited attributes first); change masks use it as a bit number.
+struct AttributeDescription final {
+    std::string name;
+    AttributeKind kind = AttributeKind::Text;
+    bool optional = false;
+    std::size_t index = 0;
+    std::shared_ptr<const AttributeAccessor> accessor;
+    PropertyValidator validator;  // empty when the attribute has none
+    // typeid of the C++ member pointer; lets typed setters find their description.
+    const std::type_info* memberType = nullptr;
+};
+
+// One relationship of an entity. Every relationship has an inverse on its destination.
+struct RelationshipDescription final {
+    std::string name;
+    std::string inverseName;
+    bool toMany = false;
+    DeleteRule deleteRule = DeleteRule::Nullify;
+    std::size_t index = 0;
+    std::shared_ptr<const RelationshipAccessor> accessor;
+    PropertyValidator validator;
+    const std::type_info* memberType = nullptr;
+    const EntityDescription& (*destinationFunction)() = nullptr;
+
+    const EntityDescription& destination() const { return destinationFunction(); }
+    // The relationship at the other end. REQUIRES: the description is part of an EntityModel
+    // (which resolves and checks every inverse).
+    const RelationshipDescription& inverse() const;
+
+private:
+    friend class EntityModel;
+    mutable const RelationshipDescription* m_inverse = nullptr;
+};
+
+// An entity: its name (the class's name), its super-entity, attributes and relationships
+// (inherited ones first, with the same indexes as in the super-entity) and how to make an
+// instance. Built once per class by EntityBuilder; immutable afterwards.
+class EntityDescription final {
+public:
+    using Factory = std::function<std::unique_ptr<ManagedObject>()>;
+
+    EntityDescription(std::string name, const EntityDescription* parent, Factory factory,
+                      std::vector<AttributeDescription> attributes,
+                      std::vector<RelationshipDescription> relationships);
+
+    const std::string& name() const { return m_name; }
+    // The super-entity (Account's is Node); nothing for a root.
+    const EntityDescription* parent() const { return m_parent; }
+    // The root of this entity's hierarchy (itself when it has no parent).
+    const EntityDescription& rootEntity() const;
+    // True when this is `other` or one of its sub-entities.
+    bool isKindOf(const EntityDescription& other) const;
+    // Abstract entities have no instances of their own, only of sub-entities.
+    bool isAbstract() const { return !m_factory; }
+
+    const std::vector<AttributeDescription>& attributes() const { return m_attributes; }
+    const std::vector<RelationshipDescription>& relationships() const { return m_relationships; }
+    // Nothing when the entity has no property of that name.
+    const AttributeDescription* attributeNamed(std::string_view name) const;
+    const RelationshipDescription* relationshipNamed(std::string_view name) const;
+
+    // The description of the attribute stored in `member`; AssertionFailure when none is.
+    template <class C, class T>
+    const AttributeDescription& attributeForMember(T C::* member) const;
+    template <class C, class M>
+    const RelationshipDescription& relationshipForMember(M C::* member) const;
+
+    // A new, blank instance. REQUIRES: !isAbstract() (else AssertionFailure).
+    std::unique_ptr<ManagedObject> instantiate() const;
+
+private:
+    [[noreturn]] void failMissingMember() const;
+
+    std::string m_name;
+    const EntityDescription* m_parent;
+    Factory m_factory;
+    std::vector<AttributeDescription> m_attributes;
+    std::vector<RelationshipDescription> m_relationships;
+};

@@ -1,0 +1,201 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "base/ValidationError.h"
+#include "store/AttributeValue.h"
+#include "store/ChangeSet.h"
+#include "store/ContextObserver.h"
+#include "store/EntityModel.h"
+#include "store/ManagedObject.h"
+#include "store/PersistentStore.h"
+#include "store/UndoManager.h"
+
+// Owns every object of one store: inserts and deletes them, applies delete rules, keeps
+// inverse relationships consistent, tracks what changed since the last save, records undo,
+// answers queries and saves through its PersistentStore. Used on the main thread only.
+//
+// Objects stay allocated until the context is destroyed, also after deletion (undo may bring
+// them back), so pointers to them never dangle while the context lives.
+class ObjectContext final {
+public:
+    // REQUIRES: `model` outlives the context.
+    explicit ObjectContext(const EntityModel& model);
+    ~ObjectContext();
+    ObjectContext(const ObjectContext&) = delete;
+    ObjectContext& operator=(const ObjectContext&) = delete;
+
+    const EntityModel& model() const { return m_model; }
+
+    // The application's own context, used by the query forms ending in _pn. Set by the
+    // session when it opens a store; AssertionFailure when asked while none is set.
+    static ObjectContext& applicationContext();
+    static bool hasApplicationContext();
+    static void setApplicationContext(ObjectContext* context);
+
+    void setPersistentStore(std::unique_ptr<PersistentStore> store);
+    PersistentStore* persistentStore() const { return m_store.get(); }
+
+    // ---- Inserting and deleting ----
+
+    // Inserts a new object with the next ID and runs its awakeFromInsert. REQUIRES: the
+    // entity is in the model and not abstract (AssertionFailure otherwise).
+    template <class T>
+    T* insert() {
+        return static_cast<T*>(&insertObject(T::entityDescription()));
+    }
+    ManagedObject& insertObject(const EntityDescription& entity);
+    // Deletes `object`: objects on Cascade relationships are deleted first, then every
+    // relationship of `object` is cleared on both ends. Deleting a deleted object does nothing.
+    void deleteObject(ManagedObject& object);
+
+    // ---- Generic access (tracked and undoable like the typed setters) ----
+
+    void setAttributeValue(ManagedObject& object, const AttributeDescription& attribute,
+                           const AttributeValue& value);
+    // To-one: `target` may be nullptr. REQUIRES: target is of the destination entity.
+    void setToOne(ManagedObject& object, const RelationshipDescription& relationship,
+                  ManagedObject* target);
+    // To-many: adds or removes one target (either end may be to-one or to-many).
+    void addToMany(ManagedObject& object, const RelationshipDescription& relationship,
+                   ManagedObject& target);
+    void removeFromMany(ManagedObject& object, const RelationshipDescription& relationship,
+                        ManagedObject& target);
+
+    // ---- Queries ----
+
+    // The live object with `id` when it is of `entity` (or a sub-entity); nothing otherwise.
+    // O(log n).
+    ManagedObject* objectWithID(const EntityDescription& entity, ObjectID id) const;
+    // The number of live objects of `entity` and its sub-entities, without visiting them.
+    std::size_t countObjects(const EntityDescription& entity) const;
+    // Calls visit(ManagedObject&) for every live object of `entity` and its sub-entities, per
+    // concrete entity in ascending ID. `visit` returns true to go on, false to stop.
+    // REQUIRES: `visit` neither inserts nor deletes.
+    template <class Visit>
+    void forEachObject(const EntityDescription& entity, Visit&& visit) const;
+
+    // ---- Change tracking and saving ----
+
+    bool hasChanges() const;
+    // What the next save would write.
+    ChangeSet changes() const;
+    bool isInserted(const ManagedObject& object) const;
+    bool isUpdated(const ManagedObject& object) const;
+
+    // Runs every validator of the changed objects (per-property validators, then
+    // validateForInsert / validateForUpdate / validateForDelete) and returns all failures
+    // combined with errorFromOriginalError_pn, or nothing when all pass.
+    [[nodiscard]] std::optional<ValidationError> validateChanges() const;
+    // Validates, then writes the changes through the store. Returns nothing on success (the
+    // change tracking is cleared). On failure returns the error and changes nothing: the
+    // store's content is as before and the context keeps all its changes. Without changes it
+    // succeeds at once; without a store it fails.
+    [[nodiscard]] std::optional<ValidationError> save();
+
+    // ---- Loading (for PersistentStore::load): no undo, no change tracking ----
+
+    // Makes an object with a given ID as it is in the store. Loading in ascending ID keeps
+    // loading linear. REQUIRES: `id` is not 0 and unused (AssertionFailure otherwise).
+    ManagedObject& loadObject(const EntityDescription& entity, ObjectID id);
+    void loadAttribute(ManagedObject& object, const AttributeDescription& attribute,
+                       const AttributeValue& value);
+    // Links `target` into `relationship` of `object` and the inverse; linking what is already
+    // linked does nothing.
+    void loadLink(ManagedObject& object, const RelationshipDescription& relationship,
+                  ManagedObject& target);
+
+    // ---- Observers and undo ----
+
+    // REQUIRES: the observer outlives its registration.
+    void addObserver(ContextObserver* observer);
+    void removeObserver(ContextObserver* observer);
+
+    UndoManager& undoManager() { return m_undoManager; }
+    void undo() { m_undoManager.undo(); }
+    void redo() { m_undoManager.redo(); }
+
+private:
+    friend class ManagedObject;
+    friend class UndoManager;
+
+    // The live objects of one concrete entity, in ascending ID. Deleted objects stay in the
+    // list (skipped) until compaction, so an undo of a delete finds its place again.
+    struct Registry {
+        std::vector<ManagedObject*> objects;
+        std::size_t liveCount = 0;
+        std::size_t deadCount = 0;
+    };
+    struct Masks {
+        std::uint64_t attributes = 0;
+        std::uint64_t relationships = 0;
+    };
+
+    Registry& registryFor(const EntityDescription& entity);
+    const std::vector<std::size_t>& registriesOf(const EntityDescription& entity) const;
+    void addToRegistry(ManagedObject& object);
+    void removeFromRegistry(ManagedObject& object);
+    ManagedObject& adopt(std::unique_ptr<ManagedObject> object, ObjectID id);
+
+    // Primitive changes; each records undo, tracks the change and tells the observers.
+    void registerObject(ManagedObject& object);
+    void unregisterObject(ManagedObject& object);
+    void link(ManagedObject& a, const RelationshipDescription& rel, ManagedObject& b);
+    void unlink(ManagedObject& a, const RelationshipDescription& rel, ManagedObject& b);
+    void rawLink(ManagedObject& a, const RelationshipDescription& rel, ManagedObject& b);
+    void rawUnlink(ManagedObject& a, const RelationshipDescription& rel, ManagedObject& b);
+    bool isLinked(const ManagedObject& a, const RelationshipDescription& rel,
+                  const ManagedObject& b) const;
+    std::vector<ManagedObject*> targetsOf(const ManagedObject& object,
+                                          const RelationshipDescription& rel) const;
+    void checkProperty(const ManagedObject& object, const void* accessor, std::size_t index,
+                       bool isAttribute) const;
+    void checkDestination(const RelationshipDescription& rel, const ManagedObject& target) const;
+
+    void markUpdated(ManagedObject& object, std::uint64_t attributes, std::uint64_t relationships);
+    void record(UndoRecord record);
+    bool recording() const;
+    void revert(const UndoRecord& record);
+    void commitSavedChanges();
+    template <class F>
+    void notify(F&& f) {
+        for (ContextObserver* o : m_observers) {
+            f(*o);
+        }
+    }
+
+    // Called by ManagedObject's setters.
+    AttributeValue willChangeAttribute(ManagedObject& object, const AttributeDescription& attr);
+    void didChangeAttribute(ManagedObject& object, const AttributeDescription& attr,
+                            AttributeValue oldValue);
+
+    const EntityModel& m_model;
+    std::unique_ptr<PersistentStore> m_store;
+    std::vector<std::unique_ptr<ManagedObject>> m_allObjects;
+    std::vector<Registry> m_registries;
+    std::unordered_map<const EntityDescription*, std::size_t> m_registryIndex;
+    std::unordered_map<const EntityDescription*, std::vector<std::size_t>> m_kinds;
+    std::unordered_set<ManagedObject*> m_inserted;
+    std::unordered_map<ManagedObject*, Masks> m_updated;
+    std::unordered_set<ManagedObject*> m_deleted;
+    std::vector<ContextObserver*> m_observers;
+    UndoManager m_undoManager;
+    ObjectID m_nextID = 1;
+    bool m_loading = false;
+};
+
+template <class Visit>
+void ObjectContext::forEachObject(const EntityDescription& entity, Visit&& visit) const {
+    for (std::size_t r : registriesOf(entity)) {
+        for (ManagedObject* object : m_registries[r].objects) {
+            if (object->m_live && !visit(*object)) {
+                return;
+            }
+        }
+    }
+}

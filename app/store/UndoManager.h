@@ -1,0 +1,95 @@
+#pragma once
+
+#include <vector>
+
+#include "store/AttributeValue.h"
+
+class ManagedObject;
+class ObjectContext;
+struct AttributeDescription;
+struct RelationshipDescription;
+
+// One primitive change of an object graph, as the undo stack keeps it.
+struct UndoRecord final {
+    enum class Kind {
+        Attribute,   // `attribute` of `object` went from `oldValue` to `newValue`
+        Link,        // `target` was added to `relationship` of `object` (and the inverse)
+        Unlink,      // `target` was removed from `relationship` of `object` (and the inverse)
+        Register,    // `object` joined the context
+        Unregister,  // `object` left the context
+    };
+    Kind kind = Kind::Attribute;
+    ManagedObject* object = nullptr;
+    const AttributeDescription* attribute = nullptr;
+    const RelationshipDescription* relationship = nullptr;
+    ManagedObject* target = nullptr;
+    AttributeValue oldValue;
+    AttributeValue newValue;
+};
+
+// The undo and redo stacks of one ObjectContext. Changes are grouped: everything between the
+// outermost beginUndoGrouping and its endUndoGrouping is undone as one step (use UndoGrouping
+// for one user action). Changes made while no group is open collect in an implicit group that
+// is closed by the next beginUndoGrouping, undo or redo. A new change clears the redo stack.
+// After undo and redo the default notification centre posts kUndoManagerDidUndoChange /
+// kUndoManagerDidRedoChange.
+class UndoManager final {
+public:
+    explicit UndoManager(ObjectContext& context) : m_context(context) {}
+    UndoManager(const UndoManager&) = delete;
+    UndoManager& operator=(const UndoManager&) = delete;
+
+    void beginUndoGrouping();
+    // REQUIRES: a group is open (AssertionFailure otherwise).
+    void endUndoGrouping();
+    int groupingLevel() const { return m_level; }
+
+    bool canUndo() const;
+    bool canRedo() const;
+    // Reverts the last group; what the revert changes becomes the redo group. When one group
+    // is open it is closed first; with nested groups open: AssertionFailure.
+    void undo();
+    void redo();
+    bool isUndoing() const { return m_mode == Mode::Undoing; }
+    bool isRedoing() const { return m_mode == Mode::Redoing; }
+
+    // While disabled (nestable), changes are not recorded.
+    void disableUndoRegistration() { ++m_disabled; }
+    void enableUndoRegistration();
+    bool isUndoRegistrationEnabled() const { return m_disabled == 0; }
+
+    void removeAllActions();
+    // Called by the context for every change.
+    void record(UndoRecord record);
+
+private:
+    enum class Mode { Normal, Undoing, Redoing };
+    using Group = std::vector<UndoRecord>;
+
+    void closeImplicitGroup();
+    void revertTopGroup(std::vector<Group>& from, std::vector<Group>& to, Mode mode);
+
+    ObjectContext& m_context;
+    std::vector<Group> m_undoStack;
+    std::vector<Group> m_redoStack;
+    Group m_open;      // the explicit group being built
+    Group m_implicit;  // changes made outside any explicit group
+    Group m_collect;   // what an undo or redo changes
+    int m_level = 0;
+    int m_disabled = 0;
+    Mode m_mode = Mode::Normal;
+};
+
+// Groups one user action: opens an undo group for its lifetime.
+class UndoGrouping final {
+public:
+    explicit UndoGrouping(UndoManager& manager) : m_manager(manager) {
+        m_manager.beginUndoGrouping();
+    }
+    ~UndoGrouping() { m_manager.endUndoGrouping(); }
+    UndoGrouping(const UndoGrouping&) = delete;
+    UndoGrouping& operator=(const UndoGrouping&) = delete;
+
+private:
+    UndoManager& m_manager;
+};
