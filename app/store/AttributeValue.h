@@ -79,12 +79,13 @@ struct AttributeTraits<bool> {
 };
 
 template <std::integral T>
-    requires(!std::same_as<T, bool>)
-struct AttributeTraits<T> {
+requires(!std::same_as<T, bool>) struct AttributeTraits<T> {
     static constexpr AttributeKind kKind = AttributeKind::Integer;
     static constexpr bool kOptional = false;
     static AttributeValue toValue(T v) { return static_cast<std::int64_t>(v); }
-    static T fromValue(const AttributeValue& v) { return static_cast<T>(std::get<std::int64_t>(v)); }
+    static T fromValue(const AttributeValue& v) {
+        return static_cast<T>(std::get<std::int64_t>(v));
+    }
 };
 
 template <class V>

@@ -49,7 +49,7 @@ public:
     }
 
     template <class C, class T>
-    EntityBuilder& attribute(std::string name, T C::* member) {
+    EntityBuilder& attribute(std::string name, T C::*member) {
         AttributeDescription a;
         a.name = std::move(name);
         a.kind = AttributeTraits<T>::kKind;
@@ -63,15 +63,15 @@ public:
     }
 
     template <class C, class T>
-    EntityBuilder& toOne(std::string name, T* C::* member, const EntityDescription& (*destination)(),
+    EntityBuilder& toOne(std::string name, T* C::*member, const EntityDescription& (*destination)(),
                          std::string inverseName, DeleteRule rule = DeleteRule::Nullify) {
-        addRelationship<C, T*>(std::move(name), member, destination, std::move(inverseName),
-                               rule, false);
+        addRelationship<C, T*>(std::move(name), member, destination, std::move(inverseName), rule,
+                               false);
         return *this;
     }
 
     template <class C, class T>
-    EntityBuilder& toMany(std::string name, ObjectSet<T> C::* member,
+    EntityBuilder& toMany(std::string name, ObjectSet<T> C::*member,
                           const EntityDescription& (*destination)(), std::string inverseName,
                           DeleteRule rule = DeleteRule::Nullify) {
         addRelationship<C, ObjectSet<T>>(std::move(name), member, destination,
@@ -108,7 +108,7 @@ public:
 
 private:
     template <class C, class M>
-    void addRelationship(std::string name, M C::* member, const EntityDescription& (*destination)(),
+    void addRelationship(std::string name, M C::*member, const EntityDescription& (*destination)(),
                          std::string inverseName, DeleteRule rule, bool toMany) {
         RelationshipDescription r;
         r.name = std::move(name);

@@ -112,9 +112,9 @@ public:
 
     // The description of the attribute stored in `member`; AssertionFailure when none is.
     template <class C, class T>
-    const AttributeDescription& attributeForMember(T C::* member) const;
+    const AttributeDescription& attributeForMember(T C::*member) const;
     template <class C, class M>
-    const RelationshipDescription& relationshipForMember(M C::* member) const;
+    const RelationshipDescription& relationshipForMember(M C::*member) const;
 
     // A new, blank instance. REQUIRES: !isAbstract() (else AssertionFailure).
     std::unique_ptr<ManagedObject> instantiate() const;

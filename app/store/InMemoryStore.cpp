@@ -91,7 +91,8 @@ std::optional<ValidationError> InMemoryStore::save(const ChangeSet& changes) {
 std::optional<ValidationError> InMemoryStore::load(ObjectContext& context) {
     for (const auto& [id, row] : m_rows) {
         if (!context.model().contains(*row.entity)) {
-            return storeError(kPersistentStoreOpenErrorCode, "Unknown entity " + row.entity->name());
+            return storeError(kPersistentStoreOpenErrorCode,
+                              "Unknown entity " + row.entity->name());
         }
         ManagedObject& object = context.loadObject(*row.entity, id);
         for (const AttributeDescription& a : row.entity->attributes()) {

@@ -31,8 +31,8 @@ void ManagedObject::changeToOne(const RelationshipDescription& relationship,
     m_context->setToOne(*this, relationship, target);
 }
 
-void ManagedObject::changeToMany(const RelationshipDescription& relationship,
-                                 ManagedObject* target, bool add) {
+void ManagedObject::changeToMany(const RelationshipDescription& relationship, ManagedObject* target,
+                                 bool add) {
     PN_ASSERT(m_context, "Object without a context");
     PN_ASSERT(target, "No object to add to or remove from " + relationship.name);
     if (add) {

@@ -51,15 +51,15 @@ protected:
     // Sets an attribute member. Does nothing when the value is equal to the current one.
     // REQUIRES: the object is not deleted.
     template <class C, class T, class V>
-    void setValue(T C::* member, V&& value);
+    void setValue(T C::*member, V&& value);
     // Sets a to-one relationship (nullptr clears it); the inverse follows.
     template <class C, class T>
-    void setToOne(T* C::* member, T* target);
+    void setToOne(T* C::*member, T* target);
     // Adds or removes one object of a to-many relationship; the inverse follows.
     template <class C, class T>
-    void addToMany(ObjectSet<T> C::* member, T* target);
+    void addToMany(ObjectSet<T> C::*member, T* target);
     template <class C, class T>
-    void removeFromMany(ObjectSet<T> C::* member, T* target);
+    void removeFromMany(ObjectSet<T> C::*member, T* target);
 
 private:
     friend class ObjectContext;
@@ -79,7 +79,7 @@ private:
 };
 
 template <class C, class T, class V>
-void ManagedObject::setValue(T C::* member, V&& value) {
+void ManagedObject::setValue(T C::*member, V&& value) {
     T& slot = static_cast<C&>(*this).*member;
     if (slot == value) {
         return;
@@ -91,7 +91,7 @@ void ManagedObject::setValue(T C::* member, V&& value) {
 }
 
 template <class C, class T>
-void ManagedObject::setToOne(T* C::* member, T* target) {
+void ManagedObject::setToOne(T* C::*member, T* target) {
     if (static_cast<C&>(*this).*member == target) {
         return;
     }
@@ -99,11 +99,11 @@ void ManagedObject::setToOne(T* C::* member, T* target) {
 }
 
 template <class C, class T>
-void ManagedObject::addToMany(ObjectSet<T> C::* member, T* target) {
+void ManagedObject::addToMany(ObjectSet<T> C::*member, T* target) {
     changeToMany(entity().relationshipForMember(member), target, true);
 }
 
 template <class C, class T>
-void ManagedObject::removeFromMany(ObjectSet<T> C::* member, T* target) {
+void ManagedObject::removeFromMany(ObjectSet<T> C::*member, T* target) {
     changeToMany(entity().relationshipForMember(member), target, false);
 }

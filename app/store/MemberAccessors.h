@@ -11,8 +11,8 @@
 template <class C, class T>
 class MemberAttributeAccessor final : public AttributeAccessor {
 public:
-    explicit MemberAttributeAccessor(T C::* member) : m_member(member) {}
-    T C::* member() const { return m_member; }
+    explicit MemberAttributeAccessor(T C::*member) : m_member(member) {}
+    T C::*member() const { return m_member; }
     AttributeValue get(const ManagedObject& object) const override {
         return AttributeTraits<T>::toValue(static_cast<const C&>(object).*m_member);
     }
@@ -21,7 +21,7 @@ public:
     }
 
 private:
-    T C::* m_member;
+    T C::*m_member;
 };
 
 // M is T* (to-one) or ObjectSet<T> (to-many).
@@ -31,8 +31,8 @@ class MemberRelationshipAccessor;
 template <class C, class T>
 class MemberRelationshipAccessor<C, T*> final : public RelationshipAccessor {
 public:
-    explicit MemberRelationshipAccessor(T* C::* member) : m_member(member) {}
-    T* C::* member() const { return m_member; }
+    explicit MemberRelationshipAccessor(T* C::*member) : m_member(member) {}
+    T* C::*member() const { return m_member; }
     ManagedObject* target(const ManagedObject& object) const override {
         return static_cast<const C&>(object).*m_member;
     }
@@ -44,14 +44,14 @@ public:
 
 private:
     [[noreturn]] static void failNotToMany();
-    T* C::* m_member;
+    T* C::*m_member;
 };
 
 template <class C, class T>
 class MemberRelationshipAccessor<C, ObjectSet<T>> final : public RelationshipAccessor {
 public:
-    explicit MemberRelationshipAccessor(ObjectSet<T> C::* member) : m_member(member) {}
-    ObjectSet<T> C::* member() const { return m_member; }
+    explicit MemberRelationshipAccessor(ObjectSet<T> C::*member) : m_member(member) {}
+    ObjectSet<T> C::*member() const { return m_member; }
     ManagedObject* target(const ManagedObject&) const override { failNotToOne(); }
     void setTarget(ManagedObject&, ManagedObject*) const override { failNotToOne(); }
     const ObjectSetBase& targets(const ManagedObject& object) const override {
@@ -63,7 +63,7 @@ public:
 
 private:
     [[noreturn]] static void failNotToOne();
-    ObjectSet<T> C::* m_member;
+    ObjectSet<T> C::*m_member;
 };
 
 [[noreturn]] void failWrongRelationshipKind(const char* message);
@@ -79,7 +79,7 @@ void MemberRelationshipAccessor<C, ObjectSet<T>>::failNotToOne() {
 }
 
 template <class C, class T>
-const AttributeDescription& EntityDescription::attributeForMember(T C::* member) const {
+const AttributeDescription& EntityDescription::attributeForMember(T C::*member) const {
     for (const AttributeDescription& a : m_attributes) {
         if (*a.memberType == typeid(T C::*) &&
             static_cast<const MemberAttributeAccessor<C, T>&>(*a.accessor).member() == member) {
@@ -90,7 +90,7 @@ const AttributeDescription& EntityDescription::attributeForMember(T C::* member)
 }
 
 template <class C, class M>
-const RelationshipDescription& EntityDescription::relationshipForMember(M C::* member) const {
+const RelationshipDescription& EntityDescription::relationshipForMember(M C::*member) const {
     for (const RelationshipDescription& r : m_relationships) {
         if (*r.memberType == typeid(M C::*) &&
             static_cast<const MemberRelationshipAccessor<C, M>&>(*r.accessor).member() == member) {

@@ -14,6 +14,7 @@
 #include "store/EntityModel.h"
 #include "store/ManagedObject.h"
 #include "store/PersistentStore.h"
+#include "store/UndoGrouping.h"
 #include "store/UndoManager.h"
 
 // Owns every object of one store: inserts and deletes them, applies delete rules, keeps

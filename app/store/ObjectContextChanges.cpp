@@ -45,11 +45,10 @@ void ObjectContext::checkProperty(const ManagedObject& object, const void* acces
                                   std::size_t index, bool isAttribute) const {
     PN_ASSERT(object.m_context == this, "Object belongs to another context");
     const EntityDescription& entity = object.entity();
-    const bool belongs =
-        isAttribute ? index < entity.attributes().size() &&
-                          entity.attributes()[index].accessor.get() == accessor
-                    : index < entity.relationships().size() &&
-                          entity.relationships()[index].accessor.get() == accessor;
+    const bool belongs = isAttribute ? index < entity.attributes().size() &&
+                                           entity.attributes()[index].accessor.get() == accessor
+                                     : index < entity.relationships().size() &&
+                                           entity.relationships()[index].accessor.get() == accessor;
     PN_ASSERT(belongs, "Property is not one of entity " + entity.name());
 }
 
@@ -195,8 +194,7 @@ void ObjectContext::link(ManagedObject& a, const RelationshipDescription& rel, M
     });
 }
 
-void ObjectContext::unlink(ManagedObject& a, const RelationshipDescription& rel,
-                           ManagedObject& b) {
+void ObjectContext::unlink(ManagedObject& a, const RelationshipDescription& rel, ManagedObject& b) {
     if (!isLinked(a, rel, b)) {
         return;
     }
@@ -268,8 +266,9 @@ ChangeSet ObjectContext::changes() const {
     for (const auto& [object, masks] : m_updated) {
         set.updated.push_back(ObjectChange{object, masks.attributes, masks.relationships});
     }
-    std::sort(set.updated.begin(), set.updated.end(),
-              [](const ObjectChange& a, const ObjectChange& b) { return byID(a.object, b.object); });
+    std::sort(
+        set.updated.begin(), set.updated.end(),
+        [](const ObjectChange& a, const ObjectChange& b) { return byID(a.object, b.object); });
     return set;
 }
 

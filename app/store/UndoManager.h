@@ -79,17 +79,3 @@ private:
     int m_disabled = 0;
     Mode m_mode = Mode::Normal;
 };
-
-// Groups one user action: opens an undo group for its lifetime.
-class UndoGrouping final {
-public:
-    explicit UndoGrouping(UndoManager& manager) : m_manager(manager) {
-        m_manager.beginUndoGrouping();
-    }
-    ~UndoGrouping() { m_manager.endUndoGrouping(); }
-    UndoGrouping(const UndoGrouping&) = delete;
-    UndoGrouping& operator=(const UndoGrouping&) = delete;
-
-private:
-    UndoManager& m_manager;
-};

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 #include "TestEntities.h"
 #include "base/AssertionFailure.h"
@@ -220,8 +222,7 @@ TEST_F(ObjectContextTest, GenericAccessReadsAndWritesByDescription) {
     EXPECT_TRUE(album->tracks().contains(track));
     // A target of the wrong entity is refused.
     Genre* genre = ctx.insert<Genre>();
-    EXPECT_THROW(ctx.setToOne(*track, *entity.relationshipNamed("album"), genre),
-                 AssertionFailure);
+    EXPECT_THROW(ctx.setToOne(*track, *entity.relationshipNamed("album"), genre), AssertionFailure);
     EXPECT_EQ(&Label::entityDescription().relationshipNamed("albums")->inverse(),
               Album::entityDescription().relationshipNamed("labels"));
     EXPECT_EQ(Genre::entityDescription().parent(), &Label::entityDescription());
@@ -240,6 +241,117 @@ TEST(EntityModel, RejectsARelationshipWhoseInverseIsMissing) {
     EXPECT_THROW(EntityModel(1, {&Track::entityDescription()}), AssertionFailure);
     EXPECT_THROW(EntityModel(1, {&Album::entityDescription(), &Album::entityDescription()}),
                  AssertionFailure);
+}
+
+}  // namespace
+
+namespace {
+
+// An index of track titles per album, kept only from observer callbacks; it must always equal
+// what the graph says, however the graph changed.
+class TitleIndex final : public ContextObserver {
+public:
+    std::map<ObjectID, std::multiset<std::string>> byAlbum;
+
+    void attributeWillChange(ManagedObject& object, const AttributeDescription& a) override {
+        if (a.name == "title") {
+            forget(object);
+        }
+    }
+    void attributeDidChange(ManagedObject& object, const AttributeDescription& a) override {
+        if (a.name == "title") {
+            remember(object);
+        }
+    }
+    void relationshipLinked(ManagedObject& object, const RelationshipDescription& r,
+                            ManagedObject&) override {
+        if (r.name == "album") {
+            remember(object);
+        }
+    }
+    void relationshipUnlinked(ManagedObject& object, const RelationshipDescription& r,
+                              ManagedObject& target) override {
+        if (r.name == "album") {
+            byAlbum[target.objectID()].erase(
+                byAlbum[target.objectID()].find(static_cast<Track&>(object).title()));
+        }
+    }
+
+    static std::map<ObjectID, std::multiset<std::string>> fromGraph(ObjectContext& ctx) {
+        std::map<ObjectID, std::multiset<std::string>> index;
+        for (Album* album : Album::allInContext(ctx)) {
+            for (Track* t : album->tracks()) {
+                index[album->objectID()].insert(t->title());
+            }
+        }
+        return index;
+    }
+    std::map<ObjectID, std::multiset<std::string>> nonEmpty() const {
+        std::map<ObjectID, std::multiset<std::string>> out;
+        for (const auto& [id, titles] : byAlbum) {
+            if (!titles.empty()) {
+                out[id] = titles;
+            }
+        }
+        return out;
+    }
+
+private:
+    void forget(ManagedObject& object) {
+        Track& t = static_cast<Track&>(object);
+        if (t.album()) {
+            auto& titles = byAlbum[t.album()->objectID()];
+            titles.erase(titles.find(t.title()));
+        }
+    }
+    void remember(ManagedObject& object) {
+        Track& t = static_cast<Track&>(object);
+        if (t.album()) {
+            byAlbum[t.album()->objectID()].insert(t.title());
+        }
+    }
+};
+
+TEST(ContextObserver, SeesEveryChangeIncludingUndoRedoAndLoading) {
+    ObjectContext ctx(testModel());
+    auto store = std::make_unique<InMemoryStore>();
+    InMemoryStore* memory = store.get();
+    ctx.setPersistentStore(std::move(store));
+    TitleIndex index;
+    ctx.addObserver(&index);
+    const auto check = [&](const char* step) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(index.nonEmpty(), TitleIndex::fromGraph(ctx));
+    };
+
+    Album* a = ctx.insert<Album>();
+    Album* b = ctx.insert<Album>();
+    Track* t1 = ctx.insert<Track>();
+    Track* t2 = ctx.insert<Track>();
+    t1->setAlbum(a);
+    b->addTracksObject(t2);
+    check("linked");
+    {
+        UndoGrouping group(ctx.undoManager());
+        t1->setTitle("one");
+        a->addTracksObject(t2);
+        ctx.deleteObject(*a);
+    }
+    check("deleted with cascade");
+    ctx.undo();
+    check("undone");
+    ctx.redo();
+    check("redone");
+    ctx.undo();
+    ASSERT_FALSE((b->setName("b"), a->setName("a"), ctx.save()));
+
+    ObjectContext loaded(testModel());
+    TitleIndex loadedIndex;
+    loaded.addObserver(&loadedIndex);
+    ASSERT_FALSE(memory->load(loaded));
+    EXPECT_EQ(loadedIndex.nonEmpty(), TitleIndex::fromGraph(loaded));
+    EXPECT_EQ(loadedIndex.nonEmpty(), index.nonEmpty());
+    ctx.removeObserver(&index);
 }
 
 }  // namespace

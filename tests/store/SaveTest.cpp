@@ -140,8 +140,8 @@ TEST_F(SaveTest, StoreFailureKeepsChangesForTheNextSave) {
     const std::string before = memory->dump();
     track->setTitle("Take two");
     ctx.deleteObject(*album);  // cascades to the track
-    memory->failNextSave(ValidationError{kStoreErrorDomain, kPersistentStoreSaveErrorCode,
-                                         "disk full", {}, {}});
+    memory->failNextSave(
+        ValidationError{kStoreErrorDomain, kPersistentStoreSaveErrorCode, "disk full", {}, {}});
     std::optional<ValidationError> error = ctx.save();
     ASSERT_TRUE(error);
     EXPECT_EQ(error->localizedDescription, "disk full");

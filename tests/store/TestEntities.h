@@ -21,9 +21,12 @@ struct Beat final {
 
 template <>
 struct ArchiveCoder<Beat> {
-    static ArchiveFields encode(const Beat& b) { return {{"BeatWeekday", b.weekday}, {"BeatUnit", b.unit}}; }
+    static ArchiveFields encode(const Beat& b) {
+        return {{"BeatWeekday", b.weekday}, {"BeatUnit", b.unit}};
+    }
     static Beat decode(const ArchiveFields& f) {
-        return Beat{std::get<std::int64_t>(f.at("BeatWeekday")), std::get<std::string>(f.at("BeatUnit"))};
+        return Beat{std::get<std::int64_t>(f.at("BeatWeekday")),
+                    std::get<std::string>(f.at("BeatUnit"))};
     }
 };
 

@@ -104,8 +104,8 @@ TEST_F(UndoTest, UndoAndRedoPostNotifications) {
     mixedAction();
     ctx.undo();
     ctx.redo();
-    EXPECT_EQ(posted, (std::vector<std::string>{kUndoManagerDidUndoChange,
-                                                kUndoManagerDidRedoChange}));
+    EXPECT_EQ(posted,
+              (std::vector<std::string>{kUndoManagerDidUndoChange, kUndoManagerDidRedoChange}));
 }
 
 TEST_F(UndoTest, GroupsNestAndLooseChangesFormOneGroup) {
