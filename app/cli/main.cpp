@@ -1,12 +1,14 @@
-#include <cstdio>
-#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
 
-// pennora-cli. Commands arrive with the ledger; today it only answers --version.
+#include "cli/CliApplication.h"
+
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::puts("pennora-cli 0.1.0");
-        return 0;
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (arguments.size() == 1 && arguments[0] == "--version") {
+        arguments = {"version"};
     }
-    std::fputs("usage: pennora-cli --version\n", stderr);
-    return 2;
+    CliApplication application;
+    return application.run(arguments, std::cout, std::cerr);
 }

@@ -1,0 +1,77 @@
+#include "cli/CliApplication.h"
+
+#include <ostream>
+
+#include "base/AssertionFailure.h"
+#include "base/Clock.h"
+#include "base/UserLocale.h"
+#include "cli/CliCommands.h"
+#include "cli/CliError.h"
+#include "cli/CommandInvocation.h"
+#include "cli/CommandLine.h"
+#include "cli/TextRenderer.h"
+
+namespace {
+
+// Fixes today and the locale for one run and puts them back afterwards, so that in-process
+// runs (tests) do not leak into each other.
+class RunEnvironment final {
+public:
+    explicit RunEnvironment(const GlobalOptions& global) {
+        if (global.today) {
+            Clock::setFixedToday(*global.today);
+        }
+        if (global.locale) {
+            UserLocale::set(*global.locale);
+        }
+    }
+    ~RunEnvironment() {
+        Clock::reset();
+        UserLocale::reset();
+    }
+    RunEnvironment(const RunEnvironment&) = delete;
+    RunEnvironment& operator=(const RunEnvironment&) = delete;
+};
+
+}  // namespace
+
+CliApplication::CliApplication() {
+    registerCliCommands(m_registry);
+}
+
+int CliApplication::run(const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& err) {
+    try {
+        const CommandLine line = CommandLine::parse(arguments);
+        const RunEnvironment environment(line.global);
+        return runCommand(line, out);
+    } catch (const CliError& error) {
+        err << "pennora-cli: " << error.what() << "\n";
+        return static_cast<int>(error.status());
+    } catch (const AssertionFailure& failure) {
+        err << "pennora-cli: internal error: " << failure.what() << "\n";
+        return static_cast<int>(ExitStatus::Failed);
+    } catch (const std::exception& exception) {
+        err << "pennora-cli: " << exception.what() << "\n";
+        return static_cast<int>(ExitStatus::Failed);
+    }
+}
+
+int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
+    const CommandRegistry::Match match = m_registry.find(line.words);
+    if (match.spec == nullptr) {
+        const std::string what =
+            line.words.empty() ? "no command given" : "unknown command \"" + line.words[0] + "\"";
+        throw CliError::usage(what + "\n" + m_registry.usageText());
+    }
+    const std::vector<std::string> arguments(
+        line.words.begin() + static_cast<std::ptrdiff_t>(match.wordsUsed), line.words.end());
+    CommandInvocation invocation(*match.spec, line.global, arguments);
+    match.spec->run(invocation);
+    if (line.global.json) {
+        out << invocation.result().dump(2) << "\n";
+    } else {
+        out << TextRenderer::render(invocation.result());
+    }
+    return static_cast<int>(ExitStatus::Success);
+}

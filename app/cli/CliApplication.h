@@ -1,0 +1,27 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/CommandRegistry.h"
+
+// The command-line program without its main(): reads the shared options, fixes today and
+// the locale for the run, finds the command, runs it and prints its answer (JSON with
+// --json, readable text otherwise). Errors go to `err`; the return value is the exit status
+// (0 success, 1 a failure the user can fix, 2 a usage error). Tests call it in-process.
+class CliApplication final {
+public:
+    CliApplication();
+    CliApplication(const CliApplication&) = delete;
+    CliApplication& operator=(const CliApplication&) = delete;
+
+    int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+    const CommandRegistry& registry() const { return m_registry; }
+
+private:
+    int runCommand(const struct CommandLine& line, std::ostream& out);
+
+    CommandRegistry m_registry;
+};

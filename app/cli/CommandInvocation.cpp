@@ -1,0 +1,139 @@
+#include "cli/CommandInvocation.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "cli/CliError.h"
+
+CommandInvocation::CommandInvocation(const CommandSpec& spec, const GlobalOptions& global,
+                                     const std::vector<std::string>& arguments)
+    : m_spec(spec), m_global(global) {
+    parseArguments(arguments);
+}
+
+void CommandInvocation::parseArguments(const std::vector<std::string>& arguments) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (optionsEnded || word.rfind("--", 0) != 0) {
+            m_positionals.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const std::size_t equals = word.find('=');
+        const std::string name = word.substr(0, equals);
+        if (isFlag(name) && equals == std::string::npos) {
+            m_flags.insert(name);
+        } else if (isValueOption(name)) {
+            std::string value;
+            if (equals != std::string::npos) {
+                value = word.substr(equals + 1);
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else {
+                throw CliError::usage(name + " expects a value\nusage: " + m_spec.usage());
+            }
+            m_valuesInOrder.emplace_back(name, value);
+        } else {
+            throw CliError::usage("unknown option " + name + " for " + m_spec.name +
+                                  "\nusage: " + m_spec.usage());
+        }
+    }
+    const std::size_t required = m_spec.positionals.size() - m_spec.optionalPositionals;
+    if (m_positionals.size() < required || m_positionals.size() > m_spec.positionals.size()) {
+        throw CliError::usage("wrong number of arguments for " + m_spec.name +
+                              "\nusage: " + m_spec.usage());
+    }
+}
+
+bool CommandInvocation::isValueOption(const std::string& name) const {
+    return std::find(m_spec.valueOptions.begin(), m_spec.valueOptions.end(), name) !=
+           m_spec.valueOptions.end();
+}
+
+bool CommandInvocation::isFlag(const std::string& name) const {
+    return std::find(m_spec.flags.begin(), m_spec.flags.end(), name) != m_spec.flags.end();
+}
+
+std::optional<std::string> CommandInvocation::positional(std::size_t index) const {
+    if (index >= m_positionals.size()) {
+        return std::nullopt;
+    }
+    return m_positionals[index];
+}
+
+const std::string& CommandInvocation::requiredPositional(std::size_t index) const {
+    if (index >= m_positionals.size()) {
+        throw CliError::usage("missing argument\nusage: " + m_spec.usage());
+    }
+    return m_positionals[index];
+}
+
+std::optional<std::string> CommandInvocation::option(const std::string& name) const {
+    std::optional<std::string> last;
+    for (const auto& [key, value] : m_valuesInOrder) {
+        if (key == name) {
+            last = value;
+        }
+    }
+    return last;
+}
+
+std::vector<std::string> CommandInvocation::options(const std::string& name) const {
+    std::vector<std::string> values;
+    for (const auto& [key, value] : m_valuesInOrder) {
+        if (key == name) {
+            values.push_back(value);
+        }
+    }
+    return values;
+}
+
+std::optional<Date> CommandInvocation::dateOption(const std::string& name) const {
+    const std::optional<std::string> text = option(name);
+    return text ? std::optional<Date>(parseDate(name, *text)) : std::nullopt;
+}
+
+std::optional<Decimal> CommandInvocation::decimalOption(const std::string& name) const {
+    const std::optional<std::string> text = option(name);
+    return text ? std::optional<Decimal>(parseDecimal(name, *text)) : std::nullopt;
+}
+
+std::optional<std::int64_t> CommandInvocation::integerOption(const std::string& name) const {
+    const std::optional<std::string> text = option(name);
+    return text ? std::optional<std::int64_t>(parseInteger(name, *text)) : std::nullopt;
+}
+
+Date CommandInvocation::parseDate(const std::string& what, const std::string& text) {
+    const std::optional<Date> day = Date::fromISOString(text);
+    if (!day) {
+        throw CliError::usage(what + " expects a date written YYYY-MM-DD, not \"" + text + "\"");
+    }
+    return *day;
+}
+
+Decimal CommandInvocation::parseDecimal(const std::string& what, const std::string& text) {
+    // Plain decimal text only: an optional sign, digits and at most one point.
+    const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+    const bool plain = text.size() > start && std::count(text.begin(), text.end(), '.') <= 1 &&
+                       std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                                   [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
+    const std::optional<Decimal> amount = plain ? Decimal::parse(text) : std::nullopt;
+    if (!amount) {
+        throw CliError::usage(what + " expects an amount such as -1234.50, not \"" + text + "\"");
+    }
+    return *amount;
+}
+
+std::int64_t CommandInvocation::parseInteger(const std::string& what, const std::string& text) {
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || stop != end || text.empty()) {
+        throw CliError::usage(what + " expects a whole number, not \"" + text + "\"");
+    }
+    return value;
+}

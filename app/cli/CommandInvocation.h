@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "base/Date.h"
+#include "base/Decimal.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandSpec.h"
+
+// One call of a command: its arguments split by the command's spec, typed accessors for
+// them, and the JSON document the command answers with (printed as JSON or as text by the
+// caller). Accessors throw CliError (usage) when a value cannot be read.
+class CommandInvocation final {
+public:
+    // REQUIRES: `arguments` are the words after the command's name.
+    CommandInvocation(const CommandSpec& spec, const GlobalOptions& global,
+                      const std::vector<std::string>& arguments);
+
+    const CommandSpec& spec() const { return m_spec; }
+    const GlobalOptions& global() const { return m_global; }
+
+    // Positional argument `index`, or nothing when an optional one was left out.
+    std::optional<std::string> positional(std::size_t index) const;
+    // Positional argument `index`, which must be present.
+    const std::string& requiredPositional(std::size_t index) const;
+
+    // The last value given for a value option ("--title"), or nothing.
+    std::optional<std::string> option(const std::string& name) const;
+    // Every value given for a repeatable option, in command-line order.
+    std::vector<std::string> options(const std::string& name) const;
+    bool flag(const std::string& name) const { return m_flags.count(name) > 0; }
+
+    std::optional<Date> dateOption(const std::string& name) const;
+    std::optional<Decimal> decimalOption(const std::string& name) const;
+    std::optional<std::int64_t> integerOption(const std::string& name) const;
+
+    static Date parseDate(const std::string& what, const std::string& text);
+    static Decimal parseDecimal(const std::string& what, const std::string& text);
+    static std::int64_t parseInteger(const std::string& what, const std::string& text);
+
+    // The answer the command builds; an object.
+    nlohmann::ordered_json& result() { return m_result; }
+    const nlohmann::ordered_json& result() const { return m_result; }
+
+private:
+    void parseArguments(const std::vector<std::string>& arguments);
+    bool isValueOption(const std::string& name) const;
+    bool isFlag(const std::string& name) const;
+
+    const CommandSpec& m_spec;
+    GlobalOptions m_global;
+    std::vector<std::string> m_positionals;
+    std::vector<std::pair<std::string, std::string>> m_valuesInOrder;
+    std::set<std::string> m_flags;
+    nlohmann::ordered_json m_result = nlohmann::ordered_json::object();
+};
