@@ -113,8 +113,14 @@ ImportDictionary accountEntry(const OFXElementScanner::TaggedContent& statement)
     setOptionalText(account, "currency", "CURDEF", text);
     setOptionalText(account, "BANKID", "BANKID", text);
     setOptionalText(account, "ACCTTYPE", "ACCTTYPE", text);
-    for (std::string_view list : OFXElementScanner::contents(text, "BANKTRANLIST")) {
+    Views lists = OFXElementScanner::contents(text, "BANKTRANLIST");
+    for (std::string_view list : lists) {
         readTransactionList(account, list);
+    }
+    if (lists.empty() && !OFXElementScanner::contents(text, "STMTTRN").empty()) {
+        // A list whose end tag is missing ends at its first child, so it reads as no list at
+        // all: fail rather than import none of the transactions and report success.
+        (void)exactly("BANKTRANLIST", text, 1);
     }
     readBalances(account, text);
     return account;

@@ -145,6 +145,9 @@ TEST(OFXReader, RequiredCountsAndUnreadableAmountsFail) {
         {"<STMTRS><ACCTID>1<LEDGERBAL><BALAMT>348,29<DTASOF>1</LEDGERBAL></STMTRS>",
          "Amount could not be parsed."},
         {"<LANGUAGE>ENG<LANGUAGE>POR", "Expected 0 or 1 LANGUAGE(s), got 2 instead"},
+        {"<STMTRS><ACCTID>1<BANKTRANLIST>\n<DTSTART>1<DTEND>2" + trn + "1</STMTTRN>" + ledger +
+             "</STMTRS>",
+         "Expected 1 BANKTRANLIST(s), got 0 instead"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
