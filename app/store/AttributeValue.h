@@ -30,7 +30,7 @@ using AttributeValue =
 // How a value class plugs into an archived-list attribute: specialise ArchiveCoder<V> with
 //   static ArchiveFields encode(const V&);
 //   static V decode(const ArchiveFields&);   // may throw AssertionFailure on bad fields
-// and declare a member of type std::vector<V>.
+// and declare a member of type std::vector<V>. V needs operator== (setters skip equal values).
 template <class V>
 struct ArchiveCoder;
 

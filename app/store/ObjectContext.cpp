@@ -126,6 +126,12 @@ ManagedObject& ObjectContext::insertObject(const EntityDescription& entity) {
     return object;
 }
 
+ManagedObject& ObjectContext::insertObjectForEntityName(std::string_view name) {
+    const EntityDescription* entity = m_model.entityNamed(name);
+    PN_ASSERT(entity, "No entity named " + std::string(name) + " in this context's model");
+    return insertObject(*entity);
+}
+
 void ObjectContext::deleteObject(ManagedObject& object) {
     PN_ASSERT(object.m_context == this, "Object belongs to another context");
     if (!object.m_live || object.m_beingDeleted) {

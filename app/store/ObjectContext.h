@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -51,6 +52,8 @@ public:
         return static_cast<T*>(&insertObject(T::entityDescription()));
     }
     ManagedObject& insertObject(const EntityDescription& entity);
+    // The same by entity name; AssertionFailure when the model has no such entity.
+    ManagedObject& insertObjectForEntityName(std::string_view name);
     // Deletes `object`: objects on Cascade relationships are deleted first, then every
     // relationship of `object` is cleared on both ends. Deleting a deleted object does nothing.
     void deleteObject(ManagedObject& object);

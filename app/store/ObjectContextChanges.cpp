@@ -28,6 +28,15 @@ void mergeValidation(std::optional<ValidationError>& all, const ValidationError&
     }
 }
 
+template <class Table>
+void resetTable(Table& table) {
+    if (table.bucket_count() > 1024) {
+        Table().swap(table);
+    } else {
+        table.clear();
+    }
+}
+
 template <class Rule>
 void runRule(std::optional<ValidationError>& all, Rule&& rule) {
     std::optional<ValidationError> error;
@@ -331,7 +340,9 @@ void ObjectContext::commitSavedChanges() {
     for (ManagedObject* object : m_deleted) {
         object->m_persisted = false;
     }
-    m_inserted.clear();
-    m_updated.clear();
-    m_deleted.clear();
+    // clear() keeps the bucket array and costs its size on every later clear; after a bulk
+    // save that would make each small save pay for the store's size. Drop large tables.
+    resetTable(m_inserted);
+    resetTable(m_updated);
+    resetTable(m_deleted);
 }

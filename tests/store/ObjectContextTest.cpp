@@ -223,6 +223,8 @@ TEST_F(ObjectContextTest, GenericAccessReadsAndWritesByDescription) {
     // A target of the wrong entity is refused.
     Genre* genre = ctx.insert<Genre>();
     EXPECT_THROW(ctx.setToOne(*track, *entity.relationshipNamed("album"), genre), AssertionFailure);
+    EXPECT_EQ(&ctx.insertObjectForEntityName("Mood").entity(), &Mood::entityDescription());
+    EXPECT_THROW(ctx.insertObjectForEntityName("Nothing"), AssertionFailure);
     EXPECT_EQ(&Label::entityDescription().relationshipNamed("albums")->inverse(),
               Album::entityDescription().relationshipNamed("labels"));
     EXPECT_EQ(Genre::entityDescription().parent(), &Label::entityDescription());

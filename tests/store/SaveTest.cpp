@@ -136,6 +136,19 @@ TEST_F(SaveTest, OneFailingRuleIsReportedAsItself) {
     EXPECT_EQ(error->localizedDescription, "Price cannot be negative");
 }
 
+TEST_F(SaveTest, RelationshipValidatorsRunForObjectsChangedOnlyThroughALink) {
+    Album* other = ctx.insert<Album>();
+    other->setName("Other");
+    ASSERT_FALSE(ctx.save());
+    // Only the link changes: the album is updated through it and its validator runs.
+    other->setSingle(track);
+    std::optional<ValidationError> error = ctx.save();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, 30);
+    track->setAlbum(other);
+    EXPECT_FALSE(ctx.save());
+}
+
 TEST_F(SaveTest, StoreFailureKeepsChangesForTheNextSave) {
     const std::string before = memory->dump();
     track->setTitle("Take two");

@@ -19,6 +19,7 @@ const EntityDescription& Album::entityDescription() {
                     DeleteRule::Cascade)
             .toMany("labels", &Album::m_labels, &Label::entityDescription, "albums")
             .toOne("single", &Album::m_single, &Track::entityDescription, "singleOf")
+            .validator(&Album::validateSingle)
             .build();
     return d;
 }
@@ -26,6 +27,13 @@ const EntityDescription& Album::entityDescription() {
 bool Album::validateName(std::optional<ValidationError>& error) const {
     if (m_name.empty()) {
         return failValidation(error, testError(10, "Name cannot be blank"));
+    }
+    return true;
+}
+
+bool Album::validateSingle(std::optional<ValidationError>& error) const {
+    if (m_single && m_single->album() != this) {
+        return failValidation(error, testError(30, "Single is not on the album"));
     }
     return true;
 }

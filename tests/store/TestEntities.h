@@ -50,6 +50,8 @@ public:
 
     // Fails with code 10 "Name cannot be blank".
     bool validateName(std::optional<ValidationError>& error) const;
+    // Fails with code 30 "Single is not on the album" when the single is another album's.
+    bool validateSingle(std::optional<ValidationError>& error) const;
 
 private:
     std::string m_name;
