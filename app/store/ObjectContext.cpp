@@ -198,6 +198,15 @@ ManagedObject* ObjectContext::objectWithID(const EntityDescription& entity, Obje
     return nullptr;
 }
 
+ManagedObject* ObjectContext::objectWithID(ObjectID id) const {
+    for (const EntityDescription* root : m_model.rootEntities()) {
+        if (ManagedObject* object = objectWithID(*root, id)) {
+            return object;
+        }
+    }
+    return nullptr;
+}
+
 std::size_t ObjectContext::countObjects(const EntityDescription& entity) const {
     std::size_t count = 0;
     for (std::size_t index : registriesOf(entity)) {
@@ -212,9 +221,7 @@ ManagedObject& ObjectContext::loadObject(const EntityDescription& entity, Object
     PN_ASSERT(id != 0, "Object ID 0 in store");
     PN_ASSERT(m_model.contains(entity),
               "Entity " + entity.name() + " is not in this context's model");
-    for (const EntityDescription* root : m_model.rootEntities()) {
-        PN_ASSERT(!objectWithID(*root, id), "Object ID " + std::to_string(id) + " used twice");
-    }
+    PN_ASSERT(!objectWithID(id), "Object ID " + std::to_string(id) + " used twice");
     FlagScope loading(m_loading);
     ManagedObject& object = adopt(entity.instantiate(), id);
     object.m_persisted = true;

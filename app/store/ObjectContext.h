@@ -76,6 +76,9 @@ public:
     // The live object with `id` when it is of `entity` (or a sub-entity); nothing otherwise.
     // O(log n).
     ManagedObject* objectWithID(const EntityDescription& entity, ObjectID id) const;
+    // The live object with `id` of any entity, or nothing (stores resolve foreign keys and
+    // reject duplicate IDs with it before loadObject).
+    ManagedObject* objectWithID(ObjectID id) const;
     // The number of live objects of `entity` and its sub-entities, without visiting them.
     std::size_t countObjects(const EntityDescription& entity) const;
     // Calls visit(ManagedObject&) for every live object of `entity` and its sub-entities, per
@@ -105,12 +108,16 @@ public:
     // ---- Loading (for PersistentStore::load): no undo, no change tracking ----
 
     // Makes an object with a given ID as it is in the store. Loading in ascending ID keeps
-    // loading linear. REQUIRES: `id` is not 0 and unused (AssertionFailure otherwise).
+    // loading linear. REQUIRES: the entity is in the model and not abstract, `id` is not 0 and
+    // unused (AssertionFailure otherwise; a store reading an untrusted file checks first).
     ManagedObject& loadObject(const EntityDescription& entity, ObjectID id);
+    // REQUIRES: `attribute` is one of the object's entity and `value` matches its kind
+    // (valueMatchesKind; unset only when optional), else AssertionFailure.
     void loadAttribute(ManagedObject& object, const AttributeDescription& attribute,
                        const AttributeValue& value);
     // Links `target` into `relationship` of `object` and the inverse; linking what is already
-    // linked does nothing.
+    // linked does nothing; a to-one end already holding another object lets it go.
+    // REQUIRES: target.entity().isKindOf(relationship.destination()), else AssertionFailure.
     void loadLink(ManagedObject& object, const RelationshipDescription& relationship,
                   ManagedObject& target);
 

@@ -2,7 +2,8 @@
 
 #include "store/UndoManager.h"
 
-// Groups one user action: opens an undo group for its lifetime.
+// Groups one user action: opens an undo group for its lifetime. Undo and redo may run inside
+// it (an Undo menu command is itself a user action).
 class UndoGrouping final {
 public:
     explicit UndoGrouping(UndoManager& manager) : m_manager(manager) {

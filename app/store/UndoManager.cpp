@@ -39,13 +39,17 @@ void UndoManager::closeImplicitGroup() {
     }
 }
 
+void UndoManager::closePendingChanges() {
+    closeImplicitGroup();
+    if (!m_open.empty()) {
+        m_undoStack.push_back(std::move(m_open));
+        m_open.clear();
+    }
+}
+
 void UndoManager::undo() {
     PN_ASSERT(m_mode == Mode::Normal, "undo while undoing or redoing");
-    if (m_level == 1) {
-        endUndoGrouping();
-    }
-    PN_ASSERT(m_level == 0, "undo with nested undo groups open");
-    closeImplicitGroup();
+    closePendingChanges();
     if (m_undoStack.empty()) {
         return;
     }
@@ -55,8 +59,7 @@ void UndoManager::undo() {
 
 void UndoManager::redo() {
     PN_ASSERT(m_mode == Mode::Normal, "redo while undoing or redoing");
-    PN_ASSERT(m_level == 0, "redo with an undo group open");
-    closeImplicitGroup();
+    closePendingChanges();
     if (m_redoStack.empty()) {
         return;
     }

@@ -46,8 +46,9 @@ public:
 
     bool canUndo() const;
     bool canRedo() const;
-    // Reverts the last group; what the revert changes becomes the redo group. When one group
-    // is open it is closed first; with nested groups open: AssertionFailure.
+    // Reverts the last group; what the revert changes becomes the redo group. May be called
+    // while groups are open (from inside a user action): what the open group holds so far is
+    // closed off as its own step first, and the group stays open for later changes.
     void undo();
     void redo();
     bool isUndoing() const { return m_mode == Mode::Undoing; }
@@ -67,6 +68,7 @@ private:
     using Group = std::vector<UndoRecord>;
 
     void closeImplicitGroup();
+    void closePendingChanges();
     void revertTopGroup(std::vector<Group>& from, std::vector<Group>& to, Mode mode);
 
     ObjectContext& m_context;

@@ -129,6 +129,26 @@ TEST_F(UndoTest, GroupsNestAndLooseChangesFormOneGroup) {
     EXPECT_THROW(ctx.undoManager().endUndoGrouping(), AssertionFailure);
 }
 
+TEST_F(UndoTest, UndoAndRedoWorkInsideAnOpenGroup) {
+    const std::string start = dumpObjectGraph(ctx);
+    mixedAction();
+    const std::string afterMixed = dumpObjectGraph(ctx);
+    {
+        // The Undo command runs as a user action of its own, after a change in it.
+        UndoGrouping action(ctx.undoManager());
+        tracks[2]->setTitle("typed before undo");
+        ctx.undo();  // takes back the title only
+        EXPECT_EQ(dumpObjectGraph(ctx), afterMixed);
+        ctx.undo();
+        EXPECT_EQ(dumpObjectGraph(ctx), start);
+        ctx.redo();
+        EXPECT_EQ(dumpObjectGraph(ctx), afterMixed);
+    }
+    EXPECT_EQ(ctx.undoManager().groupingLevel(), 0);
+    ctx.undo();
+    EXPECT_EQ(dumpObjectGraph(ctx), start);
+}
+
 TEST_F(UndoTest, ANewChangeClearsRedoAndDisabledRegistrationRecordsNothing) {
     mixedAction();
     ctx.undo();
