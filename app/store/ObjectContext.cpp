@@ -170,7 +170,7 @@ void ObjectContext::registerObject(ManagedObject& object) {
             m_inserted.insert(&object);
         }
     }
-    record(UndoRecord{UndoRecord::Kind::Register, &object, nullptr, nullptr, nullptr, {}, {}});
+    record(UndoRecord{UndoRecord::Kind::Register, &object, nullptr, nullptr, nullptr, {}});
     notify([&](ContextObserver& o) { o.objectInserted(object); });
 }
 
@@ -182,7 +182,7 @@ void ObjectContext::unregisterObject(ManagedObject& object) {
         m_updated.erase(&object);
         m_deleted.insert(&object);
     }
-    record(UndoRecord{UndoRecord::Kind::Unregister, &object, nullptr, nullptr, nullptr, {}, {}});
+    record(UndoRecord{UndoRecord::Kind::Unregister, &object, nullptr, nullptr, nullptr, {}});
 }
 
 // ---- Queries ----

@@ -104,7 +104,7 @@ void ObjectContext::didChangeAttribute(ManagedObject& object, const AttributeDes
     markUpdated(object, bit(attribute.index), 0);
     if (recording()) {
         record(UndoRecord{UndoRecord::Kind::Attribute, &object, &attribute, nullptr, nullptr,
-                          std::move(oldValue), attribute.accessor->get(object)});
+                          std::move(oldValue)});
     }
     notify([&](ContextObserver& o) { o.attributeDidChange(object, attribute); });
 }
@@ -196,7 +196,7 @@ void ObjectContext::link(ManagedObject& a, const RelationshipDescription& rel, M
     rawLink(b, inv, a);
     markUpdated(a, 0, bit(rel.index));
     markUpdated(b, 0, bit(inv.index));
-    record(UndoRecord{UndoRecord::Kind::Link, &a, nullptr, &rel, &b, {}, {}});
+    record(UndoRecord{UndoRecord::Kind::Link, &a, nullptr, &rel, &b, {}});
     notify([&](ContextObserver& o) {
         o.relationshipLinked(a, rel, b);
         o.relationshipLinked(b, inv, a);
@@ -212,7 +212,7 @@ void ObjectContext::unlink(ManagedObject& a, const RelationshipDescription& rel,
     rawUnlink(b, inv, a);
     markUpdated(a, 0, bit(rel.index));
     markUpdated(b, 0, bit(inv.index));
-    record(UndoRecord{UndoRecord::Kind::Unlink, &a, nullptr, &rel, &b, {}, {}});
+    record(UndoRecord{UndoRecord::Kind::Unlink, &a, nullptr, &rel, &b, {}});
     notify([&](ContextObserver& o) {
         o.relationshipUnlinked(a, rel, b);
         o.relationshipUnlinked(b, inv, a);

@@ -12,7 +12,7 @@ struct RelationshipDescription;
 // One primitive change of an object graph, as the undo stack keeps it.
 struct UndoRecord final {
     enum class Kind {
-        Attribute,   // `attribute` of `object` went from `oldValue` to `newValue`
+        Attribute,   // `attribute` of `object` had `oldValue` before the change
         Link,        // `target` was added to `relationship` of `object` (and the inverse)
         Unlink,      // `target` was removed from `relationship` of `object` (and the inverse)
         Register,    // `object` joined the context
@@ -24,7 +24,6 @@ struct UndoRecord final {
     const RelationshipDescription* relationship = nullptr;
     ManagedObject* target = nullptr;
     AttributeValue oldValue;
-    AttributeValue newValue;
 };
 
 // The undo and redo stacks of one ObjectContext. Changes are grouped: everything between the

@@ -42,6 +42,9 @@ TEST_F(ObjectContextTest, InsertGivesIncreasingIDsAndRunsAwakeFromInsertOnce) {
     ObjectContext reloaded(testModel());
     ASSERT_FALSE(memory->load(reloaded));
     EXPECT_EQ(Track::findByID(a->objectID(), reloaded)->number(), 1);
+    // Loading is neither a change to save nor a step to undo.
+    EXPECT_FALSE(reloaded.hasChanges());
+    EXPECT_FALSE(reloaded.undoManager().canUndo());
     // New IDs continue after the loaded ones.
     EXPECT_GT(reloaded.insert<Track>()->objectID(), b->objectID());
 }
