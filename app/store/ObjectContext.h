@@ -24,6 +24,11 @@
 //
 // Objects stay allocated until the context is destroyed, also after deletion (undo may bring
 // them back), so pointers to them never dangle while the context lives.
+//
+// Every change is recorded for undo: wrap each user action in an UndoGrouping. Bulk work
+// that is not a user action (generated stores, benchmarks) should run with
+// undoManager().disableUndoRegistration(): records cost several hundred bytes per inserted
+// object.
 class ObjectContext final {
 public:
     // REQUIRES: `model` outlives the context.
