@@ -1,5 +1,8 @@
 #include "ImportValue.h"
 
+#include <algorithm>
+#include <type_traits>
+
 #include "base/AssertionFailure.h"
 
 namespace {
@@ -97,6 +100,65 @@ std::string ImportValue::description() const {
 }
 
 const ImportValue* findValue(const ImportDictionary& dictionary, std::string_view key) {
-    auto it = dictionary.find(key);
-    return it == dictionary.end() ? nullptr : &it->second;
+    return dictionary.find(key);
 }
+
+std::vector<ImportDictionary::Entry>::iterator ImportDictionary::lowerBound(std::string_view key) {
+    return std::lower_bound(m_entries.begin(), m_entries.end(), key,
+                            [](const Entry& entry, std::string_view k) { return entry.first < k; });
+}
+
+bool ImportDictionary::emplace(std::string_view key, ImportValue value) {
+    auto it = lowerBound(key);
+    if (it != m_entries.end() && it->first == key) {
+        return false;
+    }
+    m_entries.emplace(it, std::string(key), std::move(value));
+    return true;
+}
+
+void ImportDictionary::insert_or_assign(std::string_view key, ImportValue value) {
+    auto it = lowerBound(key);
+    if (it != m_entries.end() && it->first == key) {
+        it->second = std::move(value);
+    } else {
+        m_entries.emplace(it, std::string(key), std::move(value));
+    }
+}
+
+std::size_t ImportDictionary::erase(std::string_view key) {
+    auto it = lowerBound(key);
+    if (it == m_entries.end() || it->first != key) {
+        return 0;
+    }
+    m_entries.erase(it);
+    return 1;
+}
+
+const ImportValue* ImportDictionary::find(std::string_view key) const {
+    return const_cast<ImportDictionary*>(this)->find(key);
+}
+
+ImportValue* ImportDictionary::find(std::string_view key) {
+    auto it = lowerBound(key);
+    return it != m_entries.end() && it->first == key ? &it->second : nullptr;
+}
+
+const ImportValue& ImportDictionary::at(std::string_view key) const {
+    const ImportValue* value = find(key);
+    PN_ASSERT(value != nullptr, "No import value for " + std::string(key));
+    return *value;
+}
+
+ImportValue& ImportDictionary::at(std::string_view key) {
+    ImportValue* value = find(key);
+    PN_ASSERT(value != nullptr, "No import value for " + std::string(key));
+    return *value;
+}
+
+bool ImportDictionary::operator==(const ImportDictionary& other) const {
+    return m_entries == other.m_entries;
+}
+
+static_assert(std::is_nothrow_move_constructible_v<ImportValue>,
+              "arrays of values must move, not copy, when they grow");

@@ -83,8 +83,10 @@ ImportDictionary transactionEntry(std::string_view trn) {
 void readTransactionList(ImportDictionary& account, std::string_view list) {
     setDate(account, "startDate", one("DTSTART", list));
     setDate(account, "endDate", one("DTEND", list));
+    Views entries = OFXElementScanner::contents(list, "STMTTRN");
     ImportArray transactions;
-    for (std::string_view trn : OFXElementScanner::contents(list, "STMTTRN")) {
+    transactions.reserve(entries.size());
+    for (std::string_view trn : entries) {
         transactions.emplace_back(transactionEntry(trn));
     }
     account.insert_or_assign("transactions", std::move(transactions));
@@ -140,8 +142,8 @@ const DateFormatter& formatterFor(std::string_view format) {
 }  // namespace
 
 ImportDictionary OFXReader::readTransactions(std::string_view input) {
-    std::string valid = StatementText::validUTF8(input);
-    std::string_view text = valid;
+    std::string storage;
+    std::string_view text = StatementText::asValidUTF8(input, storage);
     ImportDictionary document;
     document.emplace("format", "ofx");
     setOptionalText(document, "LANGUAGE", "LANGUAGE", text);

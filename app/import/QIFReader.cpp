@@ -117,16 +117,23 @@ ImportDictionary QIFReader::parseFileForTransactions(const std::string& path) {
 }
 
 ImportDictionary QIFReader::parseForTransactions(std::string_view text) {
-    std::string valid = StatementText::validUTF8(text);
+    std::string storage;
+    std::string_view valid = StatementText::asValidUTF8(text, storage);
+    // Counted first so that the array is allocated once at its final size.
+    std::size_t count = 0;
+    QIFTextScanner::forEachRecord(valid, [&count](std::string_view) { ++count; });
     ImportArray transactions;
-    for (std::string_view record : QIFTextScanner::records(valid)) {
+    transactions.reserve(count);
+    QIFTextScanner::forEachRecord(valid, [&transactions](std::string_view record) {
         transactions.emplace_back(statementTransaction(record));
-    }
+    });
     ImportDictionary account;
     account.emplace("transactions", std::move(transactions));
     ImportDictionary document;
     document.emplace("format", "qif");
-    document.emplace("accounts", ImportArray{std::move(account)});
+    ImportArray accounts;  // not ImportArray{...}: an initializer list would copy the account
+    accounts.emplace_back(std::move(account));
+    document.emplace("accounts", std::move(accounts));
     return document;
 }
 
@@ -135,9 +142,10 @@ ImportArray QIFReader::parseFile(const std::string& path) {
 }
 
 ImportArray QIFReader::parse(std::string_view text) {
-    std::string valid = StatementText::validUTF8(text);
+    std::string storage;
     ImportArray accounts;
-    for (std::string_view section : QIFTextScanner::accountFragments(valid)) {
+    for (std::string_view section :
+         QIFTextScanner::accountFragments(StatementText::asValidUTF8(text, storage))) {
         accounts.emplace_back(accountFromSection(section));
     }
     return accounts;

@@ -157,6 +157,12 @@ std::size_t recordEnd(std::string_view text, std::size_t p) {
 
 std::vector<std::string_view> QIFTextScanner::records(std::string_view text) {
     std::vector<std::string_view> result;
+    forEachRecord(text, [&result](std::string_view record) { result.push_back(record); });
+    return result;
+}
+
+void QIFTextScanner::forEachRecord(std::string_view text,
+                                   const std::function<void(std::string_view)>& visit) {
     for (std::size_t pos = 0;;) {
         std::size_t p = TextScan::nextLineStart(text, pos);
         if (p > text.size()) {
@@ -172,10 +178,9 @@ std::vector<std::string_view> QIFTextScanner::records(std::string_view text) {
         if (e == kNone) {
             break;  // no later start can find a "^" line that this one did not
         }
-        result.push_back(text.substr(p, e - p));
+        visit(text.substr(p, e - p));
         pos = e;
     }
-    return result;
 }
 
 std::vector<std::string_view> QIFTextScanner::accountFragments(std::string_view text) {

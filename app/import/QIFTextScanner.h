@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,9 @@ public:
 
     // Every match of kRecordPattern, in order.
     static std::vector<std::string_view> records(std::string_view text);
+    // Calls `visit` with each match of kRecordPattern, in order, without collecting them.
+    static void forEachRecord(std::string_view text,
+                              const std::function<void(std::string_view)>& visit);
     // Every match of kAccountFragmentPattern, in order.
     static std::vector<std::string_view> accountFragments(std::string_view text);
     // Every match of kBlockPattern, in order.

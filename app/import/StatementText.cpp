@@ -112,3 +112,11 @@ std::string StatementText::validUTF8(std::string_view text) {
     }
     return out;
 }
+
+std::string_view StatementText::asValidUTF8(std::string_view text, std::string& storage) {
+    if (isValidUTF8(text)) {
+        return text;
+    }
+    storage = validUTF8(text);
+    return storage;
+}

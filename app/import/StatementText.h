@@ -19,4 +19,6 @@ public:
     static bool isValidUTF8(std::string_view text);
     // `text` with every ill-formed UTF-8 sequence replaced by U+FFFD.
     static std::string validUTF8(std::string_view text);
+    // `text` itself when it is valid UTF-8 (no copy), else validUTF8(text) kept in `storage`.
+    static std::string_view asValidUTF8(std::string_view text, std::string& storage);
 };

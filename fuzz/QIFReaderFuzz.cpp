@@ -1,0 +1,12 @@
+// libFuzzer target: QIF statement and multi-account reads of arbitrary bytes.
+#include <cstdlib>
+
+#include "ReaderFuzzing.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    if (!ReaderFuzzing::readQIF(bytes)) {
+        std::abort();
+    }
+    return 0;
+}
