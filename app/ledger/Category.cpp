@@ -1,0 +1,69 @@
+#include "ledger/Category.h"
+
+#include "base/TextFolding.h"
+#include "ledger/CategoryGroup.h"
+#include "ledger/Split.h"
+#include "store/EntityBuilder.h"
+
+const EntityDescription& Category::entityDescription() {
+    // The limits of budgets join here with the Budget entity, as a to-many relationship with
+    // DeleteRule::Cascade: deleting a category deletes its limits.
+    static const EntityDescription description =
+        EntityBuilder<Category>("Category")
+            .attribute("name", &Category::m_name)
+            .validator(&Category::validateName)
+            .toOne("group", &Category::m_group, &CategoryGroup::entityDescription, "categories")
+            .toMany("splits", &Category::m_splits, &Split::entityDescription, "category")
+            .build();
+    return description;
+}
+
+void Category::setGroup(CategoryGroup* group) {
+    setToOne(&Category::m_group, group);
+}
+
+void Category::awakeFromInsert() {
+    addLimitsToEveryBudget();
+    setName(nextAvailableDefaultName(*managedObjectContext()));
+}
+
+void Category::addLimitsToEveryBudget() {
+    // Hook for budgets: every Budget gets a limit of 0 for a new category. There is no
+    // Budget entity yet, so there is nothing to add to.
+}
+
+Category* Category::findByName(const std::string& name, ObjectContext& context) {
+    return findFirstByPredicate([&](const Category& c) { return likeCD(c.name(), name); }, context);
+}
+
+bool Category::nameAlreadyTaken(const std::string& name, ObjectContext& context) {
+    return findByName(name, context) != nullptr;
+}
+
+std::string Category::nextAvailableDefaultName(ObjectContext& context) {
+    const std::string base = "New Category";
+    if (!nameAlreadyTaken(base, context)) {
+        return base;
+    }
+    for (int number = 2;; ++number) {
+        std::string candidate = base + " " + std::to_string(number);
+        if (!nameAlreadyTaken(candidate, context)) {
+            return candidate;
+        }
+    }
+}
+
+bool Category::validateName(std::optional<ValidationError>& error) const {
+    const std::size_t matches = countWithPredicate(
+        [&](const Category& c) { return likeCD(c.name(), m_name); }, *managedObjectContext());
+    if (matches <= 1) {
+        return true;
+    }
+    return failValidation(
+        error, ValidationError{
+                   ValidationError::domainWithSuffix(".ErrorDomain"),
+                   2,
+                   "The name " + m_name + " has already been taken. Please choose a different name",
+                   {},
+                   {}});
+}

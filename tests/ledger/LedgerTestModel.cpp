@@ -1,0 +1,21 @@
+#include "LedgerTestModel.h"
+
+#include "ledger/Account.h"
+#include "ledger/AccountGroup.h"
+#include "ledger/Category.h"
+#include "ledger/CategoryGroup.h"
+#include "ledger/Currency.h"
+#include "ledger/Global.h"
+#include "ledger/Node.h"
+#include "ledger/Split.h"
+#include "ledger/Transaction.h"
+
+const EntityModel& ledgerTestModel() {
+    static const EntityModel model(
+        1, {&Node::entityDescription(), &Account::entityDescription(),
+            &AccountGroup::entityDescription(), &Transaction::entityDescription(),
+            &Split::entityDescription(), &Category::entityDescription(),
+            &CategoryGroup::entityDescription(), &Currency::entityDescription(),
+            &Global::entityDescription()});
+    return model;
+}
