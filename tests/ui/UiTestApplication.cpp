@@ -10,5 +10,7 @@ void ensureUiTestApplication() {
     static int argc = 1;
     static char name[] = "ui_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
+    // Never destroyed: tearing a QApplication down during static destruction at exit
+    // crashes once other Qt globals are gone.
+    new QApplication(argc, argv);
 }
