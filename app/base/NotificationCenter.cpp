@@ -43,11 +43,13 @@ void NotificationCenter::post(const std::string& name) {
             targets.emplace_back(e.id, e.callback);
         }
     }
-    for (auto& [id, callback] : targets) {
+    for (const auto& target : targets) {
+        // Not a structured binding: clang cannot capture one in a lambda.
+        const std::uint64_t id = target.first;
         bool stillObserving = std::any_of(m_entries.begin(), m_entries.end(),
-                                          [&](const Entry& e) { return e.id == id; });
+                                          [id](const Entry& e) { return e.id == id; });
         if (stillObserving) {
-            (*callback)(name);
+            (*target.second)(name);
         }
     }
 }
