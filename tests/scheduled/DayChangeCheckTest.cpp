@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include <string>
+#include <vector>
+
+#include "base/Log.h"
+#include "base/NotificationCenter.h"
+#include "scheduled/DayChangeCheck.h"
+
+namespace {
+
+Date ymd(int y, int m, int d) {
+    return Date::dateWithYear_PN(y, m, d);
+}
+
+// Records every step, log line and categories notification in one sequence.
+class RecordingActions final : public DayChangeActions {
+public:
+    RecordingActions() {
+        setLogSink([this](std::string_view line) { steps.push_back("log " + std::string(line)); });
+        m_observer = NotificationCenter::defaultCenter().observe(
+            kPNCategoriesChanged, [this](const std::string&) { steps.push_back("notify"); });
+    }
+    ~RecordingActions() override { setLogSink(nullptr); }
+
+    bool needsToUpdateProjection() override {
+        steps.push_back("needs?");
+        return projectionNeedsUpdate;
+    }
+    void updateProjections() override { steps.push_back("update"); }
+    void save() override { steps.push_back("save"); }
+    void updateAllViews() override { steps.push_back("views"); }
+    void showReminders() override { steps.push_back("reminders"); }
+    bool processAutomaticPayments() override {
+        steps.push_back("pay");
+        return somethingPaid;
+    }
+
+    bool projectionNeedsUpdate = false;
+    bool somethingPaid = false;
+    std::vector<std::string> steps;
+
+private:
+    NotificationObserver m_observer;
+};
+
+TEST(DayChangeCheck, RunsEachStepInOrderWithItsSavesAndNotifications) {
+    struct Case {
+        const char* name;
+        bool projection;
+        bool paid;
+        std::vector<std::string> steps;
+    };
+    const std::vector<Case> cases = {
+        {"quiet day", false, false, {"needs?", "reminders", "pay"}},
+        {"new month",
+         true,
+         false,
+         {"needs?", "log Updating projection...", "save", "update", "notify", "views", "save",
+          "log Done.", "reminders", "pay"}},
+        {"payments made", false, true, {"needs?", "reminders", "pay", "notify", "save", "views"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingActions actions;
+        actions.projectionNeedsUpdate = c.projection;
+        actions.somethingPaid = c.paid;
+        DayChangeCheck check;
+        EXPECT_TRUE(check.applicationDidBecomeActive(ymd(2011, 4, 1), actions));
+        EXPECT_EQ(actions.steps, c.steps);
+        EXPECT_EQ(check.currentDate(), ymd(2011, 4, 1));
+    }
+}
+
+TEST(DayChangeCheck, RunsAtMostOncePerCalendarDay) {
+    RecordingActions actions;
+    DayChangeCheck check;
+    EXPECT_TRUE(check.applicationDidBecomeActive(ymd(2011, 4, 1), actions));
+    actions.steps.clear();
+    EXPECT_FALSE(check.applicationDidBecomeActive(ymd(2011, 4, 1), actions));
+    EXPECT_TRUE(actions.steps.empty());
+    EXPECT_TRUE(check.applicationDidBecomeActive(ymd(2011, 4, 2), actions));
+    EXPECT_FALSE(actions.steps.empty());
+}
+
+// A step that fails leaves the day unchecked, so the next activation tries again.
+TEST(DayChangeCheck, AFailedRunIsRetried) {
+    class Failing final : public DayChangeActions {
+    public:
+        bool needsToUpdateProjection() override { return false; }
+        void updateProjections() override {}
+        void save() override {}
+        void updateAllViews() override {}
+        void showReminders() override { throw std::runtime_error("boom"); }
+        bool processAutomaticPayments() override { return false; }
+    } failing;
+    DayChangeCheck check;
+    EXPECT_THROW(check.applicationDidBecomeActive(ymd(2011, 4, 1), failing), std::runtime_error);
+    EXPECT_FALSE(check.currentDate().has_value());
+}
+
+}  // namespace

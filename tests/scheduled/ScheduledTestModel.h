@@ -1,0 +1,6 @@
+#pragma once
+
+#include "store/EntityModel.h"
+
+// The entities the scheduled tests store: ScheduledItem and Global.
+const EntityModel& scheduledTestModel();
