@@ -6,6 +6,7 @@
 #include "base/TextFolding.h"
 #include "ledger/Currency.h"
 #include "ledger/Transaction.h"
+#include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Account::entityDescription() {
@@ -25,6 +26,10 @@ const EntityDescription& Account::entityDescription() {
             .toOne("currency", &Account::m_currency, &Currency::entityDescription, "account")
             .toMany("transactions", &Account::m_transactions, &Transaction::entityDescription,
                     "account", DeleteRule::Cascade)
+            .toMany("scheduledItems", &Account::m_scheduledItems, &ScheduledItem::entityDescription,
+                    "account", DeleteRule::Cascade)
+            .toMany("toScheduledItems", &Account::m_toScheduledItems,
+                    &ScheduledItem::entityDescription, "toAccount", DeleteRule::Cascade)
             .build();
     return description;
 }

@@ -11,6 +11,7 @@
 
 class Category;
 class Currency;
+class ScheduledItem;
 class Transaction;
 
 // The stored account types.
@@ -42,6 +43,9 @@ public:
     const ObjectSet<Transaction>& transactions() const { return m_transactions; }
     void addTransactionsObject(Transaction* transaction);
     void removeTransactionsObject(Transaction* transaction);
+    // The scheduled items paid from or into this account, and the transfers into it.
+    const ObjectSet<ScheduledItem>& scheduledItems() const { return m_scheduledItems; }
+    const ObjectSet<ScheduledItem>& toScheduledItems() const { return m_toScheduledItems; }
     const std::optional<std::string>& qifDateOrder() const { return m_qifDateOrder; }
     void setQifDateOrder(std::optional<std::string> order) {
         setValue(&Account::m_qifDateOrder, std::move(order));
@@ -111,6 +115,8 @@ private:
     Decimal m_startBalance;
     Date m_startBalanceDate;
     ObjectSet<Transaction> m_transactions;
+    ObjectSet<ScheduledItem> m_scheduledItems;
+    ObjectSet<ScheduledItem> m_toScheduledItems;
     std::optional<std::string> m_qifDateOrder;
     std::optional<std::int64_t> m_specialBank;
 };

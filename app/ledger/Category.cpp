@@ -3,6 +3,7 @@
 #include "base/TextFolding.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/Split.h"
+#include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Category::entityDescription() {
@@ -14,6 +15,8 @@ const EntityDescription& Category::entityDescription() {
             .validator(&Category::validateName)
             .toOne("group", &Category::m_group, &CategoryGroup::entityDescription, "categories")
             .toMany("splits", &Category::m_splits, &Split::entityDescription, "category")
+            .toMany("scheduledItems", &Category::m_scheduledItems,
+                    &ScheduledItem::entityDescription, "category")
             .build();
     return description;
 }

@@ -10,6 +10,7 @@
 #include "store/Entity.h"
 
 class CategoryGroup;
+class ScheduledItem;
 class Split;
 
 // What money was spent on or came from. Names are unique ignoring case and diacritics.
@@ -22,6 +23,8 @@ public:
     CategoryGroup* group() const { return m_group; }
     void setGroup(CategoryGroup* group);
     const ObjectSet<Split>& splits() const { return m_splits; }
+    // The scheduled items that give this category to their transactions.
+    const ObjectSet<ScheduledItem>& scheduledItems() const { return m_scheduledItems; }
 
     // Adds a limit of 0 for this category to every budget, then takes the next default name.
     void awakeFromInsert() override;
@@ -58,4 +61,5 @@ private:
     std::string m_name;
     CategoryGroup* m_group = nullptr;
     ObjectSet<Split> m_splits;
+    ObjectSet<ScheduledItem> m_scheduledItems;
 };

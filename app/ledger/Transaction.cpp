@@ -9,6 +9,7 @@
 #include "ledger/CurrencyExchange.h"
 #include "ledger/Global.h"
 #include "ledger/Split.h"
+#include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Transaction::entityDescription() {
@@ -34,6 +35,8 @@ const EntityDescription& Transaction::entityDescription() {
             .toMany("splits", &Transaction::m_splits, &Split::entityDescription, "transaction",
                     DeleteRule::Cascade)
             .validator(&Transaction::validateSplits)
+            .toOne("scheduledItem", &Transaction::m_scheduledItem,
+                   &ScheduledItem::entityDescription, "projectedTransactions")
             .build();
     return description;
 }

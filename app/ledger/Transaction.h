@@ -12,6 +12,7 @@
 
 class Account;
 class Category;
+class ScheduledItem;
 class Split;
 
 // The type of a transaction projected from a scheduled item.
@@ -89,9 +90,9 @@ public:
     void awakeFromInsert() override;
 
     bool isGenerated() const { return m_type == kTransactionTypeGenerated; }
-    // The scheduledItem relationship comes with the ScheduledItem entity; until then no
-    // transaction has a scheduled item.
-    bool hasScheduledItem() const { return false; }
+    // The item whose projection this transaction is part of; nullptr for others.
+    ScheduledItem* scheduledItem() const { return m_scheduledItem; }
+    bool hasScheduledItem() const { return m_scheduledItem != nullptr; }
     bool isMatched() const { return !m_isImported && m_ofxAmount.has_value(); }
 
     // ---- Class operations ----
@@ -158,4 +159,5 @@ private:
     std::optional<std::string> m_ofxFitID;
     std::optional<std::string> m_type;
     bool m_splitsChanged = false;
+    ScheduledItem* m_scheduledItem = nullptr;
 };

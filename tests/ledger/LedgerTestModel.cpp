@@ -9,6 +9,7 @@
 #include "ledger/Node.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "scheduled/ScheduledItem.h"
 
 const EntityModel& ledgerTestModel() {
     static const EntityModel model(
@@ -16,6 +17,6 @@ const EntityModel& ledgerTestModel() {
             &AccountGroup::entityDescription(), &Transaction::entityDescription(),
             &Split::entityDescription(), &Category::entityDescription(),
             &CategoryGroup::entityDescription(), &Currency::entityDescription(),
-            &Global::entityDescription()});
+            &Global::entityDescription(), &ScheduledItem::entityDescription()});
     return model;
 }
