@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "base/AssertionFailure.h"
+#include "ledger/Account.h"
+#include "ledger/Category.h"
 #include "ledger/Global.h"
+#include "ledger/Transaction.h"
 #include "scheduled/PaymentURL.h"
 #include "scheduled/ScheduledItemValidation.h"
 #include "store/EntityBuilder.h"
@@ -43,8 +46,28 @@ const EntityDescription& ScheduledItem::entityDescription() {
             .attribute("repeatRules", &ScheduledItem::m_repeatRules)
             .attribute("endsAfter", &ScheduledItem::m_endsAfter)
             .attribute("nextDueDate", &ScheduledItem::m_nextDueDate)
+            .toOne("account", &ScheduledItem::m_account, &Account::entityDescription,
+                   "scheduledItems")
+            .toOne("toAccount", &ScheduledItem::m_toAccount, &Account::entityDescription,
+                   "toScheduledItems")
+            .toOne("category", &ScheduledItem::m_category, &Category::entityDescription,
+                   "scheduledItems")
+            .toMany("projectedTransactions", &ScheduledItem::m_projectedTransactions,
+                    &Transaction::entityDescription, "scheduledItem", DeleteRule::Cascade)
             .build();
     return description;
+}
+
+void ScheduledItem::setAccount(Account* account) {
+    setToOne(&ScheduledItem::m_account, account);
+}
+
+void ScheduledItem::setToAccount(Account* account) {
+    setToOne(&ScheduledItem::m_toAccount, account);
+}
+
+void ScheduledItem::setCategory(Category* category) {
+    setToOne(&ScheduledItem::m_category, category);
 }
 
 void ScheduledItem::setPaymentURL(std::optional<std::string> url) {
@@ -137,7 +160,7 @@ std::vector<ScheduledItem*> ScheduledItem::checkReminders() {
 ScheduledItemFields ScheduledItem::fields() const {
     ScheduledItemFields f;
     f.amount = m_amount;
-    f.isTransfer = false;
+    f.isTransfer = isTransfer();
     f.paymentURL = m_paymentURL;
     f.paymentInstructions = m_paymentInstructions;
     f.payAutomatically = m_payAutomatically;

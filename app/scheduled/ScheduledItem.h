@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@
 #include "scheduled/RepeatSchedule.h"
 #include "scheduled/ScheduledItemFields.h"
 #include "store/Entity.h"
+
+class Account;
+class Category;
+class Transaction;
 
 // A bill, deposit or transfer that falls due on nextDueDate and, when it repeats, again on a
 // weekly or monthly pattern. The date rules live in RepeatSchedule and DueState, the
@@ -78,10 +83,23 @@ public:
     Date nextDueDate() const { return m_nextDueDate; }
     void setNextDueDate(Date date) { setValue(&ScheduledItem::m_nextDueDate, date); }
 
+    // ---- Relationships ----
+
+    Account* account() const { return m_account; }
+    void setAccount(Account* account);
+    // The destination of a transfer; nullptr otherwise.
+    Account* toAccount() const { return m_toAccount; }
+    void setToAccount(Account* account);
+    Category* category() const { return m_category; }
+    void setCategory(Category* category);
+    // The generated transactions of the projection.
+    const ObjectSet<Transaction>& projectedTransactions() const { return m_projectedTransactions; }
+
     // ---- Kind ----
 
     bool isDeposit() const { return m_amount > Decimal(0); }
     bool isExpense() const { return !isDeposit(); }
+    bool isTransfer() const { return m_toAccount != nullptr; }
     bool repeats() const { return m_repeatType.has_value(); }
     bool hasReminder() const { return m_reminderDays.has_value(); }
 
@@ -138,6 +156,30 @@ public:
     [[nodiscard]] static bool needsToUpdateProjection(ObjectContext& context, Date today);
     [[nodiscard]] static bool needsToUpdateProjection();
 
+    // ---- Projection ----
+
+    // Generated transactions for every upcoming date through the projection's end. REQUIRES:
+    // the end is set and the item has no generated transactions (AssertionFailure otherwise).
+    void generateProjection();
+    // Generates or deletes at the far end so that the transactions reach the projection's end.
+    void updateProjection();
+    // Deletes the item's generated transactions and generates them again.
+    void regenerateProjection();
+    // One date's generated transactions: in the account, and for a transfer the opposite
+    // amount in the destination, converted when the currencies differ.
+    void generateProjectedTransactionWithDate(Date date);
+    Transaction* generateProjectedTransactionWithDate(Date date, const Decimal& amount,
+                                                      Account* account);
+    // Sets the projection's end from projectedMonths and today, then generates (updates) every
+    // item's projection.
+    static void generateProjections(ObjectContext& context, Date today);
+    static void updateProjections(ObjectContext& context, Date today);
+    // Deletes every generated transaction and turns the projection off.
+    static void hideProjections(ObjectContext& context);
+    // The transfers between accounts of different currencies.
+    [[nodiscard]] static std::vector<ScheduledItem*> allWithExchangedTransfer(
+        ObjectContext& context);
+
     // ---- Reminders ----
 
     // Walks every item in store order: one whose reminder period has begun and that has not
@@ -159,6 +201,10 @@ public:
     }
 
 private:
+    // Minus `amount`, in the destination's currency.
+    [[nodiscard]] Decimal destinationAmount(const Decimal& amount) const;
+    void deleteProjectedTransactions(const std::function<bool(Date)>& which);
+    static void setProjectionEndDate(ObjectContext& context, Date today);
     [[nodiscard]] bool validateItem(std::optional<ValidationError>& error) const;
 
     std::string m_title;
@@ -175,4 +221,8 @@ private:
     std::optional<std::vector<RepeatRule>> m_repeatRules;
     std::optional<std::int64_t> m_endsAfter;
     Date m_nextDueDate;
+    Account* m_account = nullptr;
+    Account* m_toAccount = nullptr;
+    Category* m_category = nullptr;
+    ObjectSet<Transaction> m_projectedTransactions;
 };

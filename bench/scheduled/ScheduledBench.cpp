@@ -2,6 +2,15 @@
 
 #include <vector>
 
+#include "ledger/Account.h"
+#include "ledger/AccountGroup.h"
+#include "ledger/Category.h"
+#include "ledger/CategoryGroup.h"
+#include "ledger/Currency.h"
+#include "ledger/Global.h"
+#include "ledger/Node.h"
+#include "ledger/Split.h"
+#include "ledger/Transaction.h"
 #include "scheduled/RepeatSchedule.h"
 #include "scheduled/ScheduledItem.h"
 #include "store/EntityModel.h"
@@ -39,7 +48,12 @@ BENCHMARK(BM_UpcomingDatesMonthlyLastDay)->Arg(1)->Arg(12)->Arg(120);
 
 // The reminder check over `state.range(0)` items, none of them due.
 void BM_CheckReminders(benchmark::State& state) {
-    static const EntityModel model(1, {&ScheduledItem::entityDescription()});
+    static const EntityModel model(
+        1, {&Node::entityDescription(), &Account::entityDescription(),
+            &AccountGroup::entityDescription(), &Transaction::entityDescription(),
+            &Split::entityDescription(), &Category::entityDescription(),
+            &CategoryGroup::entityDescription(), &Currency::entityDescription(),
+            &Global::entityDescription(), &ScheduledItem::entityDescription()});
     ObjectContext context(model);
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         ScheduledItem* item = context.insert<ScheduledItem>();

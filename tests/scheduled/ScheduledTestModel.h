@@ -2,5 +2,5 @@
 
 #include "store/EntityModel.h"
 
-// The entities the scheduled tests store: ScheduledItem and Global.
+// The ledger entities with ScheduledItem.
 const EntityModel& scheduledTestModel();
