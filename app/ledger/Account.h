@@ -8,8 +8,10 @@
 #include "base/Date.h"
 #include "base/Decimal.h"
 #include "ledger/Node.h"
+#include "reports/Breakdown.h"
 
 class Category;
+class CategoryGroup;
 class Currency;
 class ScheduledItem;
 class Transaction;
@@ -67,6 +69,36 @@ public:
     [[nodiscard]] static bool nameAlreadyTaken(const std::string& name, ObjectContext& context);
     // The first account by name on the application's context. AssertionFailure when none.
     [[nodiscard]] static Account* first();
+
+    // ---- Reports (defined with the reports) ----
+
+    // The net home-currency amount of every category (and of the uncategorized splits) over
+    // [from, to], split by sign: <= 0 expense, > 0 income. With `inGroup` only that group's
+    // categories are kept, keyed by category; without, each side is keyed by group.
+    [[nodiscard]] static BreakdownPair breakdownFromDate(Date from, Date to,
+                                                         const CategoryGroup* inGroup,
+                                                         ObjectContext& context);
+    [[nodiscard]] static Breakdown incomeBreakdownFromDate(Date from, Date to,
+                                                           ObjectContext& context);
+    [[nodiscard]] static Breakdown expenseBreakdownFromDate(Date from, Date to,
+                                                            ObjectContext& context);
+    // The sums of those sides; zero when empty.
+    [[nodiscard]] static Decimal incomeTotalFromDate(Date from, Date to, ObjectContext& context);
+    [[nodiscard]] static Decimal expenseTotalFromDate(Date from, Date to, ObjectContext& context);
+    // Category entries summed under their group; others kept under their own key.
+    [[nodiscard]] static Breakdown groupBreakdown(const Breakdown& breakdown,
+                                                  ObjectContext& context);
+    // Only the entries of categories in `group`.
+    [[nodiscard]] static Breakdown removeAllObjectsNotInGroup(const CategoryGroup* group,
+                                                              const Breakdown& breakdown,
+                                                              ObjectContext& context);
+    // The balances of all accounts, open or closed, in the home currency: on `date`, or the
+    // current balances when nothing.
+    [[nodiscard]] static Decimal overallBalanceOnDate(std::optional<Date> date,
+                                                      ObjectContext& context);
+    [[nodiscard]] static Decimal overallBalanceInContext(ObjectContext& context) {
+        return overallBalanceOnDate(std::nullopt, context);
+    }
 
     // ---- Currency ----
 

@@ -8,6 +8,7 @@
 
 #include "base/Date.h"
 #include "base/Decimal.h"
+#include "reports/DateRange.h"
 #include "store/Entity.h"
 
 class Account;
@@ -108,6 +109,9 @@ public:
     [[nodiscard]] static std::vector<Transaction*> allWithDateRange(std::pair<Date, Date> range,
                                                                     const Category* category,
                                                                     ObjectContext& context);
+    // The days reports are offered for: today to today in an empty store, otherwise from the
+    // earlier of today and the earliest transaction to the later of today and the latest.
+    [[nodiscard]] static DateRange reportDateRange(ObjectContext& context);
     // True when `a` comes before `b` in the standard order (newest first).
     [[nodiscard]] static bool precedesInStandardOrder(const Transaction& a, const Transaction& b);
 
