@@ -1,14 +1,13 @@
 #include "ledger/Category.h"
 
 #include "base/TextFolding.h"
+#include "budgets/CategoryLimit.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/Split.h"
 #include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Category::entityDescription() {
-    // The limits of budgets join here with the Budget entity, as a to-many relationship with
-    // DeleteRule::Cascade: deleting a category deletes its limits.
     static const EntityDescription description =
         EntityBuilder<Category>("Category")
             .attribute("name", &Category::m_name)
@@ -17,6 +16,8 @@ const EntityDescription& Category::entityDescription() {
             .toMany("splits", &Category::m_splits, &Split::entityDescription, "category")
             .toMany("scheduledItems", &Category::m_scheduledItems,
                     &ScheduledItem::entityDescription, "category")
+            .toMany("limits", &Category::m_limits, &CategoryLimit::entityDescription, "category",
+                    DeleteRule::Cascade)
             .build();
     return description;
 }
@@ -28,11 +29,6 @@ void Category::setGroup(CategoryGroup* group) {
 void Category::awakeFromInsert() {
     addLimitsToEveryBudget();
     setName(nextAvailableDefaultName(*managedObjectContext()));
-}
-
-void Category::addLimitsToEveryBudget() {
-    // Hook for budgets: every Budget gets a limit of 0 for a new category. There is no
-    // Budget entity yet, so there is nothing to add to.
 }
 
 Category* Category::findByName(const std::string& name, ObjectContext& context) {

@@ -11,6 +11,7 @@
 
 class CategoryGroup;
 class ScheduledItem;
+class CategoryLimit;
 class Split;
 
 // What money was spent on or came from. Names are unique ignoring case and diacritics.
@@ -25,6 +26,8 @@ public:
     const ObjectSet<Split>& splits() const { return m_splits; }
     // The scheduled items that give this category to their transactions.
     const ObjectSet<ScheduledItem>& scheduledItems() const { return m_scheduledItems; }
+    // Its limit in every budget; deleting the category deletes them.
+    const ObjectSet<CategoryLimit>& limits() const { return m_limits; }
 
     // Adds a limit of 0 for this category to every budget, then takes the next default name.
     void awakeFromInsert() override;
@@ -62,4 +65,5 @@ private:
     CategoryGroup* m_group = nullptr;
     ObjectSet<Split> m_splits;
     ObjectSet<ScheduledItem> m_scheduledItems;
+    ObjectSet<CategoryLimit> m_limits;
 };
