@@ -6,6 +6,7 @@
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
 #include "budgets/Budget.h"
+#include "budgets/BudgetSummary.h"
 #include "budgets/CategoryLimit.h"
 #include "budgets/LimitSheetFields.h"
 #include "ledger/Account.h"
@@ -261,6 +262,34 @@ TEST_F(BudgetEntity, MovingASpendingLimitToIncomeMovesItsRowAndBothTotals) {
     EXPECT_EQ(expense.total.limit, budget->expenseLimitTotal());
     EXPECT_EQ(income.total.limit, budget->incomeLimitTotal());
     EXPECT_NE(rowNamed(income, "Food"), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BudgetEntity, SummaryReadsLimitsActualsAndBalancesAroundThePeriod) {
+    checking->setStartBalance(S::dec("1000"));
+    Category* food = store.category("Food");
+    Category* salary = store.category("Salary");
+    Budget* budget = budgetWithLimits(S::day(2026, 1, 1), 3, {{food, "-3000"}, {salary, "3500"}});
+    store.add(checking, S::day(2025, 12, 31), "-100", food);  // the day before: in the start
+    store.add(checking, S::day(2026, 2, 1), "-1234567.89", food);
+    store.add(checking, S::day(2026, 2, 2), "2000000.01", salary);
+    store.add(checking, S::day(2026, 4, 1), "-5", food);  // after the end
+    const SummaryFigures::Inputs in =
+        BudgetSummary::inputs(*budget, budget->trackExpense(), budget->trackIncome());
+    EXPECT_EQ(in.expenseLimit, S::dec("-3000"));
+    EXPECT_EQ(in.incomeLimit, S::dec("3500"));
+    EXPECT_EQ(in.expenseActual, S::dec("-1234567.89"));
+    EXPECT_EQ(in.incomeActual, S::dec("2000000.01"));
+    EXPECT_EQ(in.balanceBeforeStart, S::dec("900"));
+    EXPECT_EQ(in.balanceAtEnd, S::dec("766332.12"));
+    EXPECT_FALSE(in.hasEnded);
+    const SummaryFigures::Box estimated = SummaryFigures::estimatedBox(in);
+    EXPECT_EQ(estimated.sum, S::dec("500"));
+    EXPECT_EQ(estimated.balance, S::dec("1400"));
+    EXPECT_EQ(SummaryFigures::actualBox(in).balanceLabel, "Current Balance");
 }
 
 }  // namespace
