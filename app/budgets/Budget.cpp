@@ -30,6 +30,14 @@ void Budget::addCategoryLimitsObject(CategoryLimit* limit) {
     addToMany(&Budget::m_categoryLimits, limit);
 }
 
+void Budget::applySettings(std::string name, Date startDate) {
+    setName(std::move(name));
+    if (startDate != m_startDate) {
+        setStartDate(startDate);
+        setDidShowEndNotice(false);
+    }
+}
+
 BudgetPeriod Budget::period() const {
     PN_ASSERT(m_months >= 1 && m_months <= 100000, "A budget needs a sensible number of months");
     return BudgetPeriod(m_startDate, static_cast<int>(m_months));

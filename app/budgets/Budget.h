@@ -33,6 +33,10 @@ public:
     const ObjectSet<CategoryLimit>& categoryLimits() const { return m_categoryLimits; }
     void addCategoryLimitsObject(CategoryLimit* limit);
 
+    // What saving the budget settings sheet does: the name, and a start date that differs
+    // from the current one re-arms the end notice for the new period. Limits stay as they are.
+    void applySettings(std::string name, Date startDate);
+
     // ---- Period ----
 
     // REQUIRES: months >= 1 (AssertionFailure otherwise).

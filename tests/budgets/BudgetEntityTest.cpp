@@ -7,6 +7,7 @@
 #include "base/Clock.h"
 #include "budgets/Budget.h"
 #include "budgets/BudgetSummary.h"
+#include "budgets/BudgetViewFigures.h"
 #include "budgets/CategoryLimit.h"
 #include "budgets/LimitSheetFields.h"
 #include "ledger/Account.h"
@@ -290,6 +291,26 @@ TEST_F(BudgetEntity, SummaryReadsLimitsActualsAndBalancesAroundThePeriod) {
     EXPECT_EQ(estimated.sum, S::dec("500"));
     EXPECT_EQ(estimated.balance, S::dec("1400"));
     EXPECT_EQ(SummaryFigures::actualBox(in).balanceLabel, "Current Balance");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BudgetEntity, MovingTheStartDateReArmsTheEndNotice) {
+    Category* food = store.category("Food");
+    Budget* budget = budgetWithLimits(S::day(2025, 1, 1), 1, {{food, "-100"}});
+    budget->setDidShowEndNotice(true);
+    budget->applySettings("Renamed", S::day(2025, 1, 1));
+    EXPECT_EQ(budget->name(), "Renamed");
+    EXPECT_TRUE(budget->didShowEndNotice());  // same period: nothing to show again
+
+    budget->applySettings("Renamed", S::day(2026, 3, 1));  // ends 31 March, after today
+    EXPECT_FALSE(BudgetViewFigures::shouldShowEndNotice(budget->period(), S::day(2026, 3, 15),
+                                                        budget->didShowEndNotice()));
+    EXPECT_TRUE(BudgetViewFigures::shouldShowEndNotice(budget->period(), S::day(2026, 4, 1),
+                                                       budget->didShowEndNotice()));
+    EXPECT_EQ(budget->limitForCategory(*food)->amount(), S::dec("-100"));
 }
 
 }  // namespace
