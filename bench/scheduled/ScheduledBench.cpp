@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "budgets/Budget.h"
+#include "budgets/CategoryLimit.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
@@ -53,7 +55,8 @@ void BM_CheckReminders(benchmark::State& state) {
             &AccountGroup::entityDescription(), &Transaction::entityDescription(),
             &Split::entityDescription(), &Category::entityDescription(),
             &CategoryGroup::entityDescription(), &Currency::entityDescription(),
-            &Global::entityDescription(), &ScheduledItem::entityDescription()});
+            &Global::entityDescription(), &ScheduledItem::entityDescription(),
+            &Budget::entityDescription(), &CategoryLimit::entityDescription()});
     ObjectContext context(model);
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         ScheduledItem* item = context.insert<ScheduledItem>();

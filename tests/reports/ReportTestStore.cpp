@@ -11,6 +11,7 @@
 #include "ledger/Node.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "scheduled/ScheduledItem.h"
 #include "store/EntityModel.h"
 
 namespace {
@@ -21,8 +22,8 @@ const EntityModel& reportTestModel() {
             &AccountGroup::entityDescription(), &Transaction::entityDescription(),
             &Split::entityDescription(), &Category::entityDescription(),
             &CategoryGroup::entityDescription(), &Currency::entityDescription(),
-            &Global::entityDescription(), &Budget::entityDescription(),
-            &CategoryLimit::entityDescription()});
+            &Global::entityDescription(), &ScheduledItem::entityDescription(),
+            &Budget::entityDescription(), &CategoryLimit::entityDescription()});
     return model;
 }
 

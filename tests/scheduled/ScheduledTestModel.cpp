@@ -1,5 +1,7 @@
 #include "ScheduledTestModel.h"
 
+#include "budgets/Budget.h"
+#include "budgets/CategoryLimit.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
@@ -17,6 +19,7 @@ const EntityModel& scheduledTestModel() {
             &AccountGroup::entityDescription(), &Transaction::entityDescription(),
             &Split::entityDescription(), &Category::entityDescription(),
             &CategoryGroup::entityDescription(), &Currency::entityDescription(),
-            &Global::entityDescription(), &ScheduledItem::entityDescription()});
+            &Global::entityDescription(), &ScheduledItem::entityDescription(),
+            &Budget::entityDescription(), &CategoryLimit::entityDescription()});
     return model;
 }
