@@ -2,8 +2,8 @@
 
 #include <unicode/regex.h>
 #include <unicode/uchar.h>
-#include <unicode/utf8.h>
 #include <unicode/unistr.h>
+#include <unicode/utf8.h>
 
 #include <memory>
 #include <vector>
@@ -61,7 +61,8 @@ TextRange indexOfString_pn(std::string_view text, std::string_view needle, Compa
         int32_t pos = static_cast<int32_t>(i);
         U8_NEXT(text.data(), pos, static_cast<int32_t>(text.size()), c);
         i = static_cast<std::size_t>(pos);
-        folded.push_back(static_cast<char32_t>(u_foldCase(c < 0 ? 0xFFFD : c, U_FOLD_CASE_DEFAULT)));
+        folded.push_back(
+            static_cast<char32_t>(u_foldCase(c < 0 ? 0xFFFD : c, U_FOLD_CASE_DEFAULT)));
         offsets.push_back(begin);
     }
     offsets.push_back(text.size());
@@ -71,7 +72,8 @@ TextRange indexOfString_pn(std::string_view text, std::string_view needle, Compa
         int32_t pos = static_cast<int32_t>(i);
         U8_NEXT(needle.data(), pos, static_cast<int32_t>(needle.size()), c);
         i = static_cast<std::size_t>(pos);
-        target.push_back(static_cast<char32_t>(u_foldCase(c < 0 ? 0xFFFD : c, U_FOLD_CASE_DEFAULT)));
+        target.push_back(
+            static_cast<char32_t>(u_foldCase(c < 0 ? 0xFFFD : c, U_FOLD_CASE_DEFAULT)));
     }
     std::size_t found = folded.find(target);
     if (found != std::u32string::npos) {
@@ -103,4 +105,17 @@ TextRange indexOfRegex_pn(std::string_view text, std::string_view pattern, std::
 std::string countedNoun_pn(long long count, std::string_view noun) {
     std::string text = std::to_string(count) + " " + std::string(noun);
     return count == 1 ? text : text + "s";
+}
+
+std::string firstFreeName(const std::string& base,
+                          const std::function<bool(const std::string&)>& isTaken) {
+    if (!isTaken(base)) {
+        return base;
+    }
+    for (int number = 2;; ++number) {
+        std::string candidate = base + " " + std::to_string(number);
+        if (!isTaken(candidate)) {
+            return candidate;
+        }
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -31,3 +32,8 @@ TextRange indexOfRegex_pn(std::string_view text, std::string_view pattern, std::
 
 // "%d %@" for exactly 1, "%d %@s" otherwise: "1 transaction", "3 transactions".
 std::string countedNoun_pn(long long count, std::string_view noun);
+
+// `base` when it is free, else the first free one of "base 2", "base 3", ...:
+// default names such as "New Account 2".
+std::string firstFreeName(const std::string& base,
+                          const std::function<bool(const std::string&)>& isTaken);

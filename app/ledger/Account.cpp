@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/AssertionFailure.h"
+#include "base/StringHelpers.h"
 #include "base/TextFolding.h"
 #include "ledger/Currency.h"
 #include "ledger/Transaction.h"
@@ -52,16 +53,9 @@ void Account::awakeFromInsert() {
 }
 
 std::string Account::nextAvailableDefaultName(ObjectContext& context) {
-    const std::string base = "New Account";
-    if (!nameAlreadyTaken(base, context)) {
-        return base;
-    }
-    for (int number = 2;; ++number) {
-        std::string candidate = base + " " + std::to_string(number);
-        if (!nameAlreadyTaken(candidate, context)) {
-            return candidate;
-        }
-    }
+    return firstFreeName("New Account", [&context](const std::string& name) {
+        return nameAlreadyTaken(name, context);
+    });
 }
 
 bool Account::nameAlreadyTaken(const std::string& name, ObjectContext& context) {

@@ -1,5 +1,6 @@
 #include "ledger/Category.h"
 
+#include "base/StringHelpers.h"
 #include "base/TextFolding.h"
 #include "budgets/CategoryLimit.h"
 #include "ledger/CategoryGroup.h"
@@ -40,16 +41,9 @@ bool Category::nameAlreadyTaken(const std::string& name, ObjectContext& context)
 }
 
 std::string Category::nextAvailableDefaultName(ObjectContext& context) {
-    const std::string base = "New Category";
-    if (!nameAlreadyTaken(base, context)) {
-        return base;
-    }
-    for (int number = 2;; ++number) {
-        std::string candidate = base + " " + std::to_string(number);
-        if (!nameAlreadyTaken(candidate, context)) {
-            return candidate;
-        }
-    }
+    return firstFreeName("New Category", [&context](const std::string& name) {
+        return nameAlreadyTaken(name, context);
+    });
 }
 
 bool Category::validateName(std::optional<ValidationError>& error) const {
