@@ -2,20 +2,9 @@
 
 #include <vector>
 
-#include "budgets/Budget.h"
-#include "budgets/CategoryLimit.h"
-#include "ledger/Account.h"
-#include "ledger/AccountGroup.h"
-#include "ledger/Category.h"
-#include "ledger/CategoryGroup.h"
-#include "ledger/Currency.h"
-#include "ledger/Global.h"
-#include "ledger/Node.h"
-#include "ledger/Split.h"
-#include "ledger/Transaction.h"
 #include "scheduled/RepeatSchedule.h"
 #include "scheduled/ScheduledItem.h"
-#include "store/EntityModel.h"
+#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 // The projection walks every item's dates up to its end; the day check walks every item for
@@ -50,14 +39,7 @@ BENCHMARK(BM_UpcomingDatesMonthlyLastDay)->Arg(1)->Arg(12)->Arg(120);
 
 // The reminder check over `state.range(0)` items, none of them due.
 void BM_CheckReminders(benchmark::State& state) {
-    static const EntityModel model(
-        1, {&Node::entityDescription(), &Account::entityDescription(),
-            &AccountGroup::entityDescription(), &Transaction::entityDescription(),
-            &Split::entityDescription(), &Category::entityDescription(),
-            &CategoryGroup::entityDescription(), &Currency::entityDescription(),
-            &Global::entityDescription(), &ScheduledItem::entityDescription(),
-            &Budget::entityDescription(), &CategoryLimit::entityDescription()});
-    ObjectContext context(model);
+    ObjectContext context(ApplicationModel::shared());
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         ScheduledItem* item = context.insert<ScheduledItem>();
         item->setNextDueDate(ymd(2011, 6, 1).daysLater_PN(static_cast<int>(i % 300)));

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "LedgerTestModel.h"
+#include "session/ApplicationModel.h"
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
 #include "ledger/Account.h"
@@ -43,7 +43,7 @@ protected:
         return names;
     }
 
-    ObjectContext ctx{ledgerTestModel()};
+    ObjectContext ctx{ApplicationModel::shared()};
     Node* root = nullptr;
 };
 
@@ -147,7 +147,7 @@ TEST_F(AccountTree, DefaultNamesSkipTakenNamesWhateverTheirCase) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        ObjectContext local(ledgerTestModel());
+        ObjectContext local(ApplicationModel::shared());
         for (const std::string& name : c.existing) {
             local.insert<Account>()->setName(name);
         }

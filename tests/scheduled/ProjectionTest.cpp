@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ScheduledTestModel.h"
+#include "session/ApplicationModel.h"
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
 #include "ledger/Currency.h"
@@ -55,7 +55,7 @@ protected:
         return dates;
     }
 
-    ObjectContext ctx{scheduledTestModel()};
+    ObjectContext ctx{ApplicationModel::shared()};
     Global* global = Global::sharedInstanceInContext(ctx);
     Account* checking = ctx.insert<Account>();
 };

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "ScheduledTestModel.h"
+#include "session/ApplicationModel.h"
 #include "base/AssertionFailure.h"
 #include "ledger/Global.h"
 #include "scheduled/ScheduledItem.h"
@@ -35,7 +35,7 @@ protected:
         return item;
     }
 
-    ObjectContext ctx{scheduledTestModel()};
+    ObjectContext ctx{ApplicationModel::shared()};
     InMemoryStore* memory = nullptr;
 };
 
@@ -53,7 +53,7 @@ TEST_F(ScheduledItemTest, RepeatRulesSurviveAReloadInOrderWithTheirKeys) {
     EXPECT_NE(dump.find("{DIMonthCount=15,DIMonthUnit=\"Day\"}"), std::string::npos) << dump;
     EXPECT_NE(dump.find("{DIWeekWeekday=5},{DIWeekWeekday=2}"), std::string::npos) << dump;
 
-    ObjectContext fresh(scheduledTestModel());
+    ObjectContext fresh(ApplicationModel::shared());
     ASSERT_FALSE(memory->load(fresh));
     EXPECT_EQ(dumpObjectGraph(fresh), dumpObjectGraph(ctx));
     ScheduledItem* loaded = ScheduledItem::findByID(weekly->objectID(), fresh);
@@ -68,7 +68,7 @@ TEST_F(ScheduledItemTest, RepeatRulesSurviveAReloadInOrderWithTheirKeys) {
 TEST_F(ScheduledItemTest, ImpliedRuleItemsReloadWithoutRules) {
     ScheduledItem* implied = monthlyBill(ymd(2011, 1, 15));
     ASSERT_FALSE(ctx.save());
-    ObjectContext fresh(scheduledTestModel());
+    ObjectContext fresh(ApplicationModel::shared());
     ASSERT_FALSE(memory->load(fresh));
     EXPECT_FALSE(ScheduledItem::findByID(implied->objectID(), fresh)->repeatRules().has_value());
 }
@@ -121,7 +121,7 @@ TEST_F(ScheduledItemTest, SaveRefusesAnInconsistentItemAndKeepsIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ObjectContext local(scheduledTestModel());
+        ObjectContext local(ApplicationModel::shared());
         local.setPersistentStore(std::make_unique<InMemoryStore>());
         ScheduledItem* item = local.insert<ScheduledItem>();
         item->setAmount(Decimal::fromString("-10"));

@@ -1,0 +1,25 @@
+#include "session/ApplicationModel.h"
+
+#include "budgets/Budget.h"
+#include "budgets/CategoryLimit.h"
+#include "ledger/Account.h"
+#include "ledger/AccountGroup.h"
+#include "ledger/Category.h"
+#include "ledger/CategoryGroup.h"
+#include "ledger/Currency.h"
+#include "ledger/Global.h"
+#include "ledger/Node.h"
+#include "ledger/Split.h"
+#include "ledger/Transaction.h"
+#include "scheduled/ScheduledItem.h"
+
+const EntityModel& ApplicationModel::shared() {
+    static const EntityModel model(
+        1, {&Node::entityDescription(), &Account::entityDescription(),
+            &AccountGroup::entityDescription(), &Transaction::entityDescription(),
+            &Split::entityDescription(), &Category::entityDescription(),
+            &CategoryGroup::entityDescription(), &Currency::entityDescription(),
+            &Global::entityDescription(), &ScheduledItem::entityDescription(),
+            &Budget::entityDescription(), &CategoryLimit::entityDescription()});
+    return model;
+}
