@@ -59,15 +59,15 @@ int CliApplication::run(const std::vector<std::string>& arguments, std::ostream&
 
 int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
     const CommandRegistry::Match match = m_registry.find(line.words);
-    if (match.spec == nullptr) {
+    if (match.definition == nullptr) {
         const std::string what =
             line.words.empty() ? "no command given" : "unknown command \"" + line.words[0] + "\"";
         throw CliError::usage(what + "\n" + m_registry.usageText());
     }
     const std::vector<std::string> arguments(
         line.words.begin() + static_cast<std::ptrdiff_t>(match.wordsUsed), line.words.end());
-    CommandInvocation invocation(*match.spec, line.global, arguments);
-    match.spec->run(invocation);
+    CommandInvocation invocation(*match.definition, line.global, arguments);
+    match.definition->run(invocation);
     if (line.global.json) {
         out << invocation.result().dump(2) << "\n";
     } else {

@@ -5,9 +5,10 @@
 
 #include "cli/CliError.h"
 
-CommandInvocation::CommandInvocation(const CommandSpec& spec, const GlobalOptions& global,
+CommandInvocation::CommandInvocation(const CommandDefinition& definition,
+                                     const GlobalOptions& global,
                                      const std::vector<std::string>& arguments)
-    : m_spec(spec), m_global(global) {
+    : m_definition(definition), m_global(global) {
     parseArguments(arguments);
 }
 
@@ -34,28 +35,29 @@ void CommandInvocation::parseArguments(const std::vector<std::string>& arguments
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             } else {
-                throw CliError::usage(name + " expects a value\nusage: " + m_spec.usage());
+                throw CliError::usage(name + " expects a value\nusage: " + m_definition.usage());
             }
             m_valuesInOrder.emplace_back(name, value);
         } else {
-            throw CliError::usage("unknown option " + name + " for " + m_spec.name +
-                                  "\nusage: " + m_spec.usage());
+            throw CliError::usage("unknown option " + name + " for " + m_definition.name +
+                                  "\nusage: " + m_definition.usage());
         }
     }
-    const std::size_t required = m_spec.positionals.size() - m_spec.optionalPositionals;
-    if (m_positionals.size() < required || m_positionals.size() > m_spec.positionals.size()) {
-        throw CliError::usage("wrong number of arguments for " + m_spec.name +
-                              "\nusage: " + m_spec.usage());
+    const std::size_t required = m_definition.positionals.size() - m_definition.optionalPositionals;
+    if (m_positionals.size() < required || m_positionals.size() > m_definition.positionals.size()) {
+        throw CliError::usage("wrong number of arguments for " + m_definition.name +
+                              "\nusage: " + m_definition.usage());
     }
 }
 
 bool CommandInvocation::isValueOption(const std::string& name) const {
-    return std::find(m_spec.valueOptions.begin(), m_spec.valueOptions.end(), name) !=
-           m_spec.valueOptions.end();
+    return std::find(m_definition.valueOptions.begin(), m_definition.valueOptions.end(), name) !=
+           m_definition.valueOptions.end();
 }
 
 bool CommandInvocation::isFlag(const std::string& name) const {
-    return std::find(m_spec.flags.begin(), m_spec.flags.end(), name) != m_spec.flags.end();
+    return std::find(m_definition.flags.begin(), m_definition.flags.end(), name) !=
+           m_definition.flags.end();
 }
 
 std::optional<std::string> CommandInvocation::positional(std::size_t index) const {
@@ -67,7 +69,7 @@ std::optional<std::string> CommandInvocation::positional(std::size_t index) cons
 
 const std::string& CommandInvocation::requiredPositional(std::size_t index) const {
     if (index >= m_positionals.size()) {
-        throw CliError::usage("missing argument\nusage: " + m_spec.usage());
+        throw CliError::usage("missing argument\nusage: " + m_definition.usage());
     }
     return m_positionals[index];
 }

@@ -10,19 +10,19 @@
 
 #include "base/Date.h"
 #include "base/Decimal.h"
+#include "cli/CommandDefinition.h"
 #include "cli/CommandLine.h"
-#include "cli/CommandSpec.h"
 
-// One call of a command: its arguments split by the command's spec, typed accessors for
+// One call of a command: its arguments split by the command's definition, typed accessors for
 // them, and the JSON document the command answers with (printed as JSON or as text by the
 // caller). Accessors throw CliError (usage) when a value cannot be read.
 class CommandInvocation final {
 public:
     // REQUIRES: `arguments` are the words after the command's name.
-    CommandInvocation(const CommandSpec& spec, const GlobalOptions& global,
+    CommandInvocation(const CommandDefinition& definition, const GlobalOptions& global,
                       const std::vector<std::string>& arguments);
 
-    const CommandSpec& spec() const { return m_spec; }
+    const CommandDefinition& definition() const { return m_definition; }
     const GlobalOptions& global() const { return m_global; }
 
     // Positional argument `index`, or nothing when an optional one was left out.
@@ -53,7 +53,7 @@ private:
     bool isValueOption(const std::string& name) const;
     bool isFlag(const std::string& name) const;
 
-    const CommandSpec& m_spec;
+    const CommandDefinition& m_definition;
     GlobalOptions m_global;
     std::vector<std::string> m_positionals;
     std::vector<std::pair<std::string, std::string>> m_valuesInOrder;

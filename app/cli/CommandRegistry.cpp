@@ -2,11 +2,11 @@
 
 #include "base/AssertionFailure.h"
 
-void CommandRegistry::add(CommandSpec spec) {
-    for (const CommandSpec& existing : m_commands) {
-        PN_ASSERT(existing.name != spec.name, "Command registered twice: " + spec.name);
+void CommandRegistry::add(CommandDefinition definition) {
+    for (const CommandDefinition& existing : m_commands) {
+        PN_ASSERT(existing.name != definition.name, "Command registered twice: " + definition.name);
     }
-    m_commands.push_back(std::move(spec));
+    m_commands.push_back(std::move(definition));
 }
 
 CommandRegistry::Match CommandRegistry::find(const std::vector<std::string>& words) const {
@@ -15,15 +15,15 @@ CommandRegistry::Match CommandRegistry::find(const std::vector<std::string>& wor
     }
     if (words.size() >= 2) {
         const std::string twoWords = words[0] + " " + words[1];
-        for (const CommandSpec& spec : m_commands) {
-            if (spec.name == twoWords) {
-                return {&spec, 2};
+        for (const CommandDefinition& definition : m_commands) {
+            if (definition.name == twoWords) {
+                return {&definition, 2};
             }
         }
     }
-    for (const CommandSpec& spec : m_commands) {
-        if (spec.name == words[0]) {
-            return {&spec, 1};
+    for (const CommandDefinition& definition : m_commands) {
+        if (definition.name == words[0]) {
+            return {&definition, 1};
         }
     }
     return {};
@@ -33,10 +33,10 @@ std::string CommandRegistry::usageText() const {
     std::string text =
         "usage: pennora-cli [--store PATH] [--today YYYY-MM-DD] [--locale LOCALE] COMMAND "
         "[ARGS] [--json]\n\ncommands:\n";
-    for (const CommandSpec& spec : m_commands) {
-        text += "  " + spec.usage() + "\n";
-        if (!spec.summary.empty()) {
-            text += "      " + spec.summary + "\n";
+    for (const CommandDefinition& definition : m_commands) {
+        text += "  " + definition.usage() + "\n";
+        if (!definition.summary.empty()) {
+            text += "      " + definition.summary + "\n";
         }
     }
     return text;

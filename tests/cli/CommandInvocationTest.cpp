@@ -5,7 +5,7 @@
 
 namespace {
 
-CommandSpec addTransactionSpec() {
+CommandDefinition addTransactionCommand() {
     return {.name = "add-transaction",
             .positionals = {"ACCOUNT"},
             .valueOptions = {"--amount", "--date", "--split", "--check"},
@@ -13,9 +13,10 @@ CommandSpec addTransactionSpec() {
             .run = {}};
 }
 
-ExitStatus statusOf(const CommandSpec& spec, const std::vector<std::string>& arguments) {
+ExitStatus statusOf(const CommandDefinition& definition,
+                    const std::vector<std::string>& arguments) {
     try {
-        CommandInvocation call(spec, GlobalOptions{}, arguments);
+        CommandInvocation call(definition, GlobalOptions{}, arguments);
         return ExitStatus::Success;
     } catch (const CliError& error) {
         return error.status();
@@ -23,8 +24,8 @@ ExitStatus statusOf(const CommandSpec& spec, const std::vector<std::string>& arg
 }
 
 TEST(CommandInvocationTest, SplitsPositionalsOptionsAndFlags) {
-    const CommandSpec spec = addTransactionSpec();
-    const CommandInvocation call(spec, GlobalOptions{},
+    const CommandDefinition definition = addTransactionCommand();
+    const CommandInvocation call(definition, GlobalOptions{},
                                  {"Checking", "--amount=-12.50", "--split", "Food=-10", "--cleared",
                                   "--split", "Fun=-2.50", "--date", "2026-03-01"});
     EXPECT_EQ(call.requiredPositional(0), "Checking");
@@ -37,20 +38,21 @@ TEST(CommandInvocationTest, SplitsPositionalsOptionsAndFlags) {
 }
 
 TEST(CommandInvocationTest, LaterValueOfAnOptionWins) {
-    const CommandSpec spec = addTransactionSpec();
-    const CommandInvocation call(spec, GlobalOptions{},
+    const CommandDefinition definition = addTransactionCommand();
+    const CommandInvocation call(definition, GlobalOptions{},
                                  {"Checking", "--check", "100", "--check", "101"});
     EXPECT_EQ(call.integerOption("--check"), 101);
 }
 
 TEST(CommandInvocationTest, DoubleDashLetsAPositionalStartWithDashes) {
-    const CommandSpec spec = addTransactionSpec();
-    const CommandInvocation call(spec, GlobalOptions{}, {"--amount", "5", "--", "--odd name"});
+    const CommandDefinition definition = addTransactionCommand();
+    const CommandInvocation call(definition, GlobalOptions{},
+                                 {"--amount", "5", "--", "--odd name"});
     EXPECT_EQ(call.requiredPositional(0), "--odd name");
 }
 
 TEST(CommandInvocationTest, RefusesMalformedArgumentsAsUsageErrors) {
-    const CommandSpec spec = addTransactionSpec();
+    const CommandDefinition definition = addTransactionCommand();
     const std::vector<std::vector<std::string>> cases = {
         {},                               // missing ACCOUNT
         {"Checking", "Savings"},          // one positional too many
@@ -60,7 +62,7 @@ TEST(CommandInvocationTest, RefusesMalformedArgumentsAsUsageErrors) {
     };
     for (const auto& arguments : cases) {
         SCOPED_TRACE(testing::PrintToString(arguments));
-        EXPECT_EQ(statusOf(spec, arguments), ExitStatus::UsageError);
+        EXPECT_EQ(statusOf(definition, arguments), ExitStatus::UsageError);
     }
 }
 
@@ -92,13 +94,13 @@ TEST(CommandInvocationTest, ReadsOnlyPlainAmountsDatesAndNumbers) {
 }
 
 TEST(CommandInvocationTest, UsageLineShowsOptionalPositionalsInBrackets) {
-    const CommandSpec spec{.name = "scheduled upcoming",
-                           .positionals = {"TITLE", "LIMIT"},
-                           .optionalPositionals = 1,
-                           .valueOptions = {"--until"},
-                           .flags = {"--all"},
-                           .run = {}};
-    EXPECT_EQ(spec.usage(), "scheduled upcoming TITLE [LIMIT] [--until VALUE] [--all]");
+    const CommandDefinition definition{.name = "scheduled upcoming",
+                                       .positionals = {"TITLE", "LIMIT"},
+                                       .optionalPositionals = 1,
+                                       .valueOptions = {"--until"},
+                                       .flags = {"--all"},
+                                       .run = {}};
+    EXPECT_EQ(definition.usage(), "scheduled upcoming TITLE [LIMIT] [--until VALUE] [--all]");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "cli/CommandSpec.h"
+#include "cli/CommandDefinition.h"
 
-std::string CommandSpec::usage() const {
+std::string CommandDefinition::usage() const {
     std::string text = name;
     const std::size_t required = positionals.size() - optionalPositionals;
     for (std::size_t i = 0; i < positionals.size(); ++i) {

@@ -10,7 +10,7 @@ class CommandInvocation;
 // "scheduled list"), its positional arguments, the options that take a value and the flags
 // that take none. The parser uses this to split a command's arguments; `run` does the work
 // and returns normally on success (a CliError otherwise).
-struct CommandSpec {
+struct CommandDefinition {
     std::string name{};
     std::string summary{};
     std::vector<std::string> positionals{};   // names shown in the usage line, in order
