@@ -48,8 +48,8 @@ public:
     // The home-currency sum of this category's splits dated in [start, end]; nothing when none.
     [[nodiscard]] std::optional<Decimal> amountFromDate(Date start, Date end) const;
     // The average per day over at most the 366 days up to `end` (today when nothing), starting
-    // no earlier than the store's first transaction.
-    [[nodiscard]] float averageAmountPerDay(std::optional<Date> end) const;
+    // no earlier than the store's first transaction. Exact: an amount, not a float.
+    [[nodiscard]] Decimal averageAmountPerDay(std::optional<Date> end) const;
     std::size_t numberOfUses() const { return m_splits.size(); }
     // Outline protocol: a category is a leaf without children.
     bool isLeaf() const { return true; }
