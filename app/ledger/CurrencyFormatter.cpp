@@ -10,6 +10,7 @@
 
 #include "base/AssertionFailure.h"
 #include "base/UserLocale.h"
+#include "ledger/Global.h"
 
 namespace {
 
@@ -88,6 +89,14 @@ CurrencyFormatter CurrencyFormatter::formatterForCurrency(const std::string& cod
 
 CurrencyFormatter CurrencyFormatter::wholeAmountFormatterForCurrency(const std::string& code) {
     return make(code, true);
+}
+
+CurrencyFormatter CurrencyFormatter::formatterForHomeCurrency(ObjectContext& context) {
+    return make(Global::sharedInstanceInContext(context)->homeCurrency(), false);
+}
+
+CurrencyFormatter CurrencyFormatter::wholeAmountFormatterForHomeCurrency(ObjectContext& context) {
+    return make(Global::sharedInstanceInContext(context)->homeCurrency(), true);
 }
 
 CurrencyFormatter CurrencyFormatter::make(const std::string& code, bool wholeAmounts) {

@@ -9,6 +9,8 @@
 
 #include <unicode/uversion.h>
 
+class ObjectContext;
+
 U_NAMESPACE_BEGIN
 class DecimalFormat;
 U_NAMESPACE_END
@@ -28,6 +30,10 @@ public:
     [[nodiscard]] static CurrencyFormatter formatterForCurrency(const std::string& code);
     // The same without fraction digits, for whole amounts (reports, the sidebar): "$1,235".
     [[nodiscard]] static CurrencyFormatter wholeAmountFormatterForCurrency(const std::string& code);
+    // The same two for the home currency of the store (Global.homeCurrency).
+    [[nodiscard]] static CurrencyFormatter formatterForHomeCurrency(ObjectContext& context);
+    [[nodiscard]] static CurrencyFormatter wholeAmountFormatterForHomeCurrency(
+        ObjectContext& context);
 
     // The text of `value`, rounded to the shown digits with a half going away from zero. A
     // value that shows as zero is written as the number 1 with each digit one made a zero.
