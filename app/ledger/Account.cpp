@@ -7,13 +7,13 @@
 #include "base/TextFolding.h"
 #include "ledger/Currency.h"
 #include "ledger/Transaction.h"
+#include "ledger/TransferSetting.h"
 #include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Account::entityDescription() {
-    // scheduledItems, toScheduledItems, transferSettings and lastTransferSetting join here with
-    // their entities; the first three with DeleteRule::Cascade, since a scheduled item or a
-    // transfer setting without its account breaks every later operation on it.
+    // Scheduled items and transfer settings go with either of their accounts (Cascade), since
+    // one without its account breaks every later operation on it.
     static const EntityDescription description =
         EntityBuilder<Account>("Account")
             .parent(Node::entityDescription())
@@ -31,12 +31,26 @@ const EntityDescription& Account::entityDescription() {
                     "account", DeleteRule::Cascade)
             .toMany("toScheduledItems", &Account::m_toScheduledItems,
                     &ScheduledItem::entityDescription, "toAccount", DeleteRule::Cascade)
+            .toMany("transferSettings", &Account::m_transferSettings,
+                    &TransferSetting::entityDescription, "account", DeleteRule::Cascade)
+            .toMany("toTransferSettings", &Account::m_toTransferSettings,
+                    &TransferSetting::entityDescription, "toAccount", DeleteRule::Cascade)
+            .toOne("lastTransferSetting", &Account::m_lastTransferSetting,
+                   &TransferSetting::entityDescription, "lastSettingOfAccount")
             .build();
     return description;
 }
 
 void Account::setCurrency(Currency* currency) {
     setToOne(&Account::m_currency, currency);
+}
+
+void Account::addTransferSettingsObject(TransferSetting* setting) {
+    addToMany(&Account::m_transferSettings, setting);
+}
+
+void Account::setLastTransferSetting(TransferSetting* setting) {
+    setToOne(&Account::m_lastTransferSetting, setting);
 }
 
 void Account::addTransactionsObject(Transaction* transaction) {

@@ -15,6 +15,7 @@ class CategoryGroup;
 class Currency;
 class ScheduledItem;
 class Transaction;
+class TransferSetting;
 
 // The stored account types.
 inline constexpr const char* kAccountTypeChecking = "checking";
@@ -48,6 +49,13 @@ public:
     // The scheduled items paid from or into this account, and the transfers into it.
     const ObjectSet<ScheduledItem>& scheduledItems() const { return m_scheduledItems; }
     const ObjectSet<ScheduledItem>& toScheduledItems() const { return m_toScheduledItems; }
+    // What the transfers from this account to each destination last used, the settings of
+    // transfers into it, and the setting of the last transfer made from it.
+    const ObjectSet<TransferSetting>& transferSettings() const { return m_transferSettings; }
+    void addTransferSettingsObject(TransferSetting* setting);
+    const ObjectSet<TransferSetting>& toTransferSettings() const { return m_toTransferSettings; }
+    TransferSetting* lastTransferSetting() const { return m_lastTransferSetting; }
+    void setLastTransferSetting(TransferSetting* setting);
     const std::optional<std::string>& qifDateOrder() const { return m_qifDateOrder; }
     void setQifDateOrder(std::optional<std::string> order) {
         setValue(&Account::m_qifDateOrder, std::move(order));
@@ -131,6 +139,19 @@ public:
                                            std::optional<std::string> notes,
                                            std::optional<std::int64_t> checkNumber);
 
+    // ---- Transfers (defined with the transfer settings) ----
+
+    // Moves `amount` (in this account's currency) to `destination`: a transaction of -amount
+    // here and one of +amount there, exchanged into the destination's currency when the two
+    // differ (2 places), both titled `title` or else "To <destination>" / "From <this>", dated
+    // `date` or today. Remembers amount, title ("" for the default titles) and category in
+    // the setting for that destination, which becomes lastTransferSetting.
+    void transfer(const Decimal& amount, Account& destination, Category* category,
+                  std::optional<std::string> title, std::optional<Date> date);
+    // The setting for transfers to `destination`, or nullptr. Two of them are an
+    // AssertionFailure.
+    [[nodiscard]] TransferSetting* settingForTransferTo(const Account& destination) const;
+
     // Both fail with "Parent cannot be nil" for a node outside the tree.
     [[nodiscard]] bool validateForInsert(std::optional<ValidationError>& error) const override {
         return validateParent(error);
@@ -149,6 +170,9 @@ private:
     ObjectSet<Transaction> m_transactions;
     ObjectSet<ScheduledItem> m_scheduledItems;
     ObjectSet<ScheduledItem> m_toScheduledItems;
+    ObjectSet<TransferSetting> m_transferSettings;
+    ObjectSet<TransferSetting> m_toTransferSettings;
+    TransferSetting* m_lastTransferSetting = nullptr;
     std::optional<std::string> m_qifDateOrder;
     std::optional<std::int64_t> m_specialBank;
 };

@@ -5,6 +5,7 @@
 #include "budgets/CategoryLimit.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/Split.h"
+#include "ledger/TransferSetting.h"
 #include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
@@ -19,6 +20,8 @@ const EntityDescription& Category::entityDescription() {
                     &ScheduledItem::entityDescription, "category")
             .toMany("limits", &Category::m_limits, &CategoryLimit::entityDescription, "category",
                     DeleteRule::Cascade)
+            .toMany("transferSettings", &Category::m_transferSettings,
+                    &TransferSetting::entityDescription, "category")
             .build();
     return description;
 }

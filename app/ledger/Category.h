@@ -13,6 +13,7 @@ class CategoryGroup;
 class ScheduledItem;
 class CategoryLimit;
 class Split;
+class TransferSetting;
 
 // What money was spent on or came from. Names are unique ignoring case and diacritics.
 class Category final : public Entity<Category> {
@@ -28,6 +29,8 @@ public:
     const ObjectSet<ScheduledItem>& scheduledItems() const { return m_scheduledItems; }
     // Its limit in every budget; deleting the category deletes them.
     const ObjectSet<CategoryLimit>& limits() const { return m_limits; }
+    // The transfer settings that remember this category.
+    const ObjectSet<TransferSetting>& transferSettings() const { return m_transferSettings; }
 
     // Adds a limit of 0 for this category to every budget, then takes the next default name.
     void awakeFromInsert() override;
@@ -66,4 +69,5 @@ private:
     ObjectSet<Split> m_splits;
     ObjectSet<ScheduledItem> m_scheduledItems;
     ObjectSet<CategoryLimit> m_limits;
+    ObjectSet<TransferSetting> m_transferSettings;
 };

@@ -11,6 +11,7 @@
 #include "ledger/Node.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "ledger/TransferSetting.h"
 #include "scheduled/ScheduledItem.h"
 
 const EntityModel& ApplicationModel::shared() {
@@ -20,6 +21,7 @@ const EntityModel& ApplicationModel::shared() {
             &Split::entityDescription(), &Category::entityDescription(),
             &CategoryGroup::entityDescription(), &Currency::entityDescription(),
             &Global::entityDescription(), &ScheduledItem::entityDescription(),
-            &Budget::entityDescription(), &CategoryLimit::entityDescription()});
+            &Budget::entityDescription(), &CategoryLimit::entityDescription(),
+            &TransferSetting::entityDescription()});
     return model;
 }
