@@ -27,14 +27,41 @@ struct PlannedCurrency final {
     Currency* existing = nullptr;
 };
 
+// The store's currencies whose code matches `code` ignoring case and diacritics. Codes are
+// folded once up front; a code with LIKE wildcards falls back to the pattern match.
+class CodeIndex final {
+public:
+    explicit CodeIndex(ObjectContext& context) : m_context(context) {
+        for (Currency* currency : Currency::allInContext(context)) {
+            m_byFoldedCode.emplace(foldForComparison(currency->code()), currency);
+        }
+    }
+    std::vector<Currency*> matches(const std::string& code) const {
+        if (code.find_first_of("*?") != std::string::npos) {
+            return Currency::findByPredicate(
+                [&code](const Currency& c) { return likeCD(c.code(), code); }, m_context);
+        }
+        std::vector<Currency*> found;
+        auto [first, last] = m_byFoldedCode.equal_range(foldForComparison(code));
+        for (auto it = first; it != last; ++it) {
+            found.push_back(it->second);
+        }
+        return found;
+    }
+
+private:
+    ObjectContext& m_context;
+    std::multimap<std::string, Currency*> m_byFoldedCode;
+};
+
 std::vector<PlannedCurrency> planCurrencies(ObjectContext& context,
                                             const std::vector<CurrenciesFile::Entry>& entries,
                                             const std::string& homeCode) {
+    const CodeIndex index(context);
     std::vector<PlannedCurrency> plan;
     for (const auto& [code, rate] :
          CurrencyExchange::generateExchangeRatesBasedOn(homeCode, entries)) {
-        std::vector<Currency*> matches = Currency::findByPredicate(
-            [&code](const Currency& c) { return likeCD(c.code(), code); }, context);
+        std::vector<Currency*> matches = index.matches(code);
         PN_ASSERT(matches.size() <= 1, "Found more than one currency with the code " + code);
         plan.push_back({code, CurrencyExchange::nameForCurrencyCode(code, entries), rate,
                         matches.empty() ? nullptr : matches.front()});

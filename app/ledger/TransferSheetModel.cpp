@@ -11,12 +11,14 @@
 namespace {
 
 // The destination a first transfer proposes: the first account by name.
+bool byName(const Account* a, const Account* b) {
+    return a->name() < b->name();
+}
+
 Account* firstAccountByName(ObjectContext& context) {
     std::vector<Account*> all = Account::allInContext(context);
     PN_ASSERT(!all.empty(), "There is no account");
-    return *std::min_element(all.begin(), all.end(), [](const Account* a, const Account* b) {
-        return a->name() < b->name();
-    });
+    return *std::min_element(all.begin(), all.end(), byName);
 }
 
 }  // namespace
@@ -67,6 +69,17 @@ void TransferSheetModel::toAccountChanged(Account& destination) {
     m_destination = &destination;
     PN_ASSERT(m_source != nullptr, "The transfer sheet is not open");
     setUpFromSetting(m_source->settingForTransferTo(destination), false);
+}
+
+std::vector<Account*> TransferSheetModel::destinationAccounts() const {
+    std::vector<Account*> accounts = Account::findByPredicate(
+        [this](const Account& a) { return !a.isClosed() || &a == m_destination; }, m_context);
+    std::sort(accounts.begin(), accounts.end(), byName);
+    return accounts;
+}
+
+Currency* TransferSheetModel::amountCurrency() const {
+    return m_source != nullptr ? m_source->currency() : nullptr;
 }
 
 void TransferSheetModel::toggleAdvanced() {

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Date.h"
 #include "base/Decimal.h"
@@ -9,6 +10,7 @@
 
 class Account;
 class Category;
+class Currency;
 class ObjectContext;
 class TransferSetting;
 
@@ -39,6 +41,11 @@ public:
     bool isOpen() const { return m_source != nullptr; }
     Account* source() const { return m_source; }
     Account* destination() const { return m_destination; }
+    // What the destination pop-up lists: the open accounts by name, and the destination when
+    // it is a closed one. The source itself is not excluded.
+    [[nodiscard]] std::vector<Account*> destinationAccounts() const;
+    // The currency the amount is typed in: the source account's (nullptr: home).
+    [[nodiscard]] Currency* amountCurrency() const;
     // Nothing while the field is empty.
     const std::optional<Decimal>& amount() const { return m_amount; }
     void setAmount(std::optional<Decimal> amount) { m_amount = std::move(amount); }

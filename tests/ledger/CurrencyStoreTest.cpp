@@ -165,6 +165,17 @@ TEST_F(CurrencyStore, FirstUpdateAddsEveryCurrencyAndLaterOnesOnlyWhatChanged) {
     EXPECT_EQ(regenerations, 1);
 }
 
+TEST_F(CurrencyStore, StoreCodesMatchTheFileIgnoringCase) {
+    Currency* euro = ctx.insert<Currency>();
+    euro->setCode("eur");
+    euro->setName("Euros");
+    euro->setRate(Decimal::fromString("0.8"));
+    CurrencyUpdater::UpdateResult result = update(kEurJpyGbp);
+    EXPECT_EQ(result.updated, 1u);
+    EXPECT_EQ(result.added, 2u);
+    EXPECT_EQ(Currency::countInContext(ctx), 3u);
+}
+
 TEST_F(CurrencyStore, FileMissingAStoreCurrencyIsAnInternalErrorThatChangesNothing) {
     ASSERT_FALSE(update(kEurJpyGbp).saveError);
     const std::string withoutGbp = writeCurrencies(
