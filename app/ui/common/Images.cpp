@@ -1,0 +1,180 @@
+#include "ui/common/Images.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace {
+
+// Each painter draws into a 16 x 16 square; the caller scales.
+using Painter = std::function<void(QPainter&)>;
+
+void drawAccount(QPainter& p, const QColor& body) {
+    p.setPen(QPen(body.darker(140), 0.8));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(1.5, 3.5, 13, 9), 1.6, 1.6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 40, 150));
+    p.drawRect(QRectF(1.5, 5.5, 13, 1.8));
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawRoundedRect(QRectF(3, 9, 5, 1.6), 0.6, 0.6);
+}
+
+void drawFolder(QPainter& p) {
+    QPainterPath tab;
+    tab.moveTo(1.5, 4);
+    tab.lineTo(1.5, 3);
+    tab.quadTo(1.5, 2, 2.5, 2);
+    tab.lineTo(6, 2);
+    tab.lineTo(7.5, 3.5);
+    tab.lineTo(13.5, 3.5);
+    tab.quadTo(14.5, 3.5, 14.5, 4.5);
+    tab.lineTo(14.5, 5);
+    p.setPen(QPen(QColor("#5E8FC0"), 0.8));
+    p.setBrush(QColor("#8DB7E2"));
+    p.drawPath(tab);
+    p.setBrush(QColor("#A9CBEE"));
+    p.drawRoundedRect(QRectF(1.5, 5, 13, 8.5), 1.2, 1.2);
+}
+
+void drawBudget(QPainter& p) {
+    p.setPen(QPen(QColor("#8A6D2F"), 0.8));
+    p.setBrush(QColor("#F3DB8E"));
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor("#C9912C"));
+    QPainterPath slice;
+    slice.moveTo(8, 8);
+    slice.arcTo(QRectF(1.5, 1.5, 13, 13), 90, -110);
+    slice.closeSubpath();
+    p.drawPath(slice);
+}
+
+void drawAllAccounts(QPainter& p) {
+    p.save();
+    p.translate(1.5, -1.5);
+    p.scale(0.85, 0.85);
+    drawAccount(p, QColor("#9DB9D6"));
+    p.restore();
+    p.save();
+    p.translate(0, 3);
+    p.scale(0.9, 0.9);
+    drawAccount(p, QColor("#5B8DC9"));
+    p.restore();
+}
+
+void drawScheduled(QPainter& p) {
+    p.setPen(QPen(QColor("#7A7A7A"), 0.8));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 12), 1.5, 1.5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor("#D0483E"));
+    p.drawRoundedRect(QRectF(1.5, 2.5, 13, 3.5), 1.5, 1.5);
+    p.drawRect(QRectF(1.5, 4.5, 13, 1.5));
+    p.setBrush(QColor("#9A9A9A"));
+    for (int row = 0; row < 2; ++row) {
+        for (int col = 0; col < 3; ++col) {
+            p.drawRect(QRectF(3.5 + col * 3.5, 7.5 + row * 3.2, 2, 2));
+        }
+    }
+}
+
+void drawBreakdown(QPainter& p) {
+    const QRectF pie(1.5, 1.5, 13, 13);
+    const QColor colors[] = {QColor("#4F81BD"), QColor("#C0504D"), QColor("#9BBB59"),
+                             QColor("#F2B544")};
+    const int spans[] = {140, 90, 80, 50};
+    int start = 90 * 16;
+    p.setPen(QPen(Qt::white, 0.6));
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(colors[i]);
+        p.drawPie(pie, start, -spans[i] * 16);
+        start -= spans[i] * 16;
+    }
+}
+
+void drawTrends(QPainter& p) {
+    p.setPen(QPen(QColor("#8A8A8A"), 0.8));
+    p.drawLine(QPointF(2, 14), QPointF(14.5, 14));
+    p.drawLine(QPointF(2, 1.5), QPointF(2, 14));
+    QPainterPath line;
+    line.moveTo(3, 11.5);
+    line.lineTo(6.5, 8);
+    line.lineTo(9, 9.5);
+    line.lineTo(13.5, 3.5);
+    p.setPen(QPen(QColor("#2F7FD0"), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(line);
+}
+
+void drawWelcomePattern(QPainter& p) {
+    p.fillRect(QRectF(0, 0, 16, 16), QColor("#EEF1F4"));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor("#E3E8ED"));
+    p.drawEllipse(QPointF(4, 4), 1, 1);
+    p.drawEllipse(QPointF(12, 12), 1, 1);
+}
+
+void drawAppIcon(QPainter& p) {
+    QLinearGradient gradient(0, 0, 0, 16);
+    gradient.setColorAt(0, QColor("#3C8D5A"));
+    gradient.setColorAt(1, QColor("#24613A"));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3.5, 3.5);
+    p.setBrush(QColor("#F4D35E"));
+    p.drawEllipse(QRectF(3.5, 3.5, 9, 9));
+    p.setPen(QPen(QColor("#8A6A12"), 1.1));
+    p.drawLine(QPointF(8, 5.5), QPointF(8, 10.5));
+    p.drawLine(QPointF(6.3, 7), QPointF(9.7, 7));
+}
+
+const QHash<QString, Painter>& painters() {
+    static const QHash<QString, Painter> all = {
+        {QStringLiteral("account_icon"), [](QPainter& p) { drawAccount(p, QColor("#5B8DC9")); }},
+        {QStringLiteral("closedAccountIcon"),
+         [](QPainter& p) { drawAccount(p, QColor("#B4B4B4")); }},
+        {QStringLiteral("folder_icon"), drawFolder},
+        {QStringLiteral("sourceListBudgetIcon"), drawBudget},
+        {QStringLiteral("allAccountsIcon"), drawAllAccounts},
+        {QStringLiteral("scheduledIcon"), drawScheduled},
+        {QStringLiteral("breakdown_icon"), drawBreakdown},
+        {QStringLiteral("trends_icon"), drawTrends},
+        {QStringLiteral("welcomePattern"), drawWelcomePattern},
+        {QStringLiteral("appIcon"), drawAppIcon},
+    };
+    return all;
+}
+
+}  // namespace
+
+bool Images::hasImage(const QString& name) { return painters().contains(name); }
+
+QPixmap Images::pixmap(const QString& name, int size, qreal devicePixelRatio) {
+    const auto found = painters().find(name);
+    if (found == painters().end()) {
+        return {};
+    }
+    QPixmap pixmap(QSize(size, size) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    (*found)(painter);
+    return pixmap;
+}
+
+QIcon Images::icon(const QString& name) {
+    if (!hasImage(name)) {
+        return {};
+    }
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            icon.addPixmap(pixmap(name, size, ratio));
+        }
+    }
+    return icon;
+}
