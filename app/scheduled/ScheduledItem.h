@@ -180,6 +180,29 @@ public:
     [[nodiscard]] static std::vector<ScheduledItem*> allWithExchangedTransfer(
         ObjectContext& context);
 
+    // ---- Payment ----
+
+    // The real transactions of one occurrence: in the account, and for a transfer the opposite
+    // amount in the destination, converted when the currencies differ. Pending unless the
+    // account is a cash account.
+    void createActualTransactionWithDate(Date date, const Decimal& amount, Category* category,
+                                         std::optional<std::string> notes,
+                                         std::optional<std::int64_t> checkNumber);
+    // Pays the next occurrence with the values the user confirmed, then skips it.
+    void payWithDate(Date date, const Decimal& amount, Category* category,
+                     std::optional<std::string> notes, std::optional<std::int64_t> checkNumber);
+    // Pays the next occurrence as scheduled: on its due date, with the item's values.
+    void payWithCurrentValues();
+    // Passes over the next occurrence: deletes the item when it was the last one (a one-time
+    // item, or endsAfter 1); otherwise removes that date's generated transactions and moves on
+    // to the following due date. More than two generated transactions on the date is an
+    // AssertionFailure "Assertion Failure (Code: XFEWA)".
+    void skip();
+    // Pays every automatic item once for each occurrence that fell due on or before `today`;
+    // true when anything was paid.
+    static bool processAutomaticPayments(Date today, ObjectContext& context);
+    static bool processAutomaticPayments();
+
     // ---- Reminders ----
 
     // Walks every item in store order: one whose reminder period has begun and that has not
