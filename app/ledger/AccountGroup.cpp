@@ -30,3 +30,13 @@ std::vector<Transaction*> AccountGroup::transactions() const {
     }
     return all;
 }
+
+Decimal AccountGroup::balance() const {
+    Decimal sum;
+    for (const Node* child : children()) {
+        if (const auto* account = dynamic_cast<const Account*>(child)) {
+            sum += Currency::exchange(account->balance(), account->currency(), nullptr);
+        }
+    }
+    return sum;
+}

@@ -7,37 +7,14 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 
-namespace {
-
-bool isInRange(const Split& split, Date from, Date to) {
-    const Transaction* transaction = split.transaction();
-    return transaction != nullptr && transaction->date() >= from && transaction->date() <= to;
-}
-
-}  // namespace
-
 std::optional<Decimal> LedgerSums::categoryAmountFromDate(const Category& category, Date from,
                                                           Date to) {
-    std::optional<Decimal> sum;
-    for (const Split* split : category.splits()) {
-        if (isInRange(*split, from, to)) {
-            sum = sum.value_or(Decimal()) + split->amountInHomeCurrency();
-        }
-    }
-    return sum;
+    return category.amountFromDate(from, to);
 }
 
 std::optional<Decimal> LedgerSums::uncategorizedAmountFromDate(Date from, Date to,
                                                                ObjectContext& context) {
-    std::optional<Decimal> sum;
-    context.forEachObject(Split::entityDescription(), [&](ManagedObject& object) {
-        const auto& split = static_cast<const Split&>(object);
-        if (split.category() == nullptr && isInRange(split, from, to)) {
-            sum = sum.value_or(Decimal()) + split.amountInHomeCurrency();
-        }
-        return true;
-    });
-    return sum;
+    return Category::uncategorizedAmountFromDate(from, to, context);
 }
 
 std::optional<Date> LedgerSums::earliestTransactionDate(ObjectContext& context) {
@@ -65,13 +42,7 @@ std::optional<Date> LedgerSums::latestTransactionDate(ObjectContext& context) {
 }
 
 Decimal LedgerSums::accountBalanceOnDate(const Account& account, std::optional<Date> date) {
-    Decimal balance = account.startBalance();
-    for (const Transaction* transaction : account.transactions()) {
-        if (!date || transaction->date() <= *date) {
-            balance += transaction->amount();
-        }
-    }
-    return balance;
+    return date ? account.balanceOnDate(*date) : account.balance();
 }
 
 Decimal LedgerSums::homeCurrencyBalanceOnDate(const Account& account, std::optional<Date> date) {

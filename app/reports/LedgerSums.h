@@ -9,7 +9,7 @@ class Account;
 class Category;
 class ObjectContext;
 
-// The ledger sums the budgets and reports rest on, read straight from the object graph: a
+// The ledger sums the budgets and reports rest on, in one place: a
 // category's splits over a range of days, the uncategorized splits, the span of transaction
 // dates and an account's balance on a day. Every amount is a split's home-currency amount.
 class LedgerSums final {
