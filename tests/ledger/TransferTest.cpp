@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "base/AssertionFailure.h"
+#include "base/Clock.h"
+#include "ledger/Account.h"
+#include "ledger/Category.h"
+#include "ledger/Currency.h"
+#include "ledger/Node.h"
+#include "ledger/Split.h"
+#include "ledger/Transaction.h"
+#include "ledger/TransferSetting.h"
+#include "ledger/TransferSheetModel.h"
+#include "session/ApplicationModel.h"
+#include "store/InMemoryStore.h"
+#include "store/ObjectContext.h"
+
+namespace {
+
+const Date kToday = Date::dateWithYear_PN(2026, 3, 15);
+
+class Transfers : public testing::Test {
+protected:
+    void SetUp() override {
+        Clock::setFixedToday(kToday);
+        ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+        root = ctx.insert<Node>();
+        root->setIdentifier("accounts");
+        checking = account("Checking");
+        reserve = account("Reserve");
+        ASSERT_FALSE(ctx.save());
+    }
+    void TearDown() override { Clock::reset(); }
+
+    Account* account(const std::string& name, Currency* in = nullptr) {
+        Account* a = ctx.insert<Account>();
+        a->setName(name);
+        a->moveTo(root, static_cast<std::int64_t>(root->children().size()));
+        a->setCurrency(in);
+        return a;
+    }
+    Currency* currency(const char* code, const char* rate) {
+        Currency* c = ctx.insert<Currency>();
+        c->setCode(code);
+        c->setName(code);
+        c->setRate(Decimal::fromString(rate));
+        return c;
+    }
+    Category* category(const std::string& name) {
+        Category* c = ctx.insert<Category>();
+        c->setName(name);
+        return c;
+    }
+    // "title amount" of the account's only transaction.
+    static std::string only(const Account& a) {
+        if (a.transactions().size() != 1) {
+            return std::to_string(a.transactions().size()) + " transactions";
+        }
+        const Transaction* t = *a.transactions().begin();
+        return t->title().value_or("(none)") + " " + t->amount().toString(2);
+    }
+
+    ObjectContext ctx{ApplicationModel::shared()};
+    Node* root = nullptr;
+    Account* checking = nullptr;
+    Account* reserve = nullptr;
+};
+
+TEST_F(Transfers, DefaultTitlesBothLegsAndTheRememberedSetting) {
+    Category* transfer = TransferSetting::defaultCategoryInContext(ctx);
+    checking->transfer(Decimal(50), *reserve, transfer, std::nullopt, std::nullopt);
+    EXPECT_EQ(only(*checking), "To Reserve -50.00");
+    EXPECT_EQ(only(*reserve), "From Checking 50.00");
+    const Transaction* in = *reserve->transactions().begin();
+    EXPECT_EQ(in->date(), kToday);
+    EXPECT_TRUE(in->isPending());
+    ASSERT_EQ(in->splits().size(), 1u);
+    EXPECT_EQ((*in->splits().begin())->category(), transfer);
+
+    TransferSetting* setting = checking->settingForTransferTo(*reserve);
+    ASSERT_NE(setting, nullptr);
+    EXPECT_EQ(checking->lastTransferSetting(), setting);
+    EXPECT_EQ(setting->amount(), Decimal(50));
+    EXPECT_EQ(setting->title(), std::optional<std::string>(""));
+    EXPECT_EQ(reserve->settingForTransferTo(*checking), nullptr);
+    EXPECT_FALSE(ctx.save());
+
+    // The next transfer to the same account overwrites that setting.
+    Category* rent = category("Rent");
+    checking->transfer(Decimal::fromString("12.5"), *reserve, rent, "Rent share",
+                       Date::dateWithYear_PN(2026, 4, 1));
+    EXPECT_EQ(checking->transferSettings().size(), 1u);
+    EXPECT_EQ(setting->title(), std::optional<std::string>("Rent share"));
+    EXPECT_EQ(setting->category(), rent);
+    EXPECT_EQ(reserve->transactions().size(), 2u);
+    EXPECT_FALSE(ctx.save());
+}
+
+TEST_F(Transfers, ConvertsBetweenCurrencies) {
+    Currency* euro = currency("EUR", "0.8");
+    Currency* yen = currency("JPY", "137.5");
+    struct Case {
+        Currency* from;
+        Currency* to;
+        const char* received;
+    };
+    const Case cases[] = {
+        {nullptr, euro, "From Source 80.00"},
+        {euro, nullptr, "From Source 125.00"},
+        {euro, euro, "From Source 100.00"},
+        {yen, euro, "From Source 0.58"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from ? c.from->code() : "home") + " to " +
+                     (c.to ? c.to->code() : "home"));
+        Account* from = account("Source", c.from);
+        Account* to = account("Destination", c.to);
+        from->transfer(Decimal(100), *to, nullptr, std::nullopt, std::nullopt);
+        EXPECT_EQ(only(*from), "To Destination -100.00");
+        EXPECT_EQ(only(*to), c.received);
+        // The setting keeps the amount as entered, in the source's currency.
+        EXPECT_EQ(from->settingForTransferTo(*to)->amount(), Decimal(100));
+    }
+}
+
+TEST_F(Transfers, TwoSettingsForOneDestinationAreAnInternalError) {
+    for (int i = 0; i < 2; ++i) {
+        TransferSetting* s = ctx.insert<TransferSetting>();
+        checking->addTransferSettingsObject(s);
+        s->setToAccount(reserve);
+    }
+    try {
+        (void)checking->settingForTransferTo(*reserve);
+        FAIL() << "no assertion failure";
+    } catch (const AssertionFailure& failure) {
+        EXPECT_EQ(failure.message(), "Should not have multiple settings per destination account.");
+    }
+}
+
+TEST_F(Transfers, SheetProposesTheFirstAccountAndAnEmptyAmountAtFirst) {
+    Account* alpha = account("Alpha");
+    account("Closed")->setIsClosed(true);
+    TransferSheetModel sheet(ctx);
+    sheet.showSheet(*reserve);
+    EXPECT_EQ(sheet.destinationAccounts(), (std::vector<Account*>{alpha, checking, reserve}));
+    EXPECT_EQ(sheet.destination(), alpha);
+    EXPECT_EQ(sheet.amount(), std::nullopt);
+    EXPECT_FALSE(sheet.isAdvancedShown());
+    EXPECT_EQ(sheet.titlePlaceholder(), "To Alpha");
+    ASSERT_NE(sheet.category(), nullptr);
+    EXPECT_EQ(sheet.category()->name(), "Transfer");
+    EXPECT_TRUE(sheet.fieldsHoldDefaultSetting());
+
+    // An empty amount transfers zero; the operation does not refuse it.
+    sheet.setDate(Date::dateWithYear_PN(2026, 3, 1));
+    EXPECT_FALSE(sheet.transfer());
+    EXPECT_FALSE(sheet.isOpen());
+    EXPECT_EQ(only(*alpha), "From Reserve 0.00");
+}
+
+TEST_F(Transfers, SheetReopensWithTheLastSettingAndItsPane) {
+    Category* savings = category("Savings");
+    TransferSheetModel sheet(ctx);
+    sheet.showSheet(*checking);
+    sheet.toAccountChanged(*reserve);
+    sheet.setAmount(Decimal::fromString("20.004"));
+    sheet.toggleAdvanced();
+    sheet.setTitle("Monthly saving");
+    sheet.setCategory(savings);
+    ASSERT_FALSE(sheet.transfer());
+    EXPECT_EQ(only(*reserve), "Monthly saving 20.00");
+
+    sheet.showSheet(*checking);
+    EXPECT_EQ(sheet.destination(), reserve);
+    EXPECT_EQ(sheet.amount(), Decimal(20));
+    EXPECT_EQ(sheet.title(), "Monthly saving");
+    EXPECT_EQ(sheet.category(), savings);
+    EXPECT_TRUE(sheet.isAdvancedShown());
+
+    // Closing the pane resets it; a transfer with the defaults reopens with the pane closed.
+    sheet.toggleAdvanced();
+    EXPECT_TRUE(sheet.fieldsHoldDefaultSetting());
+    ASSERT_FALSE(sheet.transfer());
+    sheet.showSheet(*checking);
+    EXPECT_FALSE(sheet.isAdvancedShown());
+    EXPECT_EQ(sheet.title(), "");
+    EXPECT_EQ(only(*checking), "2 transactions");
+}
+
+TEST_F(Transfers, TypedAmountSurvivesAChangeOfDestination) {
+    Account* travel = account("Travel");
+    Category* trips = category("Trips");
+    checking->transfer(Decimal(30), *reserve, nullptr, std::nullopt, std::nullopt);
+    checking->transfer(Decimal(75), *travel, trips, "Holiday fund", std::nullopt);
+
+    TransferSheetModel sheet(ctx);
+    sheet.showSheet(*checking);
+    EXPECT_EQ(sheet.destination(), travel);
+    EXPECT_EQ(sheet.amount(), Decimal(75));
+
+    // Untouched, the amount follows the destination's setting.
+    sheet.toAccountChanged(*reserve);
+    EXPECT_EQ(sheet.amount(), Decimal(30));
+    EXPECT_FALSE(sheet.amountChangedByUser());
+    EXPECT_EQ(sheet.category(), nullptr);
+    EXPECT_TRUE(sheet.isAdvancedShown());
+
+    sheet.setAmount(Decimal(42));
+    sheet.toAccountChanged(*travel);
+    EXPECT_TRUE(sheet.amountChangedByUser());
+    EXPECT_EQ(sheet.amount(), Decimal(42));
+    EXPECT_EQ(sheet.title(), "Holiday fund");
+    EXPECT_EQ(sheet.category(), trips);
+    EXPECT_EQ(sheet.titlePlaceholder(), "To Travel");
+
+    // A destination without a setting keeps the typed amount and resets the pane.
+    Account* other = account("Other");
+    sheet.toAccountChanged(*other);
+    EXPECT_EQ(sheet.amount(), Decimal(42));
+    EXPECT_FALSE(sheet.isAdvancedShown());
+    EXPECT_EQ(sheet.title(), "");
+    EXPECT_EQ(sheet.category()->name(), "Transfer");
+    sheet.cancel();
+    EXPECT_FALSE(sheet.isOpen());
+    EXPECT_EQ(other->transactions().size(), 0u);
+}
+
+}  // namespace
