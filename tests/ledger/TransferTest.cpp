@@ -5,6 +5,7 @@
 
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
+#include "base/NotificationCenter.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
@@ -76,15 +77,13 @@ TEST_F(Transfers, DefaultTitlesBothLegsAndTheRememberedSetting) {
     const Transaction* in = *reserve->transactions().begin();
     EXPECT_EQ(in->date(), kToday);
     EXPECT_TRUE(in->isPending());
-    ASSERT_EQ(in->splits().size(), 1u);
-    EXPECT_EQ((*in->splits().begin())->category(), transfer);
+    EXPECT_EQ(in->splits().toVector().at(0)->category(), transfer);
 
     TransferSetting* setting = checking->settingForTransferTo(*reserve);
     ASSERT_NE(setting, nullptr);
     EXPECT_EQ(checking->lastTransferSetting(), setting);
     EXPECT_EQ(setting->amount(), Decimal(50));
     EXPECT_EQ(setting->title(), std::optional<std::string>(""));
-    EXPECT_EQ(reserve->settingForTransferTo(*checking), nullptr);
     EXPECT_FALSE(ctx.save());
 
     // The next transfer to the same account overwrites that setting.
@@ -125,18 +124,51 @@ TEST_F(Transfers, ConvertsBetweenCurrencies) {
     }
 }
 
-TEST_F(Transfers, TwoSettingsForOneDestinationAreAnInternalError) {
-    for (int i = 0; i < 2; ++i) {
-        TransferSetting* s = ctx.insert<TransferSetting>();
-        checking->addTransferSettingsObject(s);
-        s->setToAccount(reserve);
-    }
+TEST_F(Transfers, OneSettingPerDestination) {
+    checking->transfer(Decimal(5), *reserve, nullptr, std::nullopt, std::nullopt);
+    ASSERT_FALSE(ctx.save());
+    // A second setting for the pair meets itself and the first: refused, nothing written.
+    TransferSetting* second = ctx.insert<TransferSetting>();
+    checking->addTransferSettingsObject(second);
+    second->setToAccount(reserve);
+    std::optional<ValidationError> error = ctx.save();
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->domain, "org.pennora.Pennora.ValidationError");
+    EXPECT_EQ(error->localizedDescription, "An internal error has occurred. (Code: JIOFE)");
+    EXPECT_TRUE(ctx.hasChanges());
     try {
         (void)checking->settingForTransferTo(*reserve);
         FAIL() << "no assertion failure";
     } catch (const AssertionFailure& failure) {
         EXPECT_EQ(failure.message(), "Should not have multiple settings per destination account.");
     }
+}
+
+TEST_F(Transfers, DeletingAnAccountRemovesItsSettingsBothWays) {
+    Account* travel = account("Travel");
+    checking->transfer(Decimal(1), *reserve, nullptr, std::nullopt, std::nullopt);
+    reserve->transfer(Decimal(2), *checking, nullptr, std::nullopt, std::nullopt);
+    reserve->transfer(Decimal(3), *travel, nullptr, std::nullopt, std::nullopt);
+    reserve->transfer(Decimal(4), *checking, nullptr, std::nullopt, std::nullopt);
+    ASSERT_EQ(TransferSetting::countInContext(ctx), 3u);
+    ctx.deleteObject(*checking);
+    EXPECT_EQ(TransferSetting::countInContext(ctx), 1u);
+    EXPECT_EQ(reserve->lastTransferSetting(), nullptr);
+    EXPECT_NE(reserve->settingForTransferTo(*travel), nullptr);
+    EXPECT_FALSE(ctx.save());
+}
+
+TEST_F(Transfers, TransferCategoryIsCreatedOnFirstNeedOnly) {
+    int posted = 0;
+    NotificationObserver observer = NotificationCenter::defaultCenter().observe(
+        kPNCategoriesChanged, [&](const std::string&) { ++posted; });
+    Category* first = TransferSetting::defaultCategoryInContext(ctx);
+    EXPECT_EQ(first->name(), "Transfer");
+    EXPECT_EQ(TransferSetting::defaultCategoryInContext(ctx), first);
+    EXPECT_EQ(posted, 1);
+    first->setName("TRANSFER");
+    EXPECT_EQ(TransferSetting::defaultCategoryInContext(ctx), first);
+    EXPECT_EQ(Category::countInContext(ctx), 1u);
 }
 
 TEST_F(Transfers, SheetProposesTheFirstAccountAndAnEmptyAmountAtFirst) {
