@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// One prepared statement, finalized on destruction. Errors are thrown as SQLiteError so that a
+// store operation can unwind to its single rollback point.
+class SQLiteStatement final {
+public:
+    SQLiteStatement(sqlite3* db, std::string_view sql);
+    ~SQLiteStatement();
+    SQLiteStatement(const SQLiteStatement&) = delete;
+    SQLiteStatement& operator=(const SQLiteStatement&) = delete;
+
+    // Parameters are numbered from 1.
+    void bindNull(int index);
+    void bindInt(int index, std::int64_t value);
+    void bindText(int index, std::string_view value);
+
+    // True while a row is available.
+    bool step();
+    // Runs a statement that returns no rows.
+    void run();
+    void reset();
+
+    int columnCount() const;
+    bool isNull(int column) const;
+    // True when the column holds an integer (not text, real or blob).
+    bool isInteger(int column) const;
+    bool isText(int column) const;
+    std::int64_t integer(int column) const;
+    std::string text(int column) const;
+    std::string columnName(int column) const;
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_statement = nullptr;
+};
+
+// A failed SQLite call, with SQLite's own message.
+struct SQLiteError final {
+    std::string message;
+};
+
+// Runs SQL without parameters or rows (schema, pragmas, transaction control).
+void sqliteExecute(sqlite3* db, std::string_view sql);

@@ -1,0 +1,441 @@
+#include "store/SQLiteStore.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "store/EntityDescription.h"
+#include "store/EntityModel.h"
+#include "store/ManagedObject.h"
+#include "store/ObjectContext.h"
+#include "store/ObjectSet.h"
+#include "store/SQLiteStatement.h"
+#include "store/SQLiteValueCodec.h"
+
+namespace {
+
+ValidationError storeError(int code, const std::string& text) {
+    return ValidationError{kStoreErrorDomain, code, text, {}, {}};
+}
+
+ValidationError openError(const std::string& path, const std::string& reason) {
+    return storeError(kPersistentStoreOpenErrorCode,
+                      "The store file \"" + path + "\" could not be read: " + reason);
+}
+
+// A damaged or foreign file, found while reading it.
+struct UnreadableStore final {
+    std::string reason;
+};
+
+bool fileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+std::vector<ObjectID> targetIDs(const ManagedObject& object, const RelationshipDescription& r) {
+    std::vector<ObjectID> ids;
+    for (const ManagedObject* target : r.accessor->targets(object).objects()) {
+        ids.push_back(target->objectID());
+    }
+    return ids;
+}
+
+}  // namespace
+
+SQLiteStore::SQLiteStore(sqlite3* db, std::string path, const EntityModel& model)
+    : m_db(db), m_path(std::move(path)), m_model(model), m_schema(model) {}
+
+SQLiteStore::~SQLiteStore() {
+    m_statements.clear();
+    sqlite3_close(m_db);
+}
+
+std::optional<ValidationError> SQLiteStore::createEmptyStore(const std::string& path,
+                                                            const EntityModel& model) {
+    // Built beside the destination and moved into place whole, so that a crash while creating
+    // leaves either no store or a complete empty one, never a file that cannot be opened.
+    const std::string building = path + ".new";
+    ::unlink(building.c_str());
+    const int fd = ::open(building.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return openError(path, "the file could not be created");
+    }
+    ::close(fd);
+    sqlite3* db = nullptr;
+    std::optional<ValidationError> error;
+    if (sqlite3_open_v2(building.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        error = openError(path, db != nullptr ? sqlite3_errmsg(db) : "out of memory");
+    } else {
+        SQLiteStore store(db, building, model);
+        try {
+            sqliteExecute(db, "PRAGMA synchronous=FULL");
+            store.createSchema();
+        } catch (const SQLiteError& failure) {
+            error = openError(path, failure.message);
+        }
+        db = nullptr;  // closed by the store
+    }
+    if (!error) {
+        const int file = ::open(building.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool synced = file >= 0 && ::fsync(file) == 0;
+        if (file >= 0) {
+            ::close(file);
+        }
+        if (!synced || ::rename(building.c_str(), path.c_str()) != 0) {
+            error = openError(path, "the new file could not be put in place");
+        }
+    }
+    if (error) {
+        ::unlink(building.c_str());
+    }
+    return error;
+}
+
+std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::open(
+    const std::string& path, const EntityModel& model) {
+    if (!fileExists(path)) {
+        if (std::optional<ValidationError> error = createEmptyStore(path, model)) {
+            return *error;
+        }
+    }
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        const std::string reason = db != nullptr ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close(db);
+        return openError(path, reason);
+    }
+    std::unique_ptr<SQLiteStore> store(new SQLiteStore(db, path, model));
+    try {
+        sqlite3_busy_timeout(db, 2000);
+        // Read-only checks first: nothing is written to a file that is not ours.
+        store->checkSchema();
+        store->enableDurableWrites();
+    } catch (const SQLiteError& error) {
+        return openError(path, error.message);
+    } catch (const UnreadableStore& error) {
+        return openError(path, error.reason);
+    }
+    return store;
+}
+
+void SQLiteStore::enableDurableWrites() {
+    // WAL keeps the last committed state intact while a save is written; with synchronous
+    // FULL every commit is flushed to disk before the save reports success, so neither a crash
+    // nor a power failure loses a save that succeeded or leaves half of one.
+    sqliteExecute(m_db, "PRAGMA journal_mode=WAL");
+    sqliteExecute(m_db, "PRAGMA synchronous=FULL");
+}
+
+void SQLiteStore::createSchema() {
+    sqliteExecute(m_db, "BEGIN IMMEDIATE");
+    try {
+        for (const std::string& sql : m_schema.createStatements()) {
+            sqliteExecute(m_db, sql);
+        }
+        SQLiteStatement version(m_db,
+                                "INSERT INTO pennora_metadata (key, value) VALUES "
+                                "('modelVersion', ?1)");
+        version.bindText(1, std::to_string(m_model.version()));
+        version.run();
+        sqliteExecute(m_db, "COMMIT");
+    } catch (...) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    m_fileVersion = m_model.version();
+}
+
+void SQLiteStore::checkSchema() {
+    SQLiteStatement metadata(m_db,
+                             "SELECT count(*) FROM sqlite_master WHERE type='table' AND "
+                             "name='pennora_metadata'");
+    if (!metadata.step() || metadata.integer(0) != 1) {
+        throw UnreadableStore{"it is not a Pennora store"};
+    }
+    SQLiteStatement version(m_db,
+                            "SELECT value FROM pennora_metadata WHERE key='modelVersion'");
+    if (!version.step() || !version.isText(0)) {
+        throw UnreadableStore{"it records no model version"};
+    }
+    const std::string text = version.text(0);
+    int fileVersion = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9' || fileVersion > 100000) {
+            throw UnreadableStore{"its model version is not a number"};
+        }
+        fileVersion = fileVersion * 10 + (c - '0');
+    }
+    if (text.empty()) {
+        throw UnreadableStore{"its model version is not a number"};
+    }
+    if (fileVersion != m_model.version()) {
+        throw UnreadableStore{"it was written with data model version " + text +
+                              ", this program reads version " +
+                              std::to_string(m_model.version())};
+    }
+    m_fileVersion = fileVersion;
+}
+
+std::optional<ValidationError> SQLiteStore::load(ObjectContext& context) {
+    try {
+        sqliteExecute(m_db, "BEGIN");
+        loadObjects(context);
+        sqliteExecute(m_db, "COMMIT");
+    } catch (const SQLiteError& error) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return openError(m_path, error.message);
+    } catch (const UnreadableStore& error) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return openError(m_path, error.reason);
+    }
+    return std::nullopt;
+}
+
+void SQLiteStore::loadObjects(ObjectContext& context) {
+    struct PendingLink {
+        ManagedObject* object;
+        const RelationshipDescription* relationship;
+        ObjectID target;
+    };
+    std::vector<PendingLink> links;
+    for (const SQLiteSchema::Table& table : m_schema.tables()) {
+        std::string sql = "SELECT id, entity";
+        for (const auto& column : table.columns) {
+            sql += ", " + quoteSQLName(column.first);
+        }
+        SQLiteStatement rows(m_db, sql + " FROM " + quoteSQLName(table.name) + " ORDER BY id");
+        // Column number of each column name, after "id" and "entity".
+        std::map<std::string, int> columnIndex;
+        for (std::size_t i = 0; i < table.columns.size(); ++i) {
+            columnIndex[table.columns[i].first] = static_cast<int>(i) + 2;
+        }
+        while (rows.step()) {
+            const std::int64_t id = rows.integer(0);
+            const std::string entityName = rows.text(1);
+            const EntityDescription* entity = m_model.entityNamed(entityName);
+            if (id <= 0 || entity == nullptr || entity->isAbstract() ||
+                !entity->isKindOf(*table.root)) {
+                throw UnreadableStore{"row " + std::to_string(id) + " of " + table.name +
+                                      " is damaged"};
+            }
+            if (context.objectWithID(static_cast<ObjectID>(id)) != nullptr) {
+                throw UnreadableStore{"object " + std::to_string(id) + " appears twice"};
+            }
+            ManagedObject& object = context.loadObject(*entity, static_cast<ObjectID>(id));
+            const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(*entity);
+            for (const AttributeDescription& a : entity->attributes()) {
+                std::optional<AttributeValue> value = SQLiteValueCodec::read(
+                    rows, columnIndex.at(layout.attributeColumns[a.index]), a.kind, a.optional);
+                if (!value) {
+                    throw UnreadableStore{"the value of " + a.name + " of " + entityName + " " +
+                                          std::to_string(id) + " is damaged"};
+                }
+                context.loadAttribute(object, a, *value);
+            }
+            for (const RelationshipDescription& r : entity->relationships()) {
+                const std::string& column = layout.relationshipColumns[r.index];
+                if (column.empty()) {
+                    continue;
+                }
+                const int index = columnIndex.at(column);
+                if (rows.isNull(index)) {
+                    continue;
+                }
+                if (!rows.isInteger(index)) {
+                    throw UnreadableStore{"a reference of " + entityName + " is damaged"};
+                }
+                links.push_back({&object, &r, static_cast<ObjectID>(rows.integer(index))});
+            }
+        }
+    }
+    auto link = [&](ManagedObject& object, const RelationshipDescription& r, ObjectID target) {
+        ManagedObject* other = context.objectWithID(r.destination(), target);
+        if (other == nullptr) {
+            throw UnreadableStore{"a reference of " + object.entity().name() + " " +
+                                  std::to_string(object.objectID()) + " points nowhere"};
+        }
+        context.loadLink(object, r, *other);
+    };
+    for (const PendingLink& pending : links) {
+        link(*pending.object, *pending.relationship, pending.target);
+    }
+    for (const SQLiteSchema::JoinTable& join : m_schema.joinTables()) {
+        SQLiteStatement rows(m_db, "SELECT source, target FROM " + quoteSQLName(join.name));
+        while (rows.step()) {
+            ManagedObject* source =
+                context.objectWithID(*join.entity, static_cast<ObjectID>(rows.integer(0)));
+            if (source == nullptr) {
+                throw UnreadableStore{"a row of " + join.name + " points nowhere"};
+            }
+            link(*source, *join.relationship, static_cast<ObjectID>(rows.integer(1)));
+        }
+    }
+}
+
+SQLiteStatement& SQLiteStore::cached(const std::string& sql) {
+    std::unique_ptr<SQLiteStatement>& statement = m_statements[sql];
+    if (!statement) {
+        statement = std::make_unique<SQLiteStatement>(m_db, sql);
+    }
+    return *statement;
+}
+
+void SQLiteStore::writeInserted(const ManagedObject& object) {
+    const EntityDescription& entity = object.entity();
+    const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(entity);
+    std::string columns = "id, entity";
+    std::string values = "?1, ?2";
+    int parameter = 2;
+    for (const std::string& column : layout.attributeColumns) {
+        columns += ", " + quoteSQLName(column);
+        values += ", ?" + std::to_string(++parameter);
+    }
+    for (const std::string& column : layout.relationshipColumns) {
+        if (!column.empty()) {
+            columns += ", " + quoteSQLName(column);
+            values += ", ?" + std::to_string(++parameter);
+        }
+    }
+    SQLiteStatement& insert = cached("INSERT INTO " + quoteSQLName(layout.table) + " (" +
+                                     columns + ") VALUES (" + values + ")");
+    insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
+    insert.bindText(2, entity.name());
+    parameter = 2;
+    for (const AttributeDescription& a : entity.attributes()) {
+        SQLiteValueCodec::bind(insert, ++parameter, a.accessor->get(object));
+    }
+    for (const RelationshipDescription& r : entity.relationships()) {
+        if (layout.relationshipColumns[r.index].empty()) {
+            continue;
+        }
+        ++parameter;
+        if (const ManagedObject* target = r.accessor->target(object)) {
+            insert.bindInt(parameter, static_cast<std::int64_t>(target->objectID()));
+        } else {
+            insert.bindNull(parameter);
+        }
+    }
+    insert.run();
+    for (const SQLiteSchema::JoinTable* join : m_schema.joinTablesTouching(entity)) {
+        if (entity.isKindOf(*join->entity)) {
+            writeJoinRows(object, *join);
+        }
+    }
+}
+
+void SQLiteStore::writeJoinRows(const ManagedObject& object, const SQLiteSchema::JoinTable& join) {
+    const std::string table = quoteSQLName(join.name);
+    SQLiteStatement& clear = cached("DELETE FROM " + table + " WHERE source = ?1");
+    clear.bindInt(1, static_cast<std::int64_t>(object.objectID()));
+    clear.run();
+    SQLiteStatement& insert =
+        cached("INSERT INTO " + table + " (source, target) VALUES (?1, ?2)");
+    for (ObjectID target : targetIDs(object, *join.relationship)) {
+        insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
+        insert.bindInt(2, static_cast<std::int64_t>(target));
+        insert.run();
+    }
+}
+
+void SQLiteStore::writeUpdated(const ManagedObject& object, std::uint64_t attributes,
+                               std::uint64_t relationships) {
+    const EntityDescription& entity = object.entity();
+    const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(entity);
+    std::string assignments;
+    int parameter = 1;
+    auto assign = [&](const std::string& column) {
+        if (!assignments.empty()) {
+            assignments += ", ";
+        }
+        assignments += quoteSQLName(column) + " = ?" + std::to_string(++parameter);
+    };
+    for (const AttributeDescription& a : entity.attributes()) {
+        if ((attributes >> a.index) & 1u) {
+            assign(layout.attributeColumns[a.index]);
+        }
+    }
+    for (const RelationshipDescription& r : entity.relationships()) {
+        if (((relationships >> r.index) & 1u) && !layout.relationshipColumns[r.index].empty()) {
+            assign(layout.relationshipColumns[r.index]);
+        }
+    }
+    if (!assignments.empty()) {
+        // One statement per set of changed columns, prepared once and kept.
+        SQLiteStatement& update = cached("UPDATE " + quoteSQLName(layout.table) + " SET " +
+                                         assignments + " WHERE id = ?1");
+        update.bindInt(1, static_cast<std::int64_t>(object.objectID()));
+        parameter = 1;
+        for (const AttributeDescription& a : entity.attributes()) {
+            if ((attributes >> a.index) & 1u) {
+                SQLiteValueCodec::bind(update, ++parameter, a.accessor->get(object));
+            }
+        }
+        for (const RelationshipDescription& r : entity.relationships()) {
+            if (((relationships >> r.index) & 1u) &&
+                !layout.relationshipColumns[r.index].empty()) {
+                ++parameter;
+                if (const ManagedObject* target = r.accessor->target(object)) {
+                    update.bindInt(parameter, static_cast<std::int64_t>(target->objectID()));
+                } else {
+                    update.bindNull(parameter);
+                }
+            }
+        }
+        update.run();
+        if (sqlite3_changes(m_db) != 1) {
+            throw SQLiteError{"an updated object is missing from the store"};
+        }
+    }
+    for (const SQLiteSchema::JoinTable* join : m_schema.joinTablesTouching(entity)) {
+        if (entity.isKindOf(*join->entity) && ((relationships >> join->relationship->index) & 1u)) {
+            writeJoinRows(object, *join);
+        }
+    }
+}
+
+void SQLiteStore::writeDeleted(const ManagedObject& object) {
+    const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(object.entity());
+    SQLiteStatement& remove = cached("DELETE FROM " + quoteSQLName(layout.table) +
+                                     " WHERE id = ?1");
+    remove.bindInt(1, static_cast<std::int64_t>(object.objectID()));
+    remove.run();
+    for (const SQLiteSchema::JoinTable* join : m_schema.joinTablesTouching(object.entity())) {
+        SQLiteStatement& unlink = cached("DELETE FROM " + quoteSQLName(join->name) +
+                                         " WHERE source = ?1 OR target = ?1");
+        unlink.bindInt(1, static_cast<std::int64_t>(object.objectID()));
+        unlink.run();
+    }
+}
+
+std::optional<ValidationError> SQLiteStore::save(const ChangeSet& changes) {
+    if (changes.empty()) {
+        return std::nullopt;
+    }
+    try {
+        sqliteExecute(m_db, "BEGIN IMMEDIATE");
+    } catch (const SQLiteError& error) {
+        return storeError(kPersistentStoreSaveErrorCode,
+                          "The store could not be written: " + error.message);
+    }
+    try {
+        for (const ManagedObject* object : changes.deleted) {
+            writeDeleted(*object);
+        }
+        for (const ManagedObject* object : changes.inserted) {
+            writeInserted(*object);
+        }
+        for (const ObjectChange& change : changes.updated) {
+            writeUpdated(*change.object, change.attributes, change.relationships);
+        }
+        sqliteExecute(m_db, "COMMIT");
+    } catch (const SQLiteError& error) {
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        return storeError(kPersistentStoreSaveErrorCode,
+                          "The store could not be written: " + error.message);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <variant>
+
+#include "store/PersistentStore.h"
+#include "store/SQLiteSchema.h"
+
+struct sqlite3;
+class EntityModel;
+class SQLiteStatement;
+
+// A store in one SQLite file (layout in SQLiteSchema, values in SQLiteValueCodec). Loading
+// reads the whole graph once; a save writes only the change set, in one transaction. A file
+// that is not a store of this model is reported and never written to.
+class SQLiteStore final : public PersistentStore {
+public:
+    ~SQLiteStore() override;
+
+    // Opens the store at `path`, creating an empty one (mode 0600) when no file is there.
+    // On failure the error (store open error code) and nothing else: the file is left as it was.
+    static std::variant<std::unique_ptr<SQLiteStore>, ValidationError> open(
+        const std::string& path, const EntityModel& model);
+
+    [[nodiscard]] std::optional<ValidationError> load(ObjectContext& context) override;
+    [[nodiscard]] std::optional<ValidationError> save(const ChangeSet& changes) override;
+
+    const std::string& path() const { return m_path; }
+    // The model version the file records.
+    int fileModelVersion() const { return m_fileVersion; }
+
+private:
+    SQLiteStore(sqlite3* db, std::string path, const EntityModel& model);
+    static std::optional<ValidationError> createEmptyStore(const std::string& path,
+                                                           const EntityModel& model);
+    void createSchema();
+    void checkSchema();
+    void enableDurableWrites();
+    void loadObjects(ObjectContext& context);
+    void writeInserted(const ManagedObject& object);
+    void writeUpdated(const ManagedObject& object, std::uint64_t attributes,
+                      std::uint64_t relationships);
+    void writeDeleted(const ManagedObject& object);
+    void writeJoinRows(const ManagedObject& object, const SQLiteSchema::JoinTable& join);
+    SQLiteStatement& cached(const std::string& sql);
+
+    sqlite3* m_db;
+    std::string m_path;
+    const EntityModel& m_model;
+    SQLiteSchema m_schema;
+    int m_fileVersion = 0;
+    std::map<std::string, std::unique_ptr<SQLiteStatement>> m_statements;
+};

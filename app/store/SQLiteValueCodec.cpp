@@ -1,0 +1,136 @@
+#include "store/SQLiteValueCodec.h"
+
+#include <limits>
+
+#include <nlohmann/json.hpp>
+
+#include "store/SQLiteStatement.h"
+
+namespace {
+
+std::string encodeList(const ArchivedList& list) {
+    nlohmann::json array = nlohmann::json::array();
+    for (const ArchiveFields& fields : list) {
+        nlohmann::json object = nlohmann::json::object();
+        for (const auto& [key, value] : fields) {
+            if (const auto* number = std::get_if<std::int64_t>(&value)) {
+                object[key] = *number;
+            } else {
+                object[key] = std::get<std::string>(value);
+            }
+        }
+        array.push_back(std::move(object));
+    }
+    return array.dump();
+}
+
+std::optional<ArchivedList> decodeList(const std::string& text) {
+    const nlohmann::json array = nlohmann::json::parse(text, nullptr, false);
+    if (!array.is_array()) {
+        return std::nullopt;
+    }
+    ArchivedList list;
+    for (const nlohmann::json& object : array) {
+        if (!object.is_object()) {
+            return std::nullopt;
+        }
+        ArchiveFields fields;
+        for (const auto& [key, value] : object.items()) {
+            if (value.is_number_integer()) {
+                fields[key] = value.get<std::int64_t>();
+            } else if (value.is_string()) {
+                fields[key] = value.get<std::string>();
+            } else {
+                return std::nullopt;
+            }
+        }
+        list.push_back(std::move(fields));
+    }
+    return list;
+}
+
+struct Binder {
+    SQLiteStatement& statement;
+    int index;
+    void operator()(std::monostate) const { statement.bindNull(index); }
+    void operator()(const std::string& v) const { statement.bindText(index, v); }
+    void operator()(const Decimal& v) const { statement.bindText(index, v.toString()); }
+    void operator()(Date v) const { statement.bindInt(index, v.daysSinceEpoch()); }
+    void operator()(std::int64_t v) const { statement.bindInt(index, v); }
+    void operator()(bool v) const { statement.bindInt(index, v ? 1 : 0); }
+    void operator()(const ArchivedList& v) const { statement.bindText(index, encodeList(v)); }
+};
+
+}  // namespace
+
+namespace SQLiteValueCodec {
+
+void bind(SQLiteStatement& statement, int index, const AttributeValue& value) {
+    std::visit(Binder{statement, index}, value);
+}
+
+std::optional<AttributeValue> read(const SQLiteStatement& statement, int column,
+                                   AttributeKind kind, bool optional) {
+    if (statement.isNull(column)) {
+        if (optional) {
+            return AttributeValue{};
+        }
+        return std::nullopt;
+    }
+    switch (kind) {
+        case AttributeKind::Text:
+            if (!statement.isText(column)) {
+                return std::nullopt;
+            }
+            return AttributeValue{statement.text(column)};
+        case AttributeKind::Decimal: {
+            if (!statement.isText(column)) {
+                return std::nullopt;
+            }
+            try {
+                return AttributeValue{Decimal::fromString(statement.text(column))};
+            } catch (const std::exception&) {
+                return std::nullopt;
+            }
+        }
+        case AttributeKind::Date: {
+            if (!statement.isInteger(column)) {
+                return std::nullopt;
+            }
+            const std::int64_t days = statement.integer(column);
+            if (days < std::numeric_limits<std::int32_t>::min() ||
+                days > std::numeric_limits<std::int32_t>::max()) {
+                return std::nullopt;
+            }
+            return AttributeValue{Date::fromDaysSinceEpoch(static_cast<std::int32_t>(days))};
+        }
+        case AttributeKind::Integer:
+            if (!statement.isInteger(column)) {
+                return std::nullopt;
+            }
+            return AttributeValue{statement.integer(column)};
+        case AttributeKind::Boolean: {
+            if (!statement.isInteger(column)) {
+                return std::nullopt;
+            }
+            const std::int64_t flag = statement.integer(column);
+            if (flag != 0 && flag != 1) {
+                return std::nullopt;
+            }
+            return AttributeValue{flag == 1};
+        }
+        case AttributeKind::ArchivedList: {
+            if (!statement.isText(column)) {
+                return std::nullopt;
+            }
+            std::optional<ArchivedList> list = decodeList(statement.text(column));
+            if (!list) {
+                return std::nullopt;
+            }
+            return AttributeValue{std::move(*list)};
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace SQLiteValueCodec
