@@ -1,19 +1,41 @@
-#include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <QTimer>
 
-// The desktop application. Until the main window lands this shows an empty main window.
+#include "base/Log.h"
+#include "ui/common/Images.h"
+#include "ui/common/UserDefaults.h"
+#include "ui/shell/ApplicationDelegate.h"
+#include "ui/shell/EventBoundary.h"
+#include "ui/shell/InMemoryStoreOpener.h"
+#include "ui/shell/MainMenu.h"
+#include "ui/shell/PennoraApplication.h"
+#include "ui/shell/SampleHousehold.h"
+#include "store/ObjectContext.h"
+
+// The desktop application: the delegate decides between the welcome window and the main
+// window; the event loop runs until the delegate lets the program quit.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    PennoraApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pennora"));
     QApplication::setOrganizationDomain(QStringLiteral("pennora.org"));
+    QApplication::setWindowIcon(Images::icon(QStringLiteral("appIcon")));
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Pennora"));
-    auto* label = new QLabel(QObject::tr("Pennora is being built. The main window comes next."));
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(887, 546);
-    window.show();
+    logLine("Pennora: no store file in this build; the data is kept in memory for this run.");
+    InMemoryStoreOpener opener(&SampleHousehold::fill);
+    ApplicationDelegate delegate(opener, UserDefaults::standard());
+    EventBoundary::setUndoTargetProvider([&delegate]() -> EventBoundary::UndoTarget {
+        ObjectContext* context = delegate.hasOpenContext() ? delegate.managedObjectContext() : nullptr;
+        return {context != nullptr ? &context->undoManager() : nullptr,
+                delegate.contextGeneration()};
+    });
+    MainMenu menu(delegate);
+    delegate.awakeFromNib();
+
+    QObject::connect(&app, &QGuiApplication::applicationStateChanged, &delegate,
+                     [&delegate](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive) {
+                             delegate.applicationDidBecomeActive();
+                         }
+                     });
+    QTimer::singleShot(0, &delegate, [&delegate] { delegate.applicationDidBecomeActive(); });
     return QApplication::exec();
 }

@@ -116,6 +116,7 @@ void drawWelcomePattern(QPainter& p) {
     p.drawEllipse(QPointF(12, 12), 1, 1);
 }
 
+// A stack of three coins on a green tile.
 void drawAppIcon(QPainter& p) {
     QLinearGradient gradient(0, 0, 0, 16);
     gradient.setColorAt(0, QColor("#3C8D5A"));
@@ -123,11 +124,16 @@ void drawAppIcon(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(gradient);
     p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3.5, 3.5);
-    p.setBrush(QColor("#F4D35E"));
-    p.drawEllipse(QRectF(3.5, 3.5, 9, 9));
-    p.setPen(QPen(QColor("#8A6A12"), 1.1));
-    p.drawLine(QPointF(8, 5.5), QPointF(8, 10.5));
-    p.drawLine(QPointF(6.3, 7), QPointF(9.7, 7));
+    for (int i = 0; i < 3; ++i) {
+        const qreal y = 10.5 - i * 2.6;
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor("#B8901E"));
+        p.drawEllipse(QRectF(3.5, y, 9, 3.4));
+        p.drawRect(QRectF(3.5, y - 1.2, 9, 2.9));
+        p.setPen(QPen(QColor("#8A6A12"), 0.5));
+        p.setBrush(QColor("#F4D35E"));
+        p.drawEllipse(QRectF(3.5, y - 2.9, 9, 3.4));
+    }
 }
 
 const QHash<QString, Painter>& painters() {

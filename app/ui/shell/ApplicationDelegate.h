@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "base/Date.h"
+#include "scheduled/DayChangeCheck.h"
+#include "ui/shell/MenuCommand.h"
+#include "ui/shell/StoreOpener.h"
+
+class QAction;
+class QWidget;
+class Account;
+class AppController;
+class MainWindow;
+class ObjectContext;
+class UserDefaults;
+class WelcomeController;
+class QuitSamplePanel;
+struct ValidationError;
+
+// The object that lives for the whole run: it decides at start between the welcome window
+// and the main window, opens the store through the StoreOpener and owns its context, saves
+// it, answers termination, runs the once-a-day work on activation, and carries the menu
+// commands not tied to one view (delete, rename, new transaction, save as, ...).
+class ApplicationDelegate final : public QObject {
+    Q_OBJECT
+public:
+    // REQUIRES: `opener` and `defaults` outlive the delegate.
+    ApplicationDelegate(StoreOpener& opener, UserDefaults& defaults, QObject* parent = nullptr);
+    ~ApplicationDelegate() override;
+
+    // After the menus and the main window exist: the welcome window, or the main window at
+    // once when PNShouldShowWelcomeScreen is off.
+    void awakeFromNib();
+    void startPennora(bool sample = false);
+    void startPennoraWithSampleData() { startPennora(true); }
+
+    // The store context, opening the store on first use after each reset.
+    ObjectContext* managedObjectContext();
+    // Commits pending edits, then saves; a failure is logged and shown, and returns false.
+    bool save();
+    void updateAllViews();
+    // Drops the context (and the main window's hold on it).
+    void reset();
+    bool hasOpenContext() const { return m_context != nullptr; }
+    // Increases whenever the context is replaced.
+    std::uint64_t contextGeneration() const { return m_generation; }
+
+    // ---- Application events ----
+    // True when the program may quit now.
+    bool applicationShouldTerminate();
+    void applicationDidBecomeActive();
+    bool applicationShouldHandleReopen();
+    bool windowShouldClose();
+
+    // ---- Menu commands ----
+    void newTransaction();
+    void deleteItem();
+    void rename();
+    void transfer();
+    void toggleScheduledTransactions();
+    void showWelcomeScreen();
+    void quitSample();
+    void saveAs();
+    void sizeForScreenshot();
+    void undo();
+    void redo();
+    // Sets enabled state and title of the action of `command`.
+    void validateUserInterfaceItem(MenuCommand command, QAction& action) const;
+
+    bool sampleMode() const { return m_sampleMode; }
+    bool isWelcomeWindowVisible() const;
+    MainWindow& window() const { return *m_window; }
+    AppController& appController() const { return *m_appController; }
+    WelcomeController& welcomeController() const { return *m_welcomeController; }
+    QuitSamplePanel* quitSamplePanel() const { return m_quitSamplePanel.get(); }
+    UserDefaults& defaults() const { return m_defaults; }
+    std::optional<Date> currentDate() const { return m_dayCheck.currentDate(); }
+
+    // After a new account: the "CashAccountHelp" or "AccountHelp" sheet while its default
+    // is on.
+    void showHelpSheetAfterNewAccount(const Account& account);
+
+    // Logs a save error in detail and shows it in the standard error alert.
+    void outputSaveError(const ValidationError& error);
+
+private:
+    bool commitEditing();
+    void closeAllWindows();
+    int visualRowOfSelection() const;
+    void fixSelectionAfterDelete(int row);
+    bool confirm(const QString& message, const QString& informativeText);
+    void showUnavailable(const QString& what);
+
+    StoreOpener& m_opener;
+    UserDefaults& m_defaults;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<AppController> m_appController;
+    std::unique_ptr<WelcomeController> m_welcomeController;
+    std::unique_ptr<QuitSamplePanel> m_quitSamplePanel;
+    std::unique_ptr<ObjectContext> m_context;
+    bool m_contextOpened = false;
+    bool m_sampleMode = false;
+    std::uint64_t m_generation = 0;
+    DayChangeCheck m_dayCheck;
+
+    class DayActions;
+    friend class DayActions;
+};

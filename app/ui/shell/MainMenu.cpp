@@ -1,0 +1,179 @@
+#include "ui/shell/MainMenu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ui/common/DefaultsKeys.h"
+#include "ui/common/UserDefaults.h"
+#include "ui/shell/AppController.h"
+#include "ui/shell/ApplicationDelegate.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/sourcelist/SourceListView.h"
+
+MainMenu::MainMenu(ApplicationDelegate& delegate) : QObject(&delegate), m_delegate(delegate) {
+    buildFileMenu();
+    buildEditMenu();
+    buildTransactionMenu();
+    buildViewMenu();
+    buildWindowMenu();
+    buildHelpMenu();
+    buildSegmentMenus();
+}
+
+QAction* MainMenu::add(QMenu* menu, MenuCommand command, const QString& title,
+                       const QKeySequence& shortcut, std::function<void()> run) {
+    QAction* action = m_actions.value(command);
+    if (action == nullptr) {
+        action = new QAction(title, &m_delegate.window());
+        action->setShortcut(shortcut);
+        m_delegate.window().addAction(action);
+        m_actions.insert(command, action);
+        m_commands.insert(action, command);
+        connect(action, &QAction::triggered, this, [this, command, run] {
+            QAction* self = m_actions.value(command);
+            m_delegate.validateUserInterfaceItem(command, *self);
+            if (self->isEnabled()) {
+                run();
+            }
+        });
+    }
+    menu->addAction(action);
+    return action;
+}
+
+void MainMenu::validateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        const auto found = m_commands.find(action);
+        if (found != m_commands.end()) {
+            m_delegate.validateUserInterfaceItem(found.value(), *action);
+        }
+    }
+}
+
+void MainMenu::validateAll() {
+    for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
+        m_delegate.validateUserInterfaceItem(it.key(), *it.value());
+    }
+}
+
+void MainMenu::trigger(MenuCommand command) { m_actions.value(command)->trigger(); }
+
+void MainMenu::buildFileMenu() {
+    ApplicationDelegate& d = m_delegate;
+    QMenu* menu = d.window().menuBar()->addMenu(tr("&File"));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    add(menu, MenuCommand::NewAccount, tr("New Account..."), QKeySequence(tr("Ctrl+Shift+N")),
+        [&d] { d.appController().addAccount(); });
+    add(menu, MenuCommand::NewAccountGroup, tr("New Account Group"), {},
+        [&d] { d.appController().addAccountGroup(); });
+    add(menu, MenuCommand::NewBudget, tr("New Budget..."), {},
+        [&d] { d.appController().addBudget(); });
+    menu->addSeparator();
+    add(menu, MenuCommand::ImportFromBank, tr("Import from Bank..."), QKeySequence(tr("Ctrl+I")),
+        [&d] { d.appController().importFromBank(); });
+    add(menu, MenuCommand::ImportFromApp, tr("Import from Another Application..."), {},
+        [&d] { d.appController().importFromApp(); });
+    menu->addSeparator();
+    add(menu, MenuCommand::SaveAs, tr("Save As..."), QKeySequence::SaveAs, [&d] { d.saveAs(); });
+    add(menu, MenuCommand::ShowWelcomeScreen, tr("Show Welcome Screen"), {},
+        [&d] { d.showWelcomeScreen(); });
+    add(menu, MenuCommand::QuitSample, tr("Quit Sample"), {}, [&d] { d.quitSample(); });
+    menu->addSeparator();
+    QAction* quit = menu->addAction(tr("Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, [&d] { d.window().close(); });
+}
+
+void MainMenu::buildEditMenu() {
+    ApplicationDelegate& d = m_delegate;
+    QMenu* menu = d.window().menuBar()->addMenu(tr("&Edit"));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    add(menu, MenuCommand::Undo, tr("Undo"), QKeySequence::Undo, [&d] { d.undo(); });
+    add(menu, MenuCommand::Redo, tr("Redo"), QKeySequence(tr("Ctrl+Shift+Z")), [&d] { d.redo(); });
+    menu->addSeparator();
+    QAction* del = add(menu, MenuCommand::DeleteItem, tr("Delete"), QKeySequence::Delete,
+                       [&d] { d.deleteItem(); });
+    // Delete in a text field deletes text, not the selected account.
+    del->setShortcutContext(Qt::WidgetShortcut);
+    d.window().sourceList()->addAction(del);
+    add(menu, MenuCommand::Rename, tr("Rename"), QKeySequence(Qt::Key_F2), [&d] { d.rename(); });
+    menu->addSeparator();
+    add(menu, MenuCommand::StartSearch, tr("Find..."), QKeySequence::Find,
+        [&d] { d.appController().startSearch(); });
+    menu->addSeparator();
+    add(menu, MenuCommand::ShowPreferencePanel, tr("Preferences..."), QKeySequence(tr("Ctrl+,")),
+        [&d] { d.appController().showPreferencePanel(); });
+}
+
+void MainMenu::buildTransactionMenu() {
+    ApplicationDelegate& d = m_delegate;
+    QMenu* menu = d.window().menuBar()->addMenu(tr("&Transaction"));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    add(menu, MenuCommand::NewTransaction, tr("New Transaction"), QKeySequence::New,
+        [&d] { d.newTransaction(); });
+    add(menu, MenuCommand::Transfer, tr("Transfer..."), QKeySequence(tr("Ctrl+T")),
+        [&d] { d.transfer(); });
+    menu->addSeparator();
+    add(menu, MenuCommand::ToggleScheduledTransactions, tr("Show Scheduled Transactions..."), {},
+        [&d] { d.toggleScheduledTransactions(); });
+    add(menu, MenuCommand::EditAccount, tr("Edit Account..."), QKeySequence(tr("Ctrl+E")),
+        [&d] { d.appController().editAccount(); });
+    if (d.defaults().boolForKey(DefaultsKeys::kShowStickyDateOption)) {
+        QAction* sticky = menu->addAction(tr("Keep Date of Last Transaction"));
+        sticky->setCheckable(true);
+    }
+}
+
+void MainMenu::buildViewMenu() {
+    ApplicationDelegate& d = m_delegate;
+    QMenu* menu = d.window().menuBar()->addMenu(tr("&View"));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    add(menu, MenuCommand::ToggleBalanceColumn, tr("Show Balance Column"), {},
+        [&d] { d.appController().toggleBalanceColumn(); });
+    add(menu, MenuCommand::ToggleStatusMessage, tr("Show Reconciled Balance"), {},
+        [&d] { d.appController().toggleStatusMessage(); });
+}
+
+void MainMenu::buildWindowMenu() {
+    ApplicationDelegate& d = m_delegate;
+    QMenu* menu = d.window().menuBar()->addMenu(tr("&Window"));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    QAction* minimize = menu->addAction(tr("Minimize"));
+    minimize->setShortcut(QKeySequence(tr("Ctrl+M")));
+    connect(minimize, &QAction::triggered, this, [&d] { d.window().showMinimized(); });
+    add(menu, MenuCommand::ShowMainWindow, tr("Main Window"), {},
+        [&d] { d.applicationShouldHandleReopen(); });
+    add(menu, MenuCommand::SizeForScreenshot, tr("Size for Screenshot"), {},
+        [&d] { d.sizeForScreenshot(); });
+}
+
+void MainMenu::buildHelpMenu() {
+    ApplicationDelegate& d = m_delegate;
+    QMenu* menu = d.window().menuBar()->addMenu(tr("&Help"));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    add(menu, MenuCommand::ShowWebsite, tr("Pennora Website"), {},
+        [&d] { d.appController().showWebsite(); });
+    add(menu, MenuCommand::ShowSupport, tr("Pennora Support"), {},
+        [&d] { d.appController().showSupport(); });
+}
+
+void MainMenu::buildSegmentMenus() {
+    ApplicationDelegate& d = m_delegate;
+    auto* addMenu = new QMenu(&d.window());
+    auto* actionMenu = new QMenu(&d.window());
+    for (QMenu* menu : {addMenu, actionMenu}) {
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    }
+    addMenu->addAction(action(MenuCommand::NewAccount));
+    addMenu->addAction(action(MenuCommand::NewAccountGroup));
+    addMenu->addAction(action(MenuCommand::NewBudget));
+    actionMenu->addAction(action(MenuCommand::EditAccount));
+    actionMenu->addAction(action(MenuCommand::ImportFromBank));
+    actionMenu->addSeparator();
+    actionMenu->addAction(action(MenuCommand::Rename));
+    actionMenu->addAction(action(MenuCommand::DeleteItem));
+    d.appController().setSegmentMenus(addMenu, actionMenu);
+}

@@ -1,0 +1,43 @@
+#include "ui/sourcelist/SourceListView.h"
+
+#include "ui/sourcelist/SourceListDelegate.h"
+#include "ui/sourcelist/SourceListModel.h"
+
+SourceListView::SourceListView(QWidget* parent) : QTreeView(parent) {
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setIndentation(14);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setDefaultDropAction(Qt::MoveAction);
+    setDropIndicatorShown(true);
+    setExpandsOnDoubleClick(false);
+    setFrameShape(QFrame::NoFrame);
+    setIconSize(QSize(16, 16));
+    setItemDelegate(new SourceListDelegate(this));
+    setAutoFillBackground(true);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Base, QColor(QStringLiteral("#E4EAF1")));
+    colors.setColor(QPalette::Highlight, QColor(QStringLiteral("#4B82C3")));
+    colors.setColor(QPalette::HighlightedText, Qt::white);
+    setPalette(colors);
+    connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        if (index.data(SourceListModel::IsHeaderRole).toBool()) {
+            expand(index);
+        }
+    });
+}
+
+void SourceListView::expandHeaders() {
+    for (int row = 0; row < model()->rowCount(); ++row) {
+        expand(model()->index(row, 0));
+    }
+}
+
+void SourceListView::startDrag(Qt::DropActions supportedActions) {
+    QTreeView::startDrag(supportedActions);
+    if (auto* list = qobject_cast<SourceListModel*>(model())) {
+        list->forgetDraggedItem();
+    }
+}

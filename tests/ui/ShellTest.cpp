@@ -1,0 +1,261 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMimeData>
+
+#include "ShellFixture.h"
+#include "base/Clock.h"
+#include "budgets/Budget.h"
+#include "ledger/Account.h"
+#include "ledger/AccountGroup.h"
+#include "scheduled/ScheduledItem.h"
+#include "store/InMemoryStore.h"
+#include "store/ObjectContext.h"
+#include "ui/accounts/AccountSheet.h"
+#include "ui/accounts/AmountField.h"
+#include "ui/common/DefaultsKeys.h"
+#include "ui/common/UserDefaults.h"
+#include "ui/shell/AppController.h"
+#include "ui/shell/ApplicationDelegate.h"
+#include "ui/shell/MainMenu.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/sourcelist/SourceListModel.h"
+#include "ui/welcome/WelcomeController.h"
+
+namespace {
+
+using Kind = SourceListItem::Kind;
+
+// The titles under "Transactions", top to bottom, groups' children indented.
+QStringList transactionsRows(const SourceListModel& model) {
+    QStringList rows;
+    const QModelIndex header = model.index(0, 0);
+    for (int i = 0; i < model.rowCount(header); ++i) {
+        const QModelIndex row = model.index(i, 0, header);
+        rows << row.data().toString();
+        for (int j = 0; j < model.rowCount(row); ++j) {
+            rows << "  " + model.index(j, 0, row).data().toString();
+        }
+    }
+    return rows;
+}
+
+class Shell : public ShellFixture {
+protected:
+    // Starts on the sample household, past the welcome window.
+    void startOnSample() {
+        start();
+        m_delegate->welcomeController().showSample();
+    }
+    AppController& controller() { return m_delegate->appController(); }
+    SourceListModel& model() { return *controller().sourceListModel(); }
+    Account* account(const std::string& name) {
+        return Account::findFirstByPredicate([&](const Account& a) { return a.name() == name; },
+                                             context());
+    }
+    AccountGroup* group(const std::string& name) {
+        return AccountGroup::findFirstByPredicate(
+            [&](const AccountGroup& g) { return g.name() == name; }, context());
+    }
+    void select(ManagedObject* object) { controller().selectItem(SourceListItem::forObject(object)); }
+    // Drags `node` and drops it on `parent` at `row`; true when the drop was accepted.
+    bool drag(Node* node, const SourceListItem& parent, int row) {
+        const QModelIndex from = model().indexForItem(SourceListItem::forObject(node));
+        std::unique_ptr<QMimeData> data(model().mimeData({from}));
+        return model().dropMimeData(data.get(), Qt::MoveAction, row, 0, model().indexForItem(parent));
+    }
+    QAction& action(MenuCommand command) {
+        QAction& a = *m_menu->action(command);
+        m_delegate->validateUserInterfaceItem(command, a);
+        return a;
+    }
+};
+
+TEST_F(Shell, FirstStartShowsTheWelcomeWindowAndNoMainWindow) {
+    start();
+    EXPECT_TRUE(m_delegate->isWelcomeWindowVisible());
+    EXPECT_FALSE(m_delegate->window().isVisible());
+    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Normal), 0);
+    // Only the support link works while the welcome window is up.
+    EXPECT_FALSE(action(MenuCommand::NewAccount).isEnabled());
+    EXPECT_FALSE(action(MenuCommand::DeleteItem).isEnabled());
+    EXPECT_TRUE(action(MenuCommand::ShowSupport).isEnabled());
+}
+
+TEST_F(Shell, WithTheWelcomeDefaultOffTheMainWindowOpensOnTheNormalStore) {
+    m_defaults->setBool(DefaultsKeys::kShouldShowWelcomeScreen, false);
+    start();
+    EXPECT_FALSE(m_delegate->isWelcomeWindowVisible());
+    EXPECT_TRUE(m_delegate->window().isVisible());
+    EXPECT_FALSE(m_delegate->sampleMode());
+    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Normal), 1);
+    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Sample), 0);
+}
+
+TEST_F(Shell, NewStoreShowsAllAccountsAndTheAddAccountMessageThenScheduledAfterTheFirstAccount) {
+    m_defaults->setBool(DefaultsKeys::kShouldShowWelcomeScreen, false);
+    m_defaults->setBool(DefaultsKeys::kShouldShowAccountHelp, false);
+    start();
+    EXPECT_EQ(Node::countInContext(context()), 1u);
+    EXPECT_EQ(transactionsRows(model()), QStringList({"All Accounts"}));
+    EXPECT_EQ(controller().selectedSourceListItem().kind(), Kind::AllAccounts);
+    EXPECT_EQ(controller().contentView(), controller().addAccountMessageView());
+
+    whenDialogShows([](QDialog& dialog) {
+        auto& sheet = dynamic_cast<AccountSheet&>(dialog);
+        EXPECT_EQ(sheet.nameField()->text(), "New Account");
+        EXPECT_EQ(sheet.nameField()->selectedText(), "New Account");
+        EXPECT_EQ(sheet.typePopUp()->currentText(), "Checking");
+        EXPECT_EQ(sheet.currencyPopUp()->itemText(0), "US Dollars");
+        sheet.balanceField()->setText("125.505");
+        dialog.done(1);
+    });
+    controller().addAccount();
+    EXPECT_EQ(transactionsRows(model()), QStringList({"All Accounts", "New Account", "Scheduled"}));
+    Account* created = account("New Account");
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(created->startBalance(), Decimal::fromString("125.51"));
+    EXPECT_EQ(created->startBalanceDate(), Date::dateWithYear_PN(2026, 3, 14));
+    EXPECT_EQ(controller().selectedSourceListItem().account(), created);
+    EXPECT_FALSE(context().hasChanges());
+}
+
+TEST_F(Shell, DropsMoveNodesWhereTheListShowsThemAndRefuseTheRest) {
+    startOnSample();
+    ASSERT_EQ(transactionsRows(model()),
+              QStringList({"All Accounts", "Bank", "  Checking", "  Savings", "Visa Card",
+                           "Wallet", "Scheduled"}));
+    const auto header = SourceListItem::fixed(Kind::TransactionsHeader);
+    const auto bank = SourceListItem::forObject(group("Bank"));
+    // Above "All Accounts", onto the header, below "Scheduled": refused.
+    EXPECT_FALSE(drag(account("Wallet"), header, 0));
+    EXPECT_FALSE(drag(account("Wallet"), header, -1));
+    EXPECT_FALSE(drag(account("Wallet"), header, 5));
+    // A group does not go into a group.
+    auto* other = context().insert<AccountGroup>();
+    other->setName("Other");
+    other->moveTo(controller().accountsRoot(), 3);
+    controller().reloadSourceList();
+    EXPECT_FALSE(drag(other, bank, -1));
+
+    EXPECT_TRUE(drag(account("Wallet"), header, 1));  // right under "All Accounts"
+    EXPECT_EQ(account("Wallet")->index(), 0);
+    EXPECT_TRUE(drag(account("Visa Card"), bank, -1));  // onto the group: first in it
+    EXPECT_EQ(transactionsRows(model()),
+              QStringList({"All Accounts", "Wallet", "Bank", "  Visa Card", "  Checking",
+                           "  Savings", "Other", "Scheduled"}));
+    EXPECT_FALSE(context().hasChanges());
+}
+
+TEST_F(Shell, DeletingFollowsTheRulesOfEachKindAndFixesTheSelection) {
+    startOnSample();
+    select(group("Bank"));
+    m_delegate->deleteItem();
+    ASSERT_EQ(m_alerts.shown.size(), 1u);
+    EXPECT_EQ(m_alerts.shown[0].message,
+              "Account group cannot be deleted because it still contains accounts.");
+    EXPECT_NE(group("Bank"), nullptr);
+
+    select(account("Visa Card"));
+    m_alerts.answers = {1};  // Cancel
+    m_delegate->deleteItem();
+    EXPECT_EQ(m_alerts.shown.back().message, "Are you sure you want to delete this account?");
+    EXPECT_NE(account("Visa Card"), nullptr);
+    m_delegate->deleteItem();  // Delete
+    EXPECT_EQ(account("Visa Card"), nullptr);
+    // The row below moves up into the selection.
+    EXPECT_EQ(controller().selectedSourceListItem().account(), account("Wallet"));
+    EXPECT_EQ(controller().accountsRoot()->children().size(), 2u);
+
+    Budget* budget = Budget::allInContext(context()).front();
+    select(budget);
+    m_delegate->deleteItem();
+    EXPECT_EQ(m_alerts.shown.back().message, "Are you sure you want to delete this budget?");
+    EXPECT_TRUE(Budget::allInContext(context()).empty());
+    // Nothing is left in the selected row: "All Accounts" when no budget remains.
+    EXPECT_EQ(controller().selectedSourceListItem().kind(), Kind::AllAccounts);
+    EXPECT_FALSE(context().hasChanges());
+}
+
+TEST_F(Shell, MenuTitlesFollowTheSelection) {
+    startOnSample();
+    struct Case {
+        SourceListItem item;
+        QString deleteTitle;
+        bool deleteEnabled;
+        QString newTitle;
+        bool newEnabled;
+    };
+    const Case cases[] = {
+        {SourceListItem::forObject(account("Checking")), "Delete Account...", true,
+         "New Transaction", true},
+        {SourceListItem::forObject(group("Bank")), "Delete Account Group", true, "New Transaction",
+         false},
+        {SourceListItem::forObject(Budget::allInContext(context()).front()), "Delete Budget...",
+         true, "New Transaction", false},
+        {SourceListItem::fixed(Kind::Scheduled), "Delete", false, "New Scheduled Transaction",
+         true},
+        {SourceListItem::fixed(Kind::AllAccounts), "Delete", false, "New Transaction", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.deleteTitle.toStdString() + " / " + c.newTitle.toStdString());
+        controller().selectItem(c.item);
+        EXPECT_EQ(action(MenuCommand::DeleteItem).text(), c.deleteTitle);
+        EXPECT_EQ(action(MenuCommand::DeleteItem).isEnabled(), c.deleteEnabled);
+        EXPECT_EQ(action(MenuCommand::NewTransaction).text(), c.newTitle);
+        EXPECT_EQ(action(MenuCommand::NewTransaction).isEnabled(), c.newEnabled);
+    }
+}
+
+TEST_F(Shell, CashAccountHidesTheImportButtonAndDisablesTheImportItem) {
+    startOnSample();
+    select(account("Checking"));
+    EXPECT_FALSE(controller().isImportButtonHidden());
+    EXPECT_TRUE(action(MenuCommand::ImportFromBank).isEnabled());
+    select(account("Wallet"));
+    EXPECT_TRUE(controller().isImportButtonHidden());
+    EXPECT_FALSE(action(MenuCommand::ImportFromBank).isEnabled());
+}
+
+TEST_F(Shell, QuittingWithAFailingSaveKeepsTheProgramRunningAndShowsTheError) {
+    m_defaults->setBool(DefaultsKeys::kShouldShowWelcomeScreen, false);
+    start();
+    // A group outside the tree fails validation.
+    auto* orphan = context().insert<AccountGroup>();
+    EXPECT_FALSE(m_delegate->window().close());
+    EXPECT_TRUE(m_delegate->window().isVisible());
+    ASSERT_FALSE(m_alerts.shown.empty());
+    EXPECT_EQ(m_alerts.shown.back().message, "Parent cannot be nil");
+    EXPECT_TRUE(context().hasChanges());
+    orphan->moveTo(controller().accountsRoot(), 0);
+    EXPECT_TRUE(m_delegate->applicationShouldTerminate());
+    EXPECT_FALSE(context().hasChanges());
+}
+
+TEST_F(Shell, DayChangeCheckRunsOncePerDay) {
+    start();
+    m_delegate->applicationDidBecomeActive();
+    EXPECT_EQ(m_delegate->currentDate(), Date::dateWithYear_PN(2026, 3, 15));
+    // It opened the normal store although the welcome window is still up.
+    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Normal), 1);
+    auto* root = context().insert<Node>();
+    root->setIdentifier("accounts");
+    auto* checking = context().insert<Account>();
+    checking->moveTo(root, 0);
+    auto* item = context().insert<ScheduledItem>();
+    item->setTitle("Phone");
+    item->setAmount(Decimal(-20));
+    item->setAccount(checking);
+    item->setNextDueDate(Date::dateWithYear_PN(2026, 3, 16));
+    item->setReminderDays(3);
+    m_delegate->applicationDidBecomeActive();
+    EXPECT_TRUE(m_alerts.shown.empty());  // same day: nothing runs
+    Clock::setFixedToday(Date::dateWithYear_PN(2026, 3, 16));
+    m_delegate->applicationDidBecomeActive();
+    EXPECT_EQ(m_delegate->currentDate(), Date::dateWithYear_PN(2026, 3, 16));
+    ASSERT_EQ(m_alerts.shown.size(), 1u);
+    EXPECT_EQ(m_alerts.shown[0].message, "1 scheduled transaction is due.");
+}
+
+}  // namespace
