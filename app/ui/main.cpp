@@ -1,11 +1,10 @@
 #include <QTimer>
 
-#include "base/Log.h"
 #include "ui/common/Images.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/EventBoundary.h"
-#include "ui/shell/InMemoryStoreOpener.h"
+#include "ui/shell/FileStoreOpener.h"
 #include "ui/shell/MainMenu.h"
 #include "ui/shell/PennoraApplication.h"
 #include "ui/shell/SampleHousehold.h"
@@ -19,8 +18,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationDomain(QStringLiteral("pennora.org"));
     QApplication::setWindowIcon(Images::icon(QStringLiteral("appIcon")));
 
-    logLine("Pennora: no store file in this build; the data is kept in memory for this run.");
-    InMemoryStoreOpener opener(&SampleHousehold::fill);
+    FileStoreOpener opener(FileStoreOpener::defaultDataFolder(), &SampleHousehold::fill);
     ApplicationDelegate delegate(opener, UserDefaults::standard());
     EventBoundary::setUndoTargetProvider([&delegate]() -> EventBoundary::UndoTarget {
         ObjectContext* context = delegate.hasOpenContext() ? delegate.managedObjectContext() : nullptr;
