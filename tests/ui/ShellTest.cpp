@@ -12,6 +12,7 @@
 #include "scheduled/ScheduledItem.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
+#include "store/UndoGrouping.h"
 #include "ui/accounts/AccountSheet.h"
 #include "ui/accounts/AmountField.h"
 #include "ui/common/DefaultsKeys.h"
@@ -256,6 +257,37 @@ TEST_F(Shell, DayChangeCheckRunsOncePerDay) {
     EXPECT_EQ(m_delegate->currentDate(), Date::dateWithYear_PN(2026, 3, 16));
     ASSERT_EQ(m_alerts.shown.size(), 1u);
     EXPECT_EQ(m_alerts.shown[0].message, "1 scheduled transaction is due.");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Shell, RenamingInPlaceSavesAndUndoBringsTheOldNameBack) {
+    startOnSample();
+    Account* wallet = account("Wallet");
+    const QModelIndex row = model().indexForItem(SourceListItem::forObject(wallet));
+    {
+        UndoGrouping group(context().undoManager());
+        ASSERT_TRUE(model().setData(row, "Purse", Qt::EditRole));
+    }
+    EXPECT_EQ(wallet->name(), "Purse");
+    EXPECT_FALSE(context().hasChanges());
+    m_delegate->undo();
+    EXPECT_EQ(wallet->name(), "Wallet");
+    EXPECT_TRUE(transactionsRows(model()).contains("Wallet"));
+    EXPECT_FALSE(context().hasChanges());
+}
+
+TEST_F(Shell, SearchingFromABudgetSwitchesToAllAccountsAndKeepsTheText) {
+    startOnSample();
+    select(Budget::allInContext(context()).front());
+    m_delegate->window().searchField()->setText("Grocer");
+    EXPECT_EQ(controller().selectedSourceListItem().kind(), Kind::AllAccounts);
+    EXPECT_EQ(m_delegate->window().searchField()->text(), "Grocer");
+    EXPECT_TRUE(controller().isShowingSearchView());
+    m_delegate->window().searchField()->clear();
+    EXPECT_EQ(controller().contentView(), controller().transactionsView());
 }
 
 }  // namespace
