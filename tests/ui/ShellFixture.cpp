@@ -59,6 +59,8 @@ void ShellFixture::whenDialogShows(std::function<void(QDialog&)> answer) {
 }
 
 void ShellFixture::saveScreenshot(QWidget& widget, const QString& name) {
+    // Pending layout changes (a hidden toolbar strip) take effect first.
+    QApplication::processEvents();
     QDir().mkpath(PENNORA_SCREENSHOTS_DIR);
     widget.grab().save(QStringLiteral(PENNORA_SCREENSHOTS_DIR "/") + name + ".png");
 }
