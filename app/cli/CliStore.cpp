@@ -1,0 +1,82 @@
+#include "cli/CliStore.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "cli/CliError.h"
+#include "ledger/CurrenciesFile.h"
+#include "ledger/CurrencyUpdater.h"
+#include "ledger/Global.h"
+#include "ledger/Node.h"
+#include "session/ApplicationModel.h"
+#include "store/SQLiteStore.h"
+
+namespace {
+
+std::string describe(const ValidationError& error) {
+    std::string text = error.localizedDescription;
+    for (const ValidationError& detail : error.detailedErrors) {
+        text += "\n  " + detail.localizedDescription;
+    }
+    return text;
+}
+
+Node* findOrMakeRoot(ObjectContext& context) {
+    Node* root = Node::findFirstByPredicate(
+        [](const Node& node) { return node.identifier() == std::string("accounts"); }, context);
+    if (root == nullptr) {
+        root = context.insert<Node>();
+        root->setIdentifier(std::string("accounts"));
+    }
+    return root;
+}
+
+}  // namespace
+
+std::string CliStore::defaultPath() {
+    std::filesystem::path base;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
+        base = data;
+    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        base = std::filesystem::path(home) / ".local" / "share";
+    } else {
+        base = std::filesystem::temp_directory_path();
+    }
+    return (base / "Pennora" / "Database.pennorasql").string();
+}
+
+CliStore::CliStore(const GlobalOptions& global) {
+    const std::string path = global.storePath.value_or(defaultPath());
+    if (!global.storePath) {
+        std::error_code ignored;
+        std::filesystem::create_directory(std::filesystem::path(path).parent_path(), ignored);
+    }
+    const bool isNew = !std::filesystem::exists(path);
+    auto opened = SQLiteStore::open(path, ApplicationModel::shared());
+    if (auto* error = std::get_if<ValidationError>(&opened)) {
+        throw CliError::failed(describe(*error));
+    }
+    auto store = std::move(std::get<std::unique_ptr<SQLiteStore>>(opened));
+    m_context = std::make_unique<ObjectContext>(ApplicationModel::shared());
+    if (std::optional<ValidationError> error = store->load(*m_context)) {
+        throw CliError::failed(describe(*error));
+    }
+    m_context->setPersistentStore(std::move(store));
+    m_root = findOrMakeRoot(*m_context);
+    Global::sharedInstanceInContext(*m_context);
+    CurrencyUpdater updater(*m_context, CurrenciesFile::defaultPath());
+    if (auto result = updater.updateCurrencies(); result.saveError) {
+        throw CliError::failed(describe(*result.saveError));
+    }
+    if (isNew) {
+        if (auto result = updater.setHomeCurrencyBasedOnUserLocale(); result.saveError) {
+            throw CliError::failed(describe(*result.saveError));
+        }
+    }
+}
+
+void CliStore::save() {
+    if (std::optional<ValidationError> error = m_context->save()) {
+        throw CliError::failed(describe(*error));
+    }
+}
