@@ -6,44 +6,29 @@
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
+#include "ledger/LedgerIndex.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "store/ObjectContext.h"
 
 std::vector<Transaction*> Account::orderedTransactions() const {
-    std::vector<Transaction*> ordered = m_transactions.toVector();
-    std::sort(ordered.begin(), ordered.end(), [](const Transaction* a, const Transaction* b) {
-        return Transaction::precedesInStandardOrder(*a, *b);
-    });
-    return ordered;
+    const std::vector<Transaction*>& oldestFirst =
+        LedgerIndex::of(*managedObjectContext()).transactionsOldestFirst(*this);
+    return std::vector<Transaction*>(oldestFirst.rbegin(), oldestFirst.rend());
 }
 
+// The running balance of the newest transaction: the start balance and every amount.
 Decimal Account::balance() const {
-    Decimal sum = m_startBalance;
-    for (const Transaction* transaction : m_transactions) {
-        sum += transaction->amount();
-    }
-    return sum;
+    return m_startBalance + LedgerIndex::of(*managedObjectContext()).total(*this);
 }
 
+// The running balance of the newest transaction dated on or before `date`.
 Decimal Account::balanceOnDate(Date date) const {
-    Decimal sum = m_startBalance;
-    for (const Transaction* transaction : m_transactions) {
-        if (transaction->date() <= date) {
-            sum += transaction->amount();
-        }
-    }
-    return sum;
+    return m_startBalance + LedgerIndex::of(*managedObjectContext()).totalThrough(*this, date);
 }
 
 Decimal Account::reconciledBalance() const {
-    Decimal unreconciled;
-    for (const Transaction* transaction : m_transactions) {
-        if (transaction->isPending() || transaction->isGenerated()) {
-            unreconciled += transaction->amount();
-        }
-    }
-    return balance() - unreconciled;
+    return balance() - LedgerIndex::of(*managedObjectContext()).unreconciledTotal(*this);
 }
 
 Transaction* Account::createTransactionWithDate(Date date, std::optional<std::string> title,
@@ -69,13 +54,8 @@ Transaction* Account::createTransactionWithDate(Date date, std::optional<std::st
 
 Decimal Transaction::runningBalance() const {
     PN_ASSERT(m_account != nullptr, "A transaction needs an account for its running balance");
-    Decimal sum = m_account->startBalance() + m_amount;
-    for (const Transaction* other : m_account->transactions()) {
-        if (other->date() < m_date || (other->date() == m_date && other->sortID() < m_sortID)) {
-            sum += other->amount();
-        }
-    }
-    return sum;
+    return m_account->startBalance() +
+           LedgerIndex::of(*managedObjectContext()).totalBefore(*m_account, *this) + m_amount;
 }
 
 std::vector<Transaction*> Transaction::allInContext(ObjectContext& context) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <typeindex>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -132,6 +133,17 @@ public:
     void addObserver(ContextObserver* observer);
     void removeObserver(ContextObserver* observer);
 
+    // A helper kept once per context by another subsystem (an index over the graph): made from
+    // the context on first use and destroyed with it, before anything else of the context.
+    template <class T>
+    T& extension() {
+        std::shared_ptr<void>& slot = m_extensions[std::type_index(typeid(T))];
+        if (!slot) {
+            slot = std::make_shared<T>(*this);
+        }
+        return *static_cast<T*>(slot.get());
+    }
+
     UndoManager& undoManager() { return m_undoManager; }
     void undo() { m_undoManager.undo(); }
     void redo() { m_undoManager.redo(); }
@@ -203,6 +215,8 @@ private:
     UndoManager m_undoManager;
     ObjectID m_nextID = 1;
     bool m_loading = false;
+    // Last, so extensions (which may watch the context) go first.
+    std::unordered_map<std::type_index, std::shared_ptr<void>> m_extensions;
 };
 
 template <class Visit>

@@ -1,0 +1,227 @@
+#include "ledger/LedgerIndex.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ledger/Account.h"
+#include "ledger/Category.h"
+#include "ledger/Currency.h"
+#include "ledger/Split.h"
+#include "ledger/Transaction.h"
+#include "store/ObjectContext.h"
+
+namespace {
+
+bool isOlder(const Transaction* a, const Transaction* b) {
+    return Transaction::precedesInStandardOrder(*b, *a);
+}
+
+// Attributes of a transaction that move a balance or a category sum.
+bool movesSums(const AttributeDescription& attribute) {
+    const std::string& name = attribute.name;
+    return name == "date" || name == "amount" || name == "sortID" || name == "isPending" ||
+           name == "type";
+}
+
+}  // namespace
+
+LedgerIndex::LedgerIndex(ObjectContext& context) : m_context(context) {
+    m_context.addObserver(this);
+}
+
+LedgerIndex::~LedgerIndex() {
+    m_context.removeObserver(this);
+}
+
+LedgerIndex& LedgerIndex::of(ObjectContext& context) {
+    return context.extension<LedgerIndex>();
+}
+
+LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
+    AccountOrder& order = m_accounts[&account];
+    if (order.valid) {
+        return order;
+    }
+    order.transactions = account.transactions().toVector();
+    std::sort(order.transactions.begin(), order.transactions.end(), isOlder);
+    order.sums.assign(1, Decimal());
+    order.sums.reserve(order.transactions.size() + 1);
+    order.unreconciled = Decimal();
+    for (const Transaction* transaction : order.transactions) {
+        order.sums.push_back(order.sums.back() + transaction->amount());
+        if (transaction->isPending() || transaction->isGenerated()) {
+            order.unreconciled += transaction->amount();
+        }
+    }
+    order.valid = true;
+    return order;
+}
+
+LedgerIndex::CategoryDays& LedgerIndex::daysOf(const Category* category) {
+    CategoryDays& days = m_categories[category];
+    if (days.valid) {
+        return days;
+    }
+    std::vector<std::pair<Date, Decimal>> entries;
+    const auto take = [&entries](const Split& split) {
+        if (split.transaction() != nullptr) {
+            entries.emplace_back(split.transaction()->date(), split.amountInHomeCurrency());
+        }
+    };
+    if (category != nullptr) {
+        entries.reserve(category->splits().size());
+        for (const Split* split : category->splits()) {
+            take(*split);
+        }
+    } else {
+        m_context.forEachObject(Split::entityDescription(), [&](ManagedObject& object) {
+            const auto& split = static_cast<const Split&>(object);
+            if (split.category() == nullptr) {
+                take(split);
+            }
+            return true;
+        });
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    days.days.clear();
+    days.days.reserve(entries.size());
+    days.sums.assign(1, Decimal());
+    days.sums.reserve(entries.size() + 1);
+    for (const auto& [day, amount] : entries) {
+        days.days.push_back(day);
+        days.sums.push_back(days.sums.back() + amount);
+    }
+    days.valid = true;
+    return days;
+}
+
+const std::vector<Transaction*>& LedgerIndex::transactionsOldestFirst(const Account& account) {
+    return orderOf(account).transactions;
+}
+
+Decimal LedgerIndex::total(const Account& account) {
+    return orderOf(account).sums.back();
+}
+
+Decimal LedgerIndex::totalThrough(const Account& account, Date date) {
+    const AccountOrder& order = orderOf(account);
+    const auto end = std::upper_bound(
+        order.transactions.begin(), order.transactions.end(), date,
+        [](Date day, const Transaction* transaction) { return day < transaction->date(); });
+    return order.sums[static_cast<std::size_t>(end - order.transactions.begin())];
+}
+
+Decimal LedgerIndex::totalBefore(const Account& account, const Transaction& transaction) {
+    const AccountOrder& order = orderOf(account);
+    const auto first = std::lower_bound(
+        order.transactions.begin(), order.transactions.end(), &transaction, isOlder);
+    return order.sums[static_cast<std::size_t>(first - order.transactions.begin())];
+}
+
+Decimal LedgerIndex::unreconciledTotal(const Account& account) {
+    return orderOf(account).unreconciled;
+}
+
+std::optional<Decimal> LedgerIndex::categoryAmount(const Category* category, Date start,
+                                                   Date end) {
+    const CategoryDays& days = daysOf(category);
+    const auto from = std::lower_bound(days.days.begin(), days.days.end(), start);
+    const auto to = std::upper_bound(from, days.days.end(), end);
+    if (from == to) {
+        return std::nullopt;
+    }
+    return days.sums[static_cast<std::size_t>(to - days.days.begin())] -
+           days.sums[static_cast<std::size_t>(from - days.days.begin())];
+}
+
+void LedgerIndex::markStale(const Category* category) {
+    const auto found = m_categories.find(category);
+    if (found != m_categories.end()) {
+        found->second.valid = false;
+    }
+}
+
+void LedgerIndex::markAllCategoriesStale() {
+    for (auto& [category, days] : m_categories) {
+        days.valid = false;
+    }
+}
+
+void LedgerIndex::touchSplit(const Split& split) {
+    markStale(split.category());
+    if (split.transaction() != nullptr) {
+        // With one split the transaction's amount stands for the split's, so a change in the
+        // number of splits moves the sums of every category of the transaction.
+        for (const Split* sibling : split.transaction()->splits()) {
+            markStale(sibling->category());
+        }
+    }
+}
+
+void LedgerIndex::touchTransaction(const Transaction& transaction) {
+    if (transaction.account() != nullptr) {
+        const auto found = m_accounts.find(transaction.account());
+        if (found != m_accounts.end()) {
+            found->second.valid = false;
+        }
+    }
+    for (const Split* split : transaction.splits()) {
+        markStale(split->category());
+    }
+}
+
+void LedgerIndex::touch(ManagedObject& object) {
+    if (const auto* transaction = dynamic_cast<const Transaction*>(&object)) {
+        touchTransaction(*transaction);
+    } else if (const auto* split = dynamic_cast<const Split*>(&object)) {
+        touchSplit(*split);
+    } else if (const auto* account = dynamic_cast<const Account*>(&object)) {
+        const auto found = m_accounts.find(account);
+        if (found != m_accounts.end()) {
+            found->second.valid = false;
+        }
+    } else if (const auto* category = dynamic_cast<const Category*>(&object)) {
+        markStale(category);
+    } else if (dynamic_cast<const Currency*>(&object) != nullptr) {
+        markAllCategoriesStale();
+    }
+}
+
+void LedgerIndex::objectInserted(ManagedObject& object) {
+    touch(object);
+}
+
+void LedgerIndex::objectRemoved(ManagedObject& object) {
+    touch(object);
+}
+
+void LedgerIndex::attributeDidChange(ManagedObject& object,
+                                     const AttributeDescription& attribute) {
+    if (dynamic_cast<const Transaction*>(&object) != nullptr) {
+        if (movesSums(attribute)) {
+            touch(object);
+        }
+    } else if (dynamic_cast<const Split*>(&object) != nullptr ||
+               dynamic_cast<const Currency*>(&object) != nullptr) {
+        touch(object);
+    }
+}
+
+void LedgerIndex::relationshipLinked(ManagedObject& object,
+                                     const RelationshipDescription& relationship,
+                                     ManagedObject& target) {
+    relationshipUnlinked(object, relationship, target);
+}
+
+void LedgerIndex::relationshipUnlinked(ManagedObject& object,
+                                       const RelationshipDescription& relationship,
+                                       ManagedObject& target) {
+    if (dynamic_cast<const Account*>(&object) != nullptr && relationship.name == "currency") {
+        // Every split of the account changes its home-currency amount.
+        markAllCategoriesStale();
+        return;
+    }
+    touch(object);
+    touch(target);
+}
