@@ -222,6 +222,10 @@ void LedgerIndex::relationshipUnlinked(ManagedObject& object,
         markAllCategoriesStale();
         return;
     }
+    if (dynamic_cast<const Split*>(&object) != nullptr && relationship.name == "category") {
+        // The split joins or leaves the uncategorized ones.
+        markStale(nullptr);
+    }
     touch(object);
     touch(target);
 }
