@@ -42,8 +42,11 @@ LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
     if (order.valid) {
         return order;
     }
-    order.transactions = account.transactions().toVector();
-    std::sort(order.transactions.begin(), order.transactions.end(), isOlder);
+    if (!order.sorted) {
+        order.transactions = account.transactions().toVector();
+        std::sort(order.transactions.begin(), order.transactions.end(), isOlder);
+        order.sorted = true;
+    }
     order.sums.assign(1, Decimal());
     order.sums.reserve(order.transactions.size() + 1);
     order.unreconciled = Decimal();
@@ -148,6 +151,14 @@ void LedgerIndex::markAllCategoriesStale() {
     }
 }
 
+void LedgerIndex::markStale(const Account* account, bool orderToo) {
+    const auto found = m_accounts.find(account);
+    if (found != m_accounts.end()) {
+        found->second.valid = false;
+        found->second.sorted = found->second.sorted && !orderToo;
+    }
+}
+
 void LedgerIndex::touchSplit(const Split& split) {
     markStale(split.category());
     if (split.transaction() != nullptr) {
@@ -160,12 +171,7 @@ void LedgerIndex::touchSplit(const Split& split) {
 }
 
 void LedgerIndex::touchTransaction(const Transaction& transaction) {
-    if (transaction.account() != nullptr) {
-        const auto found = m_accounts.find(transaction.account());
-        if (found != m_accounts.end()) {
-            found->second.valid = false;
-        }
-    }
+    markStale(transaction.account(), true);
     for (const Split* split : transaction.splits()) {
         markStale(split->category());
     }
@@ -177,10 +183,7 @@ void LedgerIndex::touch(ManagedObject& object) {
     } else if (const auto* split = dynamic_cast<const Split*>(&object)) {
         touchSplit(*split);
     } else if (const auto* account = dynamic_cast<const Account*>(&object)) {
-        const auto found = m_accounts.find(account);
-        if (found != m_accounts.end()) {
-            found->second.valid = false;
-        }
+        markStale(account, true);
     } else if (const auto* category = dynamic_cast<const Category*>(&object)) {
         markStale(category);
     } else if (dynamic_cast<const Currency*>(&object) != nullptr) {
@@ -198,9 +201,14 @@ void LedgerIndex::objectRemoved(ManagedObject& object) {
 
 void LedgerIndex::attributeDidChange(ManagedObject& object,
                                      const AttributeDescription& attribute) {
-    if (dynamic_cast<const Transaction*>(&object) != nullptr) {
+    if (const auto* transaction = dynamic_cast<const Transaction*>(&object)) {
         if (movesSums(attribute)) {
-            touch(object);
+            // An amount or a flag leaves the order standing; only the sums move.
+            markStale(transaction->account(),
+                      attribute.name == "date" || attribute.name == "sortID");
+            for (const Split* split : transaction->splits()) {
+                markStale(split->category());
+            }
         }
     } else if (dynamic_cast<const Split*>(&object) != nullptr ||
                dynamic_cast<const Currency*>(&object) != nullptr) {

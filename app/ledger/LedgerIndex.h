@@ -58,7 +58,8 @@ public:
 
 private:
     struct AccountOrder {
-        bool valid = false;
+        bool valid = false;   // the order and the sums
+        bool sorted = false;  // the order alone (an amount changed, no date or membership)
         std::vector<Transaction*> transactions;  // oldest first
         std::vector<Decimal> sums;               // sums[i]: amounts of the first i
         Decimal unreconciled;
@@ -75,6 +76,7 @@ private:
     void touchSplit(const Split& split);
     void touchTransaction(const Transaction& transaction);
     void markStale(const Category* category);
+    void markStale(const Account* account, bool orderToo);
     void markAllCategoriesStale();
 
     ObjectContext& m_context;
