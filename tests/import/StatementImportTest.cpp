@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/ParseError.h"
+#include "import/OFXReader.h"
+#include "import/QIFReader.h"
+#include "import/StatementImporter.h"
+#include "import/StatementPreprocessor.h"
+#include "import/StatementText.h"
+#include "import/TransactionMatching.h"
+#include "ledger/Account.h"
+#include "ledger/Transaction.h"
+#include "session/ApplicationModel.h"
+#include "store/ObjectContext.h"
+
+namespace {
+
+Date ymd(int y, int m, int d) {
+    return Date::dateWithYear_PN(y, m, d);
+}
+
+// One OFX statement; each entry is "date amount fitID name" with "-" for an absent field.
+std::string ofxStatement(const std::vector<std::vector<std::string>>& entries,
+                         const std::string& ledgerBalance = "100.00") {
+    std::string text = "OFXHEADER:100\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><CURDEF>USD"
+                       "<BANKACCTFROM><BANKID>1<ACCTID>99991234<ACCTTYPE>CHECKING</BANKACCTFROM>"
+                       "<BANKTRANLIST><DTSTART>20100101<DTEND>20101231";
+    for (const auto& e : entries) {
+        text += "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>" + e[0] + "<TRNAMT>" + e[1];
+        if (e[2] != "-") {
+            text += "<FITID>" + e[2];
+        }
+        if (e[3] != "-") {
+            text += "<NAME>" + e[3];
+        }
+        if (e.size() > 4) {
+            text += e[4];
+        }
+        text += "</STMTTRN>";
+    }
+    return text + "</BANKTRANLIST><LEDGERBAL><BALAMT>" + ledgerBalance +
+           "<DTASOF>20101231</LEDGERBAL></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>";
+}
+
+class StatementImportTest : public ::testing::Test {
+protected:
+    ImportSummary importOFX(const std::string& text) {
+        ImportDictionary document = OFXReader::readTransactions(text);
+        return StatementImporter(*account).importTransactions(document);
+    }
+    ImportSummary importQIF(const std::string& text) {
+        ImportDictionary document = QIFReader::parseForTransactions(text);
+        return StatementImporter(*account).importTransactions(document);
+    }
+    Transaction* pending(Date date, const char* amount) {
+        return account->createTransactionWithDate(date, std::string("Typed"),
+                                                  Decimal::fromString(amount), nullptr,
+                                                  std::nullopt, std::int64_t{7});
+    }
+    std::vector<Transaction*> imported() const {
+        std::vector<Transaction*> found;
+        for (Transaction* t : account->transactions()) {
+            if (t->isImported()) {
+                found.push_back(t);
+            }
+        }
+        return found;
+    }
+
+    ObjectContext ctx{ApplicationModel::shared()};
+    Account* account = ctx.insert<Account>();
+};
+
+TEST_F(StatementImportTest, SameOFXTwiceGivesOnlyDuplicatesAndAFirstImportSetsTheOpeningBalance) {
+    std::string text = ofxStatement({{"20100301", "-10.00", "A1", "ACME STORE #12"},
+                                     {"20100302", "25.50", "A2", "PAY\tDAY"},
+                                     {"20100303", "-1.00", "A1", "REPEATED ID"}});
+    EXPECT_EQ(importOFX(text), (ImportSummary{0, 2, 1}));
+    EXPECT_EQ(account->startBalance(), Decimal::fromString("85.50"));
+    account->setStartBalance(account->startBalance());
+    EXPECT_EQ(importOFX(text), (ImportSummary{0, 0, 3}));
+    ASSERT_EQ(imported().size(), 2u);
+    std::vector<std::string> titles;
+    for (Transaction* t : imported()) {
+        EXPECT_TRUE(t->isNew());
+        EXPECT_FALSE(t->isPending());
+        titles.push_back(*t->title());
+    }
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ(titles, (std::vector<std::string>{"Acme Store #12", "Pay\tDay"}));
+    EXPECT_FALSE(ctx.validateChanges().has_value());
+}
+
+TEST_F(StatementImportTest, BalanceAfterFirstImportEqualsTheLedgerBalance) {
+    importOFX(ofxStatement({{"20100301", "-10.00", "A1", "X"}, {"20100302", "3.25", "A2", "Y"}},
+                           "1000.00"));
+    EXPECT_EQ(account->balance(), Decimal::fromString("1000.00"));
+}
+
+TEST_F(StatementImportTest, TitleAmountDateDuplicatesDependOnTheFitID) {
+    importOFX(ofxStatement({{"20100301", "-10.00", "-", "SHOP"}, {"20100305", "-5.00", "B1", "CAFE"}}));
+    // Without a FIT ID any twin counts; with one only a twin without FIT ID does.
+    EXPECT_EQ(importOFX(ofxStatement({{"20100301", "-10.00", "-", "SHOP"},
+                                      {"20100301", "-10.00", "Z9", "SHOP"},
+                                      {"20100305", "-5.00", "B2", "CAFE"},
+                                      {"20100305", "-5.00", "-", "CAFE"}})),
+              (ImportSummary{0, 1, 3}));
+}
+
+TEST_F(StatementImportTest, QIFTwiceGivesDuplicatesByTitleAmountAndDate) {
+    std::string qif = "!Type:Bank\nD03/25/2010\nT-12.00\nPGROCER\n^\nD03/26/2010\nT-3.00\nPBUS\n^\n";
+    EXPECT_EQ(importQIF(qif), (ImportSummary{0, 2, 0}));
+    EXPECT_EQ(importQIF(qif), (ImportSummary{0, 0, 2}));
+    EXPECT_EQ(account->qifDateOrder(), std::optional<std::string>("MDY"));
+}
+
+TEST_F(StatementImportTest, AmbiguousQIFStopsBeforeCreatingAnything) {
+    std::string qif = "!Type:Bank\nD05/05/09\nT-12.00\nPX\n^\n";
+    try {
+        importQIF(qif);
+        FAIL() << "expected an ambiguous date order";
+    } catch (const ParseError& error) {
+        EXPECT_EQ(error.kind(), "PNAmbiguousDateOrder");
+        EXPECT_EQ(error.details().at("sampleText"), "05/05/09");
+        EXPECT_FALSE(error.details().contains("parseFailed"));
+    }
+    EXPECT_FALSE(account->qifDateOrder().has_value());
+    EXPECT_TRUE(account->transactions().empty());
+    account->setQifDateOrder(std::string("DMY"));
+    EXPECT_EQ(importQIF(qif), (ImportSummary{0, 1, 0}));
+    EXPECT_EQ(imported().front()->date(), ymd(2009, 5, 5));
+}
+
+TEST_F(StatementImportTest, UnreadableOFXDateCreatesNothing) {
+    EXPECT_THROW(importOFX(ofxStatement({{"20100301", "-1.00", "A", "X"}, {"garbage", "-2.00", "B", "Y"}})),
+                 ParseError);
+    EXPECT_TRUE(account->transactions().empty());
+}
+
+TEST_F(StatementImportTest, MergeWindowIsFifteenDaysEitherWayAndPrefersTheClosest) {
+    struct Case {
+        int entryDay;
+        bool merges;
+    };
+    for (Case c : {Case{24, true}, Case{25, true}, Case{26, false}}) {
+        ObjectContext local{ApplicationModel::shared()};
+        Account* a = local.insert<Account>();
+        Transaction* p = a->createTransactionWithDate(ymd(2010, 3, 10), std::string("Typed"),
+                                                      Decimal::fromString("-50.00"), nullptr,
+                                                      std::nullopt, std::nullopt);
+        ImportDictionary document = OFXReader::readTransactions(ofxStatement(
+            {{"201003" + std::to_string(c.entryDay), "-50.00", "F", "SHOP"}}));
+        ImportSummary summary = StatementImporter(*a).importTransactions(document);
+        EXPECT_EQ(summary.matched, c.merges ? 1 : 0) << c.entryDay;
+        EXPECT_EQ(p->isPending(), !c.merges) << c.entryDay;
+    }
+}
+
+TEST_F(StatementImportTest, TwoEntriesMergeIntoTwoPendingsClosestFirst) {
+    Transaction* far = pending(ymd(2010, 3, 15), "-20.00");
+    Transaction* near = pending(ymd(2010, 3, 7), "-20.00");
+    EXPECT_EQ(importOFX(ofxStatement({{"20100310", "-20.00", "M1", "FIRST"},
+                                      {"20100311", "-20.00", "M2", "SECOND"}})),
+              (ImportSummary{2, 0, 0}));
+    EXPECT_EQ(near->ofxFitID(), std::optional<std::string>("M1"));
+    EXPECT_EQ(far->ofxFitID(), std::optional<std::string>("M2"));
+    // The merge keeps what the user typed but takes the bank's check number (here none).
+    EXPECT_EQ(near->title(), std::optional<std::string>("Typed"));
+    EXPECT_EQ(near->date(), ymd(2010, 3, 7));
+    EXPECT_FALSE(near->checkNumber().has_value());
+    EXPECT_TRUE(near->isMatched());
+}
+
+TEST_F(StatementImportTest, EquallyClosePendingsGoToTheEarliestCreated) {
+    Transaction* before = pending(ymd(2010, 3, 7), "-20.00");
+    pending(ymd(2010, 3, 13), "-20.00");
+    importOFX(ofxStatement({{"20100310", "-20.00", "M1", "X"}}));
+    EXPECT_FALSE(before->isPending());
+}
+
+TEST_F(StatementImportTest, PreprocessingFillsTitlesAndDropsRepeatedCheckNumbers) {
+    ImportDictionary document = OFXReader::readTransactions(ofxStatement(
+        {{"20100301", "-1.00", "C1", "-"},
+         {"20100302", "-2.00", "C2", "-", "<MEMO>only memo"},
+         {"20100303", "-3.00", "123", "CHECK", "<CHECKNUM>123"},
+         {"20100304", "-4.00", "-", "REF", "<REFNUM>R7<CHECKNUM>55"}}));
+    StatementPreprocessor::preprocessDocument(*account, document);
+    ImportDictionary once = document;
+    StatementPreprocessor::preprocessDocument(*account, document);
+    EXPECT_EQ(document, once);
+    const ImportArray& entries =
+        document.at("accounts").array()[0].dictionary().at("transactions").array();
+    EXPECT_EQ(entries[0].dictionary().at("name").text(), "Unknown");
+    EXPECT_EQ(entries[1].dictionary().at("name").text(), "only memo");
+    EXPECT_FALSE(entries[2].dictionary().contains("checkNumber"));
+    EXPECT_EQ(entries[3].dictionary().at("fitID").text(), "R7");
+    EXPECT_EQ(entries[3].dictionary().at("checkNumber").integer(), 55);
+    EXPECT_EQ(entries[3].dictionary().at("date").date(), ymd(2010, 3, 4));
+}
+
+TEST_F(StatementImportTest, SpecialBankZeroRemovesFitIDs) {
+    account->setSpecialBank(0);
+    std::string text = ofxStatement({{"20100301", "-1.00", "C1", "A"}});
+    importOFX(text);
+    EXPECT_FALSE(imported().front()->ofxFitID().has_value());
+    EXPECT_EQ(importOFX(text).duplicate, 1);
+}
+
+TEST_F(StatementImportTest, HandMatchUsingThePendingAmountThenUndo) {
+    Transaction* typed = pending(ymd(2010, 3, 9), "-49.00");
+    importOFX(ofxStatement({{"20100301", "-50.00", "H1", "BIG STORE", "<CHECKNUM>301"}}));
+    Transaction* bank = imported().front();
+    std::vector<Transaction*> selection{bank, typed};
+    ASSERT_FALSE(TransactionMatching::refusalForSelection(selection).has_value());
+    TransactionMatching::Pair pair = TransactionMatching::pairForSelection(selection);
+    EXPECT_EQ(pair.pending, typed);
+    EXPECT_TRUE(TransactionMatching::amountsDiffer(pair));
+    EXPECT_FALSE(TransactionMatching::match(pair, TransactionMatching::AmountChoice::Cancel));
+    EXPECT_EQ(account->transactions().size(), 2u);
+    EXPECT_TRUE(TransactionMatching::match(pair, TransactionMatching::AmountChoice::UsePending));
+    EXPECT_EQ(account->transactions().size(), 1u);
+    EXPECT_EQ(typed->amount(), Decimal::fromString("-49.00"));
+    EXPECT_EQ(typed->ofxAmount(), Decimal::fromString("-50.00"));
+    EXPECT_EQ(typed->checkNumber(), 7);  // typed by the user, kept
+    EXPECT_TRUE(typed->isMatched());
+
+    Transaction* back = TransactionMatching::undoMatch(*typed);
+    EXPECT_TRUE(typed->isPending());
+    EXPECT_FALSE(typed->ofxAmount().has_value());
+    EXPECT_EQ(back->title(), std::optional<std::string>("Big Store"));
+    EXPECT_EQ(back->amount(), Decimal::fromString("-50.00"));
+    EXPECT_EQ(back->checkNumber(), 301);
+    EXPECT_TRUE(back->isImported() && back->isNew() && !back->isPending());
+    EXPECT_FALSE(ctx.validateChanges().has_value());
+}
+
+TEST_F(StatementImportTest, SelectionRefusals) {
+    Transaction* a = pending(ymd(2010, 3, 1), "-1.00");
+    Transaction* b = pending(ymd(2010, 3, 2), "-1.00");
+    Account* other = ctx.insert<Account>();
+    Transaction* elsewhere = other->createTransactionWithDate(ymd(2010, 3, 1), std::nullopt,
+                                                              Decimal(1), nullptr, std::nullopt,
+                                                              std::nullopt);
+    auto title = [](std::vector<Transaction*> s) {
+        auto refusal = TransactionMatching::refusalForSelection(s);
+        return refusal ? refusal->title : std::string();
+    };
+    EXPECT_EQ(title({a}), "You must select two transactions to match together.");
+    EXPECT_EQ(title({a, elsewhere}), "You can only match two transactions within the same account");
+    EXPECT_EQ(title({a, b}), "You must select a pending and an imported transaction.");
+    b->setType(std::string("generated"));
+    EXPECT_EQ(title({a, b}), "You cannot match a scheduled transaction.");
+}
+
+// Every statement of the shared collection imports into a fresh store or fails with the
+// program's own error; what it leaves passes validation.
+TEST(StatementCorpusImport, EveryStatementImportsOrFailsCleanly) {
+    namespace fs = std::filesystem;
+    int files = 0;
+    for (const auto& item : fs::recursive_directory_iterator(PENNORA_STATEMENTS_DIR)) {
+        std::string extension = item.path().extension().string();
+        bool isQIF = extension == ".qif";
+        if (!item.is_regular_file() || extension == ".md") {
+            continue;
+        }
+        ++files;
+        ImportDictionary document;
+        try {
+            document = isQIF ? QIFReader::parseFileForTransactions(item.path().string())
+                             : OFXReader::readTransactions(
+                                   StatementText::readFile(item.path().string()));
+        } catch (const ParseError&) {
+            continue;
+        }
+        for (const ImportValue& statement : document.at("accounts").array()) {
+            ObjectContext ctx{ApplicationModel::shared()};
+            Account* account = ctx.insert<Account>();
+            ImportDictionary single = document;
+            single.insert_or_assign("accounts", ImportArray{statement});
+            try {
+                StatementImporter(*account).importTransactions(single);
+            } catch (const ParseError& error) {
+                if (error.kind() == "PNAmbiguousDateOrder") {
+                    account->setQifDateOrder(std::string("DMY"));
+                    try {
+                        StatementImporter(*account).importTransactions(single);
+                    } catch (const ParseError&) {
+                    }
+                }
+            }
+            EXPECT_FALSE(ctx.validateChanges().has_value()) << item.path();
+        }
+    }
+    EXPECT_GT(files, 10);
+}
+
+}  // namespace
