@@ -110,8 +110,10 @@ void StatementImporter::removeFromPending(Transaction* transaction) {
 
 void StatementImporter::setOpeningBalance(const ImportDictionary& accountEntry) {
     Decimal sum;
-    for (const ImportValue& entry : accountEntry.at("transactions").array()) {
-        sum = sum + entry.dictionary().at("amount").decimal();
+    if (const ImportValue* transactions = accountEntry.find("transactions")) {
+        for (const ImportValue& entry : transactions->array()) {
+            sum = sum + entry.dictionary().at("amount").decimal();
+        }
     }
     m_account.setStartBalance(accountEntry.at("ledgerBalance").decimal() - sum);
 }
