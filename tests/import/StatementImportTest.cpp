@@ -23,7 +23,7 @@ namespace {
 Account* accountInTree(ObjectContext& ctx) {
     Node* root = ctx.insert<Node>();
     root->setIdentifier("accounts");
-    Account* account = accountInTree(ctx);
+    Account* account = ctx.insert<Account>();
     account->moveTo(root, 0);
     return account;
 }
