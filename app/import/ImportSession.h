@@ -1,0 +1,104 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ImportValue.h"
+#include "StatementImporter.h"
+
+class Account;
+class ParseError;
+
+// What the import sheet shows and does, without widgets: one import of a statement file into
+// one account, with its questions (which statement of a multi-statement file, in which order
+// a QIF file writes its dates) and its outcome. The sheet displays `page()` and its texts and
+// forwards the user's answers. A successful import is saved through the account's store.
+class ImportSession final {
+public:
+    enum class Page { Main, StatementChoice, DateOrder, Summary };
+
+    struct Alert {
+        std::string title;
+        std::string informativeText;
+    };
+    struct SummaryTexts {
+        std::string title;
+        std::string matched;
+        std::string created;
+        std::optional<std::string> duplicate;  // hidden when none
+    };
+    struct DateOrderQuestion {
+        std::string sampleText;
+        std::string instructions;
+        int selectedTag = 0;  // 0 MDY, 1 DMY, 2 YMD
+    };
+
+    static constexpr const char* kSupportAddress = "support@pennora.org";
+    static constexpr int kDateOrderNotSet = -1;
+    static constexpr int kSpecialBankNone = -1;
+
+    // Opening the sheet for `account` (forgets any earlier file, document and summary).
+    explicit ImportSession(Account& account);
+
+    Account& account() const { return m_account; }
+    Page page() const { return m_page; }
+    // The day from which to download the statement, "MM/dd/yyyy".
+    const std::string& startDateText() const { return m_startDateText; }
+    const std::optional<std::string>& filename() const { return m_filename; }
+    void chooseFile(std::string path);
+    bool canImport() const { return m_filename.has_value(); }
+
+    // Reads the chosen file (unless a document is held from a question) and imports it, or
+    // asks a question. Ends on the summary, a question page, or the main page with an alert.
+    void import();
+    // The labels of the statements offered on the choice page.
+    const std::vector<std::string>& statementLabels() const { return m_statementLabels; }
+    void continueFromStatementChoice(std::size_t index);
+    const DateOrderQuestion& dateOrderQuestion() const { return m_dateOrderQuestion; }
+    int numberOfTimesDateParsingFailed() const { return m_numberOfTimesDateParsingFailed; }
+    // Stores the chosen order (tag 0 MDY, 1 DMY, otherwise YMD) and imports again.
+    void continueFromDateOrder(int tag);
+    // Cancel on a question page: drops the document, back to the main page.
+    void cancelFromDialog();
+
+    const std::optional<ImportSummary>& importSummary() const { return m_importSummary; }
+    SummaryTexts summaryTexts() const;
+    // The modal alert to show after the last step, if any; taking it clears it.
+    std::optional<Alert> takeAlert();
+    // Lines written to the log ("Parse Error: ...").
+    const std::vector<std::string>& log() const { return m_log; }
+
+    // ---- Helpers of the pages ----
+
+    static std::string startDateText(const Account& account);
+    static SummaryTexts summaryTexts(const ImportSummary& summary);
+    // "Checking xxxx1234", "Savings xxxx…", "Credit Card xxxx…"; nothing for a bank
+    // statement of another type.
+    static std::optional<std::string> accountLabel(const ImportDictionary& accountEntry);
+    // The settings page's tags of an account and storing them back.
+    static int specialBankTag(const Account& account);
+    static int dateOrderTag(const Account& account);
+    static void saveSettings(Account& account, int specialBankTag, int dateOrderTag);
+    static Alert couldNotImportAlert();
+
+private:
+    void importDocument();
+    void fail(const std::string& reason);
+    void askDateOrder(const ParseError& error);
+    void save();
+
+    Account& m_account;
+    Page m_page = Page::Main;
+    std::string m_startDateText;
+    std::optional<std::string> m_filename;
+    std::optional<ImportDictionary> m_document;
+    std::vector<ImportValue> m_offeredStatements;
+    std::vector<std::string> m_statementLabels;
+    DateOrderQuestion m_dateOrderQuestion;
+    int m_numberOfTimesDateParsingFailed = 0;
+    std::optional<ImportSummary> m_importSummary;
+    std::optional<Alert> m_alert;
+    std::vector<std::string> m_log;
+};
