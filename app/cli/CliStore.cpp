@@ -8,6 +8,7 @@
 #include "ledger/CurrencyUpdater.h"
 #include "ledger/Global.h"
 #include "ledger/Node.h"
+#include "scheduled/ScheduledHooks.h"
 #include "session/ApplicationModel.h"
 #include "store/SQLiteStore.h"
 
@@ -63,6 +64,7 @@ CliStore::CliStore(const GlobalOptions& global) {
     }
     m_context->setPersistentStore(std::move(store));
     m_root = findOrMakeRoot(*m_context);
+    installScheduledHooks();
     Global::sharedInstanceInContext(*m_context);
     CurrencyUpdater updater(*m_context, CurrenciesFile::defaultPath());
     if (auto result = updater.updateCurrencies(); result.saveError) {

@@ -9,6 +9,7 @@
 #include "ui/shell/PennoraApplication.h"
 #include "ui/shell/SampleHousehold.h"
 #include "store/ObjectContext.h"
+#include "scheduled/ScheduledHooks.h"
 
 // The desktop application: the delegate decides between the welcome window and the main
 // window; the event loop runs until the delegate lets the program quit.
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationDomain(QStringLiteral("pennora.org"));
     QApplication::setWindowIcon(Images::icon(QStringLiteral("appIcon")));
 
+    installScheduledHooks();
     FileStoreOpener opener(FileStoreOpener::defaultDataFolder(), &SampleHousehold::fill);
     ApplicationDelegate delegate(opener, UserDefaults::standard());
     EventBoundary::setUndoTargetProvider([&delegate]() -> EventBoundary::UndoTarget {
