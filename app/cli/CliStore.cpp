@@ -4,7 +4,9 @@
 #include <filesystem>
 
 #include "cli/CliError.h"
+#include "ledger/AccountsRoot.h"
 #include "ledger/CurrenciesFile.h"
+#include "ledger/DefaultCategories.h"
 #include "ledger/CurrencyUpdater.h"
 #include "ledger/Global.h"
 #include "ledger/Node.h"
@@ -20,16 +22,6 @@ std::string describe(const ValidationError& error) {
         text += "\n  " + detail.localizedDescription;
     }
     return text;
-}
-
-Node* findOrMakeRoot(ObjectContext& context) {
-    Node* root = Node::findFirstByPredicate(
-        [](const Node& node) { return node.identifier() == std::string("accounts"); }, context);
-    if (root == nullptr) {
-        root = context.insert<Node>();
-        root->setIdentifier(std::string("accounts"));
-    }
-    return root;
 }
 
 }  // namespace
@@ -63,7 +55,7 @@ CliStore::CliStore(const GlobalOptions& global) {
         throw CliError::failed(describe(*error));
     }
     m_context->setPersistentStore(std::move(store));
-    m_root = findOrMakeRoot(*m_context);
+    m_root = &AccountsRoot::setup(*m_context);
     installScheduledHooks();
     Global::sharedInstanceInContext(*m_context);
     CurrencyUpdater updater(*m_context, CurrenciesFile::defaultPath());
@@ -73,6 +65,9 @@ CliStore::CliStore(const GlobalOptions& global) {
     if (isNew) {
         if (auto result = updater.setHomeCurrencyBasedOnUserLocale(); result.saveError) {
             throw CliError::failed(describe(*result.saveError));
+        }
+        if (std::optional<ValidationError> error = DefaultCategories::insertInto(*m_context)) {
+            throw CliError::failed(describe(*error));
         }
     }
 }

@@ -10,7 +10,7 @@ class Node;
 
 // The store one command works on: opened from --store (or the data folder's
 // "Database.pennorasql"), brought through the start sequence (root node, currencies, and for
-// a new store the locale's home currency), and saved only when the command succeeded.
+// a new store the locale's home currency and the default categories), and saved only when the command succeeded.
 class CliStore final {
 public:
     // Throws CliError (failed) with the store's own error text when the file cannot be read.

@@ -55,6 +55,8 @@ TEST_F(CliLedgerTest, AccountsTransactionsAndTransfersReachTheStore) {
     json({"add-account", "Checking", "--start-balance", "100"});
     json({"add-account", "Wallet", "--type", "cash"});
     json({"add-category", "Food"});
+    // A new store starts with the eight default categories.
+    EXPECT_EQ(json({"categories"}).at("categories").size(), 9u);
     json({"add-transaction", "checking", "--date", "2024-03-01", "--title", "Rent", "--amount",
           "-30", "--category", "food"});
     json({"add-transaction", "Checking", "--date", "2024-03-05", "--amount", "50", "--cleared"});
