@@ -1,0 +1,169 @@
+#include "session/StoreSession.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "base/AssertionFailure.h"
+#include "base/Log.h"
+#include "session/DataFolder.h"
+#include "store/EntityModel.h"
+#include "store/StoreFile.h"
+
+namespace {
+
+// "{key = value; ...}", the way an information dictionary is logged.
+std::string describeInfo(const std::map<std::string, std::string>& info) {
+    std::string out = "{";
+    for (const auto& [key, value] : info) {
+        out += (out.size() > 1 ? "; " : " ") + key + " = " + value;
+    }
+    return out + (out.size() > 1 ? " }" : "}");
+}
+
+// Every live object as an insertion, in ascending ID per entity: the whole graph for a
+// store that is still empty.
+ChangeSet wholeGraph(const ObjectContext& context) {
+    ChangeSet changes;
+    for (const EntityDescription* root : context.model().rootEntities()) {
+        context.forEachObject(*root, [&](ManagedObject& object) {
+            changes.inserted.push_back(&object);
+            return true;
+        });
+    }
+    std::sort(changes.inserted.begin(), changes.inserted.end(),
+              [](const ManagedObject* a, const ManagedObject* b) {
+                  return a->objectID() < b->objectID();
+              });
+    return changes;
+}
+
+}  // namespace
+
+StoreSession::StoreSession(const EntityModel& model, Options options)
+    : m_model(model), m_options(std::move(options)) {}
+
+void StoreSession::reset() {
+    if (m_context && ObjectContext::hasApplicationContext() &&
+        &ObjectContext::applicationContext() == m_context.get()) {
+        ObjectContext::setApplicationContext(nullptr);
+    }
+    m_context.reset();
+    m_openError.reset();
+    m_storePath.clear();
+}
+
+void StoreSession::copySampleResource(const std::string& path) const {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+        PN_ASSERTION_FAILURE("Error while deleting previous sample database");
+    }
+    std::optional<std::string> bytes = StoreFile::readWhole(m_options.sampleResource);
+    if (!bytes || StoreFile::writeAtomically(path, *bytes)) {
+        PN_ASSERTION_FAILURE("Error while copying sample database");
+    }
+}
+
+std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const std::string& path) {
+    // A new store file is private to the user from its first byte.
+    if (kind == StoreKind::SQLite && !StoreFile::createPrivate(path)) {
+        m_openError = ValidationError{kStoreErrorDomain, kPersistentStoreOpenErrorCode,
+                                      "The store file " + path + " could not be created.",
+                                      {},
+                                      {{"path", path}}};
+        return nullptr;
+    }
+    std::unique_ptr<PersistentStore> store = m_options.makeStore(kind, path);
+    m_openError = store->load(*m_context);
+    if (m_openError) {
+        return nullptr;
+    }
+    return store;
+}
+
+ObjectContext& StoreSession::context() {
+    if (m_context) {
+        return *m_context;
+    }
+    DataFolder::ensureExists(m_options.dataFolder);
+    StoreKind kind = StoreKind::SQLite;
+    m_storePath = pathFor(kDatabaseName);
+    if (m_sampleMode) {
+        kind = StoreKind::XML;
+        m_storePath = pathFor(kSampleDatabaseName);
+        copySampleResource(m_storePath);
+    }
+    m_context = std::make_unique<ObjectContext>(m_model);
+    std::unique_ptr<PersistentStore> store = openStore(kind, m_storePath);
+    if (!store) {
+        // A partly loaded graph is dropped; the program goes on without a store.
+        m_context = std::make_unique<ObjectContext>(m_model);
+        if (m_options.presentError) {
+            m_options.presentError(*m_openError);
+        }
+    }
+    m_context->setPersistentStore(std::move(store));
+    return *m_context;
+}
+
+bool StoreSession::save() {
+    PN_ASSERT(m_context, "managedObjectContext missing");
+    PN_ASSERT(!m_options.commitEditing || m_options.commitEditing(), "Failed to commit editing");
+    if (!m_context->hasChanges()) {
+        return true;
+    }
+    std::optional<ValidationError> error = m_context->save();
+    if (!error) {
+        return true;
+    }
+    outputSaveError(*error);
+    return false;
+}
+
+void StoreSession::outputSaveError(const ValidationError& error) const {
+    logLine("Failed to save to data store: " + error.localizedDescription);
+    if (!error.detailedErrors.empty()) {
+        for (const ValidationError& detail : error.detailedErrors) {
+            logLine("DetailedError: " + describeInfo(detail.userInfo));
+        }
+    } else {
+        logLine("  " + describeInfo(error.userInfo));
+    }
+    if (m_options.presentError) {
+        m_options.presentError(error);
+    }
+}
+
+void StoreSession::saveAs() {
+    ObjectContext& current = context();
+    PN_ASSERT(current.persistentStore(), "No store to save as");
+    // The saved state (not the unsaved changes) goes to the new file; save() adds those.
+    ObjectContext saved(m_model);
+    StoreKind kind = m_sampleMode ? StoreKind::XML : StoreKind::SQLite;
+    std::unique_ptr<PersistentStore> source = m_options.makeStore(kind, m_storePath);
+    PN_ASSERT(!source->load(saved), "Failed to read the store to save as");
+
+    std::string target = pathFor(kSaveAsName);
+    PN_ASSERT(::unlink(target.c_str()) == 0 || errno == ENOENT, "Failed to replace " + target);
+    PN_ASSERT(StoreFile::createPrivate(target), "Failed to create " + target);
+    std::unique_ptr<PersistentStore> store = m_options.makeStore(StoreKind::SQLite, target);
+    ObjectContext empty(m_model);
+    PN_ASSERT(!store->load(empty), "Failed to open " + target);
+    PN_ASSERT(!store->save(wholeGraph(saved)), "Failed to write " + target);
+    current.setPersistentStore(std::move(store));
+    m_storePath = target;
+    save();
+}
+
+TerminateReply StoreSession::applicationShouldTerminate() {
+    if (!m_context) {
+        return TerminateReply::Now;
+    }
+    if (m_options.commitEditing && !m_options.commitEditing()) {
+        return TerminateReply::Cancel;
+    }
+    if (!m_context->hasChanges()) {
+        return TerminateReply::Now;
+    }
+    return save() ? TerminateReply::Now : TerminateReply::Cancel;
+}

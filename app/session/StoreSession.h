@@ -1,0 +1,85 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "base/ValidationError.h"
+#include "store/ObjectContext.h"
+#include "store/PersistentStore.h"
+
+class EntityModel;
+
+// The two kinds of store file the program opens.
+enum class StoreKind { SQLite, XML };
+
+// What the application answers when asked to quit.
+enum class TerminateReply { Now, Cancel };
+
+// The application delegate's store half: which file to open in normal and sample mode, the
+// context over it, save with its error report, save-as and the quit decision. Owns the context
+// and, through it, the store.
+class StoreSession final {
+public:
+    static constexpr const char* kDatabaseName = "Database.pennorasql";
+    static constexpr const char* kSampleDatabaseName = "SampleDatabase.xml";
+    static constexpr const char* kSaveAsName = "DatabaseSaveAs.pennorasql";
+
+    // Makes a store of `kind` over the file at `path` (not yet loaded).
+    using StoreFactory =
+        std::function<std::unique_ptr<PersistentStore>(StoreKind kind, const std::string& path)>;
+
+    struct Options {
+        std::string dataFolder;              // DataFolder::defaultPath() in the program
+        std::string sampleResource;          // the shipped SampleDatabase.xml
+        StoreFactory makeStore;              // required
+        // Shows an error to the user (the standard error alert); may be empty.
+        std::function<void(const ValidationError&)> presentError;
+        // Asks bound fields to commit pending edits; false when one refuses. Empty: commits.
+        std::function<bool()> commitEditing;
+    };
+
+    StoreSession(const EntityModel& model, Options options);
+
+    bool sampleMode() const { return m_sampleMode; }
+    void setSampleMode(bool sample) { m_sampleMode = sample; }
+
+    // Drops the context and its store; the next context() opens the store again.
+    void reset();
+
+    // The context, opening the store on first use: creates the data folder (DataFolder),
+    // picks the file for the mode and loads it. A store that cannot be opened is presented;
+    // the context then has no store (saves fail) and the file is left as it is.
+    ObjectContext& context();
+    bool hasContext() const { return m_context != nullptr; }
+    // The error of the last failed open, if any.
+    const std::optional<ValidationError>& openError() const { return m_openError; }
+    // The file the context's store works on (empty before the first open).
+    const std::string& storePath() const { return m_storePath; }
+
+    // Saves the context. No context, or a refused commit: AssertionFailure. Returns true when
+    // there was nothing to save or the save succeeded; otherwise reports the error
+    // (outputSaveError) and returns false, keeping the unsaved changes.
+    bool save();
+    // Logs "Failed to save to data store: <description>", then "DetailedError: <info>" per
+    // detailed error, or "  <info>" when there are none, and presents the error.
+    void outputSaveError(const ValidationError& error) const;
+    // Copies the saved store to DatabaseSaveAs.pennorasql (SQLite), continues there and saves.
+    // AssertionFailure when the copy cannot be made.
+    void saveAs();
+
+    TerminateReply applicationShouldTerminate();
+
+private:
+    std::string pathFor(const char* name) const { return m_options.dataFolder + "/" + name; }
+    void copySampleResource(const std::string& path) const;
+    std::unique_ptr<PersistentStore> openStore(StoreKind kind, const std::string& path);
+
+    const EntityModel& m_model;
+    Options m_options;
+    bool m_sampleMode = false;
+    std::unique_ptr<ObjectContext> m_context;
+    std::optional<ValidationError> m_openError;
+    std::string m_storePath;
+};
