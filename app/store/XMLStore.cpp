@@ -36,7 +36,8 @@ std::optional<std::vector<ObjectID>> parseIDs(std::string_view text) {
         if (end == std::string_view::npos) {
             end = text.size();
         }
-        std::optional<std::int64_t> id = XMLValueCodec::parseInteger(text.substr(start, end - start));
+        std::optional<std::int64_t> id =
+            XMLValueCodec::parseInteger(text.substr(start, end - start));
         if (!id || *id <= 0) {
             return std::nullopt;
         }
@@ -77,9 +78,11 @@ XMLStore::Row XMLStore::rowFor(const ManagedObject& object) {
 // ---- Loading ----
 
 std::optional<ValidationError> XMLStore::load(ObjectContext& context) {
+    m_unreadable = true;
     struct stat info;
     if (::stat(m_path.c_str(), &info) != 0 && errno == ENOENT) {
         m_rows.clear();
+        m_unreadable = false;
         return std::nullopt;
     }
     std::optional<std::string> bytes = StoreFile::readWhole(m_path);
@@ -114,6 +117,7 @@ std::optional<ValidationError> XMLStore::load(ObjectContext& context) {
     for (const ManagedObject* object : loaded) {
         m_rows.emplace(object->objectID(), rowFor(*object));
     }
+    m_unreadable = false;
     return std::nullopt;
 }
 
@@ -256,6 +260,10 @@ std::string XMLStore::serialise(const Rows& rows) const {
 }
 
 std::optional<ValidationError> XMLStore::save(const ChangeSet& changes) {
+    // A file that could not be read is never replaced.
+    if (m_unreadable) {
+        return saveError("The store file " + m_path + " could not be read, so it is not written");
+    }
     // Changes go into a copy, so a failed write leaves the rows as the file holds them.
     Rows next = m_rows;
     if (std::optional<ValidationError> error = apply(changes, next)) {

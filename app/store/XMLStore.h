@@ -22,7 +22,7 @@ class EntityModel;
 //     </object>
 //   </pennora-store>
 // A file that does not exist is an empty store; one that cannot be read or does not match the
-// model is an open error, and the file is not touched.
+// model is an open error, and the file is not touched (later saves on this store fail).
 class XMLStore final : public PersistentStore {
 public:
     // REQUIRES: `model` outlives the store.
@@ -56,4 +56,5 @@ private:
     std::string m_path;
     const EntityModel& m_model;
     Rows m_rows;
+    bool m_unreadable = false;  // the last load failed: saves are refused
 };

@@ -57,7 +57,7 @@ void fillGraph(ObjectContext& ctx) {
     album->setName("Blue \"&\" <Green>\n\ttab");
     Track* a = ctx.insert<Track>();
     a->setAlbum(album);
-    a->setPrice(Decimal::fromString("-0.0050"));
+    a->setPrice(Decimal::fromString("0.0050"));
     a->setReleased(Date::dateWithYear_PN(1999, 12, 31));
     a->setExplicit(true);
     a->setRating(0);
@@ -87,7 +87,7 @@ TEST_F(XMLStoreTest, RoundTripKeepsEveryAttributeAndLink) {
     Track* first = Track::allInContext(*ctx).front();
     first->setRating(std::nullopt);
     first->setBeats({});
-    ctx->deleteObject(Mood::allInContext(*ctx).front());
+    ctx->deleteObject(*Mood::allInContext(*ctx).front());
     ASSERT_FALSE(ctx->save());
     EXPECT_EQ(dumpObjectGraph(*open()), dumpObjectGraph(*ctx));
     EXPECT_NE(dumpObjectGraph(*ctx), saved);
@@ -178,9 +178,13 @@ TEST_F(XMLStoreTest, UnreadableFilesAreReportedAndLeftUntouched) {
         SCOPED_TRACE(c.what);
         write(c.bytes);
         std::optional<ValidationError> error;
-        open(&error);
+        std::unique_ptr<ObjectContext> ctx = open(&error);
         ASSERT_TRUE(error);
         EXPECT_EQ(error->code, kPersistentStoreOpenErrorCode);
+        // Even a save on the store that failed to load leaves the file alone.
+        ObjectContext other(testModel());
+        other.insert<Album>()->setName("B");
+        EXPECT_TRUE(ctx->persistentStore()->save(other.changes()));
         EXPECT_EQ(StoreFile::readWhole(path), c.bytes);
     }
 }
