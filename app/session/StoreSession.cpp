@@ -74,6 +74,13 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
         return nullptr;
     }
     std::unique_ptr<PersistentStore> store = m_options.makeStore(kind, path);
+    if (!store) {
+        m_openError = ValidationError{kStoreErrorDomain, kPersistentStoreOpenErrorCode,
+                                      "The store file " + path + " could not be opened.",
+                                      {},
+                                      {{"path", path}}};
+        return nullptr;
+    }
     m_openError = store->load(*m_context);
     if (m_openError) {
         return nullptr;
@@ -141,14 +148,14 @@ void StoreSession::saveAs() {
     ObjectContext saved(m_model);
     StoreKind kind = m_sampleMode ? StoreKind::XML : StoreKind::SQLite;
     std::unique_ptr<PersistentStore> source = m_options.makeStore(kind, m_storePath);
-    PN_ASSERT(!source->load(saved), "Failed to read the store to save as");
+    PN_ASSERT(source && !source->load(saved), "Failed to read the store to save as");
 
     std::string target = pathFor(kSaveAsName);
     PN_ASSERT(::unlink(target.c_str()) == 0 || errno == ENOENT, "Failed to replace " + target);
     PN_ASSERT(StoreFile::createPrivate(target), "Failed to create " + target);
     std::unique_ptr<PersistentStore> store = m_options.makeStore(StoreKind::SQLite, target);
     ObjectContext empty(m_model);
-    PN_ASSERT(!store->load(empty), "Failed to open " + target);
+    PN_ASSERT(store && !store->load(empty), "Failed to open " + target);
     PN_ASSERT(!store->save(wholeGraph(saved)), "Failed to write " + target);
     current.setPersistentStore(std::move(store));
     m_storePath = target;

@@ -26,7 +26,8 @@ public:
     static constexpr const char* kSampleDatabaseName = "SampleDatabase.xml";
     static constexpr const char* kSaveAsName = "DatabaseSaveAs.pennorasql";
 
-    // Makes a store of `kind` over the file at `path` (not yet loaded).
+    // Makes a store of `kind` over the file at `path` (not yet loaded); nothing when the file
+    // cannot be opened at all.
     using StoreFactory =
         std::function<std::unique_ptr<PersistentStore>(StoreKind kind, const std::string& path)>;
 
