@@ -2,27 +2,8 @@
 
 #include "store/GraphDump.h"
 #include "store/ObjectContext.h"
+#include "store/StoreRows.h"
 
-namespace {
-
-ValidationError storeError(int code, const std::string& text) {
-    return ValidationError{kStoreErrorDomain, code, text, {}, {}};
-}
-
-}  // namespace
-
-std::vector<ObjectID> InMemoryStore::linkIDs(const ManagedObject& object,
-                                             const RelationshipDescription& relationship) {
-    std::vector<ObjectID> ids;
-    if (relationship.toMany) {
-        for (const ManagedObject* t : relationship.accessor->targets(object).objects()) {
-            ids.push_back(t->objectID());
-        }
-    } else if (const ManagedObject* t = relationship.accessor->target(object)) {
-        ids.push_back(t->objectID());
-    }
-    return ids;
-}
 
 InMemoryStore::Row InMemoryStore::rowFor(const ManagedObject& object) {
     Row row;
@@ -31,7 +12,7 @@ InMemoryStore::Row InMemoryStore::rowFor(const ManagedObject& object) {
         row.values.push_back(a.accessor->get(object));
     }
     for (const RelationshipDescription& r : row.entity->relationships()) {
-        row.links.push_back(linkIDs(object, r));
+        row.links.push_back(relationshipTargetIDs(object, r));
     }
     return row;
 }
@@ -77,7 +58,7 @@ std::optional<ValidationError> InMemoryStore::save(const ChangeSet& changes) {
         }
         for (const RelationshipDescription& r : row.entity->relationships()) {
             if (change.relationshipChanged(r.index)) {
-                row.links[r.index] = linkIDs(*change.object, r);
+                row.links[r.index] = relationshipTargetIDs(*change.object, r);
             }
         }
     }

@@ -32,8 +32,6 @@ private:
         std::vector<AttributeValue> values;        // by attribute index
         std::vector<std::vector<ObjectID>> links;  // by relationship index, ascending
     };
-    static std::vector<ObjectID> linkIDs(const ManagedObject& object,
-                                         const RelationshipDescription& relationship);
     static Row rowFor(const ManagedObject& object);
     std::optional<ValidationError> checkChanges(const ChangeSet& changes) const;
 

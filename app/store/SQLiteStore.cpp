@@ -14,12 +14,9 @@
 #include "store/ObjectSet.h"
 #include "store/SQLiteStatement.h"
 #include "store/SQLiteValueCodec.h"
+#include "store/StoreRows.h"
 
 namespace {
-
-ValidationError storeError(int code, const std::string& text) {
-    return ValidationError{kStoreErrorDomain, code, text, {}, {}};
-}
 
 ValidationError openError(const std::string& path, const std::string& reason) {
     return storeError(kPersistentStoreOpenErrorCode,
@@ -34,14 +31,6 @@ struct UnreadableStore final {
 bool fileExists(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0;
-}
-
-std::vector<ObjectID> targetIDs(const ManagedObject& object, const RelationshipDescription& r) {
-    std::vector<ObjectID> ids;
-    for (const ManagedObject* target : r.accessor->targets(object).objects()) {
-        ids.push_back(target->objectID());
-    }
-    return ids;
 }
 
 }  // namespace
@@ -334,7 +323,7 @@ void SQLiteStore::writeJoinRows(const ManagedObject& object, const SQLiteSchema:
     clear.run();
     SQLiteStatement& insert =
         cached("INSERT INTO " + table + " (source, target) VALUES (?1, ?2)");
-    for (ObjectID target : targetIDs(object, *join.relationship)) {
+    for (ObjectID target : relationshipTargetIDs(object, *join.relationship)) {
         insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
         insert.bindInt(2, static_cast<std::int64_t>(target));
         insert.run();

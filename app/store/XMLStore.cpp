@@ -1,3 +1,4 @@
+#include "store/StoreRows.h"
 #include "store/XMLStore.h"
 
 #include <cerrno>
@@ -13,19 +14,6 @@
 namespace {
 
 constexpr const char* kRootName = "pennora-store";
-
-std::vector<ObjectID> linkIDs(const ManagedObject& object,
-                              const RelationshipDescription& relationship) {
-    std::vector<ObjectID> ids;
-    if (relationship.toMany) {
-        for (const ManagedObject* t : relationship.accessor->targets(object).objects()) {
-            ids.push_back(t->objectID());
-        }
-    } else if (const ManagedObject* t = relationship.accessor->target(object)) {
-        ids.push_back(t->objectID());
-    }
-    return ids;
-}
 
 // Space-separated object IDs; nothing when any is not a positive integer.
 std::optional<std::vector<ObjectID>> parseIDs(std::string_view text) {
@@ -48,7 +36,7 @@ std::optional<std::vector<ObjectID>> parseIDs(std::string_view text) {
 }
 
 ValidationError saveError(const std::string& reason) {
-    return ValidationError{kStoreErrorDomain, kPersistentStoreSaveErrorCode, reason, {}, {}};
+    return storeError(kPersistentStoreSaveErrorCode, reason);
 }
 
 }  // namespace
@@ -70,7 +58,7 @@ XMLStore::Row XMLStore::rowFor(const ManagedObject& object) {
         row.values.push_back(a.accessor->get(object));
     }
     for (const RelationshipDescription& r : row.entity->relationships()) {
-        row.links.push_back(linkIDs(object, r));
+        row.links.push_back(relationshipTargetIDs(object, r));
     }
     return row;
 }
