@@ -1,6 +1,5 @@
 #include "cli/CliStore.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "cli/CliError.h"
@@ -12,6 +11,7 @@
 #include "ledger/Node.h"
 #include "scheduled/ScheduledHooks.h"
 #include "session/ApplicationModel.h"
+#include "session/DataFolder.h"
 #include "store/SQLiteStore.h"
 
 namespace {
@@ -27,22 +27,13 @@ std::string describe(const ValidationError& error) {
 }  // namespace
 
 std::string CliStore::defaultPath() {
-    std::filesystem::path base;
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && *data != '\0') {
-        base = data;
-    } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        base = std::filesystem::path(home) / ".local" / "share";
-    } else {
-        base = std::filesystem::temp_directory_path();
-    }
-    return (base / "Pennora" / "Database.pennorasql").string();
+    return (std::filesystem::path(DataFolder::defaultPath()) / "Database.pennorasql").string();
 }
 
 CliStore::CliStore(const GlobalOptions& global) {
     const std::string path = global.storePath.value_or(defaultPath());
     if (!global.storePath) {
-        std::error_code ignored;
-        std::filesystem::create_directory(std::filesystem::path(path).parent_path(), ignored);
+        DataFolder::ensureExists(DataFolder::defaultPath());
     }
     const bool isNew = !std::filesystem::exists(path);
     auto opened = SQLiteStore::open(path, ApplicationModel::shared());

@@ -22,7 +22,7 @@ public:
     // nothing reaches the file.
     void save();
 
-    // The default store file: $XDG_DATA_HOME (or ~/.local/share)/Pennora/Database.pennorasql.
+    // The default store file: "Database.pennorasql" in the data folder.
     static std::string defaultPath();
 
 private:
