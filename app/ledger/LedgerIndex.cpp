@@ -138,6 +138,25 @@ std::optional<Decimal> LedgerIndex::categoryAmount(const Category* category, Dat
            days.sums[static_cast<std::size_t>(from - days.days.begin())];
 }
 
+std::optional<std::pair<Date, Date>> LedgerIndex::transactionDateSpan() {
+    if (m_dateSpanValid) {
+        return m_dateSpan;
+    }
+    m_dateSpan.reset();
+    m_context.forEachObject(Transaction::entityDescription(), [this](ManagedObject& object) {
+        const Date date = static_cast<const Transaction&>(object).date();
+        if (!m_dateSpan) {
+            m_dateSpan.emplace(date, date);
+        } else {
+            m_dateSpan->first = std::min(m_dateSpan->first, date);
+            m_dateSpan->second = std::max(m_dateSpan->second, date);
+        }
+        return true;
+    });
+    m_dateSpanValid = true;
+    return m_dateSpan;
+}
+
 void LedgerIndex::markStale(const Category* category) {
     const auto found = m_categories.find(category);
     if (found != m_categories.end()) {
@@ -171,6 +190,7 @@ void LedgerIndex::touchSplit(const Split& split) {
 }
 
 void LedgerIndex::touchTransaction(const Transaction& transaction) {
+    markDateSpanStale();
     markStale(transaction.account(), true);
     for (const Split* split : transaction.splits()) {
         markStale(split->category());
@@ -202,6 +222,9 @@ void LedgerIndex::objectRemoved(ManagedObject& object) {
 void LedgerIndex::attributeDidChange(ManagedObject& object,
                                      const AttributeDescription& attribute) {
     if (const auto* transaction = dynamic_cast<const Transaction*>(&object)) {
+        if (attribute.name == "date") {
+            markDateSpanStale();
+        }
         if (movesSums(attribute)) {
             // An amount or a flag leaves the order standing; only the sums move.
             markStale(transaction->account(),

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "base/Date.h"
@@ -47,6 +48,9 @@ public:
     // The sum of home-currency split amounts of `category` (nullptr: splits without one) over
     // [start, end], or nothing when no split lies there.
     std::optional<Decimal> categoryAmount(const Category* category, Date start, Date end);
+    // The dates of the earliest and the latest transaction of the store; nothing when it holds
+    // none.
+    std::optional<std::pair<Date, Date>> transactionDateSpan();
 
     void objectInserted(ManagedObject& object) override;
     void objectRemoved(ManagedObject& object) override;
@@ -78,8 +82,11 @@ private:
     void markStale(const Category* category);
     void markStale(const Account* account, bool orderToo);
     void markAllCategoriesStale();
+    void markDateSpanStale() { m_dateSpanValid = false; }
 
     ObjectContext& m_context;
     std::unordered_map<const Account*, AccountOrder> m_accounts;
     std::unordered_map<const Category*, CategoryDays> m_categories;
+    bool m_dateSpanValid = false;
+    std::optional<std::pair<Date, Date>> m_dateSpan;
 };

@@ -4,6 +4,7 @@
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
 #include "ledger/CurrencyExchange.h"
+#include "ledger/LedgerIndex.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 
@@ -18,27 +19,13 @@ std::optional<Decimal> LedgerSums::uncategorizedAmountFromDate(Date from, Date t
 }
 
 std::optional<Date> LedgerSums::earliestTransactionDate(ObjectContext& context) {
-    std::optional<Date> earliest;
-    context.forEachObject(Transaction::entityDescription(), [&](ManagedObject& object) {
-        const Date date = static_cast<const Transaction&>(object).date();
-        if (!earliest || date < *earliest) {
-            earliest = date;
-        }
-        return true;
-    });
-    return earliest;
+    const auto span = LedgerIndex::of(context).transactionDateSpan();
+    return span ? std::optional<Date>(span->first) : std::nullopt;
 }
 
 std::optional<Date> LedgerSums::latestTransactionDate(ObjectContext& context) {
-    std::optional<Date> latest;
-    context.forEachObject(Transaction::entityDescription(), [&](ManagedObject& object) {
-        const Date date = static_cast<const Transaction&>(object).date();
-        if (!latest || date > *latest) {
-            latest = date;
-        }
-        return true;
-    });
-    return latest;
+    const auto span = LedgerIndex::of(context).transactionDateSpan();
+    return span ? std::optional<Date>(span->second) : std::nullopt;
 }
 
 Decimal LedgerSums::accountBalanceOnDate(const Account& account, std::optional<Date> date) {

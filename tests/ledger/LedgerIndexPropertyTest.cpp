@@ -10,6 +10,7 @@
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
+#include "ledger/LedgerIndex.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "session/ApplicationModel.h"
@@ -126,6 +127,12 @@ protected:
         }
         ASSERT_EQ(Category::uncategorizedAmountFromDate(from, to, ctx),
                   categorySumByDefinition(ctx, nullptr, from, to));
+        std::optional<std::pair<Date, Date>> span;
+        for (const Transaction* t : Transaction::allInContext(ctx)) {
+            span = span ? std::pair{std::min(span->first, t->date()), std::max(span->second, t->date())}
+                        : std::pair{t->date(), t->date()};
+        }
+        ASSERT_EQ(LedgerIndex::of(ctx).transactionDateSpan(), span);
     }
 
     ObjectContext ctx{ApplicationModel::shared()};
