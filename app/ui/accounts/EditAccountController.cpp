@@ -1,6 +1,7 @@
 #include "ui/accounts/EditAccountController.h"
 
 #include "ledger/Account.h"
+#include "ledger/Global.h"
 #include "ui/accounts/AccountSheet.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
@@ -21,7 +22,9 @@ void EditAccountController::run(Account& account) {
     if (m_sheet->exec() != 1) {
         return;
     }
-    m_sheet->fields().applyToAccount(account, context);
+    AccountSheets::confirmEdit(account, m_sheet->fields().asEdit(),
+                               Global::sharedInstanceInContext(context)->isShowingProjection(),
+                               Date::today_PN());
     m_delegate.save();
     m_controller.reloadSourceList();
     m_controller.updateToolbar();

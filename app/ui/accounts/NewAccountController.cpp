@@ -23,7 +23,8 @@ void NewAccountController::run() {
         return;
     }
     const AccountSheetFields fields = m_sheet->fields();
-    Account* account = fields.createAccount(context, *m_controller.accountsRoot());
+    Account* account =
+        &AccountSheets::confirmNewAccount(context, *m_controller.accountsRoot(), fields.asNewAccount());
     m_controller.sourceListModel()->reload();
     m_controller.selectItem(SourceListItem::forObject(account));
     m_controller.reloadSourceList();
