@@ -42,6 +42,16 @@ std::unique_ptr<ObjectContext> openContext(const fs::path& path) {
     return context;
 }
 
+std::unique_ptr<ObjectContext> openXMLContext(const fs::path& path) {
+    auto context = std::make_unique<ObjectContext>(ApplicationModel::shared());
+    auto store = std::make_unique<XMLStore>(path.string(), ApplicationModel::shared());
+    if (store->load(*context)) {
+        std::abort();
+    }
+    context->setPersistentStore(std::move(store));
+    return context;
+}
+
 void addTransactions(Account* account, int count) {
     for (int i = 0; i < count; ++i) {
         account->createTransactionWithDate(Date::dateWithYear_PN(2006, 1, 1).advanceDays_PN(i % 7300),
@@ -51,14 +61,17 @@ void addTransactions(Account* account, int count) {
     }
 }
 
-// A store file of `rows` rows, made once per size.
-fs::path storeWithRows(int rows) {
-    static std::map<int, fs::path> made;
-    if (auto it = made.find(rows); it != made.end()) {
+using ContextOpener = std::unique_ptr<ObjectContext> (*)(const fs::path&);
+
+// A store file of `rows` rows (under `extension`, opened by `open`), made once per size.
+fs::path storeWithRows(int rows, const std::string& extension = ".pennorasql",
+                       ContextOpener open = openContext) {
+    static std::map<std::pair<int, std::string>, fs::path> made;
+    if (auto it = made.find({rows, extension}); it != made.end()) {
         return it->second;
     }
-    const fs::path path = benchFolder() / ("store-" + std::to_string(rows) + ".pennorasql");
-    auto ctx = openContext(path);
+    const fs::path path = benchFolder() / ("store-" + std::to_string(rows) + extension);
+    auto ctx = open(path);
     Node* root = ctx->insert<Node>();
     Account* account = ctx->insert<Account>();
     account->moveTo(root, 0);
@@ -66,7 +79,7 @@ fs::path storeWithRows(int rows) {
     if (ctx->save()) {
         std::abort();
     }
-    made[rows] = path;
+    made[{rows, extension}] = path;
     return path;
 }
 
@@ -108,17 +121,21 @@ void BM_OpenStore(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenStore)->Arg(10'000)->Arg(200'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_SaveOneChange(benchmark::State& state) {
-    auto ctx = openContext(storeWithRows(static_cast<int>(state.range(0))));
+// Retitles one transaction and saves, once per iteration.
+void measureOneChangeSaves(benchmark::State& state, ObjectContext& ctx) {
     Transaction* transaction = Transaction::findFirstByPredicate(
-        [](const Transaction&) { return true; }, *ctx);
+        [](const Transaction&) { return true; }, ctx);
     int n = 0;
     for (auto _ : state) {
         transaction->setTitle(std::string("Edited ") + std::to_string(++n));
-        if (ctx->save()) {
+        if (ctx.save()) {
             state.SkipWithError("save failed");
         }
     }
+}
+
+void BM_SaveOneChange(benchmark::State& state) {
+    measureOneChangeSaves(state, *openContext(storeWithRows(static_cast<int>(state.range(0)))));
 }
 BENCHMARK(BM_SaveOneChange)->Arg(10'000)->Arg(200'000)->Unit(benchmark::kMillisecond);
 
@@ -144,33 +161,8 @@ void BM_SaveBulkInsert(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveBulkInsert)->Arg(200'000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
-std::unique_ptr<ObjectContext> openXMLContext(const fs::path& path) {
-    auto context = std::make_unique<ObjectContext>(ApplicationModel::shared());
-    auto store = std::make_unique<XMLStore>(path.string(), ApplicationModel::shared());
-    if (store->load(*context)) {
-        std::abort();
-    }
-    context->setPersistentStore(std::move(store));
-    return context;
-}
-
-// The XML copy of the store of `rows` rows, made once per size.
 fs::path xmlStoreWithRows(int rows) {
-    static std::map<int, fs::path> made;
-    if (auto it = made.find(rows); it != made.end()) {
-        return it->second;
-    }
-    const fs::path path = benchFolder() / ("store-" + std::to_string(rows) + ".xml");
-    auto ctx = openXMLContext(path);
-    Node* root = ctx->insert<Node>();
-    Account* account = ctx->insert<Account>();
-    account->moveTo(root, 0);
-    addTransactions(account, rows / 2);
-    if (ctx->save()) {
-        std::abort();
-    }
-    made[rows] = path;
-    return path;
+    return storeWithRows(rows, ".xml", openXMLContext);
 }
 
 void BM_OpenXMLStore(benchmark::State& state) {
@@ -181,16 +173,7 @@ BENCHMARK(BM_OpenXMLStore)->Arg(10'000)->Arg(200'000)->Unit(benchmark::kMillisec
 
 // The XML store writes the whole document on every save.
 void BM_SaveXMLOneChange(benchmark::State& state) {
-    auto ctx = openXMLContext(xmlStoreWithRows(static_cast<int>(state.range(0))));
-    Transaction* transaction = Transaction::findFirstByPredicate(
-        [](const Transaction&) { return true; }, *ctx);
-    int n = 0;
-    for (auto _ : state) {
-        transaction->setTitle(std::string("Edited ") + std::to_string(++n));
-        if (ctx->save()) {
-            state.SkipWithError("save failed");
-        }
-    }
+    measureOneChangeSaves(state, *openXMLContext(xmlStoreWithRows(static_cast<int>(state.range(0)))));
 }
 BENCHMARK(BM_SaveXMLOneChange)->Arg(10'000)->Arg(200'000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
