@@ -1,9 +1,13 @@
 #include "cli/CliCommands.h"
 
+#include "cli/AccountCommands.h"
+#include "cli/CategoryCommands.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
-#include "cli/LedgerCommands.h"
+#include "cli/DayCheckCommand.h"
+#include "cli/ImportCommands.h"
 #include "cli/ScheduledCommands.h"
+#include "cli/TransactionCommands.h"
 
 namespace {
 
@@ -15,8 +19,12 @@ void registerCliCommands(CommandRegistry& registry) {
     registry.add({.name = "version",
                   .summary = "the program's version",
                   .run = [](CommandInvocation& call) { call.result()["version"] = kVersion; }});
-    registerLedgerCommands(registry);
+    registerAccountCommands(registry);
+    registerTransactionCommands(registry);
+    registerCategoryCommands(registry);
+    registerImportCommands(registry);
     registerScheduledCommands(registry);
+    registerDayCheckCommand(registry);
     registry.add(
         {.name = "help", .summary = "this list", .run = [&registry](CommandInvocation& call) {
              call.result() = registry.usageText();

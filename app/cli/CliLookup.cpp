@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "base/TextFolding.h"
+#include "budgets/Budget.h"
 #include "cli/CliError.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
+#include "ledger/CategoryGroup.h"
 #include "scheduled/ScheduledItem.h"
 
 namespace {
@@ -47,8 +49,16 @@ AccountGroup& group(ObjectContext& context, const std::string& name) {
 }
 
 Category& category(ObjectContext& context, const std::string& name) {
-    return findOne<Category>(context, name, "category",
-                             [](const Category& c) { return c.name(); });
+    return findOne<Category>(context, name, "category", [](const Category& c) { return c.name(); });
+}
+
+CategoryGroup& categoryGroup(ObjectContext& context, const std::string& name) {
+    return findOne<CategoryGroup>(context, name, "category group",
+                                  [](const CategoryGroup& g) { return g.name(); });
+}
+
+Budget& budget(ObjectContext& context, const std::string& name) {
+    return findOne<Budget>(context, name, "budget", [](const Budget& b) { return b.name(); });
 }
 
 ScheduledItem& scheduledItem(ObjectContext& context, const std::string& title) {

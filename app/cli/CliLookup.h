@@ -4,8 +4,10 @@
 #include <vector>
 
 class Account;
+class Budget;
 class AccountGroup;
 class Category;
+class CategoryGroup;
 class Node;
 class ObjectContext;
 class ScheduledItem;
@@ -18,6 +20,8 @@ namespace CliLookup {
 Account& account(ObjectContext& context, const std::string& name);
 AccountGroup& group(ObjectContext& context, const std::string& name);
 Category& category(ObjectContext& context, const std::string& name);
+CategoryGroup& categoryGroup(ObjectContext& context, const std::string& name);
+Budget& budget(ObjectContext& context, const std::string& name);
 ScheduledItem& scheduledItem(ObjectContext& context, const std::string& title);
 
 // The accounts and groups under `root` in the source list's order (a group, then its

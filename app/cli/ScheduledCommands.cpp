@@ -2,53 +2,81 @@
 
 #include "cli/CliError.h"
 #include "cli/CliLookup.h"
+#include "cli/CliRows.h"
 #include "cli/CliStore.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
+#include "cli/ScheduledItemOptions.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Global.h"
-#include "scheduled/DueDateTexts.h"
 #include "scheduled/ScheduledItem.h"
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-Json nameOf(const Account* account) {
-    return account != nullptr ? Json(account->name()) : Json(nullptr);
-}
-
-Json optionalInteger(std::optional<std::int64_t> value) {
-    return value ? Json(*value) : Json(nullptr);
-}
-
-Json itemRow(const ScheduledItem& item) {
-    return Json{
-        {"title", item.title()},
-        {"amount", item.amount().toString(2)},
-        {"account", nameOf(item.account())},
-        {"toAccount", nameOf(item.toAccount())},
-        {"category", item.category() != nullptr ? Json(item.category()->name()) : Json(nullptr)},
-        {"nextDueDate", item.nextDueDate().toISOString()},
-        {"repeatType", item.repeatType() ? Json(*item.repeatType()) : Json(nullptr)},
-        {"repeatInterval", optionalInteger(item.repeatInterval())},
-        {"endsAfter", optionalInteger(item.endsAfter())},
-        {"reminderDays", optionalInteger(item.reminderDays())},
-        {"hasReminded", item.hasReminded()},
-        {"payAutomatically", item.payAutomatically()},
-        {"dueText", dueDateCellText(item.nextDueDate(), Date::today_PN())},
-        {"shouldColorRed", item.shouldColorRed()},
-    };
-}
+using CliRows::Json;
 
 void listItems(CommandInvocation& call) {
     CliStore store(call.global());
     Json rows = Json::array();
     for (const ScheduledItem* item : ScheduledItem::allByNextDueDate(store.context())) {
-        rows.push_back(itemRow(*item));
+        rows.push_back(CliRows::scheduledItemRow(*item));
     }
     call.result()["items"] = std::move(rows);
+}
+
+// After the editor closes the application pays the automatic items that fell due.
+void finishEditing(CliStore& store, CommandInvocation& call, ScheduledItem& item) {
+    const std::string title = item.title();
+    call.result()["paymentsMade"] =
+        ScheduledItem::processAutomaticPayments(Date::today_PN(), store.context());
+    store.save();
+    call.result()["item"] = item.isDeleted() ? Json(nullptr) : CliRows::scheduledItemRow(item);
+    call.result()["title"] = title;
+}
+
+void addItem(CommandInvocation& call) {
+    CliStore store(call.global());
+    ScheduledItem* item = store.context().insert<ScheduledItem>();
+    ScheduledItemOptions::create(*item, call, store.context());
+    finishEditing(store, call, *item);
+}
+
+void editItem(CommandInvocation& call) {
+    CliStore store(call.global());
+    ScheduledItem& item = CliLookup::scheduledItem(store.context(), call.requiredPositional(0));
+    ScheduledItemOptions::edit(item, call, store.context());
+    finishEditing(store, call, item);
+}
+
+void deleteItem(CommandInvocation& call) {
+    CliStore store(call.global());
+    ScheduledItem& item = CliLookup::scheduledItem(store.context(), call.requiredPositional(0));
+    call.result()["deleted"] = item.title();
+    call.result()["projectedTransactionsDeleted"] = item.projectedTransactions().size();
+    store.context().deleteObject(item);
+    store.save();
+}
+
+void upcomingDates(CommandInvocation& call) {
+    CliStore store(call.global());
+    ScheduledItem& item = CliLookup::scheduledItem(store.context(), call.requiredPositional(0));
+    const std::optional<Date> until = call.dateOption("--until");
+    if (!until) {
+        throw CliError::usage("scheduled upcoming needs --until D");
+    }
+    const std::optional<std::int64_t> limit = call.integerOption("--limit");
+    if (limit && (*limit < 0 || *limit > 100000)) {
+        throw CliError::usage("--limit expects a number from 0 to 100000");
+    }
+    const std::vector<Date> dates = limit
+                                        ? item.upcomingDatesUntil(*until, static_cast<int>(*limit))
+                                        : item.upcomingDatesUntil(*until);
+    Json out = Json::array();
+    for (const Date& date : dates) {
+        out.push_back(date.toISOString());
+    }
+    call.result()["dates"] = std::move(out);
 }
 
 void payItem(CommandInvocation& call) {
@@ -66,7 +94,7 @@ void payItem(CommandInvocation& call) {
                      call.integerOption("--check"));
     store.save();
     call.result()["paid"] = title;
-    call.result()["item"] = item.isDeleted() ? Json(nullptr) : itemRow(item);
+    call.result()["item"] = item.isDeleted() ? Json(nullptr) : CliRows::scheduledItemRow(item);
 }
 
 void skipItem(CommandInvocation& call) {
@@ -76,14 +104,15 @@ void skipItem(CommandInvocation& call) {
     item.skip();
     store.save();
     call.result()["skipped"] = title;
-    call.result()["item"] = item.isDeleted() ? Json(nullptr) : itemRow(item);
+    call.result()["item"] = item.isDeleted() ? Json(nullptr) : CliRows::scheduledItemRow(item);
 }
 
 void projectionStatus(CliStore& store, CommandInvocation& call) {
     const Global* global = Global::sharedInstanceInContext(store.context());
     call.result()["isOn"] = global->isShowingProjection();
-    call.result()["months"] =
-        global->isShowingProjection() ? optionalInteger(global->projectedMonths()) : Json(nullptr);
+    call.result()["months"] = global->isShowingProjection()
+                                  ? CliRows::optionalInteger(global->projectedMonths())
+                                  : Json(nullptr);
     call.result()["endDate"] = global->projectionEndDate()
                                    ? Json(global->projectionEndDate()->toISOString())
                                    : Json(nullptr);
@@ -100,8 +129,8 @@ void projection(CommandInvocation& call) {
             throw CliError::usage("projection on needs the number of months");
         }
         const std::int64_t count = CommandInvocation::parseInteger("MONTHS", *months);
-        if (count < 1) {
-            throw CliError::usage("MONTHS must be 1 or more");
+        if (count < 1 || count > 1200) {
+            throw CliError::usage("MONTHS must be from 1 to 1200");
         }
         if (global->isShowingProjection()) {
             ScheduledItem::hideProjections(context);
@@ -124,6 +153,26 @@ void registerScheduledCommands(CommandRegistry& registry) {
     registry.add({.name = "scheduled list",
                   .summary = "the scheduled transactions by due date",
                   .run = listItems});
+    registry.add({.name = "scheduled add",
+                  .summary = "a new scheduled transaction",
+                  .valueOptions = ScheduledItemOptions::valueOptions(),
+                  .flags = ScheduledItemOptions::flags(),
+                  .run = addItem});
+    registry.add({.name = "scheduled edit",
+                  .summary = "change a scheduled transaction",
+                  .positionals = {"TITLE"},
+                  .valueOptions = ScheduledItemOptions::valueOptions(),
+                  .flags = ScheduledItemOptions::flags(),
+                  .run = editItem});
+    registry.add({.name = "scheduled delete",
+                  .summary = "delete a scheduled transaction and its projection",
+                  .positionals = {"TITLE"},
+                  .run = deleteItem});
+    registry.add({.name = "scheduled upcoming",
+                  .summary = "the coming due dates up to a day",
+                  .positionals = {"TITLE"},
+                  .valueOptions = {"--until", "--limit"},
+                  .run = upcomingDates});
     registry.add({.name = "scheduled pay",
                   .summary = "pay the next occurrence",
                   .positionals = {"TITLE"},

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+class Account;
+class Currency;
+class ObjectContext;
+class ScheduledItem;
+class Transaction;
+
+// The JSON rows several command families print, and the small argument readers they share.
+namespace CliRows {
+
+using Json = nlohmann::ordered_json;
+
+Json optionalText(const std::optional<std::string>& text);
+Json optionalInteger(std::optional<std::int64_t> value);
+Json accountRow(const Account& account);
+// The register's row of `transaction`; runningBalance is null outside account mode.
+Json transactionRow(const Transaction& transaction, bool withRunningBalance);
+// The categories of a transaction as the register shows them: the one category's name, or
+// "Name amount" per split, categorized splits first, joined with ", ".
+std::string categoryText(const Transaction& transaction);
+
+// The scheduled list's row of `item`, its due text against today.
+Json scheduledItemRow(const ScheduledItem& item);
+
+// One of the stored account types; anything else is a usage error.
+std::string checkedType(const std::string& type);
+// The Currency of `code`, or nullptr for "home" or the home currency's code. An unknown code
+// fails.
+Currency* currencyForCode(ObjectContext& context, const std::string& code);
+// The transaction whose sortID is `text`; unknown or unreadable → failed/usage.
+Transaction& transaction(ObjectContext& context, const std::string& text);
+
+}  // namespace CliRows

@@ -1,0 +1,116 @@
+#include "cli/ImportCommands.h"
+
+#include <filesystem>
+
+#include "cli/CliError.h"
+#include "cli/CliLookup.h"
+#include "cli/CliRows.h"
+#include "cli/CliStore.h"
+#include "cli/CommandInvocation.h"
+#include "cli/CommandRegistry.h"
+#include "import/ImportSession.h"
+#include "import/StatementImporter.h"
+#include "ledger/Account.h"
+
+namespace {
+
+using CliRows::Json;
+
+std::string alertText(const ImportSession::Alert& alert) {
+    return alert.informativeText.empty() ? alert.title : alert.title + "\n" + alert.informativeText;
+}
+
+// The offered statements, one "INDEX: LABEL" line each, for a file that holds several.
+std::string statementChoiceText(const ImportSession& session) {
+    std::string text = "The file holds several statements; choose one with --statement INDEX:";
+    const std::vector<std::string>& labels = session.statementLabels();
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        text += "\n" + std::to_string(i) + ": " + labels[i];
+    }
+    return text;
+}
+
+void answerStatementChoice(ImportSession& session, const CommandInvocation& call) {
+    const std::optional<std::int64_t> index = call.integerOption("--statement");
+    if (!index) {
+        throw CliError::failed(statementChoiceText(session));
+    }
+    if (*index < 0 || static_cast<std::size_t>(*index) >= session.statementLabels().size()) {
+        throw CliError::failed("There is no statement " + std::to_string(*index) + ".\n" +
+                               statementChoiceText(session));
+    }
+    session.continueFromStatementChoice(static_cast<std::size_t>(*index));
+}
+
+void refuseDateOrder(ImportSession& session) {
+    std::string text = session.dateOrderQuestion().instructions +
+                       "\nSample date: " + session.dateOrderQuestion().sampleText +
+                       "\nGive the order with --date-order MDY, DMY or YMD.";
+    if (std::optional<ImportSession::Alert> alert = session.takeAlert()) {
+        text += "\n" + alertText(*alert);
+    }
+    throw CliError::failed(text);
+}
+
+Json summaryJson(const ImportSession& session) {
+    const ImportSummary& summary = *session.importSummary();
+    const ImportSession::SummaryTexts texts = session.summaryTexts();
+    return Json{
+        {"matched", summary.matched},
+        {"new", summary.created},
+        {"duplicate", summary.duplicate},
+        {"summaryTitle", texts.title},
+        {"matchedLabel", texts.matched},
+        {"newLabel", texts.created},
+        {"duplicateLabel", CliRows::optionalText(texts.duplicate)},
+    };
+}
+
+// The sheet's flow without its pages: a question the command line did not answer ends the
+// command, and an import that did not finish leaves the store as it was.
+void importStatement(CommandInvocation& call) {
+    CliStore store(call.global());
+    Account& account = CliLookup::account(store.context(), call.requiredPositional(0));
+    const std::string& file = call.requiredPositional(1);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        throw CliError::failed("The file \"" + file + "\" does not exist or is not a file.");
+    }
+    if (std::optional<std::string> order = call.option("--date-order")) {
+        if (*order != "MDY" && *order != "DMY" && *order != "YMD") {
+            throw CliError::usage("--date-order expects MDY, DMY or YMD");
+        }
+        account.setQifDateOrder(*order);
+    }
+    ImportSession session(account);
+    session.chooseFile(file);
+    session.import();
+    if (session.page() == ImportSession::Page::StatementChoice) {
+        answerStatementChoice(session, call);
+    }
+    if (session.page() == ImportSession::Page::DateOrder) {
+        refuseDateOrder(session);
+    }
+    if (std::optional<ImportSession::Alert> alert = session.takeAlert()) {
+        std::string text = alertText(*alert);
+        for (const std::string& line : session.log()) {
+            text += "\n" + line;
+        }
+        throw CliError::failed(text);
+    }
+    if (session.page() != ImportSession::Page::Summary) {
+        throw CliError::failed(alertText(ImportSession::couldNotImportAlert()));
+    }
+    store.save();
+    call.result() = summaryJson(session);
+}
+
+}  // namespace
+
+void registerImportCommands(CommandRegistry& registry) {
+    registry.add({.name = "import",
+                  .summary = "import an OFX, QFX or QIF statement into an account",
+                  .positionals = {"ACCOUNT", "FILE"},
+                  .valueOptions = {"--date-order", "--statement"},
+                  .run = importStatement});
+}
