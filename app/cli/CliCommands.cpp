@@ -1,11 +1,13 @@
 #include "cli/CliCommands.h"
 
 #include "cli/AccountCommands.h"
+#include "cli/BudgetCommands.h"
 #include "cli/CategoryCommands.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
 #include "cli/DayCheckCommand.h"
 #include "cli/ImportCommands.h"
+#include "cli/ReportCommands.h"
 #include "cli/ScheduledCommands.h"
 #include "cli/TransactionCommands.h"
 
@@ -25,6 +27,8 @@ void registerCliCommands(CommandRegistry& registry) {
     registerImportCommands(registry);
     registerScheduledCommands(registry);
     registerDayCheckCommand(registry);
+    registerBudgetCommands(registry);
+    registerReportCommands(registry);
     registry.add(
         {.name = "help", .summary = "this list", .run = [&registry](CommandInvocation& call) {
              call.result() = registry.usageText();
