@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "import/ImportFromApp.h"
+#include "ledger/Account.h"
+#include "ledger/AccountsRoot.h"
+#include "ledger/Category.h"
+#include "ledger/Global.h"
+#include "ledger/Node.h"
+#include "ledger/Split.h"
+#include "ledger/Transaction.h"
+#include "session/ApplicationModel.h"
+#include "store/InMemoryStore.h"
+#include "store/ObjectContext.h"
+#include "store/SQLiteStore.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A two-account export (its Invst section is skipped) with split lines and notes.
+constexpr const char* kExport = R"(!Account
+NEveryday
+TBank
+^
+!Type:Bank
+D3/10/2024
+T-50.00
+LNot used
+SFood
+Elunch
+$-30.00
+SHousehold
+Esoap
+$-20.00
+^
+D3/11/2024
+PCorner Shop
+T-50.00
+Mmemo
+SFOOD
+Elunch
+$-30.00
+SHousehold
+$-20.00
+^
+D3/12/2024
+P   
+MNo payee
+T1,200.00
+LSalary
+SIgnored
+$5.00
+^
+!Account
+NBrokerage
+TInvst
+^
+!Type:Invst
+D3/1/2024
+T100.00
+^
+!Account
+NWallet
+TCash
+^
+!Type:Cash
+D3/13/2024
+PMarket
+T-4.50
+^
+)";
+
+// "date amount title | notes | categories" of one transaction; split amounts shown only when
+// there are several; "!" marks a transaction that is pending, imported, new or has bank data.
+std::string describe(const Transaction& t) {
+    std::string text = t.date().toISOString() + " " + t.amount().toString(2) + " " +
+                       t.title().value_or("-") + " | " + t.notes().value_or("-") + " |";
+    for (const Split* split : t.sortedSplits()) {
+        text += " " + (split->category() ? split->category()->name() : std::string("none"));
+        if (t.splits().size() > 1) {
+            text += " " + split->amount().toString(2);
+        }
+    }
+    if (t.isPending() || t.isImported() || t.isNew() || t.ofxAmount() || t.ofxFitID()) {
+        text += " !";
+    }
+    return text;
+}
+
+// The top-level accounts in tree order, each with its transactions in creation order.
+std::string describeTree(ObjectContext& ctx) {
+    Node& root = AccountsRoot::setup(ctx);
+    std::string text;
+    for (std::int64_t i = 0; i < static_cast<std::int64_t>(root.children().size()); ++i) {
+        auto* account = static_cast<Account*>(root.childAtIndex(i));
+        text += account->name() + ":\n";
+        std::vector<Transaction*> transactions = account->transactions().toVector();
+        std::sort(transactions.begin(), transactions.end(),
+                  [](auto* a, auto* b) { return a->sortID() < b->sortID(); });
+        for (const Transaction* t : transactions) {
+            text += "  " + describe(*t) + "\n";
+        }
+    }
+    return text;
+}
+
+std::string categoryNames(ObjectContext& ctx) {
+    std::vector<std::string> names;
+    for (const Category* category : Category::allInContext(ctx)) {
+        names.push_back(category->name());
+    }
+    std::sort(names.begin(), names.end());
+    std::string text;
+    for (const std::string& name : names) {
+        text += name + ";";
+    }
+    return text;
+}
+
+// A store that already holds an account with one transaction and the category "food".
+void fillStore(ObjectContext& ctx) {
+    Account* savings = ctx.insert<Account>();
+    savings->setName("Savings");
+    savings->moveTo(&AccountsRoot::setup(ctx), 0);
+    savings->createTransactionWithDate(Date::dateWithYear_PN(2024, 1, 2), std::string("Deposit"),
+                                       Decimal::fromString("10.00"), nullptr, std::nullopt,
+                                       std::nullopt);
+    ctx.insert<Category>()->setName("food");
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+TEST(ImportFromApp, TwoAccountExportWithSplitsAndNotesGoesAfterTheExistingAccounts) {
+    ObjectContext ctx(ApplicationModel::shared());
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    fillStore(ctx);
+    ASSERT_FALSE(ctx.save());
+
+    ImportFromAppResult result = ImportFromApp::importText(kExport, ctx);
+
+    ASSERT_TRUE(result.succeeded()) << *result.error;
+    ASSERT_EQ(result.accounts.size(), 2u);
+    EXPECT_EQ(result.accounts[0].name, "Everyday");
+    EXPECT_EQ(result.accounts[0].transactionCount, 3u);
+    EXPECT_EQ(result.accounts[1].name, "Wallet");
+    EXPECT_EQ(result.accounts[1].transactionCount, 1u);
+    EXPECT_EQ(describeTree(ctx),
+              "Savings:\n"
+              "  2024-01-02 10.00 Deposit | - | none !\n"
+              "Everyday:\n"
+              "  2024-03-10 -50.00 Untitled | lunch / soap | Household -20.00 food -30.00\n"
+              "  2024-03-11 -50.00 Corner Shop | memo / lunch | Household -20.00 food -30.00\n"
+              "  2024-03-12 1200.00 Untitled | No payee | Salary\n"
+              "Wallet:\n"
+              "  2024-03-13 -4.50 Market | - | none\n");
+    // "Food" and "FOOD" found the existing "food"; the single split line made nothing.
+    EXPECT_EQ(categoryNames(ctx), "Household;Salary;food;");
+    EXPECT_FALSE(ctx.hasChanges());
+}
+
+TEST(ImportFromApp, RealExportWithARepeatedAccountAndSplitsIntoOneCategory) {
+    ObjectContext ctx(ApplicationModel::shared());
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    ImportFromAppResult result = ImportFromApp::importFile(
+        std::string(PENNORA_STATEMENTS_DIR) + "/qif/csv2ofx__xero.qif", ctx);
+    ASSERT_TRUE(result.succeeded()) << *result.error;
+    EXPECT_EQ(describeTree(ctx),
+              "Income:\n"
+              "  2015-01-23 149000.00 Sales | Bicycle Office / Charger Office |"
+              " Cash 113000.00 Cash 36000.00\n"
+              "Cash:\n"
+              "  2015-01-25 -113000.00 Baisikeli | Bicycle | John\n"
+              "Checking:\n"
+              "  2015-02-14 -209000.00 Transfer from Cash | - | none\n"
+              "Cash:\n"
+              "  2015-01-24 -30000.00 Charger-baisikeli (distributor price) | Charger | Office\n"
+              "  2015-01-25 -30000.00 Charger-baisikeli (distributor price) | Charger | John\n");
+    EXPECT_EQ(categoryNames(ctx), "Cash;John;Office;");
+}
+
+// A failed import must leave the store file as it was, and nothing in the context for a
+// later save to write.
+class FailedImportFromApp : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(FailedImportFromApp, LeavesTheStoreFileByteIdentical) {
+    const fs::path folder =
+        fs::path(testing::TempDir()) / ("import-app-" + std::to_string(::getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const fs::path path = folder / "Database.pennorasql";
+    auto opened = SQLiteStore::open(path.string(), ApplicationModel::shared());
+    ASSERT_TRUE(std::holds_alternative<std::unique_ptr<SQLiteStore>>(opened));
+    ObjectContext ctx(ApplicationModel::shared());
+    ctx.setPersistentStore(std::move(std::get<std::unique_ptr<SQLiteStore>>(opened)));
+    fillStore(ctx);
+    ASSERT_FALSE(ctx.save());
+    const std::string before = readBytes(path) + readBytes(path.string() + "-wal");
+    const std::string tree = describeTree(ctx);
+
+    // The broken part comes after a valid account, so a careless import would have made it.
+    std::string text = std::string(kExport) + GetParam().first;
+    ImportFromAppResult result = ImportFromApp::importText(text, ctx);
+
+    ASSERT_FALSE(result.succeeded());
+    EXPECT_NE(result.error->find(GetParam().second), std::string::npos) << *result.error;
+    EXPECT_TRUE(result.accounts.empty());
+    EXPECT_FALSE(ctx.hasChanges());
+    EXPECT_EQ(describeTree(ctx), tree);
+    EXPECT_EQ(categoryNames(ctx), "food;");
+    ASSERT_FALSE(ctx.save());
+    EXPECT_EQ(readBytes(path) + readBytes(path.string() + "-wal"), before);
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BrokenExports, FailedImportFromApp,
+    ::testing::Values(
+        // Two records in an account's header block: the reader rejects the file.
+        std::pair{"!Account\nNBroken\nTBank\n^\nNMore\n^\n!Type:Bank\nD3/1/2024\nT1\n^\n",
+                  "Expected 1 records, but got 2"},
+        std::pair{"!Account\nNLast\nTBank\n^\n!Type:Bank\nD3/1/2024\nT-5.00\n^\n"
+                  "D3/2/2024\nT-50.00\nSFood\n$-30.00\nSHousehold\n$-19.99\n^\n",
+                  "Transaction 2 of account \"Last\" has splits that add up to -49.99"},
+        std::pair{"!Account\nNLast\nTCCard\n^\n!Type:CCard\nDnever\nT-5.00\n^\n",
+                  "Transaction 1 of account \"Last\" has no readable date."},
+        std::pair{"!Account\nNLast\nTCash\n^\n!Type:Cash\nD3/1/2024\nTabc\n^\n",
+                  "has no readable amount."}));
+
+TEST(ImportFromApp, AFailedSaveTakesBackEverythingTheImportInserted) {
+    ObjectContext ctx(ApplicationModel::shared());  // no store: every save fails
+    fillStore(ctx);
+    const std::int64_t nextSortID = Global::sharedInstanceInContext(ctx)->nextSortID();
+    const std::string tree = describeTree(ctx);
+
+    ImportFromAppResult result = ImportFromApp::importText(kExport, ctx);
+
+    EXPECT_FALSE(result.succeeded());
+    EXPECT_EQ(describeTree(ctx), tree);
+    EXPECT_EQ(categoryNames(ctx), "food;");
+    EXPECT_EQ(Account::countInContext(ctx), 1u);
+    EXPECT_EQ(Transaction::countInContext(ctx), 1u);
+    EXPECT_EQ(Split::countInContext(ctx), 1u);
+    EXPECT_EQ(Global::sharedInstanceInContext(ctx)->nextSortID(), nextSortID);
+}
+
+TEST(ImportFromApp, AFileThatCannotBeReadIsAnError) {
+    ObjectContext ctx(ApplicationModel::shared());
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    ImportFromAppResult result = ImportFromApp::importFile(testing::TempDir() + "/none.qif", ctx);
+    ASSERT_FALSE(result.succeeded());
+    EXPECT_NE(result.error->find("could not be read"), std::string::npos);
+    EXPECT_FALSE(ctx.hasChanges());
+}
+
+}  // namespace
