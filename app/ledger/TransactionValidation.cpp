@@ -1,6 +1,7 @@
 // The rules a transaction must pass before a save.
 #include "base/ValidationError.h"
 #include "ledger/Account.h"
+#include "ledger/FitIDIndex.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 
@@ -80,20 +81,9 @@ bool Transaction::validateFitIDIsUnique(std::optional<ValidationError>& error) c
     if (!m_ofxFitID) {
         return true;
     }
-    std::size_t count = 0;
-    if (m_account != nullptr) {
-        for (const Transaction* t : m_account->transactions()) {
-            if (t->ofxFitID() == m_ofxFitID) {
-                ++count;
-            }
-        }
-    } else {
-        count = countWithPredicate(
-            [&](const Transaction& t) {
-                return t.account() == nullptr && t.ofxFitID() == m_ofxFitID;
-            },
-            *managedObjectContext());
-    }
+    // An index, not a walk over the account: a save of a large import checks every new
+    // transaction, and an account may hold a hundred thousand.
+    const std::size_t count = FitIDIndex::of(*managedObjectContext()).count(m_account, *m_ofxFitID);
     if (count == 1) {
         return true;
     }
