@@ -1,5 +1,6 @@
 #include "cli/CliApplication.h"
 
+#include <iomanip>
 #include <ostream>
 
 #include "base/AssertionFailure.h"
@@ -69,7 +70,8 @@ int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
     CommandInvocation invocation(*match.definition, line.global, arguments);
     match.definition->run(invocation);
     if (line.global.json) {
-        out << invocation.result().dump(2) << "\n";
+        // Streamed rather than dumped to a string: a register can run to tens of megabytes.
+        out << std::setw(2) << invocation.result() << "\n";
     } else {
         out << TextRenderer::render(invocation.result());
     }

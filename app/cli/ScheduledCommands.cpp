@@ -28,7 +28,7 @@ void listItems(CommandInvocation& call) {
 // After the editor closes the application pays the automatic items that fell due.
 void finishEditing(CliStore& store, CommandInvocation& call, ScheduledItem& item) {
     const std::string title = item.title();
-    call.result()["paymentsMade"] =
+    call.result()["paidAutomatically"] =
         ScheduledItem::processAutomaticPayments(Date::today_PN(), store.context());
     store.save();
     call.result()["item"] = item.isDeleted() ? Json(nullptr) : CliRows::scheduledItemRow(item);
