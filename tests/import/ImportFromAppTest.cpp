@@ -191,6 +191,38 @@ TEST(ImportFromApp, RealExportWithARepeatedAccountAndSplitsIntoOneCategory) {
     EXPECT_EQ(categoryNames(ctx), "Cash;John;Office;");
 }
 
+TEST(ImportFromApp, RealWholeFileExportKeepsOnlyBankCashAndCardAccounts) {
+    ObjectContext ctx(ApplicationModel::shared());
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    ImportFromAppResult result = ImportFromApp::importFile(
+        std::string(PENNORA_STATEMENTS_DIR) + "/qif/financeqif__test.qif", ctx);
+    ASSERT_TRUE(result.succeeded()) << *result.error;
+    EXPECT_EQ(describeTree(ctx),
+              "Bank:\n"
+              "  2006-01-10 0.00 Opening Balance | - | [Bank]\n"
+              "  2006-01-10 1690.00 Paycheck | - | Salary 2000.00 Payroll Taxes, Self:Medicare"
+              " -10.00 Payroll Taxes, Self:Soc Sec -50.00 Payroll Taxes, Self:Federal -250.00\n"
+              "  2006-01-17 -100.00 Safeway | - | Groceries\n"
+              "  2006-02-17 -125.00 Safeway | - | Misc -25.00 Groceries -100.00\n"
+              "  2006-03-17 -100.00 Safeway | - | Groceries\n"
+              "  2006-03-17 -100.00   QFC   | - | Groceries\n"
+              "Cash:\n"
+              "  2006-01-10 0.00 Opening Balance | - | [Cash]\n"
+              "Credit Card:\n"
+              "  2006-01-10 0.00 Opening Balance | - | [Credit Card]\n");
+}
+
+// Day-first dates such as 23/10/2013 do not read as month first; the file is refused rather
+// than dated today.
+TEST(ImportFromApp, RealExportWithDayFirstDatesIsRefused) {
+    ObjectContext ctx(ApplicationModel::shared());
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    ImportFromAppResult result = ImportFromApp::importFile(
+        std::string(PENNORA_STATEMENTS_DIR) + "/qif/qifparse__file.qif", ctx);
+    EXPECT_EQ(result.error, "Transaction 1 of account \"My Cash\" has no readable date.");
+    EXPECT_EQ(Account::countInContext(ctx), 0u);
+}
+
 // A failed import must leave the store file as it was, and nothing in the context for a
 // later save to write.
 class FailedImportFromApp : public ::testing::TestWithParam<std::pair<const char*, const char*>> {};
