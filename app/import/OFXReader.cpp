@@ -139,6 +139,25 @@ const DateFormatter& formatterFor(std::string_view format) {
     return it->second;
 }
 
+// The day of text that starts with "yyyyMMdd" of a valid day from 1600 on; nothing otherwise.
+std::optional<Date> eightDigitDay(std::string_view text) {
+    if (text.size() < 8) {
+        return std::nullopt;
+    }
+    int digits[8];
+    for (std::size_t i = 0; i < 8; ++i) {
+        if (text[i] < '0' || text[i] > '9') {
+            return std::nullopt;
+        }
+        digits[i] = text[i] - '0';
+    }
+    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    if (year < 1600) {
+        return std::nullopt;
+    }
+    return Date::validDate(year, digits[4] * 10 + digits[5], digits[6] * 10 + digits[7]);
+}
+
 }  // namespace
 
 ImportDictionary OFXReader::readTransactions(std::string_view input) {
@@ -184,6 +203,13 @@ std::vector<std::pair<std::string, std::string>> OFXReader::elementsByTags(
 }
 
 std::optional<Date> OFXReader::parseDate(std::string_view text) {
+    // Nearly every OFX date starts with eight digits of a Gregorian day; reading them directly
+    // spares the date formatter, whose parse costs tens of microseconds (a large statement has
+    // tens of thousands). Anything else, and days before the Gregorian calendar's general use,
+    // which the formatter reads in the Julian calendar, go to the formatter.
+    if (std::optional<Date> day = eightDigitDay(text)) {
+        return day;
+    }
     return parseDate(text, "yyyyMMdd");
 }
 

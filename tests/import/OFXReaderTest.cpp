@@ -195,6 +195,23 @@ TEST(OFXDates, FirstEightDigitsGiveTheDayTheRestIsIgnored) {
     EXPECT_EQ(OFXReader::parseDate("15/03", "dd/MM"), Date::dateWithYear_PN(1970, 3, 15));
 }
 
+// The direct reading of eight digits must give what the date formatter gives.
+TEST(OFXDates, EightDigitDaysReadAsTheFormatterReadsThem) {
+    const char* const suffixes[] = {"", "120000.000[-5:EST]", "9", "[+1]"};
+    for (int days = -160'000; days < 90'000; days += 101) {
+        std::string iso = Date::fromDaysSinceEpoch(days).toISOString();
+        std::string digits = iso.substr(0, 4) + iso.substr(5, 2) + iso.substr(8, 2);
+        for (const char* suffix : suffixes) {
+            std::string text = digits + suffix;
+            ASSERT_EQ(OFXReader::parseDate(text), OFXReader::parseDate(text, "yyyyMMdd")) << text;
+        }
+    }
+    for (const char* text : {"16000101", "15991231", "99991231", "20121301", "20120230", "2012022",
+                             "2012-02-20", " 20120220"}) {
+        EXPECT_EQ(OFXReader::parseDate(text), OFXReader::parseDate(text, "yyyyMMdd")) << text;
+    }
+}
+
 TEST(OFXNames, WhiteSpaceCollapsedAndAmpersandEntitiesCleaned) {
     EXPECT_EQ(OFXReader::processName("ACME &amp;amp; SONS"), "ACME & SONS");
     EXPECT_EQ(OFXReader::processName("T&AMP;Amp;T\t\n SUPER"), "T&T SUPER");
