@@ -8,6 +8,7 @@
 #include "cli/CliStore.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
+#include "import/ImportFromApp.h"
 #include "import/ImportSession.h"
 #include "import/StatementImporter.h"
 #include "ledger/Account.h"
@@ -105,6 +106,27 @@ void importStatement(CommandInvocation& call) {
     call.result() = summaryJson(session);
 }
 
+// Another application's multi-account export: all accounts or none.
+void importFromApp(CommandInvocation& call) {
+    CliStore store(call.global());
+    const std::string& file = call.requiredPositional(0);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        throw CliError::failed("The file \"" + file + "\" does not exist or is not a file.");
+    }
+    const ImportFromAppResult result = ImportFromApp::importFile(file, store.context());
+    if (!result.succeeded()) {
+        throw CliError::failed(*result.error);
+    }
+    store.save();
+    Json accounts = Json::array();
+    for (const ImportFromAppResult::CreatedAccount& created : result.accounts) {
+        accounts.push_back(
+            Json{{"name", created.name}, {"transactions", created.transactionCount}});
+    }
+    call.result()["accounts"] = std::move(accounts);
+}
+
 }  // namespace
 
 void registerImportCommands(CommandRegistry& registry) {
@@ -113,4 +135,8 @@ void registerImportCommands(CommandRegistry& registry) {
                   .positionals = {"ACCOUNT", "FILE"},
                   .valueOptions = {"--date-order", "--statement"},
                   .run = importStatement});
+    registry.add({.name = "import-app",
+                  .summary = "import every account of another application's QIF export",
+                  .positionals = {"FILE"},
+                  .run = importFromApp});
 }

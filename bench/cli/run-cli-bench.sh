@@ -11,7 +11,7 @@ build=${1:?usage: run-cli-bench.sh BUILD_DIR [TRANSACTIONS]}
 transactions=${2:-200000}
 cli="$build/pennora-cli"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work"' EXIT INT TERM
 
 "$build/bench/pennora-bench-data" "$work" "$transactions" 10000 2>/dev/null
 store="$work/Bench.pennorasql"

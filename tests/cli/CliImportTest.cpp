@@ -96,4 +96,27 @@ TEST_F(CliImportTest, UndecidableOrMisfitDatesAskForTheOrder) {
     expectRefused({"import", "Checking", (folder / "missing.qif").string()}, 1, "does not exist");
 }
 
+TEST_F(CliImportTest, AnotherApplicationsExportBecomesNewAccountsOrNothing) {
+    json({"add-account", "Checking"});
+    const std::string file = writeFile(
+        "export.qif",
+        "!Account\nNHome Bank\nTBank\n^\n!Type:Bank\nD03/01/2024\nT-20.00\nPMarket\n"
+        "LGroceries\n^\nD03/02/2024\nT-30.00\nPSplit\nSGroceries\n$-10.00\nSToys\n$-20.00\n^\n"
+        "!Account\nNPocket\nTCash\n^\n!Type:Cash\nD03/03/2024\nT-5.00\n^\n");
+    const nlohmann::json imported = json({"import-app", file});
+    EXPECT_EQ(imported.at("accounts"),
+              nlohmann::json::parse(R"([{"name": "Home Bank", "transactions": 2},
+                                        {"name": "Pocket", "transactions": 1}])"));
+    EXPECT_EQ(json({"accounts"}).at("accounts").size(), 3u);
+    EXPECT_EQ(json({"register", "Home Bank"}).at("transactions")[0].at("category"),
+              "Groceries -10.00, Toys -20.00");
+
+    const std::string broken =
+        writeFile("broken.qif", "!Account\nNBad\nTBank\n^\n!Type:Bank\nD03/01/2024\nTabc\n^\n");
+    const ProcessResult result = run({"import-app", broken});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(json({"accounts"}).at("accounts").size(), 3u);
+    expectRefused({"import-app", (folder / "none.qif").string()}, 1, "does not exist");
+}
+
 }  // namespace
