@@ -26,7 +26,7 @@ const ImportArray& arrayOf(const ImportDictionary& dictionary, std::string_view 
     return value != nullptr && value->isArray() ? value->array() : kEmpty;
 }
 
-// "transaction 3 of account "Bank"" for the error texts.
+// `Transaction 3 of account "Bank"`, for the error texts.
 std::string whereIs(const std::optional<std::string>& account, std::size_t index) {
     return "Transaction " + std::to_string(index + 1) + " of account \"" + account.value_or("") +
            "\"";

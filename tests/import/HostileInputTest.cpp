@@ -12,6 +12,11 @@
 #include <vector>
 
 #include "ReaderFuzzing.h"
+#include "import/ImportFromApp.h"
+#include "ledger/Account.h"
+#include "session/ApplicationModel.h"
+#include "store/InMemoryStore.h"
+#include "store/ObjectContext.h"
 
 namespace {
 
@@ -79,6 +84,23 @@ TEST(HostileInput, OFXSeedsTruncationsAndMutations) {
     ASSERT_FALSE(corpus.empty());
     for (const std::string& text : mutations(corpus, 3000)) {
         ASSERT_TRUE(ReaderFuzzing::readOFX(text)) << text;
+    }
+}
+
+// Importing a broken export from another application ends in the accounts or in an error that
+// leaves nothing behind, never in an exception or half an import.
+TEST(HostileInput, ImportFromAppOfMutatedExports) {
+    std::vector<std::string> corpus = seeds("qif");
+    for (const std::string& text : mutations(corpus, 1500)) {
+        ObjectContext ctx(ApplicationModel::shared());
+        ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+        ImportFromAppResult result = ImportFromApp::importText(text, ctx);
+        if (!result.succeeded()) {
+            ASSERT_EQ(Account::countInContext(ctx), 0u) << text;
+            ASSERT_FALSE(ctx.hasChanges()) << text;
+        } else {
+            ASSERT_EQ(Account::countInContext(ctx), result.accounts.size()) << text;
+        }
     }
 }
 
