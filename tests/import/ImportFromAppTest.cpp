@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "import/ImportFromApp.h"
+#include "import/ImportFromAppSheet.h"
 #include "ledger/Account.h"
 #include "ledger/AccountsRoot.h"
 #include "ledger/Category.h"
@@ -295,6 +296,25 @@ TEST(ImportFromApp, AFileThatCannotBeReadIsAnError) {
     ASSERT_FALSE(result.succeeded());
     EXPECT_NE(result.error->find("could not be read"), std::string::npos);
     EXPECT_FALSE(ctx.hasChanges());
+}
+
+TEST(ImportFromAppSheet, ImportsTheChosenFileOnlyWhenEndedWithImport) {
+    ObjectContext ctx(ApplicationModel::shared());
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    ImportFromAppSheet sheet(ctx);
+    sheet.show();
+    EXPECT_FALSE(sheet.canImport());
+    EXPECT_FALSE(sheet.didEndSheet(ImportFromAppSheet::kReturnImport));
+    sheet.chooseFile(std::string(PENNORA_STATEMENTS_DIR) + "/qif/csv2ofx__xero.qif");
+    EXPECT_TRUE(sheet.canImport());
+    EXPECT_FALSE(sheet.didEndSheet(0));
+    EXPECT_EQ(Account::countInContext(ctx), 0u);
+    std::optional<ImportFromAppResult> result =
+        sheet.didEndSheet(ImportFromAppSheet::kReturnImport);
+    ASSERT_TRUE(result && result->succeeded());
+    EXPECT_EQ(result->accounts.size(), 4u);
+    sheet.show();
+    EXPECT_FALSE(sheet.filename());
 }
 
 }  // namespace
