@@ -12,6 +12,7 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransferSetting.h"
+#include "ledger/migration/LedgerMigrations.h"
 #include "scheduled/ScheduledItem.h"
 
 const EntityModel& ApplicationModel::shared() {
@@ -23,5 +24,8 @@ const EntityModel& ApplicationModel::shared() {
             &Global::entityDescription(), &ScheduledItem::entityDescription(),
             &Budget::entityDescription(), &CategoryLimit::entityDescription(),
             &TransferSetting::entityDescription()});
+    // Stores of older model versions migrate when opened with this model.
+    static const bool migrationsInstalled = (LedgerMigrations::install(model), true);
+    (void)migrationsInstalled;
     return model;
 }

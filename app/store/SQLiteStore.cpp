@@ -15,6 +15,7 @@
 #include "store/SQLiteStatement.h"
 #include "store/SQLiteValueCodec.h"
 #include "store/StoreRows.h"
+#include "store/migration/StoreMigrator.h"
 
 namespace {
 
@@ -26,6 +27,11 @@ ValidationError openError(const std::string& path, const std::string& reason) {
 // A damaged or foreign file, found while reading it.
 struct UnreadableStore final {
     std::string reason;
+};
+
+// A file of an older model version that can be migrated, found while checking it.
+struct OlderModelVersion final {
+    int version;
 };
 
 bool fileExists(const std::string& path) {
@@ -84,8 +90,31 @@ std::optional<ValidationError> SQLiteStore::createEmptyStore(const std::string& 
     return error;
 }
 
+// How the migration reaches SQLite store files.
+StoreMigrator::Format sqliteFormat() {
+    StoreMigrator::Format format;
+    format.open = [](const std::string& path, const EntityModel& model)
+        -> std::variant<std::unique_ptr<PersistentStore>, std::string> {
+        auto opened = SQLiteStore::open(path, model);
+        if (ValidationError* error = std::get_if<ValidationError>(&opened)) {
+            return error->localizedDescription;
+        }
+        return std::unique_ptr<PersistentStore>(std::get<0>(std::move(opened)));
+    };
+    format.verify = [](PersistentStore& store) {
+        return static_cast<SQLiteStore&>(store).integrityCheck();
+    };
+    format.sideFileSuffixes = {"-wal", "-shm", "-journal", ".new"};
+    return format;
+}
+
 std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::open(
     const std::string& path, const EntityModel& model) {
+    return openFile(path, model, true);
+}
+
+std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::openFile(
+    const std::string& path, const EntityModel& model, bool mayMigrate) {
     if (!fileExists(path)) {
         if (std::optional<ValidationError> error = createEmptyStore(path, model)) {
             return *error;
@@ -107,8 +136,36 @@ std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::open(
         return openError(path, error.message);
     } catch (const UnreadableStore& error) {
         return openError(path, error.reason);
+    } catch (const OlderModelVersion& older) {
+        store.reset();  // closes the file before it is replaced
+        if (!mayMigrate) {
+            return openError(path, "it is still of data model version " +
+                                       std::to_string(older.version) + " after migration");
+        }
+        if (std::optional<std::string> reason =
+                StoreMigrator::migrateFile(path, older.version, model, sqliteFormat())) {
+            return openError(path, "it could not be migrated from data model version " +
+                                       std::to_string(older.version) + ": " + *reason);
+        }
+        return openFile(path, model, false);
     }
     return store;
+}
+
+std::optional<std::string> SQLiteStore::integrityCheck() {
+    try {
+        SQLiteStatement check(m_db, "PRAGMA integrity_check");
+        if (!check.step() || !check.isText(0)) {
+            return std::string("the integrity check gave no answer");
+        }
+        const std::string answer = check.text(0);
+        if (answer != "ok") {
+            return answer;
+        }
+    } catch (const SQLiteError& error) {
+        return error.message;
+    }
+    return std::nullopt;
 }
 
 void SQLiteStore::enableDurableWrites() {
@@ -160,6 +217,9 @@ void SQLiteStore::checkSchema() {
     }
     if (text.empty()) {
         throw UnreadableStore{"its model version is not a number"};
+    }
+    if (fileVersion < m_model.version() && StoreMigrator::canMigrate(fileVersion, m_model)) {
+        throw OlderModelVersion{fileVersion};
     }
     if (fileVersion != m_model.version()) {
         throw UnreadableStore{"it was written with data model version " + text +

@@ -23,6 +23,8 @@ public:
     ~SQLiteStore() override;
 
     // Opens the store at `path`, creating an empty one (mode 0600) when no file is there.
+    // A file of an older model version that the migration registry can bring up to `model`
+    // is migrated in place first (StoreMigrator); a newer one is refused.
     // On failure the error (store open error code) and nothing else: the file is left as it was.
     static std::variant<std::unique_ptr<SQLiteStore>, ValidationError> open(
         const std::string& path, const EntityModel& model);
@@ -33,9 +35,13 @@ public:
     const std::string& path() const { return m_path; }
     // The model version the file records.
     int fileModelVersion() const { return m_fileVersion; }
+    // SQLite's own check of the whole file: nothing when it is sound, else what is wrong.
+    [[nodiscard]] std::optional<std::string> integrityCheck();
 
 private:
     SQLiteStore(sqlite3* db, std::string path, const EntityModel& model);
+    static std::variant<std::unique_ptr<SQLiteStore>, ValidationError> openFile(
+        const std::string& path, const EntityModel& model, bool mayMigrate);
     static std::optional<ValidationError> createEmptyStore(const std::string& path,
                                                            const EntityModel& model);
     void createSchema();

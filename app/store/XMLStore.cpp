@@ -10,6 +10,7 @@
 #include "store/ObjectSet.h"
 #include "store/StoreFile.h"
 #include "store/XMLValueCodec.h"
+#include "store/migration/StoreMigrator.h"
 
 namespace {
 
@@ -66,6 +67,25 @@ XMLStore::Row XMLStore::rowFor(const ManagedObject& object) {
 // ---- Loading ----
 
 std::optional<ValidationError> XMLStore::load(ObjectContext& context) {
+    return loadFile(context, true);
+}
+
+std::optional<ValidationError> XMLStore::migrate(const std::string& versionText) {
+    StoreMigrator::Format format;
+    format.open = [](const std::string& path, const EntityModel& model)
+        -> std::variant<std::unique_ptr<PersistentStore>, std::string> {
+        return std::unique_ptr<PersistentStore>(std::make_unique<XMLStore>(path, model));
+    };
+    const int version = static_cast<int>(*XMLValueCodec::parseInteger(versionText));
+    if (std::optional<std::string> reason =
+            StoreMigrator::migrateFile(m_path, version, m_model, format)) {
+        return openError("it could not be migrated from data model version " + versionText +
+                         ": " + *reason);
+    }
+    return std::nullopt;
+}
+
+std::optional<ValidationError> XMLStore::loadFile(ObjectContext& context, bool mayMigrate) {
     m_unreadable = true;
     struct stat info;
     if (::stat(m_path.c_str(), &info) != 0 && errno == ENOENT) {
@@ -88,7 +108,16 @@ std::optional<ValidationError> XMLStore::load(ObjectContext& context) {
     if (std::string_view(root.name()) != kRootName) {
         return openError("not a Pennora store");
     }
-    if (root.attribute("modelVersion").as_string() != std::to_string(m_model.version())) {
+    const std::string versionText = root.attribute("modelVersion").as_string();
+    if (versionText != std::to_string(m_model.version())) {
+        std::optional<std::int64_t> version = XMLValueCodec::parseInteger(versionText);
+        if (mayMigrate && version && *version >= 0 && *version < m_model.version() &&
+            StoreMigrator::canMigrate(static_cast<int>(*version), m_model)) {
+            if (std::optional<ValidationError> error = migrate(versionText)) {
+                return error;
+            }
+            return loadFile(context, false);
+        }
         return openError("made for another version of the program");
     }
     std::vector<ManagedObject*> loaded;

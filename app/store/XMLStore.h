@@ -22,7 +22,9 @@ class EntityModel;
 //     </object>
 //   </pennora-store>
 // A file that does not exist is an empty store; one that cannot be read or does not match the
-// model is an open error, and the file is not touched (later saves on this store fail).
+// model is an open error, and the file is not touched (later saves on this store fail). A file
+// of an older model version that the migration registry can bring up to the model is migrated
+// in place first (StoreMigrator).
 class XMLStore final : public PersistentStore {
 public:
     // REQUIRES: `model` outlives the store.
@@ -41,6 +43,8 @@ private:
     };
     using Rows = std::map<ObjectID, Row>;
 
+    std::optional<ValidationError> loadFile(ObjectContext& context, bool mayMigrate);
+    std::optional<ValidationError> migrate(const std::string& versionText);
     static Row rowFor(const ManagedObject& object);
     static std::optional<ValidationError> apply(const ChangeSet& changes, Rows& rows);
     std::string serialise(const Rows& rows) const;
