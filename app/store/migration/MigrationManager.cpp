@@ -221,6 +221,10 @@ void MigrationManager::createRelationships(Step& step) {
     // A copy: a policy may make further instances while it links.
     const std::vector<ManagedObject*> created = step.created;
     for (ManagedObject* destination : created) {
+        auto sources = step.backward.find(destination);
+        m_currentSource = sources != step.backward.end() && !sources->second.empty()
+                              ? sources->second.front()
+                              : nullptr;
         if (!step.policy->createRelationshipsForDestinationInstance(*destination, *step.mapping,
                                                                     *this, error)) {
             throw std::invalid_argument("Relationships of " + step.mapping->name() +
