@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "base/UserLocale.h"
-#include "budgets/BudgetCreation.h"
 #include "budgets/BudgetViewFigures.h"
 #include "budgets/StartDateNotice.h"
 
@@ -13,15 +12,6 @@ Date ymd(int y, int m, int d) {
 
 Decimal dec(const char* text) {
     return Decimal::fromString(text);
-}
-
-TEST(BudgetCreation, EnoughDataNeedsMoreThanTwentyOneDays) {
-    Date first = ymd(2012, 2, 20);
-    EXPECT_TRUE(BudgetCreation::hasEnoughDataForBudget(2, first, ymd(2012, 3, 12)));   // 21 apart
-    EXPECT_FALSE(BudgetCreation::hasEnoughDataForBudget(2, first, ymd(2012, 3, 11)));  // 20 apart
-    EXPECT_TRUE(BudgetCreation::hasEnoughDataForBudget(500, first, ymd(2013, 1, 1)));
-    EXPECT_FALSE(BudgetCreation::hasEnoughDataForBudget(1, first, ymd(2013, 1, 1)));
-    EXPECT_FALSE(BudgetCreation::hasEnoughDataForBudget(0, Date(), Date()));
 }
 
 class StartDateNoticeTest : public ::testing::Test {
@@ -43,14 +33,9 @@ TEST_F(StartDateNoticeTest, ShownFromSixteenDaysEarlyOncePerOpening) {
               "accurately. Your earliest transaction was on Mar 20, 2012");
     EXPECT_FALSE(notice.startDateChanged(earliest, ymd(2011, 1, 1)).has_value());
     notice.rearm();
+    EXPECT_FALSE(notice.startDateChanged(std::nullopt, ymd(2000, 1, 1)).has_value());  // empty
+    EXPECT_FALSE(notice.startDateChanged(earliest, ymd(2012, 4, 20)).has_value());
     EXPECT_TRUE(notice.startDateChanged(earliest, ymd(2011, 1, 1)).has_value());
-}
-
-TEST_F(StartDateNoticeTest, NeverShownForAnEmptyStoreOrALaterStart) {
-    StartDateNotice notice;
-    EXPECT_FALSE(notice.startDateChanged(std::nullopt, ymd(2000, 1, 1)).has_value());
-    EXPECT_FALSE(notice.startDateChanged(ymd(2012, 3, 20), ymd(2012, 4, 20)).has_value());
-    EXPECT_FALSE(notice.hasBeenShown());
 }
 
 TEST(BudgetViewFigures, TimeRemainingForABudgetEndingFourteenthOfMay) {

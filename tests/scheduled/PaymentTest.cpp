@@ -1,59 +1,20 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
+#include "ScheduledFixture.h"
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
-#include "ledger/Category.h"
-#include "ledger/Currency.h"
 #include "ledger/Global.h"
+#include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "scheduled/ProjectionSheetModel.h"
 #include "scheduled/ScheduledItem.h"
-#include "session/ApplicationModel.h"
-#include "store/ObjectContext.h"
 
 namespace {
 
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
-
-// "date amount kind" per transaction of the account, earliest first; kind is "real" or
-// "generated".
-std::vector<std::string> rows(const Account& account) {
-    std::vector<Transaction*> all = account.transactions().toVector();
-    std::sort(all.begin(), all.end(), [](const Transaction* a, const Transaction* b) {
-        return b->date().isLaterThan_PN(a->date());
-    });
-    std::vector<std::string> out;
-    for (const Transaction* t : all) {
-        out.push_back(t->date().toISOString() + " " + t->amount().toString(2) + " " +
-                      (t->isGenerated() ? "generated" : "real"));
-    }
-    return out;
-}
-
-class PaymentTest : public ::testing::Test {
+// A weekly lesson paid from checking.
+class PaymentTest : public ScheduledFixture {
 protected:
-    ScheduledItem* weekly(Date due, const char* amount) {
-        ScheduledItem* i = ctx.insert<ScheduledItem>();
-        i->setTitle("Lesson");
-        i->setAmount(Decimal::fromString(amount));
-        i->setRepeatType(std::string("Week"));
-        i->setRepeatInterval(1);
-        i->setNextDueDate(due);
-        i->setAccount(checking);
-        i->setCategory(category);
-        return i;
-    }
-
-    ObjectContext ctx{ApplicationModel::shared()};
-    Global* global = Global::sharedInstanceInContext(ctx);
-    Account* checking = ctx.insert<Account>();
-    Category* category = ctx.insert<Category>();
+    ScheduledItem* weekly(Date due, const char* amount) { return item(due, "Week", amount); }
 };
 
 TEST_F(PaymentTest, PayingOnAnotherDateReplacesTheDueDatesProjection) {
@@ -62,19 +23,19 @@ TEST_F(PaymentTest, PayingOnAnotherDateReplacesTheDueDatesProjection) {
     global->setProjectedMonths(1);
     ScheduledItem::generateProjections(ctx, ymd(2011, 3, 10));
 
-    lesson->payWithDate(ymd(2011, 3, 12), Decimal::fromString("-30"), category,
-                        lesson->notes(), 101);
+    lesson->payWithDate(ymd(2011, 3, 12), Decimal::fromString("-30"), category, lesson->notes(),
+                        101);
 
-    EXPECT_EQ(rows(*checking),
-              (std::vector<std::string>{"2011-03-12 -30.00 real", "2011-03-21 -25.00 generated",
-                                        "2011-03-28 -25.00 generated"}));
+    EXPECT_EQ(rows(*checking), (Rows{"2011-03-12 -30.00 real", "2011-03-21 -25.00 generated",
+                                     "2011-03-28 -25.00 generated"}));
     EXPECT_EQ(lesson->nextDueDate(), ymd(2011, 3, 21));
     EXPECT_FALSE(lesson->notes().has_value());
     Transaction* paid = Transaction::findFirstByPredicate(
         [](const Transaction& t) { return !t.isGenerated(); }, ctx);
     EXPECT_EQ(paid->checkNumber(), std::int64_t{101});
     EXPECT_EQ(paid->notes(), std::string("bring the book"));
-    EXPECT_EQ(paid->title(), std::string("Lesson"));
+    EXPECT_EQ(paid->title(), std::string("Bill"));
+    EXPECT_EQ((*paid->splits().begin())->category(), category);
 }
 
 TEST_F(PaymentTest, TheLastOccurrenceDeletesTheItemAndItsProjection) {
@@ -90,24 +51,18 @@ TEST_F(PaymentTest, TheLastOccurrenceDeletesTheItemAndItsProjection) {
     lesson->payWithCurrentValues();
 
     EXPECT_EQ(ScheduledItem::countInContext(ctx), 0u);
-    EXPECT_EQ(rows(*checking), (std::vector<std::string>{"2011-03-14 -25.00 real",
-                                                         "2011-03-21 -25.00 real"}));
+    EXPECT_EQ(rows(*checking), (Rows{"2011-03-14 -25.00 real", "2011-03-21 -25.00 real"}));
 }
 
-TEST_F(PaymentTest, SkippingOneTimeItemDeletesIt) {
-    ScheduledItem* once = weekly(ymd(2011, 3, 14), "-25");
-    once->setRepeatType(std::nullopt);
-    once->skip();
-    EXPECT_TRUE(once->isDeleted());
-    EXPECT_TRUE(checking->transactions().empty());
-}
-
-TEST_F(PaymentTest, SkippingClearsTheReminderAndPassesOverTheDate) {
+TEST_F(PaymentTest, SkippingPassesOverTheDateAndEndsAOneTimeItem) {
     ScheduledItem* lesson = weekly(ymd(2011, 3, 14), "-25");
     lesson->setHasReminded(true);
     lesson->skip();
     EXPECT_EQ(lesson->nextDueDate(), ymd(2011, 3, 21));
     EXPECT_FALSE(lesson->hasReminded());
+    lesson->setRepeatType(std::nullopt);
+    lesson->skip();
+    EXPECT_TRUE(lesson->isDeleted());
     EXPECT_TRUE(checking->transactions().empty());
 }
 
@@ -120,18 +75,14 @@ TEST_F(PaymentTest, ThreeGeneratedTransactionsOnTheDueDateAreAnInternalError) {
 }
 
 TEST_F(PaymentTest, PayingATransferConvertsTheDestinationLeg) {
-    Currency* euro = ctx.insert<Currency>();
-    euro->setCode("EUR");
-    euro->setRate(Decimal::fromString("0.8"));
-    Account* abroad = ctx.insert<Account>();
-    abroad->setCurrency(euro);
+    Account* abroad = foreignAccount("EUR", "0.8");
     ScheduledItem* transfer = weekly(ymd(2011, 3, 14), "-100");
     transfer->setToAccount(abroad);
 
     transfer->payWithCurrentValues();
 
-    EXPECT_EQ(rows(*checking), std::vector<std::string>{"2011-03-14 -100.00 real"});
-    EXPECT_EQ(rows(*abroad), std::vector<std::string>{"2011-03-14 80.00 real"});
+    EXPECT_EQ(rows(*checking), Rows{"2011-03-14 -100.00 real"});
+    EXPECT_EQ(rows(*abroad), Rows{"2011-03-14 80.00 real"});
 }
 
 TEST_F(PaymentTest, AutomaticItemIsPaidOncePerMissedOccurrence) {
@@ -145,8 +96,7 @@ TEST_F(PaymentTest, AutomaticItemIsPaidOncePerMissedOccurrence) {
     EXPECT_EQ(lesson->nextDueDate(), ymd(2024, 6, 17));
     EXPECT_EQ(manual->nextDueDate(), ymd(2024, 5, 27));
     EXPECT_EQ(rows(*checking),
-              (std::vector<std::string>{"2024-05-27 -25.00 real", "2024-06-03 -25.00 real",
-                                        "2024-06-10 -25.00 real"}));
+              (Rows{"2024-05-27 -25.00 real", "2024-06-03 -25.00 real", "2024-06-10 -25.00 real"}));
     EXPECT_FALSE(ScheduledItem::processAutomaticPayments(ymd(2024, 6, 16), ctx));
 }
 

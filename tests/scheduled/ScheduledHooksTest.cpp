@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "ScheduledFixture.h"
 #include "ledger/Account.h"
 #include "ledger/CurrenciesFile.h"
 #include "ledger/Currency.h"
@@ -8,45 +9,25 @@
 #include "ledger/Transaction.h"
 #include "scheduled/ScheduledHooks.h"
 #include "scheduled/ScheduledItem.h"
-#include "session/ApplicationModel.h"
-#include "store/InMemoryStore.h"
-#include "store/ObjectContext.h"
 
 namespace {
 
-TEST(ScheduledHooksTest, ARateChangeRegeneratesExchangedTransfers) {
+using ScheduledHooksTest = ScheduledFixture;
+
+TEST_F(ScheduledHooksTest, ARateChangeRegeneratesExchangedTransfers) {
     installScheduledHooks();
-    ObjectContext ctx(ApplicationModel::shared());
-    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
-    Global::sharedInstanceInContext(ctx)->setHomeCurrency("USD");
-    Currency* euro = ctx.insert<Currency>();
-    euro->setCode("EUR");
-    euro->setName("Euro");
-    euro->setRate(Decimal(2));  // the file's rate is different
-    Node* root = ctx.insert<Node>();
-    Account* home = ctx.insert<Account>();
-    home->moveTo(root, 0);
-    Account* abroad = ctx.insert<Account>();
-    abroad->moveTo(root, 1);
-    abroad->setCurrency(euro);
-    ScheduledItem* transfer = ctx.insert<ScheduledItem>();
-    transfer->setTitle("Savings");
-    transfer->setAmount(Decimal(-100));
-    transfer->setAccount(home);
+    global->setHomeCurrency("USD");
+    Account* abroad = foreignAccount("EUR", "2");  // the file's rate is different
+    ScheduledItem* transfer = item(ymd(2024, 3, 15), "Month", "-100");
     transfer->setToAccount(abroad);
-    transfer->setNextDueDate(Date::dateWithYear_PN(2024, 3, 15));
-    Global::sharedInstanceInContext(ctx)->setProjectedMonths(1);
-    ScheduledItem::generateProjections(ctx, Date::dateWithYear_PN(2024, 3, 10));
+    global->setProjectedMonths(1);
+    ScheduledItem::generateProjections(ctx, ymd(2024, 3, 10));
 
     ASSERT_TRUE(CurrencyUpdater(ctx, CurrenciesFile::defaultPath()).updateCurrencies().rateChanged);
 
-    const Decimal expected = Currency::exchange(Decimal(100), nullptr, euro);
+    const Decimal expected = Currency::exchange(Decimal(100), nullptr, abroad->currency());
     ASSERT_NE(expected, Decimal(200));
-    for (const Transaction* t : transfer->projectedTransactions()) {
-        if (t->account() == abroad) {
-            EXPECT_EQ(t->amount(), expected);
-        }
-    }
+    EXPECT_EQ(rows(*abroad), Rows{"2024-03-15 " + expected.toString(2) + " generated"});
     CurrencyUpdater::setExchangedTransferRegeneration(nullptr);
 }
 

@@ -2,51 +2,28 @@
 
 #include <functional>
 
-#include "session/ApplicationModel.h"
+#include "ScheduledFixture.h"
 #include "base/AssertionFailure.h"
 #include "ledger/Global.h"
 #include "scheduled/ScheduledItem.h"
 #include "store/GraphDump.h"
 #include "store/InMemoryStore.h"
-#include "store/ObjectContext.h"
 
 namespace {
 
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
-
-class ScheduledItemTest : public ::testing::Test {
+// Monthly bills on the day of their due date.
+class ScheduledItemTest : public ScheduledFixture {
 protected:
-    void SetUp() override {
-        auto store = std::make_unique<InMemoryStore>();
-        memory = store.get();
-        ctx.setPersistentStore(std::move(store));
-    }
-
-    // A monthly bill due on `due`, falling on the day of that date.
-    ScheduledItem* monthlyBill(Date due) {
-        ScheduledItem* item = ctx.insert<ScheduledItem>();
-        item->setTitle("Rent");
-        item->setAmount(Decimal::fromString("-800.00"));
-        item->setRepeatType(std::string("Month"));
-        item->setRepeatInterval(1);
-        item->setNextDueDate(due);
-        return item;
-    }
-
-    ObjectContext ctx{ApplicationModel::shared()};
-    InMemoryStore* memory = nullptr;
+    ScheduledItem* monthlyBill(Date due) { return item(due, "Month", "-800.00"); }
 };
 
 TEST_F(ScheduledItemTest, RepeatRulesSurviveAReloadInOrderWithTheirKeys) {
-    ScheduledItem* item = monthlyBill(ymd(2011, 1, 15));
-    item->setRepeatRules(std::vector<RepeatRule>{DIMonth(15), DIMonth(DIMonth::kLastDay)});
-    ScheduledItem* weekly = ctx.insert<ScheduledItem>();
-    weekly->setRepeatType(std::string("Week"));
+    ScheduledItem* bill = monthlyBill(ymd(2011, 1, 15));
+    bill->setRepeatRules(std::vector<RepeatRule>{DIMonth(15), DIMonth(DIMonth::kLastDay)});
+    ScheduledItem* weekly = item(ymd(2011, 1, 3), "Week", "-10");
     weekly->setRepeatInterval(2);
     weekly->setRepeatRules(std::vector<RepeatRule>{DIWeek(5), DIWeek(2)});
-    weekly->setNextDueDate(ymd(2011, 1, 3));
+    ScheduledItem* implied = monthlyBill(ymd(2011, 1, 15));
     ASSERT_FALSE(ctx.save());
 
     const std::string dump = memory->dump();
@@ -56,6 +33,7 @@ TEST_F(ScheduledItemTest, RepeatRulesSurviveAReloadInOrderWithTheirKeys) {
     ObjectContext fresh(ApplicationModel::shared());
     ASSERT_FALSE(memory->load(fresh));
     EXPECT_EQ(dumpObjectGraph(fresh), dumpObjectGraph(ctx));
+    EXPECT_FALSE(ScheduledItem::findByID(implied->objectID(), fresh)->repeatRules().has_value());
     ScheduledItem* loaded = ScheduledItem::findByID(weekly->objectID(), fresh);
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(loaded->repeatRules(), (std::vector<RepeatRule>{DIWeek(5), DIWeek(2)}));
@@ -65,33 +43,13 @@ TEST_F(ScheduledItemTest, RepeatRulesSurviveAReloadInOrderWithTheirKeys) {
                                  ymd(2011, 1, 20), ymd(2011, 1, 31)}));
 }
 
-TEST_F(ScheduledItemTest, ImpliedRuleItemsReloadWithoutRules) {
-    ScheduledItem* implied = monthlyBill(ymd(2011, 1, 15));
-    ASSERT_FALSE(ctx.save());
-    ObjectContext fresh(ApplicationModel::shared());
-    ASSERT_FALSE(memory->load(fresh));
-    EXPECT_FALSE(ScheduledItem::findByID(implied->objectID(), fresh)->repeatRules().has_value());
-}
-
-TEST_F(ScheduledItemTest, AdjustNextDueDateMovesOntoThePattern) {
-    ScheduledItem* item = monthlyBill(ymd(2011, 1, 10));
-    item->setRepeatInterval(3);
-    item->setRepeatRules(std::vector<RepeatRule>{DIMonth(1), DIMonth(15)});
-    item->adjustNextDueDate();
-    EXPECT_EQ(item->nextDueDate(), ymd(2011, 1, 15));
-    EXPECT_EQ(
-        item->upcomingDatesUntil(ymd(2011, 7, 1)),
-        (std::vector<Date>{ymd(2011, 1, 15), ymd(2011, 4, 1), ymd(2011, 4, 15), ymd(2011, 7, 1)}));
-}
-
 TEST_F(ScheduledItemTest, PaymentAddressIsStoredCleanAndOpenedOverHttp) {
-    ScheduledItem* item = monthlyBill(ymd(2011, 1, 15));
-    item->setPaymentURL(std::string("https://bank.example/pay//"));
-    EXPECT_EQ(item->paymentURL(), std::string("bank.example/pay"));
-    EXPECT_EQ(item->fullURL(), "http://bank.example/pay");
-    item->setPaymentURL(std::nullopt);
-    EXPECT_FALSE(item->paymentURL().has_value());
-    EXPECT_THROW((void)item->fullURL(), AssertionFailure);
+    ScheduledItem* bill = monthlyBill(ymd(2011, 1, 15));
+    bill->setPaymentURL(std::string("https://bank.example/pay//"));
+    EXPECT_EQ(bill->fullURL(), "http://bank.example/pay");
+    bill->setPaymentURL(std::nullopt);
+    EXPECT_FALSE(bill->paymentURL().has_value());
+    EXPECT_THROW((void)bill->fullURL(), AssertionFailure);
 }
 
 // The save runs the item's rules on the entity's own fields; a refused save keeps the changes.
@@ -123,12 +81,12 @@ TEST_F(ScheduledItemTest, SaveRefusesAnInconsistentItemAndKeepsIt) {
         SCOPED_TRACE(c.name);
         ObjectContext local(ApplicationModel::shared());
         local.setPersistentStore(std::make_unique<InMemoryStore>());
-        ScheduledItem* item = local.insert<ScheduledItem>();
-        item->setAmount(Decimal::fromString("-10"));
-        item->setRepeatType(std::string("Month"));
-        item->setRepeatInterval(1);
-        item->setNextDueDate(ymd(2011, 1, 15));  // a Saturday
-        c.change(*item);
+        ScheduledItem* bill = local.insert<ScheduledItem>();
+        bill->setAmount(Decimal::fromString("-10"));
+        bill->setRepeatType(std::string("Month"));
+        bill->setRepeatInterval(1);
+        bill->setNextDueDate(ymd(2011, 1, 15));  // a Saturday
+        c.change(*bill);
         std::optional<ValidationError> error = local.save();
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->localizedDescription, c.description);
@@ -137,15 +95,15 @@ TEST_F(ScheduledItemTest, SaveRefusesAnInconsistentItemAndKeepsIt) {
 }
 
 TEST_F(ScheduledItemTest, RemindersListEachItemOncePerDueDate) {
-    ScheduledItem* item = monthlyBill(ymd(2011, 3, 10));
-    item->setReminderDays(2);
+    ScheduledItem* bill = monthlyBill(ymd(2011, 3, 10));
+    bill->setReminderDays(2);
     ScheduledItem* silent = monthlyBill(ymd(2011, 3, 8));
     ASSERT_FALSE(ctx.save());
 
     EXPECT_TRUE(ScheduledItem::checkReminders(ctx, ymd(2011, 3, 7)).empty());
     EXPECT_EQ(ScheduledItem::checkReminders(ctx, ymd(2011, 3, 8)),
-              std::vector<ScheduledItem*>{item});
-    EXPECT_TRUE(item->hasReminded());
+              std::vector<ScheduledItem*>{bill});
+    EXPECT_TRUE(bill->hasReminded());
     EXPECT_FALSE(silent->hasReminded());
     // Not again the same day, nor the next, nor once overdue.
     EXPECT_TRUE(ScheduledItem::checkReminders(ctx, ymd(2011, 3, 8)).empty());
@@ -153,15 +111,15 @@ TEST_F(ScheduledItemTest, RemindersListEachItemOncePerDueDate) {
     EXPECT_TRUE(ScheduledItem::checkReminders(ctx, ymd(2011, 3, 12)).empty());
 
     // Advanced to its next due date, the item is unmarked and named again two days before.
-    item->setNextDueDate(ymd(2011, 4, 10));
+    bill->setNextDueDate(ymd(2011, 4, 10));
     EXPECT_TRUE(ScheduledItem::checkReminders(ctx, ymd(2011, 3, 12)).empty());
-    EXPECT_FALSE(item->hasReminded());
+    EXPECT_FALSE(bill->hasReminded());
     EXPECT_EQ(ScheduledItem::checkReminders(ctx, ymd(2011, 4, 8)),
-              std::vector<ScheduledItem*>{item});
+              std::vector<ScheduledItem*>{bill});
     EXPECT_FALSE(ctx.save());
 }
 
-TEST(ProjectionEndDate, EndsTheMonthCountedFromTodaysMonth) {
+TEST_F(ScheduledItemTest, ProjectionEndsTheMonthCountedFromTodaysMonth) {
     struct Case {
         std::int64_t months;
         Date today;
@@ -193,10 +151,6 @@ TEST_F(ScheduledItemTest, ProjectionNeedsUpdatingWhenItsEndMoves) {
     EXPECT_TRUE(ScheduledItem::needsToUpdateProjection(ctx, ymd(2011, 3, 10)));
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(ScheduledItemTest, ListsItemsEarliestDueFirst) {
     ScheduledItem* later = monthlyBill(ymd(2011, 3, 20));
     ScheduledItem* overdue = monthlyBill(ymd(2011, 2, 1));
@@ -208,23 +162,23 @@ TEST_F(ScheduledItemTest, ListsItemsEarliestDueFirst) {
 // The editor's form read into the item: two weekly rules in row order with an end, then the
 // rules hidden again, which clears rules and end together.
 TEST_F(ScheduledItemTest, ReadFormStoresRulesInRowOrderAndClearsThemTogether) {
-    ScheduledItem* item = monthlyBill(ymd(2011, 1, 5));
-    RepeatForm form = item->repeatForm();
+    ScheduledItem* bill = monthlyBill(ymd(2011, 1, 5));
+    RepeatForm form = bill->repeatForm();
     form.repeatTypeTag = RepeatForm::kWeeklyTag;
     form.ruleTags = {2, 6};
     form.endsTag = RepeatForm::kEndsAfterTag;
     form.endsAfterCount = 4;
-    item->readForm(form);
-    EXPECT_EQ(item->repeatType(), std::string("Week"));
-    EXPECT_EQ(item->repeatRules(), (std::vector<RepeatRule>{DIWeek(2), DIWeek(6)}));
-    EXPECT_EQ(item->endsAfter(), 4);
-    EXPECT_EQ(item->nextDueDate(), ymd(2011, 1, 7));  // the Friday after Wednesday the 5th
+    bill->readForm(form);
+    EXPECT_EQ(bill->repeatType(), std::string("Week"));
+    EXPECT_EQ(bill->repeatRules(), (std::vector<RepeatRule>{DIWeek(2), DIWeek(6)}));
+    EXPECT_EQ(bill->endsAfter(), 4);
+    EXPECT_EQ(bill->nextDueDate(), ymd(2011, 1, 7));  // the Friday after Wednesday the 5th
 
-    form = item->repeatForm();
+    form = bill->repeatForm();
     form.ruleTags.clear();
-    item->readForm(form);
-    EXPECT_FALSE(item->repeatRules().has_value());
-    EXPECT_FALSE(item->endsAfter().has_value());
+    bill->readForm(form);
+    EXPECT_FALSE(bill->repeatRules().has_value());
+    EXPECT_FALSE(bill->endsAfter().has_value());
     EXPECT_FALSE(ctx.save());
 }
 

@@ -42,105 +42,96 @@ std::vector<std::string> failures(const ScheduledItemFields& item) {
     return texts;
 }
 
+// A one-time schedule on the valid item's due date.
+RepeatSchedule once(std::optional<std::vector<RepeatRule>> rules = {},
+                    std::optional<int> endsAfter = {}) {
+    return {ymd(2011, 1, 15), std::nullopt, std::nullopt, std::move(rules), endsAfter};
+}
+
 TEST(ScheduledItemValidation, EachRuleWithItsDescription) {
-    using Change = std::function<void(ScheduledItemFields&)>;
+    using F = ScheduledItemFields;
+    using Rules = std::vector<RepeatRule>;
+    const std::string reminded = "hasReminded should be NO when reminder is not set.";
     struct Case {
         const char* name;
-        Change change;
+        std::function<void(F&)> change;
         std::vector<std::string> expected;
     } const cases[] = {
-        {"valid as made", [](ScheduledItemFields&) {}, {}},
-        {"reminded without reminder",
-         [](ScheduledItemFields& i) { i.hasReminded = true; },
-         {"hasReminded should be NO when reminder is not set."}},
+        {"valid as made", [](F&) {}, {}},
+        {"reminded without reminder", [](F& i) { i.hasReminded = true; }, {reminded}},
         {"reminded with reminder",
-         [](ScheduledItemFields& i) {
+         [](F& i) {
              i.hasReminded = true;
              i.reminderDays = 3;
          },
          {}},
         {"address and instructions",
-         [](ScheduledItemFields& i) {
+         [](F& i) {
              i.paymentURL = "bank.example";
              i.paymentInstructions = "Mail a check";
          },
          {internal("12FA2")}},
-        {"address alone", [](ScheduledItemFields& i) { i.paymentURL = "bank.example"; }, {}},
+        {"address alone", [](F& i) { i.paymentURL = "bank.example"; }, {}},
         {"one-time with interval",
-         [](ScheduledItemFields& i) { i.schedule.repeatType.reset(); },
+         [](F& i) { i.schedule.repeatType.reset(); },
          {internal("12FB1")}},
         {"one-time with rules",
-         [](ScheduledItemFields& i) {
-             i.schedule = {ymd(2011, 1, 15), std::nullopt, std::nullopt, {{DIMonth(15)}}, {}};
-         },
+         [](F& i) { i.schedule = once({{DIMonth(15)}}); },
          {internal("12FB1")}},
-        {"one-time with an end",
-         [](ScheduledItemFields& i) {
-             i.schedule = {ymd(2011, 1, 15), std::nullopt, std::nullopt, std::nullopt, 2};
-         },
-         {internal("12FB1")}},
-        {"one-time plain",
-         [](ScheduledItemFields& i) {
-             i.schedule = {ymd(2011, 1, 15), std::nullopt, std::nullopt, std::nullopt, {}};
-         },
-         {}},
+        {"one-time with an end", [](F& i) { i.schedule = once({}, 2); }, {internal("12FB1")}},
+        {"one-time plain", [](F& i) { i.schedule = once(); }, {}},
         {"repeating without interval",
-         [](ScheduledItemFields& i) { i.schedule.repeatInterval.reset(); },
+         [](F& i) { i.schedule.repeatInterval.reset(); },
          {internal("12FB2")}},
         {"weekly with a monthly rule",
-         [](ScheduledItemFields& i) {
+         [](F& i) {
              i.schedule.repeatType = "Week";
-             i.schedule.repeatRules = {{DIWeek(7), DIMonth(15)}};
+             i.schedule.repeatRules = Rules{DIWeek(7), DIMonth(15)};
          },
          {internal("12FB3")}},
         {"monthly with a weekly rule",
-         [](ScheduledItemFields& i) {
-             i.schedule.repeatRules = {{DIMonth(15), DIWeek(7)}};
+         [](F& i) {
+             i.schedule.repeatRules = Rules{DIMonth(15), DIWeek(7)};
          },
          {internal("12FB4")}},
         {"due date off the pattern",
-         [](ScheduledItemFields& i) {
-             i.schedule.repeatRules = {{DIMonth(1), DIMonth(-1)}};
+         [](F& i) {
+             i.schedule.repeatRules = Rules{DIMonth(1), DIMonth(-1)};
          },
          {internal("12FAW")}},
         {"due date on one of the rules",
-         [](ScheduledItemFields& i) {
-             i.schedule.repeatRules = {{DIMonth(1), DIMonth(15)}};
+         [](F& i) {
+             i.schedule.repeatRules = Rules{DIMonth(1), DIMonth(15)};
          },
          {}},
         {"transfer of 0",
-         [](ScheduledItemFields& i) {
+         [](F& i) {
              i.isTransfer = true;
              i.amount = Decimal();
          },
          {}},
         {"transfer of 0.01",
-         [](ScheduledItemFields& i) {
+         [](F& i) {
              i.isTransfer = true;
              i.amount = Decimal::fromString("0.01");
          },
          {internal("12XAW")}},
-        {"deposit of 0.01",
-         [](ScheduledItemFields& i) { i.amount = Decimal::fromString("0.01"); },
-         {}},
+        {"deposit of 0.01", [](F& i) { i.amount = Decimal::fromString("0.01"); }, {}},
         {"automatic with reminder",
-         [](ScheduledItemFields& i) {
+         [](F& i) {
              i.payAutomatically = true;
              i.reminderDays = 10;
          },
          {internal("ABEFA")}},
-        {"automatic without reminder",
-         [](ScheduledItemFields& i) { i.payAutomatically = true; },
-         {}},
+        {"automatic without reminder", [](F& i) { i.payAutomatically = true; }, {}},
         {"several rules fail together",
-         [](ScheduledItemFields& i) {
+         [](F& i) {
              i.hasReminded = true;
              i.isTransfer = true;
              i.amount = Decimal::fromString("20");
              i.schedule.repeatInterval.reset();
          },
-         {internal("12XAW"), internal("12FB2"),
-          "hasReminded should be NO when reminder is not set."}},
+         {internal("12XAW"), internal("12FB2"), reminded}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

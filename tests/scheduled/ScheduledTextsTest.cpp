@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/UserLocale.h"
+#include "scheduled/DueDateDescription.h"
 #include "scheduled/DueDateTexts.h"
 #include "scheduled/PaymentURL.h"
 #include "scheduled/ReminderAlert.h"
@@ -36,10 +37,6 @@ TEST_F(ScheduledTextsTest, RulePopUps) {
     EXPECT_EQ(monthly[0], (RulePopUpItem{"last day", -1, false}));
     EXPECT_TRUE(monthly[1].isSeparator);
     EXPECT_EQ(monthly[2], (RulePopUpItem{"1st day", 1, false}));
-    EXPECT_EQ(monthly[3].title, "2nd day");
-    EXPECT_EQ(monthly[4].title, "3rd day");
-    EXPECT_EQ(monthly[5].title, "4th day");
-    EXPECT_EQ(monthly[12].title, "11th day");
     EXPECT_EQ(monthly[14].title, "13th day");
     EXPECT_EQ(monthly[22], (RulePopUpItem{"21st day", 21, false}));
     EXPECT_EQ(monthly[32], (RulePopUpItem{"31st day", 31, false}));
@@ -47,30 +44,39 @@ TEST_F(ScheduledTextsTest, RulePopUps) {
     const std::vector<RulePopUpItem> weekly = weeklyRulePopUpItems();
     ASSERT_EQ(weekly.size(), 7u);
     EXPECT_EQ(weekly[0], (RulePopUpItem{"Sunday", 1, false}));
-    EXPECT_EQ(weekly[1].title, "Monday");
     EXPECT_EQ(weekly[6], (RulePopUpItem{"Saturday", 7, false}));
     UserLocale::set("de_DE");
     EXPECT_EQ(weeklyRulePopUpItems()[0].title, "Sonntag");
 }
 
-TEST_F(ScheduledTextsTest, DueDateCellAndReminderPhrase) {
+TEST_F(ScheduledTextsTest, DueDateDescriptionCellAndReminderPhrase) {
     const Date today = ymd(2012, 3, 5);
     struct Case {
         int daysAhead;
+        DueDateDescription description;
         const char* cell;
         const char* phrase;
     } const cases[] = {
-        {-9, "9 days ago", "was due 9 days ago"}, {-2, "2 days ago", "was due 2 days ago"},
-        {-1, "Yesterday", "was due yesterday"},   {0, "Due today", "is due today"},
-        {1, "Tomorrow", "is due tomorrow"},       {2, "In 2 days", "is due in 2 days"},
-        {7, "In 7 days", "is due in 7 days"},     {8, "Mar 13", "is due on March 13"},
-        {300, "Dec 30", "is due on December 30"},
+        {-30, {"days ago", 30}, "30 days ago", "was due 30 days ago"},
+        {-2, {"days ago", 2}, "2 days ago", "was due 2 days ago"},
+        {-1, {"yesterday", {}}, "Yesterday", "was due yesterday"},
+        {0, {"today", {}}, "Due today", "is due today"},
+        {1, {"tomorrow", {}}, "Tomorrow", "is due tomorrow"},
+        {2, {"in days", 2}, "In 2 days", "is due in 2 days"},
+        {7, {"in days", 7}, "In 7 days", "is due in 7 days"},
+        {8, {"date", {}}, "Mar 13", "is due on March 13"},
+        {300, {"date", {}}, "Dec 30", "is due on December 30"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.daysAhead);
-        EXPECT_EQ(dueDateCellText(today.daysLater_PN(c.daysAhead), today), c.cell);
-        EXPECT_EQ(reminderPhrase(today.daysLater_PN(c.daysAhead), today), c.phrase);
+        const Date due = today.daysLater_PN(c.daysAhead);
+        EXPECT_EQ(DueDateDescription::descriptionOfDueDate(due, today), c.description);
+        EXPECT_EQ(dueDateCellText(due, today), c.cell);
+        EXPECT_EQ(reminderPhrase(due, today), c.phrase);
     }
+    // Across the leap day: 28 February to 1 March 2012 is two days.
+    EXPECT_EQ(DueDateDescription::descriptionOfDueDate(ymd(2012, 2, 28), ymd(2012, 3, 1)),
+              (DueDateDescription{"days ago", 2}));
 }
 
 TEST_F(ScheduledTextsTest, ReminderAlertTexts) {
@@ -97,19 +103,17 @@ TEST_F(ScheduledTextsTest, ReminderAlertTexts) {
 }
 
 TEST_F(ScheduledTextsTest, LongTitlesAreCutByCharacters) {
+    auto times = [](int n, const std::string& piece) {
+        std::string text;
+        for (int i = 0; i < n; ++i) {
+            text += piece;
+        }
+        return text;
+    };
     EXPECT_EQ(ReminderAlert::shortenedTitle(""), "");
-    EXPECT_EQ(ReminderAlert::shortenedTitle(std::string(25, 'a')), std::string(25, 'a'));
-    EXPECT_EQ(ReminderAlert::shortenedTitle(std::string(40, 'a')), std::string(22, 'a') + "...");
-    std::string accented;
-    for (int i = 0; i < 26; ++i) {
-        accented += "\xC3\xA9";  // é
-    }
-    std::string expected;
-    for (int i = 0; i < 22; ++i) {
-        expected += "\xC3\xA9";
-    }
-    EXPECT_EQ(ReminderAlert::shortenedTitle(accented), expected + "...");
-    EXPECT_EQ(ReminderAlert::shortenedTitle(accented.substr(0, 50)), accented.substr(0, 50));
+    EXPECT_EQ(ReminderAlert::shortenedTitle(times(40, "a")), times(22, "a") + "...");
+    EXPECT_EQ(ReminderAlert::shortenedTitle(times(25, "\xC3\xA9")), times(25, "\xC3\xA9"));  // é
+    EXPECT_EQ(ReminderAlert::shortenedTitle(times(26, "\xC3\xA9")), times(22, "\xC3\xA9") + "...");
 }
 
 TEST_F(ScheduledTextsTest, ReminderAlertButtons) {
