@@ -81,17 +81,6 @@ TEST_F(ReportQueries, GroupingSumsPerSideAndTheGroupFilterKeepsOnlyItsCategories
     EXPECT_EQ(filtered.income, (Breakdown{{resale, S::dec("900")}}));
 }
 
-TEST_F(ReportQueries, ForeignAmountsAreExchangedPerSplit) {
-    Currency* euro = store.currency("EUR", "2");
-    Account* abroad = store.account("Abroad", euro);
-    Category* travel = store.category("Travel");
-    Category* food = store.category("Food");
-    store.add(abroad, S::day(2026, 3, 10), "-100", travel);
-    store.addSplits(abroad, S::day(2026, 3, 11), {{"-30", travel}, {"-9", food}});
-    const BreakdownPair sides = march();
-    EXPECT_EQ(sides.expense, (Breakdown{{travel, S::dec("-65")}, {food, S::dec("-4.50")}}));
-}
-
 TEST_F(ReportQueries, TransactionsBehindAFigureAreListedOnce) {
     Category* food = store.category("Food");
     Transaction* twoUncategorized =

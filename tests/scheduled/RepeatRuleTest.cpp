@@ -20,16 +20,6 @@ std::string messageOf(const std::function<void()>& action) {
     return "(no failure)";
 }
 
-TEST(DIWeek, IncludesItsWeekdayOnly) {
-    const DIWeek monday(2);
-    // 3 January 2011 was a Monday.
-    EXPECT_TRUE(monday.includes(ymd(2011, 1, 3)));
-    EXPECT_FALSE(monday.includes(ymd(2011, 1, 4)));
-    EXPECT_FALSE(monday.includes(ymd(2011, 1, 2)));
-    EXPECT_TRUE(DIWeek(1).includes(ymd(2011, 1, 2)));
-    EXPECT_TRUE(DIWeek(7).includes(ymd(2011, 1, 8)));
-}
-
 TEST(DIMonth, DayRulesFallBackToTheLastDayOfShortMonths) {
     struct Case {
         int count;
@@ -71,19 +61,6 @@ TEST(RepeatRules, InternalErrors) {
     EXPECT_NO_THROW((void)DIMonth(-1).hash());
     EXPECT_EQ(messageOf([] { (void)std::hash<RepeatRule>()(DIMonth(-5)); }),
               "Count should not be less than -1");
-}
-
-TEST(RepeatRules, ArchiveUnderTheirKeysAndBack) {
-    const std::vector<RepeatRule> rules{DIWeek(2), DIMonth(-1), DIMonth(31)};
-    const ArchivedFieldsList list = RepeatRule::archiveList(rules);
-    const ArchivedFieldsList expected{
-        {{"DIWeekWeekday", std::int64_t{2}}},
-        {{"DIMonthCount", std::int64_t{-1}}, {"DIMonthUnit", std::string("Day")}},
-        {{"DIMonthCount", std::int64_t{31}}, {"DIMonthUnit", std::string("Day")}},
-    };
-    EXPECT_EQ(list, expected);
-    EXPECT_EQ(RepeatRule::fromArchiveList(list), rules);
-    EXPECT_EQ(RepeatRule::fromArchiveList({}), std::vector<RepeatRule>{});
 }
 
 TEST(RepeatRules, MalformedArchivesDescribeNoRule) {
