@@ -2,17 +2,14 @@
 
 #include <filesystem>
 
+#include "base/Log.h"
 #include "cli/CliError.h"
-#include "ledger/AccountsRoot.h"
-#include "ledger/CurrenciesFile.h"
-#include "ledger/DefaultCategories.h"
-#include "ledger/CurrencyUpdater.h"
-#include "ledger/Global.h"
-#include "ledger/Node.h"
 #include "scheduled/ScheduledHooks.h"
 #include "session/ApplicationModel.h"
 #include "session/DataFolder.h"
-#include "store/SQLiteStore.h"
+#include "session/FileStores.h"
+#include "session/StartSequence.h"
+#include "session/StoreSession.h"
 
 namespace {
 
@@ -27,44 +24,44 @@ std::string describe(const ValidationError& error) {
 }  // namespace
 
 std::string CliStore::defaultPath() {
-    return (std::filesystem::path(DataFolder::defaultPath()) / "Database.pennorasql").string();
+    return (std::filesystem::path(DataFolder::defaultPath()) / StoreSession::kDatabaseName)
+        .string();
 }
 
 CliStore::CliStore(const GlobalOptions& global) {
-    const std::string path = global.storePath.value_or(defaultPath());
-    if (!global.storePath) {
-        DataFolder::ensureExists(DataFolder::defaultPath());
-    }
-    const bool isNew = !std::filesystem::exists(path);
-    auto opened = SQLiteStore::open(path, ApplicationModel::shared());
-    if (auto* error = std::get_if<ValidationError>(&opened)) {
-        throw CliError::failed(describe(*error));
-    }
-    auto store = std::move(std::get<std::unique_ptr<SQLiteStore>>(opened));
-    m_context = std::make_unique<ObjectContext>(ApplicationModel::shared());
-    if (std::optional<ValidationError> error = store->load(*m_context)) {
-        throw CliError::failed(describe(*error));
-    }
-    m_context->setPersistentStore(std::move(store));
-    m_root = &AccountsRoot::setup(*m_context);
+    StoreSession::Options options = FileStores::sessionOptions();
+    options.databasePath = global.storePath.value_or("");
+    // What the desktop shows in an alert ends the command here.
+    options.presentError = [this](const ValidationError& error) {
+        if (!m_shownError) {
+            m_shownError = error;
+        }
+    };
+    m_session = std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(options));
+    (void)m_session->context();
+    throwIfErrorShown();
     installScheduledHooks();
-    Global::sharedInstanceInContext(*m_context);
-    CurrencyUpdater updater(*m_context, CurrenciesFile::defaultPath());
-    if (auto result = updater.updateCurrencies(); result.saveError) {
-        throw CliError::failed(describe(*result.saveError));
+    StartSequence::Outcome outcome = StartSequence(*m_session).run();
+    throwIfErrorShown();
+    m_root = outcome.accountsRoot;
+    m_alert = outcome.homeCurrencyAlert;
+    if (m_alert) {
+        logLine(m_alert->messageText + " " + m_alert->informativeText);
     }
-    if (isNew) {
-        if (auto result = updater.setHomeCurrencyBasedOnUserLocale(); result.saveError) {
-            throw CliError::failed(describe(*result.saveError));
-        }
-        if (std::optional<ValidationError> error = DefaultCategories::insertInto(*m_context)) {
-            throw CliError::failed(describe(*error));
-        }
+}
+
+CliStore::~CliStore() = default;
+
+ObjectContext& CliStore::context() { return m_session->context(); }
+
+void CliStore::throwIfErrorShown() const {
+    if (m_shownError) {
+        throw CliError::failed(describe(*m_shownError));
     }
 }
 
 void CliStore::save() {
-    if (std::optional<ValidationError> error = m_context->save()) {
+    if (std::optional<ValidationError> error = context().save()) {
         throw CliError::failed(describe(*error));
     }
 }

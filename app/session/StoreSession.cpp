@@ -65,14 +65,8 @@ void StoreSession::copySampleResource(const std::string& path) const {
 }
 
 std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const std::string& path) {
-    // A new store file is private to the user from its first byte.
-    if (kind == StoreKind::SQLite && !StoreFile::createPrivate(path)) {
-        m_openError = ValidationError{kStoreErrorDomain, kPersistentStoreOpenErrorCode,
-                                      "The store file " + path + " could not be created.",
-                                      {},
-                                      {{"path", path}}};
-        return nullptr;
-    }
+    // The store creates a missing file itself, private to the user; an empty file made here
+    // beforehand would be taken for one that is not a store.
     std::unique_ptr<PersistentStore> store = m_options.makeStore(kind, path);
     if (!store) {
         m_openError = ValidationError{kStoreErrorDomain, kPersistentStoreOpenErrorCode,
@@ -92,12 +86,17 @@ ObjectContext& StoreSession::context() {
     if (m_context) {
         return *m_context;
     }
-    DataFolder::ensureExists(m_options.dataFolder);
     StoreKind kind = StoreKind::SQLite;
-    m_storePath = pathFor(kDatabaseName);
+    m_storePath = m_options.databasePath;
     if (m_sampleMode) {
         kind = StoreKind::XML;
-        m_storePath = pathFor(kSampleDatabaseName);
+        m_storePath.clear();
+    }
+    if (m_storePath.empty()) {
+        DataFolder::ensureExists(m_options.dataFolder);
+        m_storePath = pathFor(m_sampleMode ? kSampleDatabaseName : kDatabaseName);
+    }
+    if (m_sampleMode) {
         copySampleResource(m_storePath);
     }
     m_context = std::make_unique<ObjectContext>(m_model);
@@ -152,7 +151,6 @@ void StoreSession::saveAs() {
 
     std::string target = pathFor(kSaveAsName);
     PN_ASSERT(::unlink(target.c_str()) == 0 || errno == ENOENT, "Failed to replace " + target);
-    PN_ASSERT(StoreFile::createPrivate(target), "Failed to create " + target);
     std::unique_ptr<PersistentStore> store = m_options.makeStore(StoreKind::SQLite, target);
     ObjectContext empty(m_model);
     PN_ASSERT(store && !store->load(empty), "Failed to open " + target);

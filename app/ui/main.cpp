@@ -4,12 +4,11 @@
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/EventBoundary.h"
-#include "ui/shell/FileStoreOpener.h"
 #include "ui/shell/MainMenu.h"
 #include "ui/shell/PennoraApplication.h"
-#include "ui/shell/SampleHousehold.h"
-#include "store/ObjectContext.h"
 #include "scheduled/ScheduledHooks.h"
+#include "session/FileStores.h"
+#include "store/ObjectContext.h"
 
 // The desktop application: the delegate decides between the welcome window and the main
 // window; the event loop runs until the delegate lets the program quit.
@@ -20,8 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(Images::icon(QStringLiteral("appIcon")));
 
     installScheduledHooks();
-    FileStoreOpener opener(FileStoreOpener::defaultDataFolder(), &SampleHousehold::fill);
-    ApplicationDelegate delegate(opener, UserDefaults::standard());
+    ApplicationDelegate delegate(FileStores::sessionOptions(), UserDefaults::standard());
     EventBoundary::setUndoTargetProvider([&delegate]() -> EventBoundary::UndoTarget {
         ObjectContext* context = delegate.hasOpenContext() ? delegate.managedObjectContext() : nullptr;
         return {context != nullptr ? &context->undoManager() : nullptr,

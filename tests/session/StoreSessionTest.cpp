@@ -16,8 +16,8 @@
 namespace {
 
 // The session over a private data folder. The SQLite kind is stood in by an XML store on
-// "<path>.xml", so these tests exercise the session's choices of file, mode and flow; the
-// session creates the real "<path>" file itself (with its mode).
+// "<path>.xml", so these tests exercise the session's choices of file, mode and flow (the
+// real SQLite files are opened in StartSequenceTest).
 class StoreSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -77,7 +77,7 @@ TEST_F(StoreSessionTest, NormalModeOpensDatabaseAndKeepsSavesAcrossReset) {
     EXPECT_TRUE(session.save());
     EXPECT_EQ(session.storePath(), file(StoreSession::kDatabaseName));
     EXPECT_EQ(modeOf(folder), 0700u);
-    EXPECT_EQ(modeOf(file(StoreSession::kDatabaseName)), 0600u);
+    EXPECT_EQ(modeOf(file(StoreSession::kDatabaseName) + ".xml"), 0600u);
 
     session.reset();
     ASSERT_EQ(Album::countInContext(session.context()), 1u);
@@ -187,7 +187,7 @@ TEST_F(StoreSessionTest, SaveAsMovesSavedStateAndPendingChangesToNewFile) {
 
     session.saveAs();
     EXPECT_EQ(session.storePath(), file(StoreSession::kSaveAsName));
-    EXPECT_EQ(modeOf(file(StoreSession::kSaveAsName)), 0600u);
+    EXPECT_EQ(modeOf(file(StoreSession::kSaveAsName) + ".xml"), 0600u);
     EXPECT_FALSE(ctx.hasChanges());
     EXPECT_EQ(StoreFile::readWhole(file(StoreSession::kDatabaseName) + ".xml"), before);
 

@@ -7,12 +7,13 @@
 
 #include "UiTestApplication.h"
 #include "base/Clock.h"
+#include "base/UserLocale.h"
+#include "session/FileStores.h"
 #include "store/ObjectContext.h"
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainMenu.h"
-#include "ui/shell/SampleHousehold.h"
 
 AlertAnswer ScriptedAlerts::run(const AlertContent& content, QWidget*) {
     shown.push_back(content);
@@ -27,6 +28,7 @@ AlertAnswer ScriptedAlerts::run(const AlertContent& content, QWidget*) {
 void ShellFixture::SetUp() {
     ensureUiTestApplication();
     Clock::setFixedToday(Date::dateWithYear_PN(2026, 3, 15));
+    UserLocale::set("en_US");
     ASSERT_TRUE(m_folder.isValid());
     m_defaults = std::make_unique<UserDefaults>(m_folder.filePath("settings.ini"));
     m_defaults->registerDefaults(DefaultsKeys::registeredDefaults());
@@ -36,11 +38,18 @@ void ShellFixture::SetUp() {
 void ShellFixture::TearDown() {
     m_delegate.reset();
     Alerts::setShared(nullptr);
+    UserLocale::reset();
     Clock::reset();
 }
 
 void ShellFixture::start() {
-    m_delegate = std::make_unique<ApplicationDelegate>(m_opener, *m_defaults);
+    StoreSession::Options options = FileStores::sessionOptions();
+    options.dataFolder = m_folder.filePath("Pennora").toStdString();
+    options.makeStore = [this](StoreKind kind, const std::string& path) {
+        ++(kind == StoreKind::SQLite ? m_sqliteOpens : m_xmlOpens);
+        return FileStores::make(kind, path);
+    };
+    m_delegate = std::make_unique<ApplicationDelegate>(std::move(options), *m_defaults);
     m_menu = new MainMenu(*m_delegate);
     m_delegate->awakeFromNib();
 }

@@ -9,9 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "session/StoreSession.h"
 #include "ui/common/Alerts.h"
-#include "ui/shell/InMemoryStoreOpener.h"
-#include "ui/shell/SampleHousehold.h"
 
 class ApplicationDelegate;
 class MainMenu;
@@ -27,8 +26,8 @@ public:
     std::deque<int> answers;  // button per alert; 0 (default) when the script runs out
 };
 
-// The whole desktop shell on in-memory stores, with settings in a temporary folder and
-// scripted alerts. The sample store is SampleHousehold.
+// The whole desktop shell on the program's store files in a temporary data folder, with
+// settings there too and scripted alerts. The sample is the shipped sample store.
 class ShellFixture : public testing::Test {
 protected:
     void SetUp() override;
@@ -45,7 +44,10 @@ protected:
     QTemporaryDir m_folder;
     std::unique_ptr<UserDefaults> m_defaults;
     ScriptedAlerts m_alerts;
-    InMemoryStoreOpener m_opener{&SampleHousehold::fill};
+    // How often the store of each kind was opened.
+    int openCount(StoreKind kind) const { return kind == StoreKind::SQLite ? m_sqliteOpens : m_xmlOpens; }
+    int m_sqliteOpens = 0;
+    int m_xmlOpens = 0;
     std::unique_ptr<ApplicationDelegate> m_delegate;
     MainMenu* m_menu = nullptr;
 };

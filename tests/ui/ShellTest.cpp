@@ -77,7 +77,7 @@ TEST_F(Shell, FirstStartShowsTheWelcomeWindowAndNoMainWindow) {
     start();
     EXPECT_TRUE(m_delegate->isWelcomeWindowVisible());
     EXPECT_FALSE(m_delegate->window().isVisible());
-    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Normal), 0);
+    EXPECT_EQ(openCount(StoreKind::SQLite), 0);
     // Only the support link works while the welcome window is up.
     EXPECT_FALSE(action(MenuCommand::NewAccount).isEnabled());
     EXPECT_FALSE(action(MenuCommand::DeleteItem).isEnabled());
@@ -90,8 +90,8 @@ TEST_F(Shell, WithTheWelcomeDefaultOffTheMainWindowOpensOnTheNormalStore) {
     EXPECT_FALSE(m_delegate->isWelcomeWindowVisible());
     EXPECT_TRUE(m_delegate->window().isVisible());
     EXPECT_FALSE(m_delegate->sampleMode());
-    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Normal), 1);
-    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Sample), 0);
+    EXPECT_EQ(openCount(StoreKind::SQLite), 1);
+    EXPECT_EQ(openCount(StoreKind::XML), 0);
 }
 
 TEST_F(Shell, NewStoreShowsAllAccountsAndTheAddAccountMessageThenScheduledAfterTheFirstAccount) {
@@ -126,13 +126,13 @@ TEST_F(Shell, DropsMoveNodesWhereTheListShowsThemAndRefuseTheRest) {
     startOnSample();
     ASSERT_EQ(transactionsRows(model()),
               QStringList({"All Accounts", "Bank", "  Checking", "  Savings", "Visa Card",
-                           "Wallet", "Scheduled"}));
+                           "Wallet", "Euro Account", "Scheduled"}));
     const auto header = SourceListItem::fixed(Kind::TransactionsHeader);
     const auto bank = SourceListItem::forObject(group("Bank"));
     // Above "All Accounts", onto the header, below "Scheduled": refused.
     EXPECT_FALSE(drag(account("Wallet"), header, 0));
     EXPECT_FALSE(drag(account("Wallet"), header, -1));
-    EXPECT_FALSE(drag(account("Wallet"), header, 5));
+    EXPECT_FALSE(drag(account("Wallet"), header, 6));
     // A group does not go into a group.
     auto* other = context().insert<AccountGroup>();
     other->setName("Other");
@@ -145,7 +145,7 @@ TEST_F(Shell, DropsMoveNodesWhereTheListShowsThemAndRefuseTheRest) {
     EXPECT_TRUE(drag(account("Visa Card"), bank, -1));  // onto the group: first in it
     EXPECT_EQ(transactionsRows(model()),
               QStringList({"All Accounts", "Wallet", "Bank", "  Visa Card", "  Checking",
-                           "  Savings", "Other", "Scheduled"}));
+                           "  Savings", "Other", "Euro Account", "Scheduled"}));
     EXPECT_FALSE(context().hasChanges());
 }
 
@@ -167,7 +167,7 @@ TEST_F(Shell, DeletingFollowsTheRulesOfEachKindAndFixesTheSelection) {
     EXPECT_EQ(account("Visa Card"), nullptr);
     // The row below moves up into the selection.
     EXPECT_EQ(controller().selectedSourceListItem().account(), account("Wallet"));
-    EXPECT_EQ(controller().accountsRoot()->children().size(), 2u);
+    EXPECT_EQ(controller().accountsRoot()->children().size(), 3u);
 
     Budget* budget = Budget::allInContext(context()).front();
     select(budget);
@@ -239,7 +239,7 @@ TEST_F(Shell, DayChangeCheckRunsOncePerDay) {
     m_delegate->applicationDidBecomeActive();
     EXPECT_EQ(m_delegate->currentDate(), Date::dateWithYear_PN(2026, 3, 15));
     // It opened the normal store although the welcome window is still up.
-    EXPECT_EQ(m_opener.openCount(StoreOpener::Mode::Normal), 1);
+    EXPECT_EQ(openCount(StoreKind::SQLite), 1);
     auto* root = context().insert<Node>();
     root->setIdentifier("accounts");
     auto* checking = context().insert<Account>();

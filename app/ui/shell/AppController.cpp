@@ -14,8 +14,7 @@
 
 #include "base/AssertionFailure.h"
 #include "base/Log.h"
-#include "ledger/CurrenciesFile.h"
-#include "ledger/CurrencyUpdater.h"
+#include "ledger/AccountsRoot.h"
 #include "budgets/Budget.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
@@ -167,34 +166,9 @@ void AppController::reset(ObjectContext& context) {
             [this] { outlineViewSelectionDidChange(); });
     expandStoredGroups();
     selectItem(SourceListItem::fixed(Kind::AllAccounts));
-    updateCurrencies();
 }
 
-void AppController::updateCurrencies() {
-    try {
-        CurrencyUpdater updater(*m_context, CurrenciesFile::defaultPath());
-        const CurrencyUpdater::UpdateResult result = updater.updateCurrencies();
-        if (result.saveError) {
-            m_delegate.outputSaveError(*result.saveError);
-        }
-    } catch (const CurrenciesFile::Error& error) {
-        // A broken installation: the program goes on with the currencies the store has.
-        logLine(error.what());
-    }
-}
-
-void AppController::setupAccountsRoot() {
-    const auto roots = Node::findByPredicate(
-        [](const Node& node) { return node.identifier() == std::optional<std::string>("accounts"); },
-        *m_context);
-    PN_ASSERT(roots.size() < 2, "too many account root nodes");
-    if (roots.size() == 1) {
-        m_accountsRoot = roots.front();
-        return;
-    }
-    m_accountsRoot = m_context->insert<Node>();
-    m_accountsRoot->setIdentifier("accounts");
-}
+void AppController::setupAccountsRoot() { m_accountsRoot = &AccountsRoot::setup(*m_context); }
 
 void AppController::expandStoredGroups() {
     m_restoringExpansion = true;

@@ -35,7 +35,8 @@ public:
     AppController(MainWindow& window, ApplicationDelegate& delegate);
     ~AppController() override;
 
-    // Drops every view and the store; then builds the source list on `context`.
+    // Drops every view and the store; then builds the source list on `context`, which the
+    // start sequence has brought up to date.
     void reset(ObjectContext& context);
     // Lets go of the store before its context is destroyed.
     void forgetStore();
@@ -102,7 +103,6 @@ private:
     PlaceholderView* placeholderFor(QPointer<PlaceholderView>& slot, const QString& text);
     void showRegisterFor(const QString& subject, bool withToolbar);
     void didUndoOrRedo();
-    void updateCurrencies();
     void expandStoredGroups();
     void groupExpansionChanged(const QModelIndex& index, bool expanded);
 

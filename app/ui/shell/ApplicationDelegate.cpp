@@ -12,6 +12,8 @@
 #include "ledger/AccountGroup.h"
 #include "scheduled/ReminderAlert.h"
 #include "scheduled/ScheduledItem.h"
+#include "session/ApplicationModel.h"
+#include "session/StartSequence.h"
 #include "store/ObjectContext.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/DefaultsKeys.h"
@@ -27,14 +29,6 @@
 namespace {
 
 using Kind = SourceListItem::Kind;
-
-std::string describe(const std::map<std::string, std::string>& info) {
-    std::string text = "{";
-    for (const auto& [key, value] : info) {
-        text += (text.size() > 1 ? ", " : " ") + key + " = " + value;
-    }
-    return text + (text.size() > 1 ? " }" : "}");
-}
 
 }  // namespace
 
@@ -86,9 +80,12 @@ void ApplicationDelegate::DayActions::showReminders() {
     }
 }
 
-ApplicationDelegate::ApplicationDelegate(StoreOpener& opener, UserDefaults& defaults,
-                                         QObject* parent)
-    : QObject(parent), m_opener(opener), m_defaults(defaults) {
+ApplicationDelegate::ApplicationDelegate(StoreSession::Options storeOptions,
+                                         UserDefaults& defaults, QObject* parent)
+    : QObject(parent), m_defaults(defaults) {
+    storeOptions.presentError = [this](const ValidationError& error) { presentError(error); };
+    storeOptions.commitEditing = [this] { return commitEditing(); };
+    m_session = std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(storeOptions));
     m_window = std::make_unique<MainWindow>();
     m_appController = std::make_unique<AppController>(*m_window, *this);
     m_window->setCloseHandler([this] { return windowShouldClose(); });
@@ -96,10 +93,7 @@ ApplicationDelegate::ApplicationDelegate(StoreOpener& opener, UserDefaults& defa
 
 ApplicationDelegate::~ApplicationDelegate() {
     m_appController->forgetStore();
-    if (ObjectContext::hasApplicationContext() &&
-        &ObjectContext::applicationContext() == m_context.get()) {
-        ObjectContext::setApplicationContext(nullptr);
-    }
+    m_session->reset();
 }
 
 void ApplicationDelegate::awakeFromNib() {
@@ -112,9 +106,10 @@ void ApplicationDelegate::awakeFromNib() {
 }
 
 void ApplicationDelegate::startPennora(bool sample) {
-    m_sampleMode = sample;
+    m_session->setSampleMode(sample);
     reset();
     ObjectContext* context = managedObjectContext();
+    const StartSequence::Outcome outcome = StartSequence(*m_session).run();
     m_appController->reset(*context);
     m_window->show();
     m_window->raise();
@@ -125,15 +120,21 @@ void ApplicationDelegate::startPennora(bool sample) {
         }
         m_quitSamplePanel->showNear(*m_window);
     }
+    if (outcome.homeCurrencyAlert) {
+        showHomeCurrencyAlert(*outcome.homeCurrencyAlert);
+    }
+}
+
+void ApplicationDelegate::showHomeCurrencyAlert(const HomeCurrencyAlert& alert) {
+    Alerts::shared().run({.message = QString::fromStdString(alert.messageText),
+                          .informativeText = QString::fromStdString(alert.informativeText),
+                          .style = AlertContent::Style::Informational},
+                         m_window.get());
 }
 
 void ApplicationDelegate::reset() {
     m_appController->forgetStore();
-    if (m_context && ObjectContext::hasApplicationContext() &&
-        &ObjectContext::applicationContext() == m_context.get()) {
-        ObjectContext::setApplicationContext(nullptr);
-    }
-    m_context.reset();
+    m_session->reset();
     m_contextOpened = false;
     ++m_generation;
 }
@@ -141,21 +142,16 @@ void ApplicationDelegate::reset() {
 ObjectContext* ApplicationDelegate::managedObjectContext() {
     if (!m_contextOpened) {
         m_contextOpened = true;
-        std::optional<ValidationError> error;
-        m_context = m_opener.open(m_sampleMode ? StoreOpener::Mode::Sample
-                                               : StoreOpener::Mode::Normal,
-                                  error);
+        // An open error has been shown by then; the context has no store and saves fail.
+        ObjectContext& context = m_session->context();
         ++m_generation;
-        if (m_context) {
-            ObjectContext::setApplicationContext(m_context.get());
-        }
-        if (error) {
-            Alerts::shared().run({.message = QString::fromStdString(error->localizedDescription),
-                                  .style = AlertContent::Style::Critical},
-                                 nullptr);
-        }
+        ObjectContext::setApplicationContext(&context);
     }
-    return m_context.get();
+    return &m_session->context();
+}
+
+ObjectContext* ApplicationDelegate::openContext() const {
+    return m_session->hasContext() ? &m_session->context() : nullptr;
 }
 
 bool ApplicationDelegate::commitEditing() {
@@ -169,29 +165,14 @@ bool ApplicationDelegate::commitEditing() {
     return true;
 }
 
-bool ApplicationDelegate::save() {
-    PN_ASSERT(m_context != nullptr, "managedObjectContext missing");
-    PN_ASSERT(commitEditing(), "Failed to commit editing");
-    if (!m_context->hasChanges()) {
-        return true;
-    }
-    if (const auto error = m_context->save()) {
-        outputSaveError(*error);
-        return false;
-    }
-    return true;
-}
+bool ApplicationDelegate::save() { return m_session->save(); }
 
 void ApplicationDelegate::outputSaveError(const ValidationError& error) {
-    logLine("Failed to save to data store: " + error.localizedDescription);
-    if (!error.detailedErrors.empty()) {
-        for (const ValidationError& detail : error.detailedErrors) {
-            logLine("DetailedError: " + describe(detail.userInfo) + " " +
-                    detail.localizedDescription);
-        }
-    } else {
-        logLine("  " + describe(error.userInfo));
-    }
+    m_session->outputSaveError(error);
+}
+
+// The standard error alert, for a store that cannot be opened and for a failed save.
+void ApplicationDelegate::presentError(const ValidationError& error) {
     QStringList details;
     for (const ValidationError& detail : error.detailedErrors) {
         details << QString::fromStdString(detail.localizedDescription);
@@ -219,20 +200,7 @@ void ApplicationDelegate::updateAllViews() { m_appController->updateAllViews(); 
 // ---- Application events ----
 
 bool ApplicationDelegate::applicationShouldTerminate() {
-    if (m_context == nullptr) {
-        return true;
-    }
-    if (!commitEditing()) {
-        return false;
-    }
-    if (!m_context->hasChanges()) {
-        return true;
-    }
-    if (const auto error = m_context->save()) {
-        outputSaveError(*error);
-        return false;
-    }
-    return true;
+    return m_session->applicationShouldTerminate() == TerminateReply::Now;
 }
 
 void ApplicationDelegate::applicationDidBecomeActive() {
@@ -254,7 +222,7 @@ bool ApplicationDelegate::applicationShouldHandleReopen() {
 // Closing the main window ends the program, as on every Linux desktop, unless the store
 // cannot be saved; in the sample it goes back to the welcome window instead.
 bool ApplicationDelegate::windowShouldClose() {
-    if (m_sampleMode) {
+    if (sampleMode()) {
         quitSample();
         return false;
     }
@@ -323,7 +291,7 @@ void ApplicationDelegate::deleteItem() {
         PN_ASSERTION_FAILURE("deleteItem: unexpected source list item");
     }
     const int row = visualRowOfSelection();
-    m_context->deleteObject(*doomed);
+    managedObjectContext()->deleteObject(*doomed);
     m_appController->sourceListModel()->reload();
     fixSelectionAfterDelete(row);
     save();
@@ -389,7 +357,7 @@ void ApplicationDelegate::showWelcomeScreen() {
     if (isWelcomeWindowVisible()) {
         return;
     }
-    if (m_context) {
+    if (openContext() != nullptr) {
         save();
     }
     m_welcomeController->showWindow();
@@ -403,10 +371,8 @@ void ApplicationDelegate::quitSample() {
 }
 
 void ApplicationDelegate::saveAs() {
-    PN_ASSERT(m_context != nullptr, "managedObjectContext missing");
-    const auto error = m_opener.saveAs(*m_context);
-    PN_ASSERT(!error, "saveAs failed: " + (error ? error->localizedDescription : std::string()));
-    save();
+    PN_ASSERT(openContext() != nullptr, "managedObjectContext missing");
+    m_session->saveAs();
 }
 
 void ApplicationDelegate::sizeForScreenshot() {
@@ -417,15 +383,17 @@ void ApplicationDelegate::sizeForScreenshot() {
 }
 
 void ApplicationDelegate::undo() {
-    if (m_context != nullptr && m_context->undoManager().canUndo()) {
-        m_context->undo();
+    ObjectContext* context = openContext();
+    if (context != nullptr && context->undoManager().canUndo()) {
+        context->undo();
         save();
     }
 }
 
 void ApplicationDelegate::redo() {
-    if (m_context != nullptr && m_context->undoManager().canRedo()) {
-        m_context->redo();
+    ObjectContext* context = openContext();
+    if (context != nullptr && context->undoManager().canRedo()) {
+        context->redo();
         save();
     }
 }
@@ -468,16 +436,16 @@ void ApplicationDelegate::validateUserInterfaceItem(MenuCommand command, QAction
     case MenuCommand::ToggleScheduledTransactions:
     case MenuCommand::SaveAs:
     case MenuCommand::SizeForScreenshot:
-        action.setEnabled(!welcome && m_context != nullptr);
+        action.setEnabled(!welcome && openContext() != nullptr);
         return;
     case MenuCommand::ShowWelcomeScreen:
         action.setEnabled(!welcome);
         return;
     case MenuCommand::QuitSample:
-        action.setEnabled(!welcome && m_sampleMode);
+        action.setEnabled(!welcome && sampleMode());
         return;
     case MenuCommand::ShowMainWindow:
-        action.setEnabled(!welcome && m_context != nullptr);
+        action.setEnabled(!welcome && openContext() != nullptr);
         return;
     default:
         m_appController->validateUserInterfaceItem(command, action);

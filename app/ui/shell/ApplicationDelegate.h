@@ -8,7 +8,7 @@
 #include "base/Date.h"
 #include "scheduled/DayChangeCheck.h"
 #include "ui/shell/MenuCommand.h"
-#include "ui/shell/StoreOpener.h"
+#include "session/StoreSession.h"
 
 class QAction;
 class QWidget;
@@ -19,17 +19,20 @@ class ObjectContext;
 class UserDefaults;
 class WelcomeController;
 class QuitSamplePanel;
+struct HomeCurrencyAlert;
 struct ValidationError;
 
 // The object that lives for the whole run: it decides at start between the welcome window
-// and the main window, opens the store through the StoreOpener and owns its context, saves
-// it, answers termination, runs the once-a-day work on activation, and carries the menu
+// and the main window, opens the store through its StoreSession (which owns the context) and
+// runs the start sequence on it, saves it, answers termination, runs the once-a-day work on activation, and carries the menu
 // commands not tied to one view (delete, rename, new transaction, save as, ...).
 class ApplicationDelegate final : public QObject {
     Q_OBJECT
 public:
-    // REQUIRES: `opener` and `defaults` outlive the delegate.
-    ApplicationDelegate(StoreOpener& opener, UserDefaults& defaults, QObject* parent = nullptr);
+    // The session is made from `storeOptions`; the delegate supplies how errors are shown
+    // and how pending edits are committed. REQUIRES: `defaults` outlives the delegate.
+    ApplicationDelegate(StoreSession::Options storeOptions, UserDefaults& defaults,
+                        QObject* parent = nullptr);
     ~ApplicationDelegate() override;
 
     // After the menus and the main window exist: the welcome window, or the main window at
@@ -45,7 +48,8 @@ public:
     void updateAllViews();
     // Drops the context (and the main window's hold on it).
     void reset();
-    bool hasOpenContext() const { return m_context != nullptr; }
+    bool hasOpenContext() const { return m_session->hasContext(); }
+    StoreSession& session() const { return *m_session; }
     // Increases whenever the context is replaced.
     std::uint64_t contextGeneration() const { return m_generation; }
 
@@ -71,7 +75,7 @@ public:
     // Sets enabled state and title of the action of `command`.
     void validateUserInterfaceItem(MenuCommand command, QAction& action) const;
 
-    bool sampleMode() const { return m_sampleMode; }
+    bool sampleMode() const { return m_session->sampleMode(); }
     bool isWelcomeWindowVisible() const;
     MainWindow& window() const { return *m_window; }
     AppController& appController() const { return *m_appController; }
@@ -94,16 +98,18 @@ private:
     void fixSelectionAfterDelete(int row);
     bool confirm(const QString& message, const QString& informativeText);
     void showUnavailable(const QString& what);
+    void presentError(const ValidationError& error);
+    void showHomeCurrencyAlert(const HomeCurrencyAlert& alert);
+    // The open context, or nullptr before the store is opened.
+    ObjectContext* openContext() const;
 
-    StoreOpener& m_opener;
     UserDefaults& m_defaults;
+    std::unique_ptr<StoreSession> m_session;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<AppController> m_appController;
     std::unique_ptr<WelcomeController> m_welcomeController;
     std::unique_ptr<QuitSamplePanel> m_quitSamplePanel;
-    std::unique_ptr<ObjectContext> m_context;
     bool m_contextOpened = false;
-    bool m_sampleMode = false;
     std::uint64_t m_generation = 0;
     DayChangeCheck m_dayCheck;
 

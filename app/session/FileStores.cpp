@@ -1,0 +1,33 @@
+#include "session/FileStores.h"
+
+#include <variant>
+
+#include "session/ApplicationModel.h"
+#include "session/DataFolder.h"
+#include "session/UnopenableStore.h"
+#include "store/SQLiteStore.h"
+#include "store/XMLStore.h"
+
+std::unique_ptr<PersistentStore> FileStores::make(StoreKind kind, const std::string& path) {
+    const EntityModel& model = ApplicationModel::shared();
+    if (kind == StoreKind::XML) {
+        return std::make_unique<XMLStore>(path, model);
+    }
+    auto opened = SQLiteStore::open(path, model);
+    if (auto* error = std::get_if<ValidationError>(&opened)) {
+        return std::make_unique<UnopenableStore>(std::move(*error));
+    }
+    return std::move(std::get<std::unique_ptr<SQLiteStore>>(opened));
+}
+
+std::string FileStores::sampleResourcePath() {
+    return std::string(PENNORA_RESOURCES_DIR) + "/" + StoreSession::kSampleDatabaseName;
+}
+
+StoreSession::Options FileStores::sessionOptions() {
+    StoreSession::Options options;
+    options.dataFolder = DataFolder::defaultPath();
+    options.sampleResource = sampleResourcePath();
+    options.makeStore = &FileStores::make;
+    return options;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "session/StoreSession.h"
+
+// The program's store files as both front ends open them: the SQLite store of the normal
+// mode and the save-as copy, the XML store of the sample, over the application's model.
+class FileStores final {
+public:
+    // The store of `kind` over `path`. A file that SQLite cannot open as a store of this model
+    // gives an UnopenableStore carrying the reason; the file is left as it was.
+    [[nodiscard]] static std::unique_ptr<PersistentStore> make(StoreKind kind,
+                                                               const std::string& path);
+
+    // The shipped sample store, in the resources folder the program was built with.
+    [[nodiscard]] static std::string sampleResourcePath();
+
+    // Session options over the user's data folder, the shipped sample and make(); the
+    // front end adds how errors are shown and how pending edits are committed.
+    [[nodiscard]] static StoreSession::Options sessionOptions();
+};

@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "SessionTestFolder.h"
+#include "base/Clock.h"
+#include "base/Log.h"
+#include "base/UserLocale.h"
+#include "ledger/Category.h"
+#include "ledger/CurrencyUpdater.h"
+#include "ledger/DefaultCategories.h"
+#include "ledger/Global.h"
+#include "ledger/Node.h"
+#include "session/ApplicationModel.h"
+#include "session/FileStores.h"
+#include "session/StartSequence.h"
+#include "store/GraphDump.h"
+#include "store/StoreFile.h"
+
+namespace {
+
+// The start sequence over real SQLite stores in a private data folder, with the shipped
+// currencies file.
+class StartSequenceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Clock::setFixedToday(Date::dateWithYear_PN(2026, 3, 15));
+        setLogSink([](std::string_view) {});
+    }
+    void TearDown() override {
+        setLogSink(nullptr);
+        UserLocale::reset();
+        Clock::reset();
+    }
+
+    std::unique_ptr<StoreSession> makeSession() {
+        StoreSession::Options options = FileStores::sessionOptions();
+        options.dataFolder = folder.file("Pennora");
+        options.presentError = [this](const ValidationError& e) { presented.push_back(e); };
+        return std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(options));
+    }
+    // A fresh session on the data folder's store, started under `locale`.
+    StartSequence::Outcome start(const std::string& locale) {
+        UserLocale::set(locale);
+        session = makeSession();
+        return StartSequence(*session).run();
+    }
+    Global& global() { return *Global::sharedInstanceInContext(session->context()); }
+    std::string databaseFile() const {
+        return folder.file("Pennora/" + std::string(StoreSession::kDatabaseName));
+    }
+    // A store set up under `locale`, then marked as written before the application-level
+    // migrations.
+    void makeVersionZero(const std::string& locale) {
+        start(locale);
+        global().setInternalVersion(0);
+        ASSERT_TRUE(session->save());
+    }
+
+    SessionTestFolder folder;
+    std::unique_ptr<StoreSession> session;
+    std::vector<ValidationError> presented;
+};
+
+TEST_F(StartSequenceTest, NewStoreGetsTheLocalesHomeCurrencyTheDefaultCategoriesAndVersionOne) {
+    struct Case {
+        const char* locale;
+        const char* home;
+    };
+    // "en" names no country and so no currency: the new store keeps its "USD".
+    const Case cases[] = {{"de_DE", "EUR"}, {"ja_JP", "JPY"}, {"en_US", "USD"}, {"en", "USD"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        std::filesystem::remove_all(folder.file("Pennora"));
+        const StartSequence::Outcome outcome = start(c.locale);
+        EXPECT_FALSE(outcome.homeCurrencyAlert);
+        ASSERT_NE(outcome.accountsRoot, nullptr);
+        EXPECT_EQ(outcome.accountsRoot->identifier(), std::optional<std::string>("accounts"));
+        EXPECT_EQ(global().homeCurrency(), c.home);
+        EXPECT_EQ(global().internalVersion(), std::optional<std::int64_t>(1));
+        std::set<std::string> names;
+        for (Category* category : Category::allInContext(session->context())) {
+            names.insert(category->name());
+        }
+        EXPECT_EQ(names, std::set<std::string>(DefaultCategories::kNames.begin(),
+                                               DefaultCategories::kNames.end()));
+        EXPECT_FALSE(session->context().hasChanges());
+        EXPECT_FALSE(session->context().undoManager().canUndo());
+    }
+    EXPECT_TRUE(presented.empty());
+    std::filesystem::perms mode = std::filesystem::status(databaseFile()).permissions();
+    EXPECT_EQ(mode & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
+TEST_F(StartSequenceTest, SecondStartChangesNothing) {
+    start("de_DE");
+    const std::string graph = dumpObjectGraph(session->context());
+    session.reset();  // closed, so that the file holds everything
+    const std::optional<std::string> bytes = StoreFile::readWhole(databaseFile());
+    // Even under another locale: the locale rule is only for new and older stores.
+    const StartSequence::Outcome outcome = start("ja_JP");
+    EXPECT_FALSE(outcome.homeCurrencyAlert);
+    EXPECT_EQ(dumpObjectGraph(session->context()), graph);
+    EXPECT_FALSE(session->context().hasChanges());
+    session.reset();
+    EXPECT_EQ(StoreFile::readWhole(databaseFile()), bytes);
+}
+
+TEST_F(StartSequenceTest, VersionZeroFollowsTheLocaleAndNamesBothCodesWhenTheHomeChanges) {
+    struct Case {
+        const char* storedUnder;
+        const char* locale;
+        const char* expectedHome;
+        const char* alert;  // nullptr: none
+    };
+    const Case cases[] = {
+        {"en_US", "de_DE", "EUR", "Your home currency has been changed from USD to EUR."},
+        {"de_DE", "en_US", "USD", "Your home currency has been changed from EUR to USD."},
+        {"de_DE", "de_AT", "EUR", nullptr},
+        {"ja_JP", "en", "JPY", nullptr},  // the locale names no currency
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.storedUnder) + " store under " + c.locale);
+        std::filesystem::remove_all(folder.file("Pennora"));
+        makeVersionZero(c.storedUnder);
+        const std::size_t categories = Category::countInContext(session->context());
+
+        const StartSequence::Outcome outcome = start(c.locale);
+        EXPECT_EQ(global().homeCurrency(), c.expectedHome);
+        if (c.alert) {
+            ASSERT_TRUE(outcome.homeCurrencyAlert);
+            EXPECT_EQ(outcome.homeCurrencyAlert->messageText, c.alert);
+            EXPECT_EQ(outcome.homeCurrencyAlert->informativeText,
+                      CurrencyUpdater::kHomeCurrencyChangedInformativeText);
+        } else {
+            EXPECT_FALSE(outcome.homeCurrencyAlert);
+        }
+        EXPECT_EQ(global().internalVersion(), std::optional<std::int64_t>(1));
+        // An older store is not set up again.
+        EXPECT_EQ(Category::countInContext(session->context()), categories);
+        EXPECT_FALSE(session->context().hasChanges());
+    }
+}
+
+TEST_F(StartSequenceTest, ALaterVersionIsLeftAsItIs) {
+    start("en_US");
+    global().setInternalVersion(2);
+    ASSERT_TRUE(session->save());
+    start("de_DE");
+    EXPECT_EQ(global().internalVersion(), std::optional<std::int64_t>(2));
+    EXPECT_EQ(global().homeCurrency(), "USD");
+}
+
+TEST_F(StartSequenceTest, AStoreThatCannotBeOpenedIsReportedOnceAndLeftAlone) {
+    std::filesystem::create_directory(folder.file("Pennora"));
+    const std::string garbage = "SQLite format 3, or so it claims";
+    std::ofstream(databaseFile()) << garbage;
+    const StartSequence::Outcome outcome = start("de_DE");
+    ASSERT_EQ(presented.size(), 1u);
+    EXPECT_NE(presented[0].localizedDescription.find("could not be read"), std::string::npos)
+        << presented[0].localizedDescription;
+    // The window still gets a tree to show.
+    EXPECT_NE(outcome.accountsRoot, nullptr);
+    EXPECT_EQ(Category::countInContext(session->context()), 0u);
+    session.reset();
+    EXPECT_EQ(StoreFile::readWhole(databaseFile()), garbage);
+}
+
+TEST_F(StartSequenceTest, AGivenStoreFileIsUsedWithoutMakingTheDataFolder) {
+    UserLocale::set("en_US");
+    StoreSession::Options options = FileStores::sessionOptions();
+    options.dataFolder = folder.file("Pennora");
+    options.databasePath = folder.file("Elsewhere.pennorasql");
+    StoreSession given(ApplicationModel::shared(), std::move(options));
+    (void)StartSequence(given).run();
+    EXPECT_EQ(given.storePath(), folder.file("Elsewhere.pennorasql"));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("Elsewhere.pennorasql")));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("Pennora")));
+}
+
+}  // namespace
