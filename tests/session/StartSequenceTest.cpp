@@ -12,6 +12,7 @@
 #include "ledger/DefaultCategories.h"
 #include "ledger/Global.h"
 #include "ledger/Node.h"
+#include "ledger/Transaction.h"
 #include "session/ApplicationModel.h"
 #include "session/FileStores.h"
 #include "session/StartSequence.h"
@@ -178,6 +179,37 @@ TEST_F(StartSequenceTest, AGivenStoreFileIsUsedWithoutMakingTheDataFolder) {
     EXPECT_EQ(given.storePath(), folder.file("Elsewhere.pennorasql"));
     EXPECT_TRUE(std::filesystem::exists(folder.file("Elsewhere.pennorasql")));
     EXPECT_FALSE(std::filesystem::exists(folder.file("Pennora")));
+}
+
+}  // namespace
+
+namespace {
+
+// Save As from the sample (XML) to an SQLite file: the run goes on there, and the next
+// start opens it like any store.
+TEST_F(StartSequenceTest, SaveAsFromTheSampleContinuesOnTheSQLiteCopy) {
+    UserLocale::set("en_US");
+    session = makeSession();
+    session->setSampleMode(true);
+    (void)StartSequence(*session).run();
+    const std::size_t transactions = Transaction::countInContext(session->context());
+    session->saveAs();
+    const std::string copy = folder.file("Pennora/" + std::string(StoreSession::kSaveAsName));
+    EXPECT_EQ(session->storePath(), copy);
+    Global::sharedInstanceInContext(session->context())->setProjectedMonths(3);
+    ASSERT_TRUE(session->save());
+    session.reset();
+
+    StoreSession::Options options = FileStores::sessionOptions();
+    options.databasePath = copy;
+    StoreSession reopened(ApplicationModel::shared(), std::move(options));
+    const StartSequence::Outcome outcome = StartSequence(reopened).run();
+    EXPECT_FALSE(reopened.openError());
+    EXPECT_EQ(Transaction::countInContext(reopened.context()), transactions);
+    EXPECT_EQ(Global::sharedInstanceInContext(reopened.context())->projectedMonths(),
+              std::optional<std::int64_t>(3));
+    EXPECT_FALSE(reopened.context().hasChanges());
+    EXPECT_NE(outcome.accountsRoot, nullptr);
 }
 
 }  // namespace
