@@ -5,18 +5,6 @@
 #include "store/StoreRows.h"
 
 
-InMemoryStore::Row InMemoryStore::rowFor(const ManagedObject& object) {
-    Row row;
-    row.entity = &object.entity();
-    for (const AttributeDescription& a : row.entity->attributes()) {
-        row.values.push_back(a.accessor->get(object));
-    }
-    for (const RelationshipDescription& r : row.entity->relationships()) {
-        row.links.push_back(relationshipTargetIDs(object, r));
-    }
-    return row;
-}
-
 std::optional<ValidationError> InMemoryStore::checkChanges(const ChangeSet& changes) const {
     for (const ManagedObject* object : changes.inserted) {
         if (m_rows.contains(object->objectID())) {
@@ -47,7 +35,7 @@ std::optional<ValidationError> InMemoryStore::save(const ChangeSet& changes) {
         return error;
     }
     for (const ManagedObject* object : changes.inserted) {
-        m_rows[object->objectID()] = rowFor(*object);
+        m_rows[object->objectID()] = storedRowFor(*object);
     }
     for (const ObjectChange& change : changes.updated) {
         Row& row = m_rows[change.object->objectID()];

@@ -8,6 +8,7 @@
 
 #include "store/ManagedObject.h"
 #include "store/PersistentStore.h"
+#include "store/StoreRows.h"
 
 // A store held in memory, for tests: rows of attribute values and target IDs per object. Like
 // a file store it writes only what a change set marks as changed, all or nothing, and can be
@@ -27,12 +28,7 @@ public:
     std::string dump() const;
 
 private:
-    struct Row {
-        const EntityDescription* entity = nullptr;
-        std::vector<AttributeValue> values;        // by attribute index
-        std::vector<std::vector<ObjectID>> links;  // by relationship index, ascending
-    };
-    static Row rowFor(const ManagedObject& object);
+    using Row = StoredRow;
     std::optional<ValidationError> checkChanges(const ChangeSet& changes) const;
 
     std::map<ObjectID, Row> m_rows;

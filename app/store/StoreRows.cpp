@@ -19,3 +19,15 @@ std::vector<ObjectID> relationshipTargetIDs(const ManagedObject& object,
     }
     return ids;
 }
+
+StoredRow storedRowFor(const ManagedObject& object) {
+    StoredRow row;
+    row.entity = &object.entity();
+    for (const AttributeDescription& a : row.entity->attributes()) {
+        row.values.push_back(a.accessor->get(object));
+    }
+    for (const RelationshipDescription& r : row.entity->relationships()) {
+        row.links.push_back(relationshipTargetIDs(object, r));
+    }
+    return row;
+}

@@ -52,18 +52,6 @@ ValidationError XMLStore::openError(const std::string& reason) const {
                            {{"path", m_path}}};
 }
 
-XMLStore::Row XMLStore::rowFor(const ManagedObject& object) {
-    Row row;
-    row.entity = &object.entity();
-    for (const AttributeDescription& a : row.entity->attributes()) {
-        row.values.push_back(a.accessor->get(object));
-    }
-    for (const RelationshipDescription& r : row.entity->relationships()) {
-        row.links.push_back(relationshipTargetIDs(object, r));
-    }
-    return row;
-}
-
 // ---- Loading ----
 
 std::optional<ValidationError> XMLStore::load(ObjectContext& context) {
@@ -132,7 +120,7 @@ std::optional<ValidationError> XMLStore::loadFile(ObjectContext& context, bool m
     }
     m_rows.clear();
     for (const ManagedObject* object : loaded) {
-        m_rows.emplace(object->objectID(), rowFor(*object));
+        m_rows.emplace(object->objectID(), storedRowFor(*object));
     }
     m_unreadable = false;
     return std::nullopt;
@@ -220,7 +208,7 @@ std::optional<ValidationError> XMLStore::readLinks(pugi::xml_node node, ManagedO
 
 std::optional<ValidationError> XMLStore::apply(const ChangeSet& changes, Rows& rows) {
     for (const ManagedObject* object : changes.inserted) {
-        if (!rows.emplace(object->objectID(), rowFor(*object)).second) {
+        if (!rows.emplace(object->objectID(), storedRowFor(*object)).second) {
             return saveError("Inserted row exists already");
         }
     }
@@ -230,7 +218,7 @@ std::optional<ValidationError> XMLStore::apply(const ChangeSet& changes, Rows& r
         if (it == rows.end()) {
             return saveError("Updated row is missing");
         }
-        it->second = rowFor(*change.object);
+        it->second = storedRowFor(*change.object);
     }
     for (const ManagedObject* object : changes.deleted) {
         if (rows.erase(object->objectID()) == 0) {

@@ -9,6 +9,7 @@
 
 #include "store/ManagedObject.h"
 #include "store/PersistentStore.h"
+#include "store/StoreRows.h"
 
 class EntityModel;
 
@@ -36,16 +37,11 @@ public:
     [[nodiscard]] std::optional<ValidationError> save(const ChangeSet& changes) override;
 
 private:
-    struct Row {
-        const EntityDescription* entity = nullptr;
-        std::vector<AttributeValue> values;        // by attribute index
-        std::vector<std::vector<ObjectID>> links;  // by relationship index
-    };
+    using Row = StoredRow;
     using Rows = std::map<ObjectID, Row>;
 
     std::optional<ValidationError> loadFile(ObjectContext& context, bool mayMigrate);
     std::optional<ValidationError> migrate(const std::string& versionText);
-    static Row rowFor(const ManagedObject& object);
     static std::optional<ValidationError> apply(const ChangeSet& changes, Rows& rows);
     std::string serialise(const Rows& rows) const;
 
