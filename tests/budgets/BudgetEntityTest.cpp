@@ -239,6 +239,7 @@ TEST_F(BudgetEntity, SummaryReadsLimitsActualsAndBalancesAroundThePeriod) {
     Category* salary = store.category("Salary");
     Budget* budget = budgetWithLimits(S::day(2026, 1, 1), 3, {{food, "-3000"}, {salary, "3500"}});
     store.add(checking, S::day(2025, 12, 31), "-100", food);  // the day before: in the start
+    store.add(checking, S::day(2026, 1, 1), "-1", food);  // the first day: in the period
     store.add(checking, S::day(2026, 2, 1), "-1234567.89", food);
     store.add(checking, S::day(2026, 2, 2), "2000000.01", salary);
     store.add(checking, S::day(2026, 4, 1), "-5", food);  // after the end
@@ -246,10 +247,10 @@ TEST_F(BudgetEntity, SummaryReadsLimitsActualsAndBalancesAroundThePeriod) {
         BudgetSummary::inputs(*budget, budget->trackExpense(), budget->trackIncome());
     EXPECT_EQ(in.expenseLimit, S::dec("-3000"));
     EXPECT_EQ(in.incomeLimit, S::dec("3500"));
-    EXPECT_EQ(in.expenseActual, S::dec("-1234567.89"));
+    EXPECT_EQ(in.expenseActual, S::dec("-1234568.89"));
     EXPECT_EQ(in.incomeActual, S::dec("2000000.01"));
     EXPECT_EQ(in.balanceBeforeStart, S::dec("900"));
-    EXPECT_EQ(in.balanceAtEnd, S::dec("766332.12"));
+    EXPECT_EQ(in.balanceAtEnd, S::dec("766331.12"));
     EXPECT_FALSE(in.hasEnded);
     const SummaryFigures::Box estimated = SummaryFigures::estimatedBox(in);
     EXPECT_EQ(estimated.sum, S::dec("500"));
