@@ -111,6 +111,7 @@ ManagedObject& ObjectContext::adopt(std::unique_ptr<ManagedObject> object, Objec
     object->m_objectID = id;
     object->m_context = this;
     m_allObjects.push_back(std::move(object));
+    m_objectsByID[id] = m_allObjects.back().get();
     return *m_allObjects.back();
 }
 
@@ -188,23 +189,18 @@ void ObjectContext::unregisterObject(ManagedObject& object) {
 // ---- Queries ----
 
 ManagedObject* ObjectContext::objectWithID(const EntityDescription& entity, ObjectID id) const {
-    for (std::size_t index : registriesOf(entity)) {
-        const std::vector<ManagedObject*>& objects = m_registries[index].objects;
-        auto it = std::lower_bound(objects.begin(), objects.end(), id, idBelow);
-        if (it != objects.end() && (*it)->objectID() == id) {
-            return (*it)->m_live ? *it : nullptr;
-        }
+    const auto found = m_objectsByID.find(id);
+    if (found == m_objectsByID.end()) {
+        (void)registriesOf(entity);  // still refuses an entity of another model
+        return nullptr;
     }
-    return nullptr;
+    ManagedObject* object = found->second;
+    return object->m_live && object->entity().isKindOf(entity) ? object : nullptr;
 }
 
 ManagedObject* ObjectContext::objectWithID(ObjectID id) const {
-    for (const EntityDescription* root : m_model.rootEntities()) {
-        if (ManagedObject* object = objectWithID(*root, id)) {
-            return object;
-        }
-    }
-    return nullptr;
+    const auto found = m_objectsByID.find(id);
+    return found != m_objectsByID.end() && found->second->m_live ? found->second : nullptr;
 }
 
 std::size_t ObjectContext::countObjects(const EntityDescription& entity) const {

@@ -205,6 +205,8 @@ private:
     const EntityModel& m_model;
     std::unique_ptr<PersistentStore> m_store;
     std::vector<std::unique_ptr<ManagedObject>> m_allObjects;
+    // Every object ever adopted, by ID, live or not: loading resolves each link through it.
+    std::unordered_map<ObjectID, ManagedObject*> m_objectsByID;
     std::vector<Registry> m_registries;
     std::unordered_map<const EntityDescription*, std::size_t> m_registryIndex;
     std::unordered_map<const EntityDescription*, std::vector<std::size_t>> m_kinds;
