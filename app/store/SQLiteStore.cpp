@@ -262,10 +262,38 @@ void SQLiteStore::loadObjects(ObjectContext& context) {
         for (std::size_t i = 0; i < table.columns.size(); ++i) {
             columnIndex[table.columns[i].first] = static_cast<int>(i) + 2;
         }
+        // The column numbers of each entity's attributes and relationships (-1: none), worked
+        // out once per entity rather than once per row.
+        struct Columns {
+            std::vector<int> attributes;
+            std::vector<int> relationships;
+        };
+        std::map<const EntityDescription*, Columns> columnsOf;
+        const auto columnsFor = [&](const EntityDescription& entity) -> const Columns& {
+            auto [it, added] = columnsOf.try_emplace(&entity);
+            if (added) {
+                const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(entity);
+                for (const AttributeDescription& a : entity.attributes()) {
+                    it->second.attributes.push_back(
+                        columnIndex.at(layout.attributeColumns[a.index]));
+                }
+                for (const RelationshipDescription& r : entity.relationships()) {
+                    const std::string& column = layout.relationshipColumns[r.index];
+                    it->second.relationships.push_back(column.empty() ? -1
+                                                                      : columnIndex.at(column));
+                }
+            }
+            return it->second;
+        };
+        std::string entityName;
+        const EntityDescription* entity = nullptr;
         while (rows.step()) {
             const std::int64_t id = rows.integer(0);
-            const std::string entityName = rows.text(1);
-            const EntityDescription* entity = m_model.entityNamed(entityName);
+            // Rows of one entity mostly follow each other: look the name up only when it changes.
+            if (std::string name = rows.text(1); entity == nullptr || name != entityName) {
+                entityName = std::move(name);
+                entity = m_model.entityNamed(entityName);
+            }
             if (id <= 0 || entity == nullptr || entity->isAbstract() ||
                 !entity->isKindOf(*table.root)) {
                 throw UnreadableStore{"row " + std::to_string(id) + " of " + table.name +
@@ -275,10 +303,10 @@ void SQLiteStore::loadObjects(ObjectContext& context) {
                 throw UnreadableStore{"object " + std::to_string(id) + " appears twice"};
             }
             ManagedObject& object = context.loadObject(*entity, static_cast<ObjectID>(id));
-            const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(*entity);
+            const Columns& columns = columnsFor(*entity);
             for (const AttributeDescription& a : entity->attributes()) {
                 std::optional<AttributeValue> value = SQLiteValueCodec::read(
-                    rows, columnIndex.at(layout.attributeColumns[a.index]), a.kind, a.optional);
+                    rows, columns.attributes[a.index], a.kind, a.optional);
                 if (!value) {
                     throw UnreadableStore{"the value of " + a.name + " of " + entityName + " " +
                                           std::to_string(id) + " is damaged"};
@@ -286,12 +314,8 @@ void SQLiteStore::loadObjects(ObjectContext& context) {
                 context.loadAttribute(object, a, *value);
             }
             for (const RelationshipDescription& r : entity->relationships()) {
-                const std::string& column = layout.relationshipColumns[r.index];
-                if (column.empty()) {
-                    continue;
-                }
-                const int index = columnIndex.at(column);
-                if (rows.isNull(index)) {
+                const int index = columns.relationships[r.index];
+                if (index < 0 || rows.isNull(index)) {
                     continue;
                 }
                 if (!rows.isInteger(index)) {
