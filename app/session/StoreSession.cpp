@@ -10,6 +10,7 @@
 #include "session/DataFolder.h"
 #include "store/EntityModel.h"
 #include "store/StoreFile.h"
+#include "store/StoreRows.h"
 
 namespace {
 
@@ -20,23 +21,6 @@ std::string describeInfo(const std::map<std::string, std::string>& info) {
         out += (out.size() > 1 ? "; " : " ") + key + " = " + value;
     }
     return out + (out.size() > 1 ? " }" : "}");
-}
-
-// Every live object as an insertion, in ascending ID per entity: the whole graph for a
-// store that is still empty.
-ChangeSet wholeGraph(const ObjectContext& context) {
-    ChangeSet changes;
-    for (const EntityDescription* root : context.model().rootEntities()) {
-        context.forEachObject(*root, [&](ManagedObject& object) {
-            changes.inserted.push_back(&object);
-            return true;
-        });
-    }
-    std::sort(changes.inserted.begin(), changes.inserted.end(),
-              [](const ManagedObject* a, const ManagedObject* b) {
-                  return a->objectID() < b->objectID();
-              });
-    return changes;
 }
 
 }  // namespace
@@ -154,7 +138,7 @@ void StoreSession::saveAs() {
     std::unique_ptr<PersistentStore> store = m_options.makeStore(StoreKind::SQLite, target);
     ObjectContext empty(m_model);
     PN_ASSERT(store && !store->load(empty), "Failed to open " + target);
-    PN_ASSERT(!store->save(wholeGraph(saved)), "Failed to write " + target);
+    PN_ASSERT(!store->save(wholeGraphAsInsertions(saved)), "Failed to write " + target);
     current.setPersistentStore(std::move(store));
     m_storePath = target;
     save();

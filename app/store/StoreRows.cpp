@@ -1,6 +1,10 @@
 #include "store/StoreRows.h"
 
+#include <algorithm>
+
 #include "store/EntityDescription.h"
+#include "store/EntityModel.h"
+#include "store/ObjectContext.h"
 #include "store/ObjectSet.h"
 
 ValidationError storeError(int code, const std::string& text) {
@@ -30,4 +34,19 @@ StoredRow storedRowFor(const ManagedObject& object) {
         row.links.push_back(relationshipTargetIDs(object, r));
     }
     return row;
+}
+
+ChangeSet wholeGraphAsInsertions(const ObjectContext& context) {
+    ChangeSet changes;
+    for (const EntityDescription* root : context.model().rootEntities()) {
+        context.forEachObject(*root, [&](ManagedObject& object) {
+            changes.inserted.push_back(&object);
+            return true;
+        });
+    }
+    std::sort(changes.inserted.begin(), changes.inserted.end(),
+              [](const ManagedObject* a, const ManagedObject* b) {
+                  return a->objectID() < b->objectID();
+              });
+    return changes;
 }

@@ -4,14 +4,16 @@
 #include <vector>
 
 #include "base/ValidationError.h"
+#include "store/ChangeSet.h"
 #include "store/AttributeValue.h"
 #include "store/ManagedObject.h"
 
+class ObjectContext;
 struct EntityDescription;
 struct RelationshipDescription;
 
 // Small pieces every persistent store needs: its errors, the IDs at the other end of a
-// relationship, and an object's values as a row.
+// relationship, an object's values as a row, and a whole graph as one change.
 ValidationError storeError(int code, const std::string& text);
 // The IDs of the objects `relationship` of `object` points at, in the relationship's order
 // (one or none for a to-one relationship).
@@ -25,3 +27,7 @@ struct StoredRow {
     std::vector<std::vector<ObjectID>> links;  // by relationship index
 };
 StoredRow storedRowFor(const ManagedObject& object);
+
+// Every live object of `context` as an insertion, in ascending ID: what writing the whole
+// graph into an empty store saves.
+ChangeSet wholeGraphAsInsertions(const ObjectContext& context);

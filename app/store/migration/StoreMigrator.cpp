@@ -9,6 +9,7 @@
 #include "store/EntityModel.h"
 #include "store/ObjectContext.h"
 #include "store/PersistentStore.h"
+#include "store/StoreRows.h"
 #include "store/migration/MappingModel.h"
 #include "store/migration/MigrationManager.h"
 #include "store/migration/MigrationRegistry.h"
@@ -42,22 +43,6 @@ Outcome loadInto(const std::string& path, ObjectContext& context,
     return std::nullopt;
 }
 
-// Every live object as an insertion, in ascending ID: the whole graph for an empty store.
-ChangeSet wholeGraph(const ObjectContext& context) {
-    ChangeSet changes;
-    for (const EntityDescription* root : context.model().rootEntities()) {
-        context.forEachObject(*root, [&](ManagedObject& object) {
-            changes.inserted.push_back(&object);
-            return true;
-        });
-    }
-    std::sort(changes.inserted.begin(), changes.inserted.end(),
-              [](const ManagedObject* a, const ManagedObject* b) {
-                  return a->objectID() < b->objectID();
-              });
-    return changes;
-}
-
 Outcome writeNewStore(const std::string& path, const ObjectContext& migrated,
                       const StoreMigrator::Format& format) {
     auto opened = format.open(path, migrated.model());
@@ -65,7 +50,7 @@ Outcome writeNewStore(const std::string& path, const ObjectContext& migrated,
         return std::get<std::string>(opened);
     }
     std::unique_ptr<PersistentStore> store = std::get<0>(std::move(opened));
-    if (std::optional<ValidationError> error = store->save(wholeGraph(migrated))) {
+    if (std::optional<ValidationError> error = store->save(wholeGraphAsInsertions(migrated))) {
         return error->localizedDescription;
     }
     return std::nullopt;
