@@ -2,6 +2,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 
 #include "ShellFixture.h"
@@ -207,6 +209,30 @@ TEST_F(Shell, MenuTitlesFollowTheSelection) {
         EXPECT_EQ(action(MenuCommand::NewTransaction).text(), c.newTitle);
         EXPECT_EQ(action(MenuCommand::NewTransaction).isEnabled(), c.newEnabled);
     }
+}
+
+TEST_F(Shell, StickyDateItemIsThereOnlyWithItsDefaultAndTogglesTheOption) {
+    const auto stickyItem = [this]() -> QAction* {
+        for (QAction* menu : m_delegate->window().menuBar()->actions()) {
+            for (QAction* item : menu->menu()->actions()) {
+                if (item->text() == "Keep Date of Last Transaction") return item;
+            }
+        }
+        return nullptr;
+    };
+    startOnSample();
+    EXPECT_EQ(stickyItem(), nullptr);
+
+    m_delegate.reset();
+    m_defaults->setBool(DefaultsKeys::kShowStickyDateOption, true);
+    startOnSample();
+    QAction* item = stickyItem();
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(m_delegate->stickyDateIsOn());
+    item->trigger();
+    EXPECT_TRUE(m_delegate->stickyDateIsOn());
+    item->trigger();
+    EXPECT_FALSE(m_delegate->stickyDateIsOn());
 }
 
 TEST_F(Shell, CashAccountHidesTheImportButtonAndDisablesTheImportItem) {

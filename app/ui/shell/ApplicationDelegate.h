@@ -84,6 +84,13 @@ public:
     UserDefaults& defaults() const { return m_defaults; }
     std::optional<Date> currentDate() const { return m_dayCheck.currentDate(); }
 
+    // The sticky date: while on, the register dates a new transaction on the date of the last
+    // one closed in the editor instead of today. Off at every start.
+    bool stickyDateIsOn() const { return m_stickyDateIsOn; }
+    void setStickyDateIsOn(bool on) { m_stickyDateIsOn = on; }
+    std::optional<Date> lastEnteredDate() const { return m_lastEnteredDate; }
+    void setLastEnteredDate(std::optional<Date> date) { m_lastEnteredDate = date; }
+
     // After a new account: the "CashAccountHelp" or "AccountHelp" sheet while its default
     // is on.
     void showHelpSheetAfterNewAccount(const Account& account);
@@ -112,6 +119,8 @@ private:
     bool m_contextOpened = false;
     std::uint64_t m_generation = 0;
     DayChangeCheck m_dayCheck;
+    bool m_stickyDateIsOn = false;
+    std::optional<Date> m_lastEnteredDate;
 
     class DayActions;
     friend class DayActions;

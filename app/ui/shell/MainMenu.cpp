@@ -124,6 +124,9 @@ void MainMenu::buildTransactionMenu() {
     if (d.defaults().boolForKey(DefaultsKeys::kShowStickyDateOption)) {
         QAction* sticky = menu->addAction(tr("Keep Date of Last Transaction"));
         sticky->setCheckable(true);
+        connect(menu, &QMenu::aboutToShow, sticky,
+                [&d, sticky] { sticky->setChecked(d.stickyDateIsOn()); });
+        connect(sticky, &QAction::toggled, sticky, [&d](bool on) { d.setStickyDateIsOn(on); });
     }
 }
 
