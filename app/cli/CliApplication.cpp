@@ -5,6 +5,7 @@
 
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
+#include "base/Log.h"
 #include "base/UserLocale.h"
 #include "cli/CliCommands.h"
 #include "cli/CliError.h"
@@ -18,7 +19,13 @@ namespace {
 // runs (tests) do not leak into each other.
 class RunEnvironment final {
 public:
-    explicit RunEnvironment(const GlobalOptions& global) {
+    RunEnvironment(const GlobalOptions& global, std::ostream& err) {
+        // Standard error is for what the user must read; the log joins it only on request.
+        setLogSink([&err, verbose = global.verbose](std::string_view line) {
+            if (verbose) {
+                err << line << "\n";
+            }
+        });
         if (global.today) {
             Clock::setFixedToday(*global.today);
         }
@@ -27,6 +34,7 @@ public:
         }
     }
     ~RunEnvironment() {
+        setLogSink(nullptr);
         Clock::reset();
         UserLocale::reset();
     }
@@ -44,7 +52,7 @@ int CliApplication::run(const std::vector<std::string>& arguments, std::ostream&
                         std::ostream& err) {
     try {
         const CommandLine line = CommandLine::parse(arguments);
-        const RunEnvironment environment(line.global);
+        const RunEnvironment environment(line.global, err);
         return runCommand(line, out);
     } catch (const CliError& error) {
         err << "pennora-cli: " << error.what() << "\n";

@@ -1,8 +1,8 @@
 #include "cli/CliStore.h"
 
 #include <filesystem>
+#include <iostream>
 
-#include "base/Log.h"
 #include "cli/CliError.h"
 #include "scheduled/ScheduledHooks.h"
 #include "session/ApplicationModel.h"
@@ -46,7 +46,8 @@ CliStore::CliStore(const GlobalOptions& global) {
     m_root = outcome.accountsRoot;
     m_alert = outcome.homeCurrencyAlert;
     if (m_alert) {
-        logLine(m_alert->messageText + " " + m_alert->informativeText);
+        std::cerr << "pennora-cli: " << m_alert->messageText << " " << m_alert->informativeText
+                  << "\n";
     }
 }
 

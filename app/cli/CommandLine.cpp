@@ -35,6 +35,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
         const bool takesValue = name == "--store" || name == "--today" || name == "--locale";
         if (name == "--json" && !inlineValue) {
             line.global.json = true;
+        } else if (name == "--verbose" && !inlineValue) {
+            line.global.verbose = true;
         } else if (takesValue) {
             std::string value;
             if (inlineValue) {

@@ -13,6 +13,8 @@ struct GlobalOptions {
     std::optional<Date> today;
     std::optional<std::string> locale;
     bool json = false;
+    // Also print the program's log (store and currency housekeeping) on standard error.
+    bool verbose = false;
 };
 
 // The command line split into the shared options and the words that name the command and

@@ -32,7 +32,7 @@ CommandRegistry::Match CommandRegistry::find(const std::vector<std::string>& wor
 std::string CommandRegistry::usageText() const {
     std::string text =
         "usage: pennora-cli [--store PATH] [--today YYYY-MM-DD] [--locale LOCALE] COMMAND "
-        "[ARGS] [--json]\n\ncommands:\n";
+        "[ARGS] [--json] [--verbose]\n\ncommands:\n";
     for (const CommandDefinition& definition : m_commands) {
         text += "  " + definition.usage() + "\n";
         if (!definition.summary.empty()) {

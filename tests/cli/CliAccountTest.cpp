@@ -13,6 +13,17 @@ std::vector<std::string> accountNamesAndGroups(const nlohmann::json& accounts) {
     return out;
 }
 
+TEST_F(CliAccountTest, StandardErrorCarriesTheLogOnlyWhenAskedFor) {
+    // Setting up a new store adds the currencies, which the log reports one by one.
+    const ProcessResult quiet = run({"accounts"});
+    EXPECT_EQ(quiet.exitStatus, 0);
+    EXPECT_EQ(quiet.err, "");
+    std::filesystem::remove(store);
+    const ProcessResult verbose = run({"accounts", "--verbose"});
+    EXPECT_EQ(verbose.exitStatus, 0);
+    EXPECT_NE(verbose.err.find("Added currency AUD"), std::string::npos) << verbose.err;
+}
+
 TEST_F(CliAccountTest, TreeIsEditedMovedAndPrunedThroughTheSheetsRules) {
     json({"add-group", "Bank"});
     json({"add-account", "Checking", "--start-balance", "10"});
