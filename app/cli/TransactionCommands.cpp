@@ -9,11 +9,11 @@
 #include "cli/CliStore.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
-#include "cli/RegisterStatus.h"
 #include "import/TransactionMatching.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
+#include "ledger/RegisterStatus.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 

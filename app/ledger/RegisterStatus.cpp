@@ -1,4 +1,4 @@
-#include "cli/RegisterStatus.h"
+#include "ledger/RegisterStatus.h"
 
 #include "ledger/Account.h"
 #include "ledger/Currency.h"
