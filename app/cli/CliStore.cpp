@@ -10,6 +10,7 @@
 #include "session/FileStores.h"
 #include "session/StartSequence.h"
 #include "session/StoreSession.h"
+#include "store/ObjectContext.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ CliStore::CliStore(const GlobalOptions& global) {
         }
     };
     m_session = std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(options));
-    (void)m_session->context();
+    // One command is one change with nothing to undo: keeping undo records would only hold a
+    // second copy of what a large import or edit changed.
+    m_session->context().undoManager().disableUndoRegistration();
     throwIfErrorShown();
     installScheduledHooks();
     StartSequence::Outcome outcome = StartSequence(*m_session).run();
