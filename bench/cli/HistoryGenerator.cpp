@@ -14,12 +14,12 @@
 
 namespace {
 
-struct CategorySpec {
+struct PlannedCategory {
     const char* name;
     const char* group;  // nullptr: ungrouped
 };
 
-constexpr std::array<CategorySpec, 12> kCategories = {{
+constexpr std::array<PlannedCategory, 12> kCategories = {{
     {"Rent", "Living"},
     {"Utilities", "Living"},
     {"Household", "Living"},
@@ -82,59 +82,59 @@ void HistoryGenerator::generate(std::size_t transactions) {
 }
 
 void HistoryGenerator::makeTree() {
-    struct Spec {
+    struct PlannedAccount {
         const char* name;
         const char* type;
         const char* group;
         const char* currency;
     };
-    constexpr std::array<Spec, 5> kAccounts = {{
+    constexpr std::array<PlannedAccount, 5> kAccounts = {{
         {"Checking", kAccountTypeChecking, "Bank", nullptr},
         {"Savings", kAccountTypeSavings, "Bank", nullptr},
         {"Visa", kAccountTypeCreditCard, "Cards", nullptr},
         {"Wallet", kAccountTypeCash, nullptr, nullptr},
         {"Euro Account", kAccountTypeChecking, "Abroad", "EUR"},
     }};
-    for (const Spec& spec : kAccounts) {
+    for (const PlannedAccount& planned : kAccounts) {
         Node* parent = &m_root;
-        if (spec.group != nullptr) {
+        if (planned.group != nullptr) {
             AccountGroup* group = AccountGroup::findFirstByPredicate(
-                [&](const AccountGroup& g) { return g.name() == spec.group; }, m_context);
+                [&](const AccountGroup& g) { return g.name() == planned.group; }, m_context);
             if (group == nullptr) {
                 group = m_context.insert<AccountGroup>();
                 group->moveTo(&m_root, static_cast<std::int64_t>(m_root.children().size()));
-                group->setName(spec.group);
+                group->setName(planned.group);
             }
             parent = group;
         }
         Account* account = m_context.insert<Account>();
         account->moveTo(parent, static_cast<std::int64_t>(parent->children().size()));
-        account->setName(spec.name);
-        account->setType(std::string(spec.type));
+        account->setName(planned.name);
+        account->setType(std::string(planned.type));
         account->setStartBalanceDate(m_firstDay.daysAgo_PN(1));
-        if (spec.currency != nullptr) {
+        if (planned.currency != nullptr) {
             account->setCurrency(Currency::findFirstByPredicate(
-                [&](const Currency& c) { return c.code() == spec.currency; }, m_context));
+                [&](const Currency& c) { return c.code() == planned.currency; }, m_context));
         }
     }
     account(m_context, "Checking").setStartBalance(cents(250000));
 }
 
 void HistoryGenerator::makeCategories() {
-    for (const CategorySpec& spec : kCategories) {
-        Category* found = category(m_context, spec.name);
+    for (const PlannedCategory& planned : kCategories) {
+        Category* found = category(m_context, planned.name);
         if (found == nullptr) {
             found = m_context.insert<Category>();
-            found->setName(spec.name);
+            found->setName(planned.name);
         }
-        if (spec.group == nullptr) {
+        if (planned.group == nullptr) {
             continue;
         }
         CategoryGroup* group = CategoryGroup::findFirstByPredicate(
-            [&](const CategoryGroup& g) { return g.name() == spec.group; }, m_context);
+            [&](const CategoryGroup& g) { return g.name() == planned.group; }, m_context);
         if (group == nullptr) {
             group = m_context.insert<CategoryGroup>();
-            group->setName(spec.group);
+            group->setName(planned.group);
         }
         found->setGroup(group);
     }
