@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,7 @@
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 #include "store/SQLiteStore.h"
+#include "store/StoreFile.h"
 
 namespace {
 
@@ -138,10 +137,7 @@ void fillStore(ObjectContext& ctx) {
 }
 
 std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return StoreFile::readWhole(path.string()).value_or("");
 }
 
 TEST(ImportFromApp, TwoAccountExportWithSplitsAndNotesGoesAfterTheExistingAccounts) {

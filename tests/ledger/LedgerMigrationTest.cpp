@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -20,6 +19,7 @@
 #include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 #include "store/SQLiteStore.h"
+#include "store/StoreFile.h"
 #include "store/XMLStore.h"
 
 namespace {
@@ -27,10 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return StoreFile::readWhole(path.string()).value_or("");
 }
 
 // Writes a version-0 store the way the version-0 program did: through its own model.

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -24,16 +23,14 @@
 #include "store/GraphDump.h"
 #include "store/ObjectContext.h"
 #include "store/SQLiteStore.h"
+#include "store/StoreFile.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return StoreFile::readWhole(path.string()).value_or("");
 }
 
 void writeBytes(const fs::path& path, const std::string& bytes) {
