@@ -47,16 +47,15 @@ StartSequence::Outcome StartSequence::run() {
         SampleDates::updateDateOnSampleData(context, Date::today_PN());
     }
     outcome.accountsRoot = &AccountsRoot::setup(context);
-    updateCurrencies();
     CurrencyUpdater updater(context, m_currenciesFile);
+    updateCurrencies(updater);
     outcome.homeCurrencyAlert =
         ApplicationMigrations::performApplicationLevelMigrations(m_session, updater);
     return outcome;
 }
 
-void StartSequence::updateCurrencies() {
+void StartSequence::updateCurrencies(CurrencyUpdater& updater) {
     try {
-        CurrencyUpdater updater(m_session.context(), m_currenciesFile);
         const CurrencyUpdater::UpdateResult result = updater.updateCurrencies();
         if (result.saveError) {
             m_session.outputSaveError(*result.saveError);

@@ -5,6 +5,7 @@
 
 #include "session/HomeCurrencyAlert.h"
 
+class CurrencyUpdater;
 class Node;
 class StoreSession;
 
@@ -31,7 +32,7 @@ public:
     [[nodiscard]] Outcome run();
 
 private:
-    void updateCurrencies();
+    void updateCurrencies(CurrencyUpdater& updater);
 
     StoreSession& m_session;
     std::string m_currenciesFile;

@@ -14,7 +14,6 @@
 
 #include "base/AssertionFailure.h"
 #include "base/Log.h"
-#include "ledger/AccountsRoot.h"
 #include "budgets/Budget.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
@@ -138,7 +137,7 @@ void AppController::forgetStore() {
     }
 }
 
-void AppController::reset(ObjectContext& context) {
+void AppController::reset(ObjectContext& context, Node& accountsRoot) {
     forgetStore();
     m_shouldKeepSearchString = false;
     {
@@ -153,7 +152,7 @@ void AppController::reset(ObjectContext& context) {
     m_redoObserver = center.observe(kUndoManagerDidRedoChange, [this](auto&) { didUndoOrRedo(); });
     m_categoriesObserver =
         center.observe(kPNCategoriesChanged, [this](auto&) { updateAllViews(); });
-    setupAccountsRoot();
+    m_accountsRoot = &accountsRoot;
     m_model = std::make_unique<SourceListModel>(context, *m_accountsRoot);
     m_model->setRenameHandler(
         [this](const SourceListItem& item, const QString& name) { renameItem(item, name); });
@@ -167,8 +166,6 @@ void AppController::reset(ObjectContext& context) {
     expandStoredGroups();
     selectItem(SourceListItem::fixed(Kind::AllAccounts));
 }
-
-void AppController::setupAccountsRoot() { m_accountsRoot = &AccountsRoot::setup(*m_context); }
 
 void AppController::expandStoredGroups() {
     m_restoringExpansion = true;

@@ -35,9 +35,9 @@ public:
     AppController(MainWindow& window, ApplicationDelegate& delegate);
     ~AppController() override;
 
-    // Drops every view and the store; then builds the source list on `context`, which the
-    // start sequence has brought up to date.
-    void reset(ObjectContext& context);
+    // Drops every view and the store; then builds the source list on `context` under
+    // `accountsRoot`, both as the start sequence has brought them up to date.
+    void reset(ObjectContext& context, Node& accountsRoot);
     // Lets go of the store before its context is destroyed.
     void forgetStore();
 
@@ -60,7 +60,6 @@ public:
 
     // ---- Commands ----
     void updateAllViews();
-    void setupAccountsRoot();
     void switchView(QWidget* view);
     void showToolbar();
     void hideToolbar();

@@ -110,7 +110,7 @@ void ApplicationDelegate::startPennora(bool sample) {
     reset();
     ObjectContext* context = managedObjectContext();
     const StartSequence::Outcome outcome = StartSequence(*m_session).run();
-    m_appController->reset(*context);
+    m_appController->reset(*context, *outcome.accountsRoot);
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
