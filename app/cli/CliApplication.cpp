@@ -1,6 +1,5 @@
 #include "cli/CliApplication.h"
 
-#include <iomanip>
 #include <ostream>
 
 #include "base/AssertionFailure.h"
@@ -11,6 +10,7 @@
 #include "cli/CliError.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonStreamWriter.h"
 #include "cli/TextRenderer.h"
 
 namespace {
@@ -76,12 +76,24 @@ int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
     const std::vector<std::string> arguments(
         line.words.begin() + static_cast<std::ptrdiff_t>(match.wordsUsed), line.words.end());
     CommandInvocation invocation(*match.definition, line.global, arguments);
-    match.definition->run(invocation);
-    if (line.global.json) {
-        // Streamed rather than dumped to a string: a register can run to tens of megabytes.
-        out << std::setw(2) << invocation.result() << "\n";
-    } else {
+    if (!line.global.json) {
+        match.definition->run(invocation);
         out << TextRenderer::render(invocation.result());
+        return static_cast<int>(ExitStatus::Success);
     }
+    JsonStreamWriter writer(out);
+    invocation.streamTo(writer);
+    match.definition->run(invocation);
+    if (invocation.hasStreamed()) {
+        // The streamed members are out already; the rest of the answer closes the object.
+        for (const auto& [name, member] : invocation.result().items()) {
+            writer.key(name);
+            writer.value(member);
+        }
+        writer.endObject();
+    } else {
+        writer.value(invocation.result());
+    }
+    writer.endDocument();
     return static_cast<int>(ExitStatus::Success);
 }

@@ -5,6 +5,7 @@
 
 #include "cli/CliError.h"
 #include "cli/CommandInvocation.h"
+#include "cli/JsonDomBuilder.h"
 #include "cli/ScheduledItemOptions.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
@@ -46,12 +47,12 @@ Json accountRow(const Account& account) {
 }
 
 std::string categoryText(const Transaction& transaction) {
-    const std::vector<Split*> splits = transaction.sortedSplits();
+    if (transaction.splits().size() == 1) {
+        const Category* category = (*transaction.splits().begin())->category();
+        return category != nullptr ? category->name() : "";
+    }
     std::string text;
-    for (const Split* split : splits) {
-        if (splits.size() == 1) {
-            return split->category() != nullptr ? split->category()->name() : "";
-        }
+    for (const Split* split : transaction.sortedSplits()) {
         const std::string name =
             split->category() != nullptr ? split->category()->name() : "Uncategorized";
         text += (text.empty() ? "" : ", ") + name + " " + split->amount().toString(2);
@@ -59,27 +60,50 @@ std::string categoryText(const Transaction& transaction) {
     return text;
 }
 
-Json transactionRow(const Transaction& transaction, bool withRunningBalance) {
-    Json row{
-        {"sortID", transaction.sortID()},
-        {"date", transaction.date().toISOString()},
-        {"title", optionalText(transaction.title())},
-        {"checkNumber", optionalInteger(transaction.checkNumber())},
-        {"notes", optionalText(transaction.notes())},
-        {"category", categoryText(transaction)},
-        {"amount", transaction.amount().toString(2)},
-    };
-    row["runningBalance"] =
-        withRunningBalance ? Json(transaction.runningBalance().toString(2)) : Json(nullptr);
-    row["isPending"] = transaction.isPending();
-    row["isNew"] = transaction.isNew();
-    row["isImported"] = transaction.isImported();
-    row["isMatched"] = transaction.isMatched();
-    row["isGenerated"] = transaction.isGenerated();
-    if (withRunningBalance || transaction.account() == nullptr) {
-        return row;
+void writeTransactionRow(JsonSink& sink, const Transaction& transaction, bool withRunningBalance) {
+    sink.beginObject();
+    sink.key("sortID");
+    sink.integer(transaction.sortID());
+    sink.key("date");
+    sink.string(transaction.date().toISOString());
+    sink.key("title");
+    sink.optionalText(transaction.title());
+    sink.key("checkNumber");
+    sink.optionalInteger(transaction.checkNumber());
+    sink.key("notes");
+    sink.optionalText(transaction.notes());
+    sink.key("category");
+    if (transaction.splits().size() == 1) {
+        const Category* category = (*transaction.splits().begin())->category();
+        sink.string(category != nullptr ? std::string_view(category->name()) : "");
+    } else {
+        sink.string(categoryText(transaction));
     }
-    row["account"] = transaction.account()->name();
+    sink.key("amount");
+    sink.string(transaction.amount().toString(2));
+    sink.key("runningBalance");
+    withRunningBalance ? sink.string(transaction.runningBalance().toString(2)) : sink.null();
+    sink.key("isPending");
+    sink.boolean(transaction.isPending());
+    sink.key("isNew");
+    sink.boolean(transaction.isNew());
+    sink.key("isImported");
+    sink.boolean(transaction.isImported());
+    sink.key("isMatched");
+    sink.boolean(transaction.isMatched());
+    sink.key("isGenerated");
+    sink.boolean(transaction.isGenerated());
+    if (!withRunningBalance && transaction.account() != nullptr) {
+        sink.key("account");
+        sink.string(transaction.account()->name());
+    }
+    sink.endObject();
+}
+
+Json transactionRow(const Transaction& transaction, bool withRunningBalance) {
+    Json row;
+    JsonDomBuilder builder(row);
+    writeTransactionRow(builder, transaction, withRunningBalance);
     return row;
 }
 

@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/JsonSink.h"
+
 class Account;
 class Currency;
 class ObjectContext;
@@ -19,7 +21,10 @@ using Json = nlohmann::ordered_json;
 Json optionalText(const std::optional<std::string>& text);
 Json optionalInteger(std::optional<std::int64_t> value);
 Json accountRow(const Account& account);
-// The register's row of `transaction`; runningBalance is null outside account mode.
+// The register's row of `transaction`; runningBalance is null outside account mode, where
+// the row names the account too.
+void writeTransactionRow(JsonSink& sink, const Transaction& transaction,
+                         bool withRunningBalance);
 Json transactionRow(const Transaction& transaction, bool withRunningBalance);
 // The categories of a transaction as the register shows them: the one category's name, or
 // "Name amount" per split, categorized splits first, joined with ", ".

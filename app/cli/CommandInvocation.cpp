@@ -3,13 +3,44 @@
 #include <algorithm>
 #include <charconv>
 
+#include "base/AssertionFailure.h"
 #include "cli/CliError.h"
+#include "cli/JsonDomBuilder.h"
+#include "cli/JsonStreamWriter.h"
 
 CommandInvocation::CommandInvocation(const CommandDefinition& definition,
                                      const GlobalOptions& global,
                                      const std::vector<std::string>& arguments)
     : m_definition(definition), m_global(global) {
     parseArguments(arguments);
+}
+
+CommandInvocation::~CommandInvocation() = default;
+
+JsonSink& CommandInvocation::beginStreamedArray(const std::string& key) {
+    PN_ASSERT(m_collector == nullptr, "Only one array streams at a time");
+    if (m_stream == nullptr) {
+        m_collector = std::make_unique<JsonDomBuilder>(m_result[key]);
+        m_collector->beginArray();
+        return *m_collector;
+    }
+    if (!m_hasStreamed) {
+        m_stream->beginObject();
+        m_hasStreamed = true;
+    }
+    m_stream->key(key);
+    m_stream->beginArray();
+    return *m_stream;
+}
+
+void CommandInvocation::endStreamedArray() {
+    if (m_collector != nullptr) {
+        m_collector->endArray();
+        m_collector.reset();
+        return;
+    }
+    PN_ASSERT(m_hasStreamed, "No array is streaming");
+    m_stream->endArray();
 }
 
 void CommandInvocation::parseArguments(const std::vector<std::string>& arguments) {

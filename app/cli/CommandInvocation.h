@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -12,6 +13,10 @@
 #include "base/Decimal.h"
 #include "cli/CommandDefinition.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonSink.h"
+
+class JsonDomBuilder;
+class JsonStreamWriter;
 
 // One call of a command: its arguments split by the command's definition, typed accessors for
 // them, and the JSON document the command answers with (printed as JSON or as text by the
@@ -21,6 +26,9 @@ public:
     // REQUIRES: `arguments` are the words after the command's name.
     CommandInvocation(const CommandDefinition& definition, const GlobalOptions& global,
                       const std::vector<std::string>& arguments);
+    ~CommandInvocation();
+    CommandInvocation(const CommandInvocation&) = delete;
+    CommandInvocation& operator=(const CommandInvocation&) = delete;
 
     const CommandDefinition& definition() const { return m_definition; }
     const GlobalOptions& global() const { return m_global; }
@@ -48,6 +56,17 @@ public:
     nlohmann::ordered_json& result() { return m_result; }
     const nlohmann::ordered_json& result() const { return m_result; }
 
+    // The elements of the answer's array member `key`, written as they are made: straight to
+    // `streamTo`'s writer when one is given, into result() otherwise. Streamed members come
+    // first in the printed answer. Between begin and end the command writes only to the
+    // returned sink; it streams once every check that may fail is behind it, since streamed
+    // text cannot be taken back.
+    JsonSink& beginStreamedArray(const std::string& key);
+    void endStreamedArray();
+    // Where JSON answers stream to; without it, streamed arrays are collected in result().
+    void streamTo(JsonStreamWriter& writer) { m_stream = &writer; }
+    bool hasStreamed() const { return m_hasStreamed; }
+
 private:
     void parseArguments(const std::vector<std::string>& arguments);
     bool isValueOption(const std::string& name) const;
@@ -59,4 +78,7 @@ private:
     std::vector<std::pair<std::string, std::string>> m_valuesInOrder;
     std::set<std::string> m_flags;
     nlohmann::ordered_json m_result = nlohmann::ordered_json::object();
+    JsonStreamWriter* m_stream = nullptr;
+    std::unique_ptr<JsonDomBuilder> m_collector;
+    bool m_hasStreamed = false;
 };

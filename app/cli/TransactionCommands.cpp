@@ -103,24 +103,22 @@ void addTransaction(CommandInvocation& call) {
     call.result() = CliRows::transactionRow(*transaction, true);
 }
 
-void sortInStandardOrder(std::vector<Transaction*>& rows) {
-    std::sort(rows.begin(), rows.end(), [](const Transaction* a, const Transaction* b) {
-        return Transaction::precedesInStandardOrder(*a, *b);
-    });
-}
-
-Json rowsBetween(const std::vector<Transaction*>& rows, const CommandInvocation& call,
-                 bool withRunningBalance) {
+// Streams the rows dated between --from and --to and answers how many there were.
+std::size_t streamRowsBetween(const std::vector<Transaction*>& rows, CommandInvocation& call,
+                              bool withRunningBalance) {
     const std::optional<Date> from = call.dateOption("--from");
     const std::optional<Date> to = call.dateOption("--to");
-    Json out = Json::array();
+    JsonSink& sink = call.beginStreamedArray("transactions");
+    std::size_t count = 0;
     for (const Transaction* transaction : rows) {
         if ((from && transaction->date() < *from) || (to && transaction->date() > *to)) {
             continue;
         }
-        out.push_back(CliRows::transactionRow(*transaction, withRunningBalance));
+        CliRows::writeTransactionRow(sink, *transaction, withRunningBalance);
+        ++count;
     }
-    return out;
+    call.endStreamedArray();
+    return count;
 }
 
 void showRegister(CommandInvocation& call) {
@@ -133,25 +131,25 @@ void showRegister(CommandInvocation& call) {
         1) {
         throw CliError::usage("register needs one of ACCOUNT, --group G or --all");
     }
-    Json rows;
+    // Every lookup and option is read before the first row streams.
+    call.dateOption("--from");
+    call.dateOption("--to");
     if (name) {
         Account& account = CliLookup::account(context, *name);
-        rows = rowsBetween(account.orderedTransactions(), call, true);
-        call.result()["status"] = RegisterStatus::forAccount(account, rows.size());
+        const std::size_t count = streamRowsBetween(account.orderedTransactions(), call, true);
+        call.result()["status"] = RegisterStatus::forAccount(account, count);
     } else if (group) {
         AccountGroup& found = CliLookup::group(context, *group);
         std::vector<Transaction*> transactions = found.transactions();
-        sortInStandardOrder(transactions);
-        rows = rowsBetween(transactions, call, false);
-        call.result()["status"] = RegisterStatus::forBalance(found.balance(), rows.size(), context);
+        Transaction::sortInStandardOrder(transactions);
+        const std::size_t count = streamRowsBetween(transactions, call, false);
+        call.result()["status"] = RegisterStatus::forBalance(found.balance(), count, context);
     } else {
-        std::vector<Transaction*> transactions = Transaction::allInContext(context);
-        sortInStandardOrder(transactions);
-        rows = rowsBetween(transactions, call, false);
-        call.result()["status"] = RegisterStatus::forBalance(
-            Account::overallBalanceInContext(context), rows.size(), context);
+        const std::size_t count =
+            streamRowsBetween(Transaction::allInContext(context), call, false);
+        call.result()["status"] =
+            RegisterStatus::forBalance(Account::overallBalanceInContext(context), count, context);
     }
-    call.result()["transactions"] = std::move(rows);
 }
 
 void deleteTransaction(CommandInvocation& call) {
@@ -219,13 +217,13 @@ void search(CommandInvocation& call) {
     }
     const std::string& text = call.requiredPositional(0);
     std::erase_if(scope, [&](const Transaction* t) { return !containsCD(t->keywords(), text); });
-    sortInStandardOrder(scope);
-    Json rows = Json::array();
+    Transaction::sortInStandardOrder(scope);
+    JsonSink& sink = call.beginStreamedArray("transactions");
     for (const Transaction* transaction : scope) {
-        rows.push_back(CliRows::transactionRow(*transaction, false));
+        CliRows::writeTransactionRow(sink, *transaction, false);
     }
-    call.result()["status"] = RegisterStatus::forSearch(rows.size());
-    call.result()["transactions"] = std::move(rows);
+    call.endStreamedArray();
+    call.result()["status"] = RegisterStatus::forSearch(scope.size());
 }
 
 TransactionMatching::AmountChoice amountChoice(const std::optional<std::string>& use) {

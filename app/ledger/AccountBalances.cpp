@@ -60,8 +60,6 @@ Decimal Transaction::runningBalance() const {
 
 std::vector<Transaction*> Transaction::allInContext(ObjectContext& context) {
     std::vector<Transaction*> all = Entity<Transaction>::allInContext(context);
-    std::sort(all.begin(), all.end(), [](const Transaction* a, const Transaction* b) {
-        return precedesInStandardOrder(*a, *b);
-    });
+    sortInStandardOrder(all);
     return all;
 }

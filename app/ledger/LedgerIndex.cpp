@@ -44,7 +44,8 @@ LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
     }
     if (!order.sorted) {
         order.transactions = account.transactions().toVector();
-        std::sort(order.transactions.begin(), order.transactions.end(), isOlder);
+        Transaction::sortInStandardOrder(order.transactions);
+        std::reverse(order.transactions.begin(), order.transactions.end());
         order.sorted = true;
     }
     order.sums.assign(1, Decimal());
@@ -117,8 +118,8 @@ Decimal LedgerIndex::totalThrough(const Account& account, Date date) {
 
 Decimal LedgerIndex::totalBefore(const Account& account, const Transaction& transaction) {
     const AccountOrder& order = orderOf(account);
-    const auto first = std::lower_bound(
-        order.transactions.begin(), order.transactions.end(), &transaction, isOlder);
+    const auto first = std::lower_bound(order.transactions.begin(), order.transactions.end(),
+                                        &transaction, isOlder);
     return order.sums[static_cast<std::size_t>(first - order.transactions.begin())];
 }
 
@@ -126,8 +127,7 @@ Decimal LedgerIndex::unreconciledTotal(const Account& account) {
     return orderOf(account).unreconciled;
 }
 
-std::optional<Decimal> LedgerIndex::categoryAmount(const Category* category, Date start,
-                                                   Date end) {
+std::optional<Decimal> LedgerIndex::categoryAmount(const Category* category, Date start, Date end) {
     const CategoryDays& days = daysOf(category);
     const auto from = std::lower_bound(days.days.begin(), days.days.end(), start);
     const auto to = std::upper_bound(from, days.days.end(), end);
@@ -219,8 +219,7 @@ void LedgerIndex::objectRemoved(ManagedObject& object) {
     touch(object);
 }
 
-void LedgerIndex::attributeDidChange(ManagedObject& object,
-                                     const AttributeDescription& attribute) {
+void LedgerIndex::attributeDidChange(ManagedObject& object, const AttributeDescription& attribute) {
     if (const auto* transaction = dynamic_cast<const Transaction*>(&object)) {
         if (attribute.name == "date") {
             markDateSpanStale();

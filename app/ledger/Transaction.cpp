@@ -89,6 +89,27 @@ bool Transaction::precedesInStandardOrder(const Transaction& a, const Transactio
     return a.sortID() > b.sortID();
 }
 
+// Sorts copies of the keys next to the pointers: comparing through the pointers would visit
+// every transaction's memory again and again on a large store.
+void Transaction::sortInStandardOrder(std::vector<Transaction*>& transactions) {
+    struct Keyed {
+        std::int32_t day;
+        std::int64_t sortID;
+        Transaction* transaction;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(transactions.size());
+    for (Transaction* transaction : transactions) {
+        keyed.push_back({transaction->date().daysSinceEpoch(), transaction->sortID(), transaction});
+    }
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return a.day != b.day ? a.day > b.day : a.sortID > b.sortID;
+    });
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        transactions[i] = keyed[i].transaction;
+    }
+}
+
 Decimal Transaction::amountInHomeCurrency() const {
     if (m_account != nullptr && m_account->currency() != nullptr) {
         return CurrencyExchange::exchange(m_amount, m_account->currency()->rate(), std::nullopt);

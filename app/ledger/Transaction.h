@@ -114,6 +114,8 @@ public:
     [[nodiscard]] static DateRange reportDateRange(ObjectContext& context);
     // True when `a` comes before `b` in the standard order (newest first).
     [[nodiscard]] static bool precedesInStandardOrder(const Transaction& a, const Transaction& b);
+    // Puts `transactions` in the standard order.
+    static void sortInStandardOrder(std::vector<Transaction*>& transactions);
 
     // ---- Instance operations ----
 
