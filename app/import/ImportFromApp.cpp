@@ -74,22 +74,34 @@ ImportFromAppResult ImportFromApp::importFile(const std::string& path, ObjectCon
     if (!isReadableFile(path)) {
         return failure("The file " + path + " could not be read.");
     }
-    return importText(StatementText::readFile(path), context);
+    // The text goes before the import is planned; the account list holds what it needs.
+    return importParsed(parse(StatementText::readFile(path)), context);
 }
 
 ImportFromAppResult ImportFromApp::importText(std::string_view text, ObjectContext& context) {
-    ImportArray accounts;
-    try {
-        accounts = QIFReader::parse(text);
-    } catch (const ParseError& error) {
-        return failure("The file could not be imported: " + firstLine(error.reason()));
-    }
-    return importAccountList(accounts, context);
+    return importParsed(parse(text), context);
 }
 
-ImportFromAppResult ImportFromApp::importAccountList(const ImportArray& accounts,
+std::variant<ImportArray, std::string> ImportFromApp::parse(std::string_view text) {
+    try {
+        return QIFReader::parse(text);
+    } catch (const ParseError& error) {
+        return "The file could not be imported: " + firstLine(error.reason());
+    }
+}
+
+ImportFromAppResult ImportFromApp::importParsed(std::variant<ImportArray, std::string> parsed,
+                                                ObjectContext& context) {
+    if (const std::string* problem = std::get_if<std::string>(&parsed)) {
+        return failure(*problem);
+    }
+    return importAccountList(std::get<ImportArray>(std::move(parsed)), context);
+}
+
+ImportFromAppResult ImportFromApp::importAccountList(ImportArray accounts,
                                                      ObjectContext& context) {
     std::variant<AppImportPlan, std::string> plan = AppImportPlan::fromAccountList(accounts);
+    accounts = ImportArray();
     if (const std::string* problem = std::get_if<std::string>(&plan)) {
         return failure(*problem);
     }

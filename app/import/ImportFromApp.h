@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <variant>
 #include <string_view>
 #include <vector>
 
@@ -44,11 +45,15 @@ public:
     static ImportFromAppResult importFile(const std::string& path, ObjectContext& context);
     // The same from the file's text.
     static ImportFromAppResult importText(std::string_view text, ObjectContext& context);
-    // The same from an account list as QIFReader::parse gives it.
-    static ImportFromAppResult importAccountList(const ImportArray& accounts,
-                                                 ObjectContext& context);
+    // The same from an account list as QIFReader::parse gives it. The list is let go of as
+    // soon as the import is planned: on a large export it is the biggest thing in memory.
+    static ImportFromAppResult importAccountList(ImportArray accounts, ObjectContext& context);
 
 private:
+    // The file's account list, or the failure text.
+    static std::variant<ImportArray, std::string> parse(std::string_view text);
+    static ImportFromAppResult importParsed(std::variant<ImportArray, std::string> parsed,
+                                            ObjectContext& context);
     static std::vector<ImportFromAppResult::CreatedAccount> insertPlan(const AppImportPlan& plan,
                                                                        ObjectContext& context);
 };
