@@ -12,6 +12,7 @@
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
 #include "ledger/Global.h"
+#include "ledger/RegisterCategoryText.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "scheduled/DueDateTexts.h"
@@ -46,20 +47,6 @@ Json accountRow(const Account& account) {
     };
 }
 
-std::string categoryText(const Transaction& transaction) {
-    if (transaction.splits().size() == 1) {
-        const Category* category = (*transaction.splits().begin())->category();
-        return category != nullptr ? category->name() : "";
-    }
-    std::string text;
-    for (const Split* split : transaction.sortedSplits()) {
-        const std::string name =
-            split->category() != nullptr ? split->category()->name() : "Uncategorized";
-        text += (text.empty() ? "" : ", ") + name + " " + split->amount().toString(2);
-    }
-    return text;
-}
-
 void writeTransactionRow(JsonSink& sink, const Transaction& transaction, bool withRunningBalance) {
     sink.beginObject();
     sink.key("sortID");
@@ -73,12 +60,7 @@ void writeTransactionRow(JsonSink& sink, const Transaction& transaction, bool wi
     sink.key("notes");
     sink.optionalText(transaction.notes());
     sink.key("category");
-    if (transaction.splits().size() == 1) {
-        const Category* category = (*transaction.splits().begin())->category();
-        sink.string(category != nullptr ? std::string_view(category->name()) : "");
-    } else {
-        sink.string(categoryText(transaction));
-    }
+    sink.string(RegisterCategoryText::plainText(transaction));
     sink.key("amount");
     sink.string(transaction.amount().toString(2));
     sink.key("runningBalance");

@@ -26,9 +26,6 @@ Json accountRow(const Account& account);
 void writeTransactionRow(JsonSink& sink, const Transaction& transaction,
                          bool withRunningBalance);
 Json transactionRow(const Transaction& transaction, bool withRunningBalance);
-// The categories of a transaction as the register shows them: the one category's name, or
-// "Name amount" per split, categorized splits first, joined with ", ".
-std::string categoryText(const Transaction& transaction);
 
 // The scheduled list's row of `item`, its due text against today.
 Json scheduledItemRow(const ScheduledItem& item);

@@ -44,6 +44,15 @@ std::string cellText(const Json& value) {
     return scalarText(value);
 }
 
+// A table cell keeps to its line, so that a row stays one row.
+std::string tableCellText(const Json& value) {
+    std::string text = cellText(value);
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at)) {
+        text.replace(at, 1, "; ");
+    }
+    return text;
+}
+
 void renderTable(const Json& rows, const std::string& indent, std::string& out) {
     std::vector<std::string> columns;
     for (const Json& row : rows) {
@@ -57,7 +66,7 @@ void renderTable(const Json& rows, const std::string& indent, std::string& out) 
     for (const std::string& column : columns) {
         std::size_t widest = width(column);
         for (const Json& row : rows) {
-            widest = std::max(widest, width(cellText(row.value(column, Json()))));
+            widest = std::max(widest, width(tableCellText(row.value(column, Json()))));
         }
         widths.push_back(widest);
     }
@@ -70,7 +79,7 @@ void renderTable(const Json& rows, const std::string& indent, std::string& out) 
     };
     line([&](std::size_t i) { return columns[i]; });
     for (const Json& row : rows) {
-        line([&](std::size_t i) { return cellText(row.value(columns[i], Json())); });
+        line([&](std::size_t i) { return tableCellText(row.value(columns[i], Json())); });
     }
 }
 

@@ -109,7 +109,7 @@ TEST_F(CliImportTest, AnotherApplicationsExportBecomesNewAccountsOrNothing) {
                                         {"name": "Pocket", "transactions": 1}])"));
     EXPECT_EQ(json({"accounts"}).at("accounts").size(), 3u);
     EXPECT_EQ(json({"register", "Home Bank"}).at("transactions")[0].at("category"),
-              "Groceries -10.00, Toys -20.00");
+              "Groceries: -10.00\nToys: -20.00");
 
     const std::string broken =
         writeFile("broken.qif", "!Account\nNBad\nTBank\n^\n!Type:Bank\nD03/01/2024\nTabc\n^\n");

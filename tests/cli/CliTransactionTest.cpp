@@ -10,7 +10,7 @@ TEST_F(CliTransactionTest, SplitsFlagsDeletionAndTheStatusLine) {
                                        "--title", "Market", "--amount", "-100", "--split",
                                        "Food=-60", "--split", "Home=-30", "--create-category"});
     // The splits leave 10 over, which becomes an uncategorized split.
-    EXPECT_EQ(split.at("category"), "Home -30.00, Food -60.00, Uncategorized -10.00");
+    EXPECT_EQ(split.at("category"), "Home: -30.00\nFood: -60.00\nUncategorized: -10.00");
     EXPECT_EQ(split.at("isPending"), true);
     const nlohmann::json cafe =
         json({"add-transaction", "Checking", "--date", "2024-03-02", "--title", "Café Rio",

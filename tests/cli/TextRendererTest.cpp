@@ -27,14 +27,14 @@ TEST(TextRendererTest, AlignsScalarsAndTablesAndIndentsNestedRecords) {
               "codes:        EUR, USD\n");
 }
 
-TEST(TextRendererTest, CountsCodePointsNotBytesWhenAligning) {
+TEST(TextRendererTest, CountsCodePointsNotBytesAndKeepsEachRowOnOneLine) {
     const nlohmann::ordered_json document = {
-        {"rows", {{{"name", "Café"}, {"n", 1}}, {{"name", "Tea"}, {"n", 2}}}}};
+        {"rows", {{{"name", "Café"}, {"n", 1}}, {{"name", "Tea\nCake"}, {"n", 2}}}}};
     EXPECT_EQ(TextRenderer::render(document),
               "rows:\n"
-              "  name  n\n"
-              "  Café  1\n"
-              "  Tea   2\n");
+              "  name       n\n"
+              "  Café       1\n"
+              "  Tea; Cake  2\n");
 }
 
 }  // namespace
