@@ -6,12 +6,10 @@
 
 #include <unistd.h>
 
+#include "ImportTestSupport.h"
 #include "import/ImportSession.h"
-#include "ledger/Account.h"
-#include "ledger/Node.h"
 #include "ledger/Transaction.h"
 #include "session/ApplicationModel.h"
-#include "store/ObjectContext.h"
 
 namespace {
 
@@ -22,20 +20,17 @@ std::string statement(const std::string& aggregate, const std::string& type,
     std::string from = aggregate == "CCSTMTRS" ? "CCACCTFROM" : "BANKACCTFROM";
     std::string typeElement = type.empty() ? "" : "<ACCTTYPE>" + type;
     return "<" + aggregate + "><CURDEF>USD<" + from + "><BANKID>1<ACCTID>" + accountID +
-           typeElement + "</" + from + "><BANKTRANLIST><DTSTART>20100101<DTEND>20101231"
-           "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>20100301<TRNAMT>-1.00<FITID>" + fitID +
+           typeElement + "</" + from +
+           "><BANKTRANLIST><DTSTART>20100101<DTEND>20101231"
+           "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>20100301<TRNAMT>-1.00<FITID>" +
+           fitID +
            "<NAME>X</STMTTRN></BANKTRANLIST><LEDGERBAL><BALAMT>10<DTASOF>20101231</LEDGERBAL></" +
            aggregate + ">";
 }
 
 class ImportSessionTest : public ::testing::Test {
 protected:
-    ImportSessionTest() {
-        Node* root = ctx.insert<Node>();
-        root->setIdentifier("accounts");
-        account->moveTo(root, 0);
-        fs::create_directories(dir);
-    }
+    ImportSessionTest() { fs::create_directories(dir); }
     ~ImportSessionTest() override { fs::remove_all(dir); }
 
     std::string write(const std::string& name, const std::string& text) {
@@ -45,18 +40,19 @@ protected:
     }
 
     ObjectContext ctx{ApplicationModel::shared()};
-    Account* account = ctx.insert<Account>();
-    fs::path dir = fs::temp_directory_path() /
-                   ("pennora-import-session-" + std::to_string(::getpid()));
+    Account* account = accountInTree(ctx);
+    fs::path dir =
+        fs::temp_directory_path() / ("pennora-import-session-" + std::to_string(::getpid()));
 };
 
 TEST_F(ImportSessionTest, MultiStatementFileOffersLabelledStatementsAndImportsTheChosenOne) {
-    std::string text = "<OFX><BANKMSGSRSV1><STMTTRNRS>" +
-                       statement("STMTRS", "CHECKING", "12345678", "C1") + "</STMTTRNRS>"
-                       "<STMTTRNRS>" + statement("STMTRS", "MONEYMRKT", "5555", "M1") +
-                       "</STMTTRNRS></BANKMSGSRSV1><CREDITCARDMSGSRSV1><CCSTMTTRNRS>" +
-                       statement("CCSTMTRS", "", "987", "K1") +
-                       "</CCSTMTTRNRS></CREDITCARDMSGSRSV1></OFX>";
+    std::string text =
+        "<OFX><BANKMSGSRSV1><STMTTRNRS>" + statement("STMTRS", "CHECKING", "12345678", "C1") +
+        "</STMTTRNRS>"
+        "<STMTTRNRS>" +
+        statement("STMTRS", "MONEYMRKT", "5555", "M1") +
+        "</STMTTRNRS></BANKMSGSRSV1><CREDITCARDMSGSRSV1><CCSTMTTRNRS>" +
+        statement("CCSTMTRS", "", "987", "K1") + "</CCSTMTTRNRS></CREDITCARDMSGSRSV1></OFX>";
     ImportSession session(*account);
     session.chooseFile(write("several.OFX", text));
     session.import();
@@ -72,7 +68,8 @@ TEST_F(ImportSessionTest, MultiStatementFileOffersLabelledStatementsAndImportsTh
 TEST_F(ImportSessionTest, FileWithoutOfferableStatementFailsWithTheCouldNotImportAlert) {
     std::string text = "<OFX>" + statement("STMTRS", "MONEYMRKT", "1", "A") +
                        statement("STMTRS", "CREDITLINE", "2", "B") + "</OFX>";
-    for (const std::string& file : {write("none.qfx", text), write("junk.ofx", "not a statement")}) {
+    for (const std::string& file :
+         {write("none.qfx", text), write("junk.ofx", "not a statement")}) {
         ImportSession session(*account);
         session.chooseFile(file);
         session.import();
@@ -126,14 +123,26 @@ TEST(ImportSessionTexts, SummaryTexts) {
         std::optional<std::string> duplicate;
     };
     const Case cases[] = {
-        {{3, 2, 0}, "5 transactions were imported", "3 matched with pending transactions",
-         "2 were new transactions", std::nullopt},
-        {{0, 1, 1}, "1 transaction was imported", "0 matched with pending transactions",
-         "1 was a new transaction", "1 duplicate was not imported"},
-        {{1, 0, 4}, "1 transaction was imported", "1 matched with pending transactions",
-         "0 were new transactions", "4 duplicates were not imported"},
-        {{0, 0, 0}, "0 transactions were imported", "0 matched with pending transactions",
-         "0 were new transactions", std::nullopt},
+        {{3, 2, 0},
+         "5 transactions were imported",
+         "3 matched with pending transactions",
+         "2 were new transactions",
+         std::nullopt},
+        {{0, 1, 1},
+         "1 transaction was imported",
+         "0 matched with pending transactions",
+         "1 was a new transaction",
+         "1 duplicate was not imported"},
+        {{1, 0, 4},
+         "1 transaction was imported",
+         "1 matched with pending transactions",
+         "0 were new transactions",
+         "4 duplicates were not imported"},
+        {{0, 0, 0},
+         "0 transactions were imported",
+         "0 matched with pending transactions",
+         "0 were new transactions",
+         std::nullopt},
     };
     for (const Case& c : cases) {
         ImportSession::SummaryTexts texts = ImportSession::summaryTexts(c.summary);

@@ -2,25 +2,10 @@
 
 #include <string>
 
-#include "base/ParseError.h"
+#include "ImportTestSupport.h"
 #include "import/OFXReader.h"
 
 namespace {
-
-std::string describe(const ImportDictionary& document) {
-    return ImportValue(document).description();
-}
-
-// Throws unless reading `text` fails with "PNParseError" and `reason`.
-void expectReadFails(const std::string& text, const std::string& reason) {
-    try {
-        (void)OFXReader::readTransactions(text);
-        ADD_FAILURE() << "no error for " << reason;
-    } catch (const ParseError& error) {
-        EXPECT_EQ(error.kind(), "PNParseError");
-        EXPECT_EQ(error.reason(), reason);
-    }
-}
 
 TEST(OFXReader, SGMLWithoutLeafEndTagsEqualsXMLWithThem) {
     const std::string trn1 =
@@ -69,51 +54,48 @@ TEST(OFXReader, SGMLWithoutLeafEndTagsEqualsXMLWithThem) {
     EXPECT_EQ(describe(OFXReader::readTransactions(xml)), expected);
 }
 
-TEST(OFXReader, LowerCaseTagsAreFound) {
-    const char* text =
-        "<ofx><ccstmtrs><curdef>CAD<ccacctfrom><acctid>4510</ccacctfrom>"
-        "<banktranlist><dtstart>20260323<dtend>20260513"
-        "<StmtTrn><trntype>DEBIT<dtposted>20260326<trnamt>-70.37<name>PHARMACY</StmtTrn>"
-        "</banktranlist><ledgerbal><balamt>904.53<dtasof>20260519</ledgerbal></ccstmtrs></ofx>";
-    EXPECT_EQ(describe(OFXReader::readTransactions(text)),
-              "{accounts: [{ACCTID: \"4510\", aggregateType: \"OFXCreditCardAggregateType\", "
-              "currency: \"CAD\", endDate: @2026-05-13, ledgerBalance: 904.53, "
-              "ledgerBalanceDate: @2026-05-19, startDate: @2026-03-23, transactions: ["
-              "{DTPOSTED: \"20260326\", amount: -70.37, name: \"PHARMACY\", "
-              "transactionType: \"DEBIT\"}]}], format: \"ofx\"}");
-}
-
-TEST(OFXReader, TwoStatementsOfTwoTypesInFileOrder) {
-    const char* text =
-        "<CCSTMTRS><CCACCTFROM><ACCTID>C1</CCACCTFROM><LEDGERBAL><BALAMT>-5<DTASOF>20090101"
-        "</LEDGERBAL></CCSTMTRS><STMTRS><BANKACCTFROM><ACCTID>B1</BANKACCTFROM><LEDGERBAL>"
-        "<BALAMT>7<DTASOF>xx</LEDGERBAL></STMTRS>";
-    EXPECT_EQ(describe(OFXReader::readTransactions(text)),
-              "{accounts: [{ACCTID: \"C1\", aggregateType: \"OFXCreditCardAggregateType\", "
-              "ledgerBalance: -5, ledgerBalanceDate: @2009-01-01}, "
-              "{ACCTID: \"B1\", aggregateType: \"OFXBankAggregateType\", ledgerBalance: 7}], "
-              "format: \"ofx\"}");
-}
-
-TEST(OFXReader, LastTransactionListAndAvailableBalanceWin) {
-    const char* text =
-        "<STMTRS><ACCTID>1<BANKTRANLIST><DTSTART>20090101<DTEND>20090131"
-        "<STMTTRN><DTPOSTED>20090105<TRNAMT>1</STMTTRN></BANKTRANLIST>"
-        "<BANKTRANLIST><DTSTART>20090201<DTEND>2009</BANKTRANLIST>"
-        "<LEDGERBAL><BALAMT>1<DTASOF>20090201</LEDGERBAL>"
-        "<AVAILBAL><BALAMT>2<DTASOF>20090202</AVAILBAL><AVAILBAL><BALAMT>3,5<DTASOF>20090203"
-        "</AVAILBAL></STMTRS>";
-    EXPECT_EQ(describe(OFXReader::readTransactions(text)),
-              "{accounts: [{ACCTID: \"1\", aggregateType: \"OFXBankAggregateType\", "
-              "availableBalanceDate: @2009-02-03, ledgerBalance: 1, "
-              "ledgerBalanceDate: @2009-02-01, startDate: @2009-02-01, transactions: []}], "
-              "format: \"ofx\"}");
-}
-
-TEST(OFXReader, NoStatementGivesNoAccountsAndNoFIKeys) {
-    for (const char* text : {"", "this is totally not an ofx file", "<OFX><SIGNONMSGSRSV1>"}) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(describe(OFXReader::readTransactions(text)), "{accounts: [], format: \"ofx\"}");
+TEST(OFXReader, StatementsAreFoundInAnyCaseInFileOrderAndTheLastListAndBalanceWin) {
+    const struct {
+        const char* label;
+        const char* text;
+        const char* expected;
+    } kCases[] = {
+        {"lower-case tags",
+         "<ofx><ccstmtrs><curdef>CAD<ccacctfrom><acctid>4510</ccacctfrom>"
+         "<banktranlist><dtstart>20260323<dtend>20260513"
+         "<StmtTrn><trntype>DEBIT<dtposted>20260326<trnamt>-70.37<name>PHARMACY</StmtTrn>"
+         "</banktranlist><ledgerbal><balamt>904.53<dtasof>20260519</ledgerbal></ccstmtrs></ofx>",
+         "{accounts: [{ACCTID: \"4510\", aggregateType: \"OFXCreditCardAggregateType\", "
+         "currency: \"CAD\", endDate: @2026-05-13, ledgerBalance: 904.53, "
+         "ledgerBalanceDate: @2026-05-19, startDate: @2026-03-23, transactions: ["
+         "{DTPOSTED: \"20260326\", amount: -70.37, name: \"PHARMACY\", "
+         "transactionType: \"DEBIT\"}]}], format: \"ofx\"}"},
+        {"two statements of two types",
+         "<CCSTMTRS><CCACCTFROM><ACCTID>C1</CCACCTFROM><LEDGERBAL><BALAMT>-5<DTASOF>20090101"
+         "</LEDGERBAL></CCSTMTRS><STMTRS><BANKACCTFROM><ACCTID>B1</BANKACCTFROM><LEDGERBAL>"
+         "<BALAMT>7<DTASOF>xx</LEDGERBAL></STMTRS>",
+         "{accounts: [{ACCTID: \"C1\", aggregateType: \"OFXCreditCardAggregateType\", "
+         "ledgerBalance: -5, ledgerBalanceDate: @2009-01-01}, "
+         "{ACCTID: \"B1\", aggregateType: \"OFXBankAggregateType\", ledgerBalance: 7}], "
+         "format: \"ofx\"}"},
+        {"the last list and available balance",
+         "<STMTRS><ACCTID>1<BANKTRANLIST><DTSTART>20090101<DTEND>20090131"
+         "<STMTTRN><DTPOSTED>20090105<TRNAMT>1</STMTTRN></BANKTRANLIST>"
+         "<BANKTRANLIST><DTSTART>20090201<DTEND>2009</BANKTRANLIST>"
+         "<LEDGERBAL><BALAMT>1<DTASOF>20090201</LEDGERBAL>"
+         "<AVAILBAL><BALAMT>2<DTASOF>20090202</AVAILBAL><AVAILBAL><BALAMT>3,5<DTASOF>20090203"
+         "</AVAILBAL></STMTRS>",
+         "{accounts: [{ACCTID: \"1\", aggregateType: \"OFXBankAggregateType\", "
+         "availableBalanceDate: @2009-02-03, ledgerBalance: 1, "
+         "ledgerBalanceDate: @2009-02-01, startDate: @2009-02-01, transactions: []}], "
+         "format: \"ofx\"}"},
+        {"empty", "", "{accounts: [], format: \"ofx\"}"},
+        {"not OFX", "this is totally not an ofx file", "{accounts: [], format: \"ofx\"}"},
+        {"sign-on only", "<OFX><SIGNONMSGSRSV1>", "{accounts: [], format: \"ofx\"}"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(describe(OFXReader::readTransactions(c.text)), c.expected);
     }
 }
 
@@ -151,7 +133,8 @@ TEST(OFXReader, RequiredCountsAndUnreadableAmountsFail) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        expectReadFails(c.text, c.reason);
+        EXPECT_EQ(parseFailure([&] { (void)OFXReader::readTransactions(c.text); }),
+                  std::string("PNParseError: ") + c.reason);
     }
 }
 
@@ -210,13 +193,6 @@ TEST(OFXDates, EightDigitDaysReadAsTheFormatterReadsThem) {
                              "2012-02-20", " 20120220"}) {
         EXPECT_EQ(OFXReader::parseDate(text), OFXReader::parseDate(text, "yyyyMMdd")) << text;
     }
-}
-
-TEST(OFXNames, WhiteSpaceCollapsedAndAmpersandEntitiesCleaned) {
-    EXPECT_EQ(OFXReader::processName("ACME &amp;amp; SONS"), "ACME & SONS");
-    EXPECT_EQ(OFXReader::processName("T&AMP;Amp;T\t\n SUPER"), "T&T SUPER");
-    EXPECT_EQ(OFXReader::processName("A &lt; B &amp"), "A &lt; B &amp");
-    EXPECT_EQ(OFXReader::processName(" x "), " x ");
 }
 
 }  // namespace

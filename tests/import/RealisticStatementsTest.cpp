@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "ImportTestSupport.h"
 #include "import/OFXReader.h"
 #include "import/QIFReader.h"
 #include "import/StatementText.h"
@@ -25,37 +26,34 @@ std::string expected(const std::string& name) {
     return text;
 }
 
-TEST(RealisticStatements, CheckingAccountInSGMLWithCRLF) {
-    ImportDictionary document =
-        OFXReader::readTransactions(StatementText::readFile(dataPath("checking.ofx")));
-    EXPECT_EQ(ImportValue(document).description(), expected("checking.ofx"));
+// The document of a statement file; the multi-account export through the account list read.
+std::string documentOf(const std::string& file) {
+    const std::string path = dataPath(file);
+    if (file.ends_with(".ofx") || file.ends_with(".qfx")) {
+        return describe(OFXReader::readTransactions(StatementText::readFile(path)));
+    }
+    if (file == "export.qif") {
+        return ImportValue(QIFReader::parseFile(path)).description();
+    }
+    return describe(QIFReader::parseFileForTransactions(path));
 }
 
-TEST(RealisticStatements, CreditCardStatementInXML) {
-    ImportDictionary document =
-        OFXReader::readTransactions(StatementText::readFile(dataPath("creditcard.qfx")));
-    EXPECT_EQ(ImportValue(document).description(), expected("creditcard.qfx"));
-}
-
-TEST(RealisticStatements, CheckingDownloadInQIF) {
+TEST(RealisticStatements, EachFileReadsAsItsExpectedDocument) {
+    // An SGML checking account with CRLF lines, a credit card statement in XML, a checking
+    // download in QIF and a multi-account export with splits.
+    for (const char* file : {"checking.ofx", "creditcard.qfx", "checking.qif", "export.qif"}) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(documentOf(file), expected(file));
+    }
     ImportDictionary document = QIFReader::parseFileForTransactions(dataPath("checking.qif"));
-    EXPECT_EQ(ImportValue(document).description(), expected("checking.qif"));
     std::vector<std::string> dates;
     for (const ImportValue& entry :
          document.at("accounts").array().at(0).dictionary().at("transactions").array()) {
         dates.push_back(entry.dictionary().at("dateString").text());
     }
     EXPECT_EQ(QIFReader::guessDateOrder(dates), "MDY");
-}
-
-TEST(RealisticStatements, MultiAccountExportWithSplits) {
-    EXPECT_EQ(ImportValue(QIFReader::parseFile(dataPath("export.qif"))).description(),
-              expected("export.qif"));
-}
-
-TEST(RealisticStatements, UnreadableFileReadsAsEmptyText) {
-    ImportDictionary document = QIFReader::parseFileForTransactions(dataPath("no-such-file.qif"));
-    EXPECT_EQ(ImportValue(document).description(),
+    // A file that cannot be read reads as empty text.
+    EXPECT_EQ(describe(QIFReader::parseFileForTransactions(dataPath("no-such-file.qif"))),
               "{accounts: [{transactions: []}], format: \"qif\"}");
 }
 

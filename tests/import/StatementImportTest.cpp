@@ -1,32 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "base/ParseError.h"
+#include "ImportTestSupport.h"
 #include "import/OFXReader.h"
 #include "import/QIFReader.h"
 #include "import/StatementImporter.h"
 #include "import/StatementPreprocessor.h"
-#include "import/StatementText.h"
 #include "import/TransactionMatching.h"
-#include "ledger/Account.h"
-#include "ledger/Node.h"
 #include "ledger/Transaction.h"
 #include "session/ApplicationModel.h"
-#include "store/ObjectContext.h"
 
 namespace {
-
-// An account under a root node, so the store accepts it.
-Account* accountInTree(ObjectContext& ctx) {
-    Node* root = ctx.insert<Node>();
-    root->setIdentifier("accounts");
-    Account* account = ctx.insert<Account>();
-    account->moveTo(root, 0);
-    return account;
-}
 
 Date ymd(int y, int m, int d) {
     return Date::dateWithYear_PN(y, m, d);
@@ -35,9 +22,10 @@ Date ymd(int y, int m, int d) {
 // One OFX statement; each entry is "date amount fitID name" with "-" for an absent field.
 std::string ofxStatement(const std::vector<std::vector<std::string>>& entries,
                          const std::string& ledgerBalance = "100.00") {
-    std::string text = "OFXHEADER:100\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><CURDEF>USD"
-                       "<BANKACCTFROM><BANKID>1<ACCTID>99991234<ACCTTYPE>CHECKING</BANKACCTFROM>"
-                       "<BANKTRANLIST><DTSTART>20100101<DTEND>20101231";
+    std::string text =
+        "OFXHEADER:100\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><CURDEF>USD"
+        "<BANKACCTFROM><BANKID>1<ACCTID>99991234<ACCTTYPE>CHECKING</BANKACCTFROM>"
+        "<BANKTRANLIST><DTSTART>20100101<DTEND>20101231";
     for (const auto& e : entries) {
         text += "<STMTTRN><TRNTYPE>OTHER<DTPOSTED>" + e[0] + "<TRNAMT>" + e[1];
         if (e[2] != "-") {
@@ -111,7 +99,8 @@ TEST_F(StatementImportTest, BalanceAfterFirstImportEqualsTheLedgerBalance) {
 }
 
 TEST_F(StatementImportTest, TitleAmountDateDuplicatesDependOnTheFitID) {
-    importOFX(ofxStatement({{"20100301", "-10.00", "-", "SHOP"}, {"20100305", "-5.00", "B1", "CAFE"}}));
+    importOFX(
+        ofxStatement({{"20100301", "-10.00", "-", "SHOP"}, {"20100305", "-5.00", "B1", "CAFE"}}));
     // Without a FIT ID any twin counts; with one only a twin without FIT ID does.
     EXPECT_EQ(importOFX(ofxStatement({{"20100301", "-10.00", "-", "SHOP"},
                                       {"20100301", "-10.00", "Z9", "SHOP"},
@@ -121,7 +110,8 @@ TEST_F(StatementImportTest, TitleAmountDateDuplicatesDependOnTheFitID) {
 }
 
 TEST_F(StatementImportTest, QIFTwiceGivesDuplicatesByTitleAmountAndDate) {
-    std::string qif = "!Type:Bank\nD03/25/2010\nT-12.00\nPGROCER\n^\nD03/26/2010\nT-3.00\nPBUS\n^\n";
+    std::string qif =
+        "!Type:Bank\nD03/25/2010\nT-12.00\nPGROCER\n^\nD03/26/2010\nT-3.00\nPBUS\n^\n";
     EXPECT_EQ(importQIF(qif), (ImportSummary{0, 2, 0}));
     EXPECT_EQ(importQIF(qif), (ImportSummary{0, 0, 2}));
     EXPECT_EQ(account->qifDateOrder(), std::optional<std::string>("MDY"));
@@ -145,8 +135,9 @@ TEST_F(StatementImportTest, AmbiguousQIFStopsBeforeCreatingAnything) {
 }
 
 TEST_F(StatementImportTest, UnreadableOFXDateCreatesNothing) {
-    EXPECT_THROW(importOFX(ofxStatement({{"20100301", "-1.00", "A", "X"}, {"garbage", "-2.00", "B", "Y"}})),
-                 ParseError);
+    EXPECT_THROW(
+        importOFX(ofxStatement({{"20100301", "-1.00", "A", "X"}, {"garbage", "-2.00", "B", "Y"}})),
+        ParseError);
     EXPECT_TRUE(account->transactions().empty());
 }
 
@@ -161,8 +152,8 @@ TEST_F(StatementImportTest, MergeWindowIsFifteenDaysEitherWayAndPrefersTheCloses
         Transaction* p = a->createTransactionWithDate(ymd(2010, 3, 10), std::string("Typed"),
                                                       Decimal::fromString("-50.00"), nullptr,
                                                       std::nullopt, std::nullopt);
-        ImportDictionary document = OFXReader::readTransactions(ofxStatement(
-            {{"201003" + std::to_string(c.entryDay), "-50.00", "F", "SHOP"}}));
+        ImportDictionary document = OFXReader::readTransactions(
+            ofxStatement({{"201003" + std::to_string(c.entryDay), "-50.00", "F", "SHOP"}}));
         ImportSummary summary = StatementImporter(*a).importTransactions(document);
         EXPECT_EQ(summary.matched, c.merges ? 1 : 0) << c.entryDay;
         EXPECT_EQ(p->isPending(), !c.merges) << c.entryDay;
@@ -172,8 +163,8 @@ TEST_F(StatementImportTest, MergeWindowIsFifteenDaysEitherWayAndPrefersTheCloses
 TEST_F(StatementImportTest, TwoEntriesMergeIntoTwoPendingsClosestFirst) {
     Transaction* far = pending(ymd(2010, 3, 15), "-20.00");
     Transaction* near = pending(ymd(2010, 3, 7), "-20.00");
-    EXPECT_EQ(importOFX(ofxStatement({{"20100310", "-20.00", "M1", "FIRST"},
-                                      {"20100311", "-20.00", "M2", "SECOND"}})),
+    EXPECT_EQ(importOFX(ofxStatement(
+                  {{"20100310", "-20.00", "M1", "FIRST"}, {"20100311", "-20.00", "M2", "SECOND"}})),
               (ImportSummary{2, 0, 0}));
     EXPECT_EQ(near->ofxFitID(), std::optional<std::string>("M1"));
     EXPECT_EQ(far->ofxFitID(), std::optional<std::string>("M2"));
@@ -192,11 +183,11 @@ TEST_F(StatementImportTest, EquallyClosePendingsGoToTheEarliestCreated) {
 }
 
 TEST_F(StatementImportTest, PreprocessingFillsTitlesAndDropsRepeatedCheckNumbers) {
-    ImportDictionary document = OFXReader::readTransactions(ofxStatement(
-        {{"20100301", "-1.00", "C1", "-"},
-         {"20100302", "-2.00", "C2", "-", "<MEMO>only memo"},
-         {"20100303", "-3.00", "123", "CHECK", "<CHECKNUM>123"},
-         {"20100304", "-4.00", "-", "REF", "<REFNUM>R7<CHECKNUM>55"}}));
+    ImportDictionary document = OFXReader::readTransactions(
+        ofxStatement({{"20100301", "-1.00", "C1", "-"},
+                      {"20100302", "-2.00", "C2", "-", "<MEMO>only memo"},
+                      {"20100303", "-3.00", "123", "CHECK", "<CHECKNUM>123"},
+                      {"20100304", "-4.00", "-", "REF", "<REFNUM>R7<CHECKNUM>55"}}));
     StatementPreprocessor::preprocessDocument(*account, document);
     ImportDictionary once = document;
     StatementPreprocessor::preprocessDocument(*account, document);
@@ -251,9 +242,8 @@ TEST_F(StatementImportTest, SelectionRefusals) {
     Transaction* a = pending(ymd(2010, 3, 1), "-1.00");
     Transaction* b = pending(ymd(2010, 3, 2), "-1.00");
     Account* other = ctx.insert<Account>();
-    Transaction* elsewhere = other->createTransactionWithDate(ymd(2010, 3, 1), std::nullopt,
-                                                              Decimal(1), nullptr, std::nullopt,
-                                                              std::nullopt);
+    Transaction* elsewhere = other->createTransactionWithDate(
+        ymd(2010, 3, 1), std::nullopt, Decimal(1), nullptr, std::nullopt, std::nullopt);
     auto title = [](std::vector<Transaction*> s) {
         auto refusal = TransactionMatching::refusalForSelection(s);
         return refusal ? refusal->title : std::string();
@@ -263,49 +253,6 @@ TEST_F(StatementImportTest, SelectionRefusals) {
     EXPECT_EQ(title({a, b}), "You must select a pending and an imported transaction.");
     b->setType(std::string("generated"));
     EXPECT_EQ(title({a, b}), "You cannot match a scheduled transaction.");
-}
-
-// Every statement of the shared collection imports into a fresh store or fails with the
-// program's own error; what it leaves passes validation.
-TEST(StatementCorpusImport, EveryStatementImportsOrFailsCleanly) {
-    namespace fs = std::filesystem;
-    int files = 0;
-    for (const auto& item : fs::recursive_directory_iterator(PENNORA_STATEMENTS_DIR)) {
-        std::string extension = item.path().extension().string();
-        bool isQIF = extension == ".qif";
-        if (!item.is_regular_file() || extension == ".md") {
-            continue;
-        }
-        ++files;
-        ImportDictionary document;
-        try {
-            document = isQIF ? QIFReader::parseFileForTransactions(item.path().string())
-                             : OFXReader::readTransactions(
-                                   StatementText::readFile(item.path().string()));
-        } catch (const ParseError&) {
-            continue;
-        }
-        for (const ImportValue& statement : document.at("accounts").array()) {
-            ObjectContext ctx{ApplicationModel::shared()};
-            Account* account = accountInTree(ctx);
-            ImportDictionary single = document;
-            single.insert_or_assign("accounts", ImportArray{statement});
-            try {
-                StatementImporter(*account).importTransactions(single);
-            } catch (const ParseError& error) {
-                if (error.kind() == "PNAmbiguousDateOrder") {
-                    account->setQifDateOrder(std::string("DMY"));
-                    try {
-                        StatementImporter(*account).importTransactions(single);
-                    } catch (const ParseError&) {
-                    }
-                }
-            }
-            std::optional<ValidationError> invalid = ctx.validateChanges();
-            EXPECT_FALSE(invalid.has_value()) << item.path() << (invalid ? invalid->localizedDescription : "");
-        }
-    }
-    EXPECT_GT(files, 10);
 }
 
 }  // namespace

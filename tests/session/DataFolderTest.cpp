@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "SessionTestFolder.h"
 #include "base/AssertionFailure.h"
 #include "session/DataFolder.h"
 
@@ -42,18 +42,15 @@ TEST(DataFolderTest, DefaultPathFollowsTheEnvironment) {
 }
 
 TEST(DataFolderTest, CreatesOnlyTheLastFolderPrivately) {
-    std::filesystem::path base = std::filesystem::temp_directory_path() /
-                                 ("pennora-folder-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(base);
-    std::filesystem::create_directory(base);
-    std::string folder = (base / "Pennora").string();
+    SessionTestFolder base;
+    std::string folder = base.file("Pennora");
     DataFolder::ensureExists(folder);
     DataFolder::ensureExists(folder);  // existing: nothing to do
     struct stat info;
     ASSERT_EQ(::stat(folder.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
-    std::string deep = (base / "missing" / "Pennora").string();
+    std::string deep = base.file("missing/Pennora");
     try {
         DataFolder::ensureExists(deep);
         ADD_FAILURE() << "parent folder was created";
@@ -61,8 +58,7 @@ TEST(DataFolderTest, CreatesOnlyTheLastFolderPrivately) {
         EXPECT_EQ(failure.message(),
                   "Failed to create App Support folder " + deep + " : No such file or directory");
     }
-    EXPECT_FALSE(std::filesystem::exists(base / "missing"));
-    std::filesystem::remove_all(base);
+    EXPECT_FALSE(std::filesystem::exists(base.file("missing")));
 }
 
 }  // namespace

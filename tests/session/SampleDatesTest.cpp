@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "base/AssertionFailure.h"
-#include "base/Clock.h"
 #include "budgets/Budget.h"
 #include "ledger/Account.h"
 #include "ledger/AccountsRoot.h"
@@ -13,34 +12,28 @@
 
 namespace {
 
-Date d(int year, int month, int day) { return Date::dateWithYear_PN(year, month, day); }
+Date d(int year, int month, int day) {
+    return Date::dateWithYear_PN(year, month, day);
+}
 
 // A sample in memory: one account with transactions on `dates`, `budgets` budgets and
 // scheduled items due on `dueDates`.
-class SampleDatesTest : public ::testing::Test {
-protected:
-    void SetUp() override { Clock::setFixedToday(d(2026, 3, 15)); }
-    void TearDown() override { Clock::reset(); }
-
-    void fill(const std::vector<Date>& dates, int budgets, const std::vector<Date>& dueDates) {
-        fill(context, dates, budgets, dueDates);
-    }
-    void fill(ObjectContext& target, const std::vector<Date>& dates, int budgets,
-              const std::vector<Date>& dueDates) {
-        auto* account = target.insert<Account>();
-        account->moveTo(&AccountsRoot::setup(target), 0);
+struct Sample {
+    Sample(const std::vector<Date>& dates, int budgets, const std::vector<Date>& dueDates = {}) {
+        auto* account = context.insert<Account>();
+        account->moveTo(&AccountsRoot::setup(context), 0);
         account->setName("Checking");
         for (Date date : dates) {
             transactions.push_back(account->createTransactionWithDate(
                 date, std::string("T"), Decimal(-5), nullptr, std::nullopt, std::nullopt));
         }
         for (int i = 0; i < budgets; ++i) {
-            auto* budget = target.insert<Budget>();
+            auto* budget = context.insert<Budget>();
             budget->setName("Old Budget");
             budget->setStartDate(d(2020, 1, 1));
         }
         for (Date due : dueDates) {
-            auto* item = target.insert<ScheduledItem>();
+            auto* item = context.insert<ScheduledItem>();
             item->setTitle("Bill");
             item->setAccount(account);
             item->setNextDueDate(due);
@@ -53,7 +46,7 @@ protected:
     std::vector<ScheduledItem*> items;
 };
 
-TEST_F(SampleDatesTest, TransactionsMoveByWholeMonthsUpToTodaysMonth) {
+TEST(SampleDates, TransactionsMoveByWholeMonthsUpToTodaysMonth) {
     struct Case {
         const char* name;
         Date today;
@@ -61,53 +54,57 @@ TEST_F(SampleDatesTest, TransactionsMoveByWholeMonthsUpToTodaysMonth) {
         std::vector<Date> expected;  // in the same order
     };
     const Case cases[] = {
-        {"latest already in this month: shift 0", d(2026, 3, 15),
-         {d(2026, 3, 31), d(2026, 1, 31)}, {d(2026, 3, 31), d(2026, 1, 31)}},
-        {"the 31st into a 30-day month", d(2026, 4, 10), {d(2026, 3, 31), d(2026, 1, 31)},
+        {"latest already in this month: shift 0",
+         d(2026, 3, 15),
+         {d(2026, 3, 31), d(2026, 1, 31)},
+         {d(2026, 3, 31), d(2026, 1, 31)}},
+        {"the 31st into a 30-day month",
+         d(2026, 4, 10),
+         {d(2026, 3, 31), d(2026, 1, 31)},
          {d(2026, 4, 30), d(2026, 2, 28)}},
-        {"across a year, into a leap February", d(2028, 2, 1), {d(2027, 12, 31), d(2027, 11, 30)},
+        {"across a year, into a leap February",
+         d(2028, 2, 1),
+         {d(2027, 12, 31), d(2027, 11, 30)},
          {d(2028, 2, 29), d(2028, 1, 30)}},
-        {"a clock set back moves the sample back", d(2025, 11, 3), {d(2025, 12, 19)},
+        {"a clock set back moves the sample back",
+         d(2025, 11, 3),
+         {d(2025, 12, 19)},
          {d(2025, 11, 19)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ObjectContext sample(ApplicationModel::shared());
-        transactions.clear();
-        fill(sample, c.dates, 1, {});
-        SampleDates::updateDateOnSampleData(sample, c.today);
+        Sample sample(c.dates, 1);
+        SampleDates::updateDateOnSampleData(sample.context, c.today);
         for (std::size_t i = 0; i < c.expected.size(); ++i) {
-            EXPECT_EQ(transactions[i]->date(), c.expected[i]) << "transaction " << i;
+            EXPECT_EQ(sample.transactions[i]->date(), c.expected[i]) << "transaction " << i;
         }
     }
 }
 
-TEST_F(SampleDatesTest, TheBudgetIsNamedForThisYearAndStartsLastMonth) {
-    fill({d(2025, 12, 19)}, 1, {});
-    SampleDates::updateDateOnSampleData(context, d(2026, 1, 8));
-    Budget* budget = Budget::allInContext(context).front();
+// The budget is named for this year and starts last month; the earliest scheduled item falls
+// due today and the others keep their distance from it.
+TEST(SampleDates, BudgetAndScheduledItemsFollowToday) {
+    Sample sample({d(2025, 12, 19)}, 1, {d(2026, 1, 15), d(2025, 12, 22), d(2025, 12, 26)});
+    SampleDates::updateDateOnSampleData(sample.context, d(2026, 1, 8));
+    Budget* budget = Budget::allInContext(sample.context).front();
     EXPECT_EQ(budget->name(), "2026 Budget");
     EXPECT_EQ(budget->startDate(), d(2025, 12, 1));
+    EXPECT_EQ(sample.items[1]->nextDueDate(), d(2026, 1, 8));
+    EXPECT_EQ(sample.items[2]->nextDueDate(), d(2026, 1, 12));
+    EXPECT_EQ(sample.items[0]->nextDueDate(), d(2026, 2, 1));
 }
 
-TEST_F(SampleDatesTest, TheEarliestScheduledItemFallsDueTodayAndTheOthersKeepTheirDistance) {
-    fill({d(2025, 12, 19)}, 1, {d(2026, 1, 15), d(2025, 12, 22), d(2025, 12, 26)});
-    SampleDates::updateDateOnSampleData(context, d(2026, 3, 15));
-    EXPECT_EQ(items[1]->nextDueDate(), d(2026, 3, 15));
-    EXPECT_EQ(items[2]->nextDueDate(), d(2026, 3, 19));
-    EXPECT_EQ(items[0]->nextDueDate(), d(2026, 4, 8));
-}
-
-TEST_F(SampleDatesTest, ASampleWithoutExactlyOneBudgetOrWithoutTransactionsIsAnInternalError) {
-    fill({d(2025, 12, 19)}, 0, {});
-    EXPECT_THROW(SampleDates::updateDateOnSampleData(context, d(2026, 3, 15)), AssertionFailure);
-    context.insert<Budget>();
-    context.insert<Budget>();
-    EXPECT_THROW(SampleDates::updateDateOnSampleData(context, d(2026, 3, 15)), AssertionFailure);
-
-    ObjectContext empty(ApplicationModel::shared());
-    empty.insert<Budget>();
-    EXPECT_THROW(SampleDates::updateDateOnSampleData(empty, d(2026, 3, 15)), AssertionFailure);
+TEST(SampleDates, ASampleWithoutExactlyOneBudgetOrWithoutTransactionsIsAnInternalError) {
+    Sample sample({d(2025, 12, 19)}, 0);
+    EXPECT_THROW(SampleDates::updateDateOnSampleData(sample.context, d(2026, 3, 15)),
+                 AssertionFailure);
+    sample.context.insert<Budget>();
+    sample.context.insert<Budget>();
+    EXPECT_THROW(SampleDates::updateDateOnSampleData(sample.context, d(2026, 3, 15)),
+                 AssertionFailure);
+    Sample empty({}, 1);
+    EXPECT_THROW(SampleDates::updateDateOnSampleData(empty.context, d(2026, 3, 15)),
+                 AssertionFailure);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
 #include <sys/stat.h>
 
+#include "SessionTestFolder.h"
 #include "TestEntities.h"
 #include "base/AssertionFailure.h"
 #include "base/Log.h"
@@ -21,19 +19,9 @@ namespace {
 class StoreSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        base = std::filesystem::temp_directory_path() /
-               ("pennora-session-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(base);
-        std::filesystem::create_directories(base);
-        folder = (base / "Pennora").string();
-        resource = (base / "SampleDatabase.xml").string();
         setLogSink([this](std::string_view line) { log.emplace_back(line); });
     }
-    void TearDown() override {
-        setLogSink(nullptr);
-        std::filesystem::remove_all(base);
-    }
+    void TearDown() override { setLogSink(nullptr); }
 
     StoreSession::Options options() {
         StoreSession::Options o;
@@ -58,9 +46,9 @@ protected:
 
     std::string file(const char* name) const { return folder + "/" + name; }
 
-    std::filesystem::path base;
-    std::string folder;
-    std::string resource;
+    SessionTestFolder base;
+    std::string folder = base.file("Pennora");
+    std::string resource = base.file("SampleDatabase.xml");
     std::vector<std::string> log;
     std::vector<ValidationError> presented;
     bool commits = true;
@@ -100,25 +88,6 @@ TEST_F(StoreSessionTest, SampleModeOpensAFreshCopyOfTheResource) {
     EXPECT_EQ(albums.front()->name(), "Sample");
 }
 
-TEST_F(StoreSessionTest, UnreadableStoreIsReportedAndNeverWritten) {
-    std::filesystem::create_directory(folder);
-    const std::string garbage = "this is not a store\n";
-    std::ofstream(file(StoreSession::kDatabaseName) + ".xml") << garbage;
-
-    StoreSession session(testModel(), options());
-    ObjectContext& ctx = session.context();
-    ASSERT_TRUE(session.openError());
-    ASSERT_EQ(presented.size(), 1u);
-    EXPECT_EQ(presented[0].code, kPersistentStoreOpenErrorCode);
-    EXPECT_EQ(ctx.persistentStore(), nullptr);
-
-    ctx.insert<Album>()->setName("Lost");
-    EXPECT_FALSE(session.save());
-    EXPECT_EQ(presented.size(), 2u);
-    EXPECT_EQ(StoreFile::readWhole(file(StoreSession::kDatabaseName) + ".xml"), garbage);
-    EXPECT_TRUE(ctx.hasChanges());
-}
-
 TEST_F(StoreSessionTest, SaveErrorLogsDescriptionAndEachDetail) {
     StoreSession session(testModel(), options());
     ObjectContext& ctx = session.context();
@@ -126,18 +95,9 @@ TEST_F(StoreSessionTest, SaveErrorLogsDescriptionAndEachDetail) {
     ctx.insert<Track>()->setPrice(Decimal::fromString("-1"));  // negative price
     EXPECT_FALSE(session.save());
     ASSERT_EQ(presented.size(), 1u);
-    const ValidationError& error = presented[0];
-    ASSERT_GE(error.detailedErrors.size(), 2u);
-    std::vector<std::string> expected = {
-        "Failed to save to data store: " + error.localizedDescription};
-    for (const ValidationError& detail : error.detailedErrors) {
-        std::string info = "{";
-        for (const auto& [key, value] : detail.userInfo) {
-            info += (info.size() > 1 ? "; " : " ") + key + " = " + value;
-        }
-        expected.push_back("DetailedError: " + info + (info.size() > 1 ? " }" : "}"));
-    }
-    EXPECT_EQ(log, expected);
+    EXPECT_EQ(log, (std::vector<std::string>{
+                       "Failed to save to data store: " + presented[0].localizedDescription,
+                       "DetailedError: {}", "DetailedError: {}"}));
     EXPECT_TRUE(ctx.hasChanges());
 
     log.clear();
