@@ -27,24 +27,20 @@ constexpr Bank kPlainBank{"ENG", "Some Bank", "1", "USD", "1", "CHECKING"};
 // One statement with one entry: name, memo (none for nullptr), FIT ID 77 and check number 12.
 ImportDictionary document(const Bank& b, const char* name, const char* memo,
                           const char* posted = "20100305") {
-    return OFXReader::readTransactions(
-        std::string("<LANGUAGE>") + b.language + "<FI><ORG>" + b.org + "<FID>" + b.fid +
-        "</FI><STMTRS><CURDEF>" + b.currency + "<BANKACCTFROM><BANKID>" + b.bankID +
-        "<ACCTID>1<ACCTTYPE>" + b.accountType +
-        "</BANKACCTFROM><BANKTRANLIST><DTSTART>1<DTEND>2"
-        "<STMTTRN><DTPOSTED>" +
-        posted + "<TRNAMT>-1.00<FITID>77<CHECKNUM>12<NAME>" + name +
-        (memo ? std::string("<MEMO>") + memo : "") +
-        "</STMTTRN></BANKTRANLIST><LEDGERBAL><BALAMT>1<DTASOF>2</LEDGERBAL></STMTRS>");
+    const std::string head = std::string("<LANGUAGE>") + b.language + "<FI><ORG>" + b.org +
+                             "<FID>" + b.fid + "</FI><STMTRS><CURDEF>" + b.currency +
+                             "<BANKACCTFROM><BANKID>" + b.bankID + "<ACCTID>1<ACCTTYPE>" +
+                             b.accountType + "</BANKACCTFROM>";
+    const std::string entry = std::string("<STMTTRN><DTPOSTED>") + posted +
+                              "<TRNAMT>-1.00<FITID>77<CHECKNUM>12<NAME>" + name +
+                              (memo ? std::string("<MEMO>") + memo : "") + "</STMTTRN>";
+    return OFXReader::readTransactions(head + "<BANKTRANLIST><DTSTART>1<DTEND>2" + entry +
+                                       "</BANKTRANLIST><LEDGERBAL><BALAMT>1<DTASOF>2"
+                                       "</LEDGERBAL></STMTRS>");
 }
 
 const ImportDictionary& firstEntry(const ImportDictionary& document) {
-    return document.at("accounts")
-        .array()[0]
-        .dictionary()
-        .at("transactions")
-        .array()[0]
-        .dictionary();
+    return entriesOf(document)[0].dictionary();
 }
 
 // The preprocessed document of an account with `specialBank`.
@@ -58,9 +54,12 @@ ImportDictionary preprocessed(ImportDictionary document, std::optional<std::int6
 
 TEST(BankCorrections, FirstMatchingBankOnlyAndSpecialBanks) {
     const Bank brazil{"POR", "X", "1", "BRL", "0104", "CHECKING"};
+    const Bank brazilInEnglish{"ENG", "X", "1", "BRL", "0104", "CHECKING"};
+    const Bank brazilNamedLeon{"POR", "Banco Leon", "AVERAVER", "BRL", "0104", "CHECKING"};
     const Bank canada{"ENG", "X", "1", "CAD", "130000100", "CHECKING"};
     const Bank leon{"SPA", "Banco Leon", "AVERAVER", "USD", "1", "CHECKING"};
     const Bank citi{"ENG", "Citibank", "2102", "USD", "1", "CHECKING"};
+    const Bank citiSavings{"ENG", "Citibank", "2102", "USD", "1", "SAVINGS"};
     const Bank cmefcu{"ENG", "CMEFCU", "20586", "USD", "1", "CHECKING"};
     const char* memo = "the memo";
     const struct {
@@ -73,38 +72,18 @@ TEST(BankCorrections, FirstMatchingBankOnlyAndSpecialBanks) {
     } kCases[] = {
         {"plain bank", kPlainBank, "SHOP", memo, {}, "SHOP 77 12"},
         {"Brazilian 0104", brazil, "SHOP", memo, {}, "SHOP - 12"},
-        {"0104 not in Portuguese",
-         {"ENG", "X", "1", "BRL", "0104", "CHECKING"},
-         "SHOP",
-         memo,
-         {},
-         "SHOP 77 12"},
+        {"0104 not in Portuguese", brazilInEnglish, "SHOP", memo, {}, "SHOP 77 12"},
         {"Canadian 130000100", canada, "SHOP", memo, {}, "the memo 77 12"},
         {"Canadian without memo", canada, "SHOP", nullptr, {}, "SHOP 77 12"},
         {"Banco Leon", leon, "SHOP", memo, {}, "SHOP 77 -"},
         {"Citibank debit", citi, "DEBIT PIN PURCHASE", memo, {}, "the memo 77 12"},
-        {"Citibank debit without memo",
-         citi,
-         "DEBIT PURCHASE",
-         nullptr,
-         {},
-         "DEBIT PURCHASE 77 12"},
+        {"Citibank without memo", citi, "DEBIT PURCHASE", nullptr, {}, "DEBIT PURCHASE 77 12"},
         {"Citibank other name", citi, "DEBIT", memo, {}, "DEBIT 77 12"},
-        {"Citibank savings",
-         {"ENG", "Citibank", "2102", "USD", "1", "SAVINGS"},
-         "Not available",
-         memo,
-         {},
-         "Not available 77 12"},
+        {"Citibank savings", citiSavings, "Not available", memo, {}, "Not available 77 12"},
         {"CMEFCU withdrawal", cmefcu, "POS Withdrawal #4411 SHOP", memo, {}, "the memo 77 12"},
         {"CMEFCU without number", cmefcu, "POS Withdrawal #", memo, {}, "POS Withdrawal # 77 12"},
         // The Brazilian row holds, so the Banco Leon row below it is not applied.
-        {"first row wins",
-         {"POR", "Banco Leon", "AVERAVER", "BRL", "0104", "CHECKING"},
-         "SHOP",
-         memo,
-         {},
-         "SHOP - 12"},
+        {"first row wins", brazilNamedLeon, "SHOP", memo, {}, "SHOP - 12"},
         {"special bank 0", kPlainBank, "SHOP", memo, 0, "SHOP - 12"},
         // Any other special bank changes nothing and skips the table.
         {"special bank 3", leon, "SHOP", memo, 3, "SHOP 77 12"},

@@ -16,6 +16,11 @@ inline std::string describe(const ImportDictionary& document) {
     return ImportValue(document).description();
 }
 
+// The entries of the document's statement number `statement`.
+inline const ImportArray& entriesOf(const ImportDictionary& document, std::size_t statement = 0) {
+    return document.at("accounts").array().at(statement).dictionary().at("transactions").array();
+}
+
 // "kind: reason" of the ParseError that `read` throws, or "no error".
 inline std::string parseFailure(const std::function<void()>& read) {
     try {

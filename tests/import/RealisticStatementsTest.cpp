@@ -47,8 +47,7 @@ TEST(RealisticStatements, EachFileReadsAsItsExpectedDocument) {
     }
     ImportDictionary document = QIFReader::parseFileForTransactions(dataPath("checking.qif"));
     std::vector<std::string> dates;
-    for (const ImportValue& entry :
-         document.at("accounts").array().at(0).dictionary().at("transactions").array()) {
+    for (const ImportValue& entry : entriesOf(document)) {
         dates.push_back(entry.dictionary().at("dateString").text());
     }
     EXPECT_EQ(QIFReader::guessDateOrder(dates), "MDY");

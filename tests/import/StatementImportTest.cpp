@@ -192,8 +192,7 @@ TEST_F(StatementImportTest, PreprocessingFillsTitlesAndDropsRepeatedCheckNumbers
     ImportDictionary once = document;
     StatementPreprocessor::preprocessDocument(*account, document);
     EXPECT_EQ(document, once);
-    const ImportArray& entries =
-        document.at("accounts").array()[0].dictionary().at("transactions").array();
+    const ImportArray& entries = entriesOf(document);
     EXPECT_EQ(entries[0].dictionary().at("name").text(), "Unknown");
     EXPECT_EQ(entries[1].dictionary().at("name").text(), "only memo");
     EXPECT_FALSE(entries[2].dictionary().contains("checkNumber"));

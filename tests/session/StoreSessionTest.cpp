@@ -59,19 +59,6 @@ unsigned modeOf(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
 }
 
-TEST_F(StoreSessionTest, NormalModeOpensDatabaseAndKeepsSavesAcrossReset) {
-    StoreSession session(testModel(), options());
-    session.context().insert<Album>()->setName("Kept");
-    EXPECT_TRUE(session.save());
-    EXPECT_EQ(session.storePath(), file(StoreSession::kDatabaseName));
-    EXPECT_EQ(modeOf(folder), 0700u);
-    EXPECT_EQ(modeOf(file(StoreSession::kDatabaseName) + ".xml"), 0600u);
-
-    session.reset();
-    ASSERT_EQ(Album::countInContext(session.context()), 1u);
-    EXPECT_EQ(Album::allInContext(session.context()).front()->name(), "Kept");
-}
-
 TEST_F(StoreSessionTest, SampleModeOpensAFreshCopyOfTheResource) {
     makeResource("Sample");
     StoreSession session(testModel(), options());
