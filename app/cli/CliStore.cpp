@@ -1,5 +1,6 @@
 #include "cli/CliStore.h"
 
+#include <exception>
 #include <filesystem>
 #include <iostream>
 
@@ -29,7 +30,21 @@ std::string CliStore::defaultPath() {
         .string();
 }
 
-CliStore::CliStore(const GlobalOptions& global) {
+CliStore::CliStore(const GlobalOptions& global) : m_uncaughtAtStart(std::uncaught_exceptions()) {
+    const std::string path = global.storePath.value_or(defaultPath());
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) {
+        m_createdPath = path;
+    }
+    try {
+        open(global);
+    } catch (...) {
+        discardCreatedFile();
+        throw;
+    }
+}
+
+void CliStore::open(const GlobalOptions& global) {
     StoreSession::Options options = FileStores::sessionOptions();
     options.databasePath = global.storePath.value_or("");
     // What the desktop shows in an alert ends the command here.
@@ -54,9 +69,26 @@ CliStore::CliStore(const GlobalOptions& global) {
     }
 }
 
-CliStore::~CliStore() = default;
+CliStore::~CliStore() {
+    if (std::uncaught_exceptions() > m_uncaughtAtStart) {
+        discardCreatedFile();
+    }
+}
 
-ObjectContext& CliStore::context() { return m_session->context(); }
+void CliStore::discardCreatedFile() {
+    if (m_createdPath.empty()) {
+        return;
+    }
+    m_session.reset();
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        std::error_code ignored;
+        std::filesystem::remove(m_createdPath + suffix, ignored);
+    }
+}
+
+ObjectContext& CliStore::context() {
+    return m_session->context();
+}
 
 void CliStore::throwIfErrorShown() const {
     if (m_shownError) {

@@ -14,7 +14,8 @@ class StoreSession;
 // The store one command works on: opened through the session from --store (or the data
 // folder's "Database.pennorasql"), brought through the start sequence the desktop runs (root
 // node, currencies, application-level migrations: for a new store the locale's home currency
-// and the default categories), and saved only when the command succeeded.
+// and the default categories), and saved only when the command succeeded. A command that
+// fails on a store it had to create leaves no file behind.
 class CliStore final {
 public:
     // Throws CliError (failed) with the store's own error text when the file cannot be read,
@@ -34,10 +35,15 @@ public:
     static std::string defaultPath();
 
 private:
+    void open(const GlobalOptions& global);
     void throwIfErrorShown() const;
+    // Closes the store and removes the file this command created, with SQLite's side files.
+    void discardCreatedFile();
 
     std::unique_ptr<StoreSession> m_session;
     std::optional<ValidationError> m_shownError;
     std::optional<HomeCurrencyAlert> m_alert;
     Node* m_root = nullptr;
+    std::string m_createdPath;  // the store's file when this command created it
+    int m_uncaughtAtStart = 0;
 };

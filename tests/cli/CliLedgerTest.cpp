@@ -1,55 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-#include <nlohmann/json.hpp>
-
-#include "ProcessRunner.h"
+#include "CliFixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class CliLedgerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("pennora-cli-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        store = (folder / "Ledger.pennorasql").string();
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    ProcessResult run(std::vector<std::string> arguments) {
-        std::vector<std::string> all = {"--store", store, "--today", "2024-03-10", "--locale",
-                                        "en_US"};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        return runProcess(PENNORA_CLI_PATH, all);
-    }
-
-    nlohmann::json json(std::vector<std::string> arguments) {
-        arguments.push_back("--json");
-        const ProcessResult result = run(arguments);
-        EXPECT_EQ(result.exitStatus, 0) << result.err;
-        return nlohmann::json::parse(result.out, nullptr, false);
-    }
-
-    std::string storeBytes() const {
-        std::ifstream in(store, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-
-    fs::path folder;
-    std::string store;
-};
+using CliLedgerTest = CliFixture;
 
 TEST_F(CliLedgerTest, AccountsTransactionsAndTransfersReachTheStore) {
     json({"add-account", "Checking", "--start-balance", "100"});
@@ -79,26 +35,22 @@ TEST_F(CliLedgerTest, AccountsTransactionsAndTransfersReachTheStore) {
 
 TEST_F(CliLedgerTest, FailedCommandsExitWithOneAndLeaveTheStoreAsItWas) {
     json({"add-account", "Checking"});
-    const std::string before = storeBytes();
-    struct Case {
-        std::vector<std::string> arguments;
-        std::string error;
-    };
-    const Case cases[] = {
-        {{"add-transaction", "Savings", "--date", "2024-03-01", "--amount", "1"},
-         "No account is named \"Savings\"."},
-        {{"add-account", "CHECKING"}, "An account named \"CHECKING\" exists already."},
-        {{"add-account", "Abroad", "--currency", "XYZ"}, "No currency has the code \"XYZ\"."},
-        {{"transfer", "Checking", "Checking", "5"}, "An account cannot transfer to itself."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.error);
-        const ProcessResult result = run(c.arguments);
-        EXPECT_EQ(result.exitStatus, 1);
-        EXPECT_NE(result.err.find(c.error), std::string::npos) << result.err;
-        EXPECT_EQ(storeBytes(), before);
-    }
-    EXPECT_EQ(run({"add-account", "X", "--type", "piggy"}).exitStatus, 2);
+    expectRefused({"add-transaction", "Savings", "--date", "2024-03-01", "--amount", "1"}, 1,
+                  "No account is named \"Savings\".");
+    expectRefused({"add-account", "CHECKING"}, 1, "An account named \"CHECKING\" exists already.");
+    expectRefused({"add-account", "Abroad", "--currency", "XYZ"}, 1,
+                  "No currency has the code \"XYZ\".");
+    expectRefused({"transfer", "Checking", "Checking", "5"}, 1,
+                  "An account cannot transfer to itself.");
+    expectRefused({"add-account", "X", "--type", "piggy"}, 2, "--type expects");
+}
+
+TEST_F(CliLedgerTest, AFailedCommandLeavesNoStoreWhereThereWasNone) {
+    EXPECT_EQ(run({"register", "Savings"}).exitStatus, 1);
+    EXPECT_EQ(run({"register", "Savings", "--all"}).exitStatus, 2);
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+    json({"accounts"});
+    EXPECT_TRUE(std::filesystem::exists(store));
 }
 
 TEST_F(CliLedgerTest, UnreadableStoreIsReportedAndKept) {
