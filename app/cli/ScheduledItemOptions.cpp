@@ -1,18 +1,15 @@
 #include "cli/ScheduledItemOptions.h"
 
-#include <algorithm>
 #include <array>
 
-#include "base/StringHelpers.h"
 #include "base/TextFolding.h"
 #include "cli/CliError.h"
 #include "cli/CliLookup.h"
 #include "cli/CommandInvocation.h"
-#include "ledger/Account.h"
-#include "ledger/Global.h"
 #include "scheduled/DIMonth.h"
 #include "scheduled/RepeatForm.h"
 #include "scheduled/ScheduledItem.h"
+#include "scheduled/ScheduledItemForm.h"
 
 namespace {
 
@@ -64,145 +61,96 @@ int positiveInt(const CommandInvocation& call, const std::string& name, std::int
     return static_cast<int>(value);
 }
 
-// The due date and repeat controls: a new repeat type drops the custom rules, as in the editor;
-// an end needs the rules row, so an end without rules takes the rule the due date implies.
-void readRepeatOptions(RepeatForm& form, const CommandInvocation& call) {
+void readRepeatOptions(ScheduledItemForm& form, const CommandInvocation& call) {
     if (std::optional<Date> due = call.dateOption("--due")) {
-        form.dueDate = *due;
+        form.repeat.dueDate = *due;
     }
     if (std::optional<std::string> repeat = call.option("--repeat")) {
-        const int tag = repeatTag(*repeat);
-        if (tag != form.repeatTypeTag) {
-            form.ruleTags.clear();
-            form.endsTag = RepeatForm::kEndsNeverTag;
-            form.endsAfterCount.reset();
-        }
-        form.repeatTypeTag = tag;
+        form.chooseRepeatType(repeatTag(*repeat));
     }
-    if (form.repeatTypeTag == RepeatForm::kNoRepeatTag) {
+    if (form.repeat.repeatTypeTag == RepeatForm::kNoRepeatTag) {
         if (call.option("--interval") || !call.options("--on").empty() ||
             call.option("--ends-after")) {
             throw CliError::usage("--interval, --on and --ends-after need an item that repeats");
         }
-        form.interval.reset();
         return;
     }
     if (call.option("--interval")) {
-        form.interval = positiveInt(call, "--interval", 1);
+        form.repeat.interval = positiveInt(call, "--interval", 1);
     }
     if (const std::vector<std::string> rules = call.options("--on"); !rules.empty()) {
-        form.ruleTags.clear();
+        form.repeat.ruleTags.clear();
         for (const std::string& rule : rules) {
-            form.ruleTags.push_back(ruleTag(rule, form.repeatTypeTag));
+            form.repeat.ruleTags.push_back(ruleTag(rule, form.repeat.repeatTypeTag));
         }
     }
     if (std::optional<std::string> ends = call.option("--ends-after")) {
-        if (*ends == "never") {
-            form.endsTag = RepeatForm::kEndsNeverTag;
-            form.endsAfterCount.reset();
-            return;
-        }
-        if (form.ruleTags.empty()) {
-            form.ruleTags.push_back(RepeatForm::impliedRuleTag(form.dueDate, form.repeatTypeTag));
-        }
-        form.endsTag = RepeatForm::kEndsAfterTag;
-        form.endsAfterCount = positiveInt(call, "--ends-after", 1);
+        form.chooseEndsAfter(*ends == "never"
+                                 ? std::nullopt
+                                 : std::optional<int>(positiveInt(call, "--ends-after", 1)));
     }
 }
 
-Category* optionalCategory(const std::string& name, ObjectContext& context) {
-    return name == "none" ? nullptr : &CliLookup::category(context, name);
-}
-
-std::optional<std::string> unlessBlank(const std::string& text) {
-    return isBlank_pn(text) ? std::nullopt : std::optional<std::string>(text);
-}
-
-void readReminderAndPayment(ScheduledItem& item, const CommandInvocation& call) {
+void readReminderAndPayment(ScheduledItemForm& form, const CommandInvocation& call) {
     const bool autoOn = call.flag("--auto");
     if (autoOn && call.flag("--no-auto")) {
         throw CliError::usage("give --auto or --no-auto, not both");
     }
     if (autoOn || call.flag("--no-auto")) {
-        item.setPayAutomatically(autoOn);
+        form.choosePayAutomatically(autoOn);
     }
     if (std::optional<std::string> reminder = call.option("--reminder")) {
         if (*reminder == "none") {
-            item.setReminderDays(std::nullopt);
-        } else {
-            item.setReminderDays(positiveInt(call, "--reminder", 0));
-        }
-    }
-    if (item.payAutomatically() && item.hasReminder()) {
-        if (call.option("--reminder") && *call.option("--reminder") != "none") {
+            form.chooseReminder(std::nullopt);
+        } else if (form.payAutomatically) {
             throw CliError::usage("an item paid automatically has no reminder");
+        } else {
+            form.chooseReminder(positiveInt(call, "--reminder", 0));
         }
-        item.setReminderDays(std::nullopt);  // turning automatic payment on turns it off
-    }
-    if (!item.hasReminder()) {
-        item.setHasReminded(false);
     }
     if (call.option("--url") && call.option("--instructions")) {
         throw CliError::usage("give --url or --instructions, not both");
     }
     if (std::optional<std::string> url = call.option("--url")) {
-        item.setPaymentInstructions(std::nullopt);
-        item.setPaymentURL(unlessBlank(*url));
+        form.chooseAddressMode(ScheduledItemForm::kWebAddressTag);
+        form.addressText = *url;
     }
     if (std::optional<std::string> instructions = call.option("--instructions")) {
-        item.setPaymentURL(std::nullopt);
-        item.setPaymentInstructions(unlessBlank(*instructions));
+        form.chooseAddressMode(ScheduledItemForm::kInstructionsTag);
+        form.addressText = *instructions;
     }
 }
 
-void readOptions(ScheduledItem& item, const CommandInvocation& call, ObjectContext& context) {
-    RepeatForm form = item.repeatForm();
+void readOptions(ScheduledItemForm form, ScheduledItem& item, const CommandInvocation& call,
+                 ObjectContext& context) {
     readRepeatOptions(form, call);
-    item.readForm(form);
     if (std::optional<std::string> title = call.option("--title")) {
-        item.setTitle(*title);
+        form.title = *title;
     }
     if (std::optional<Decimal> amount = call.decimalOption("--amount")) {
-        item.setAmount(*amount);
+        form.amount = *amount;
     }
     if (std::optional<std::string> category = call.option("--category")) {
-        item.setCategory(optionalCategory(*category, context));
+        form.category = *category == "none" ? nullptr : &CliLookup::category(context, *category);
     }
     if (std::optional<std::string> account = call.option("--account")) {
-        item.setAccount(&CliLookup::account(context, *account));
+        form.account = &CliLookup::account(context, *account);
     }
     if (std::optional<std::string> to = call.option("--to")) {
-        item.setToAccount(*to == "none" ? nullptr : &CliLookup::account(context, *to));
+        form.toAccount = *to == "none" ? nullptr : &CliLookup::account(context, *to);
     }
-    if (item.account() == nullptr) {
+    if (form.account == nullptr) {
         throw CliError::failed("A scheduled transaction needs an account; add one first.");
     }
-    if (item.toAccount() == item.account()) {
+    if (form.toAccount == form.account) {
         throw CliError::failed("An account cannot transfer to itself.");
     }
-    // A transfer is always stored as a payment out of its account.
-    if (item.isTransfer() && item.amount() > Decimal(0)) {
-        Account* from = item.account();
-        item.setAccount(item.toAccount());
-        item.setToAccount(from);
-        item.setAmount(-item.amount());
-    }
-    readReminderAndPayment(item, call);
+    form.keepTransferAPayment();
+    readReminderAndPayment(form, call);
     if (std::optional<std::string> notes = call.option("--notes")) {
-        item.setNotes(unlessBlank(*notes));
+        form.notes = *notes;
     }
-    if (Global::sharedInstanceInContext(context)->isShowingProjection()) {
-        item.regenerateProjection();
-    }
-}
-
-Account* firstAccountByName(ObjectContext& context) {
-    std::vector<Account*> accounts = Account::allInContext(context);
-    auto first =
-        std::min_element(accounts.begin(), accounts.end(), [](const Account* a, const Account* b) {
-            return foldForComparison(a->name()) < foldForComparison(b->name());
-        });
-    return first == accounts.end() ? nullptr : *first;
+    form.readInto(item);
 }
 
 }  // namespace
@@ -219,17 +167,12 @@ std::vector<std::string> ScheduledItemOptions::flags() {
 
 void ScheduledItemOptions::create(ScheduledItem& item, const CommandInvocation& call,
                                   ObjectContext& context) {
-    RepeatForm defaults;
-    defaults.dueDate = Date::today_PN();
-    item.setTitle("New Transaction");
-    item.readForm(defaults);
-    item.setAccount(firstAccountByName(context));
-    readOptions(item, call, context);
+    readOptions(ScheduledItemForm::forNewItem(context), item, call, context);
 }
 
 void ScheduledItemOptions::edit(ScheduledItem& item, const CommandInvocation& call,
                                 ObjectContext& context) {
-    readOptions(item, call, context);
+    readOptions(ScheduledItemForm::forItem(item), item, call, context);
 }
 
 std::string ScheduledItemOptions::ruleText(int tag, bool weekly) {

@@ -9,8 +9,8 @@ class ScheduledItem;
 
 // The scheduled-item editor's fields given as options (--title, --amount, --account, --to,
 // --due, --repeat, --interval, --on, --ends-after, --reminder, --auto, --category, --url,
-// --instructions, --notes), read into an item the way the editor reads its form. Options left
-// out keep the item's values (a new item starts with the editor's defaults).
+// --instructions, --notes), given to the editor's form and read into an item. Options left out
+// keep the form's values: the item's, or a new item's defaults.
 class ScheduledItemOptions final {
 public:
     // The options `scheduled add` and `scheduled edit` take, and their flags.

@@ -78,11 +78,17 @@ bool Account::nameAlreadyTaken(const std::string& name, ObjectContext& context) 
 }
 
 Account* Account::first() {
-    std::vector<Account*> all = allInContext(ObjectContext::applicationContext());
-    PN_ASSERT(!all.empty(), "There is no account");
-    return *std::min_element(all.begin(), all.end(), [](const Account* a, const Account* b) {
-        return a->name() < b->name();
-    });
+    Account* first = firstInContext(ObjectContext::applicationContext());
+    PN_ASSERT(first != nullptr, "There is no account");
+    return first;
+}
+
+Account* Account::firstInContext(ObjectContext& context) {
+    std::vector<Account*> all = allInContext(context);
+    const auto first =
+        std::min_element(all.begin(), all.end(),
+                         [](const Account* a, const Account* b) { return a->name() < b->name(); });
+    return first == all.end() ? nullptr : *first;
 }
 
 bool Account::hasDifferentCurrencyThanAccount(const Account& other) const {

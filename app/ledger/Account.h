@@ -77,6 +77,8 @@ public:
     [[nodiscard]] static bool nameAlreadyTaken(const std::string& name, ObjectContext& context);
     // The first account by name on the application's context. AssertionFailure when none.
     [[nodiscard]] static Account* first();
+    // The first account by name in `context`, closed ones included; nullptr when none.
+    [[nodiscard]] static Account* firstInContext(ObjectContext& context);
 
     // ---- Reports (defined with the reports) ----
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "base/Decimal.h"
+#include "scheduled/RepeatForm.h"
+
+class Account;
+class Category;
+class ObjectContext;
+class ScheduledItem;
+
+// What the scheduled-item editor's fields hold, the rules that tie the fields together, and
+// how the form is read into an item. The editor sheet and the command line's `scheduled add`
+// and `scheduled edit` fill a form through these operations and read it; neither holds a rule
+// of its own.
+struct ScheduledItemForm final {
+    // Tags of the address pop-up.
+    static constexpr int kWebAddressTag = 0;
+    static constexpr int kInstructionsTag = 1;
+    // What the reminder days field shows while it is off.
+    static constexpr int kDefaultReminderDays = 10;
+
+    std::string title = "New Transaction";
+    std::optional<std::string> notes;
+    RepeatForm repeat;
+    std::optional<Decimal> amount;  // empty field
+    Category* category = nullptr;
+    Account* account = nullptr;
+    Account* toAccount = nullptr;  // set exactly when the transfer checkbox is on
+    bool reminderOn = false;
+    int reminderDays = kDefaultReminderDays;
+    bool payAutomatically = false;
+    int addressTag = kWebAddressTag;
+    std::string addressText;
+
+    // The form for a new item: due today, monthly, the first account by name (none in a store
+    // without accounts), everything else empty or off.
+    static ScheduledItemForm forNewItem(ObjectContext& context);
+    // The form showing `item`.
+    static ScheduledItemForm forItem(const ScheduledItem& item);
+
+    // A new repeat type drops the custom rules and their end.
+    void chooseRepeatType(int tag);
+    // An end after `count` occurrences, or never. An end is shown below the rule rows, so
+    // without rules the rule the due date implies is shown first.
+    void chooseEndsAfter(std::optional<int> count);
+    // Paying automatically turns the reminder off.
+    void choosePayAutomatically(bool on);
+    // A reminder `days` before the due date, or none (the field then shows the default).
+    void chooseReminder(std::optional<int> days);
+    // Another address mode clears the field.
+    void chooseAddressMode(int tag);
+    // A transfer is always stored as a payment out of its account: with a positive amount the
+    // two accounts change places and the amount is negated.
+    void keepTransferAPayment();
+
+    // Writes the form into `item`: title, schedule (due date moved onto a repeating pattern),
+    // amount (0 when empty), category, accounts, reminder (none clears hasReminded), automatic
+    // payment, the address or instructions when not blank, the notes when not blank; then,
+    // while the projection is on, the item's projection is made again.
+    void readInto(ScheduledItem& item) const;
+};
