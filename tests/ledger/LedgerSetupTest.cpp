@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "base/AssertionFailure.h"
+#include "LedgerTestSupport.h"
 #include "base/NotificationCenter.h"
 #include "ledger/Account.h"
 #include "ledger/AccountSheets.h"
@@ -22,10 +22,6 @@
 
 namespace {
 
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
-
 class LedgerSetup : public ::testing::Test {
 protected:
     ObjectContext ctx{ApplicationModel::shared()};
@@ -36,12 +32,8 @@ TEST_F(LedgerSetup, AccountsRootIsFoundOrMadeAndNeverDoubled) {
     EXPECT_EQ(root.identifier(), std::string("accounts"));
     EXPECT_EQ(&AccountsRoot::setup(ctx), &root);
     ctx.insert<Node>()->setIdentifier(std::string("accounts"));
-    try {
-        (void)AccountsRoot::setup(ctx);
-        FAIL() << "two roots accepted";
-    } catch (const AssertionFailure& failure) {
-        EXPECT_EQ(failure.message(), "too many account root nodes");
-    }
+    EXPECT_EQ(assertionMessage([&] { (void)AccountsRoot::setup(ctx); }),
+              "too many account root nodes");
 }
 
 TEST_F(LedgerSetup, DefaultCategoriesAreTheEightInOrderPostedAndSaved) {
@@ -80,8 +72,8 @@ TEST_F(LedgerSetup, EditingTheStartBalanceMovesItsDateOnlyWhenTheAmountChanges) 
     Account* account = ctx.insert<Account>();
     account->setStartBalance(Decimal(100));
     account->setStartBalanceDate(ymd(2011, 3, 1));
-    AccountSheets::confirmEdit(*account, {"Main", 1, nullptr, Decimal::fromString("100.00"), false},
-                               false, ymd(2012, 1, 1));
+    AccountSheets::confirmEdit(*account, {"Main", 1, nullptr, dec("100.00"), false}, false,
+                               ymd(2012, 1, 1));
     EXPECT_EQ(account->startBalanceDate(), ymd(2011, 3, 1));
     EXPECT_EQ(account->name(), "Main");
 

@@ -1,4 +1,4 @@
-// Amount and date assignment, splits, keywords and the validation rules of a transaction.
+// Balances, amounts, dates, splits, keywords and the validation rules of transactions.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "LedgerTestSupport.h"
 #include "ledger/Account.h"
+#include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
+#include "ledger/Currency.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "session/ApplicationModel.h"
@@ -15,9 +18,7 @@
 
 namespace {
 
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
+const Date kDay = ymd(2011, 3, 1);
 
 // Every description in an error, combined or not.
 std::vector<std::string> descriptions(const std::optional<ValidationError>& error) {
@@ -37,14 +38,15 @@ std::vector<std::string> descriptions(const std::optional<ValidationError>& erro
 
 class TransactionTest : public ::testing::Test {
 protected:
-    Transaction* add(const char* amount, Category* category = nullptr) {
-        return account->createTransactionWithDate(ymd(2011, 3, 1), std::string("Rent"),
-                                                  Decimal::fromString(amount), category,
-                                                  std::nullopt, std::nullopt);
+    Transaction* add(Date date, const char* amount, Category* category = nullptr,
+                     Account* in = nullptr) {
+        return (in ? in : account)
+            ->createTransactionWithDate(date, std::string("Rent"), dec(amount), category,
+                                        std::nullopt, std::nullopt);
     }
     Split* addSplit(Transaction* t, const char* amount) {
         Split* split = ctx.insert<Split>();
-        split->setAmount(Decimal::fromString(amount));
+        split->setAmount(dec(amount));
         t->addSplitsObject(split);
         return split;
     }
@@ -58,9 +60,74 @@ protected:
     Account* account = ctx.insert<Account>();
 };
 
-TEST_F(TransactionTest, AmountsRoundToCentsAndDatesToTheUTCDay) {
-    Transaction* t = add("10.005");
-    EXPECT_EQ(t->amount(), Decimal::fromString("10.01"));
+TEST_F(TransactionTest, RunningLedgerOnDateAndReconciledBalances) {
+    account->setStartBalance(Decimal(100));
+    Transaction* rent = add(kDay, "-30");
+    Transaction* pay = add(ymd(2011, 3, 5), "50");
+
+    EXPECT_EQ(rent->runningBalance(), Decimal(70));
+    EXPECT_EQ(pay->runningBalance(), Decimal(120));
+    EXPECT_EQ(account->balance(), Decimal(120));
+    EXPECT_EQ(account->balanceOnDate(ymd(2011, 3, 3)), Decimal(70));
+    EXPECT_EQ(account->balanceOnDate(ymd(2011, 2, 28)), Decimal(100));
+
+    rent->setIsPending(false);
+    EXPECT_EQ(account->reconciledBalance(), Decimal(70));
+}
+
+TEST_F(TransactionTest, SameDayTransactionsFollowTheirSortIDs) {
+    Transaction* first = add(kDay, "-10");
+    Transaction* second = add(kDay, "-20");
+    Transaction* earlier = add(ymd(2011, 2, 1), "5");
+    EXPECT_EQ(account->orderedTransactions(), (std::vector<Transaction*>{second, first, earlier}));
+    EXPECT_EQ(first->runningBalance(), Decimal(-5));
+    EXPECT_EQ(second->runningBalance(), Decimal(-25));
+}
+
+TEST_F(TransactionTest, CreatedTransactionIsPendingUnlessTheAccountIsCash) {
+    Category* food = ctx.insert<Category>();
+    Transaction* bank = add(kDay, "-12.345", food);
+    EXPECT_TRUE(bank->isPending());
+    EXPECT_EQ(bank->amount().toString(2), "-12.35");
+    ASSERT_EQ(bank->splits().size(), 1u);
+    EXPECT_EQ((*bank->splits().begin())->category(), food);
+
+    Account* wallet = ctx.insert<Account>();
+    wallet->setType(std::string(kAccountTypeCash));
+    EXPECT_FALSE(add(kDay, "-5", nullptr, wallet)->isPending());
+}
+
+TEST_F(TransactionTest, GroupBalanceIsInTheHomeCurrency) {
+    AccountGroup* group = ctx.insert<AccountGroup>();
+    Account* abroad = ctx.insert<Account>();
+    Currency* euro = ctx.insert<Currency>();
+    euro->setCode("EUR");
+    euro->setRate(Decimal(2));
+    abroad->setCurrency(euro);
+    account->moveTo(group, 0);
+    abroad->moveTo(group, 1);
+    account->setStartBalance(Decimal(100));
+    abroad->setStartBalance(Decimal(100));
+    EXPECT_EQ(group->balance(), Decimal(150));
+}
+
+TEST_F(TransactionTest, CategorySumsAndTheAverageWindow) {
+    Category* food = ctx.insert<Category>();
+    add(ymd(2010, 1, 1), "-1000");  // the store's first day: starts no window
+    add(ymd(2011, 1, 2), "-366", food);
+    add(ymd(2010, 12, 31), "-99", food);  // a day before the 366-day window
+    add(ymd(2011, 6, 1), "40");           // uncategorized
+
+    EXPECT_EQ(food->amountFromDate(ymd(2011, 1, 2), ymd(2012, 1, 1)), Decimal(-366));
+    EXPECT_FALSE(food->amountFromDate(ymd(2012, 1, 2), ymd(2012, 2, 1)).has_value());
+    EXPECT_EQ(Category::uncategorizedAmountFromDate(ymd(2011, 1, 1), ymd(2011, 12, 31), ctx),
+              Decimal(40));
+    EXPECT_EQ(food->averageAmountPerDay(ymd(2012, 1, 1)), Decimal(-1));
+    EXPECT_EQ(food->averageAmountPerDay(ymd(2009, 12, 31)), Decimal(0));
+}
+
+TEST_F(TransactionTest, DatesAreTheUTCDay) {
+    Transaction* t = add(kDay, "1");
     using namespace std::chrono;
     t->setDate(Date::TimePoint(sys_days(year(2011) / 3 / 5) + hours(23)));
     EXPECT_EQ(t->date(), ymd(2011, 3, 5));
@@ -68,7 +135,7 @@ TEST_F(TransactionTest, AmountsRoundToCentsAndDatesToTheUTCDay) {
 
 TEST_F(TransactionTest, UnbalancedSplitsFailUntilFixed) {
     account->moveTo(ctx.insert<Node>(), 0);  // so that only the transaction can fail
-    Transaction* t = add("-100");
+    Transaction* t = add(kDay, "-100");
     (*t->splits().begin())->setAmount(Decimal(-60));
     addSplit(t, "-30");
     EXPECT_EQ(descriptions(ctx.validateChanges()),
@@ -81,7 +148,7 @@ TEST_F(TransactionTest, UnbalancedSplitsFailUntilFixed) {
 
 TEST_F(TransactionTest, OneSplitCountsTheTransactionAmountForItsCategory) {
     Category* housing = ctx.insert<Category>();
-    Transaction* t = add("-25", housing);
+    Transaction* t = add(kDay, "-25", housing);
     EXPECT_EQ((*t->splits().begin())->amount(), Decimal());
     EXPECT_EQ(housing->amountFromDate(ymd(2011, 3, 1), ymd(2011, 3, 31)), Decimal(-25));
     t->fixSplitsIfNecessary();
@@ -90,7 +157,7 @@ TEST_F(TransactionTest, OneSplitCountsTheTransactionAmountForItsCategory) {
 
 TEST_F(TransactionTest, BankFieldsAreAllUnsetOrCarryAmountTitleAndDate) {
     const std::string inconsistent = "Bank fields are inconsistent";
-    Transaction* t = add("-5");
+    Transaction* t = add(kDay, "-5");
     EXPECT_TRUE(errorsOf(*t).empty());
     t->setOfxFitID(std::string("F1"));
     EXPECT_EQ(errorsOf(*t), (std::vector<std::string>{inconsistent}));
@@ -103,11 +170,9 @@ TEST_F(TransactionTest, BankFieldsAreAllUnsetOrCarryAmountTitleAndDate) {
 
 TEST_F(TransactionTest, FitIDsAreUniqueWithinOneAccountOnly) {
     const std::string bafew = "An internal error has occurred. (Code: BAFEW)";
-    Transaction* a = add("-5");
-    Transaction* b = add("-6");
-    Account* other = ctx.insert<Account>();
-    Transaction* c = other->createTransactionWithDate(ymd(2011, 3, 1), std::nullopt, Decimal(1),
-                                                      nullptr, std::nullopt, std::nullopt);
+    Transaction* a = add(kDay, "-5");
+    Transaction* b = add(kDay, "-6");
+    Transaction* c = add(kDay, "1", nullptr, ctx.insert<Account>());
     for (Transaction* t : {a, b, c}) {
         t->setOfxAmount(t->amount());
         t->setOfxTitle(std::string("X"));
@@ -120,7 +185,7 @@ TEST_F(TransactionTest, FitIDsAreUniqueWithinOneAccountOnly) {
 }
 
 TEST_F(TransactionTest, GeneratedTransactionsMustBeClearedAndScheduled) {
-    Transaction* t = add("-5");
+    Transaction* t = add(kDay, "-5");
     t->setType(std::string(kTransactionTypeGenerated));
     EXPECT_EQ(errorsOf(*t),
               (std::vector<std::string>{"An internal error has occurred. (Code: BBEXA)",
@@ -130,8 +195,8 @@ TEST_F(TransactionTest, GeneratedTransactionsMustBeClearedAndScheduled) {
 TEST_F(TransactionTest, KeywordsHoldTitleCategoriesNotesAndTheExactAmount) {
     Category* housing = ctx.insert<Category>();
     housing->setName("Housing");
-    EXPECT_EQ(add("-1200", housing)->keywords(), "Rent Housing 1200.00");
-    Transaction* big = add("-1234567.89");
+    EXPECT_EQ(add(kDay, "-1200", housing)->keywords(), "Rent Housing 1200.00");
+    Transaction* big = add(kDay, "-1234567.89");
     big->setNotes(std::string("deposit"));
     EXPECT_EQ(big->keywords(), "Rent deposit 1234567.89");
 }
@@ -139,7 +204,7 @@ TEST_F(TransactionTest, KeywordsHoldTitleCategoriesNotesAndTheExactAmount) {
 TEST_F(TransactionTest, EffectiveStartBalanceDateIsBeforeTheFirstTransaction) {
     account->setStartBalanceDate(ymd(2011, 3, 1));
     EXPECT_EQ(account->effectiveStartBalanceDate(), ymd(2011, 3, 1));
-    add("1")->setDate(ymd(2011, 2, 10));
+    add(kDay, "1")->setDate(ymd(2011, 2, 10));
     EXPECT_EQ(account->effectiveStartBalanceDate(), ymd(2011, 2, 9));
     account->setStartBalanceDate(ymd(2011, 1, 1));
     EXPECT_EQ(account->effectiveStartBalanceDate(), ymd(2011, 1, 1));

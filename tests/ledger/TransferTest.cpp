@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "base/AssertionFailure.h"
+#include "LedgerTestSupport.h"
 #include "base/Clock.h"
 #include "base/NotificationCenter.h"
 #include "ledger/Account.h"
@@ -20,7 +20,7 @@
 
 namespace {
 
-const Date kToday = Date::dateWithYear_PN(2026, 3, 15);
+const Date kToday = ymd(2026, 3, 15);
 
 class Transfers : public testing::Test {
 protected:
@@ -46,7 +46,7 @@ protected:
         Currency* c = ctx.insert<Currency>();
         c->setCode(code);
         c->setName(code);
-        c->setRate(Decimal::fromString(rate));
+        c->setRate(dec(rate));
         return c;
     }
     Category* category(const std::string& name) {
@@ -61,6 +61,18 @@ protected:
         }
         const Transaction* t = *a.transactions().begin();
         return t->title().value_or("(none)") + " " + t->amount().toString(2);
+    }
+
+    // The sheet's fields as one line: destination, amount, title (placeholder), category, and
+    // whether the advanced pane is shown and the amount was typed.
+    static std::string fields(const TransferSheetModel& sheet) {
+        const Account* to = sheet.destination();
+        std::string text = "to " + (to ? to->name() : "nobody") + ", " +
+                           (sheet.amount() ? sheet.amount()->toString(2) : "no amount") + ", '" +
+                           sheet.title() + "' (" + sheet.titlePlaceholder() + "), " +
+                           (sheet.category() ? sheet.category()->name() : "no category");
+        text += sheet.isAdvancedShown() ? ", advanced" : "";
+        return text + (sheet.amountChangedByUser() ? ", typed" : "");
     }
 
     ObjectContext ctx{ApplicationModel::shared()};
@@ -88,8 +100,7 @@ TEST_F(Transfers, DefaultTitlesBothLegsAndTheRememberedSetting) {
 
     // The next transfer to the same account overwrites that setting.
     Category* rent = category("Rent");
-    checking->transfer(Decimal::fromString("12.5"), *reserve, rent, "Rent share",
-                       Date::dateWithYear_PN(2026, 4, 1));
+    checking->transfer(dec("12.5"), *reserve, rent, "Rent share", ymd(2026, 4, 1));
     EXPECT_EQ(checking->transferSettings().size(), 1u);
     EXPECT_EQ(setting->title(), std::optional<std::string>("Rent share"));
     EXPECT_EQ(setting->category(), rent);
@@ -136,12 +147,8 @@ TEST_F(Transfers, OneSettingPerDestination) {
     EXPECT_EQ(error->domain, "org.pennora.Pennora.ValidationError");
     EXPECT_EQ(error->localizedDescription, "An internal error has occurred. (Code: JIOFE)");
     EXPECT_TRUE(ctx.hasChanges());
-    try {
-        (void)checking->settingForTransferTo(*reserve);
-        FAIL() << "no assertion failure";
-    } catch (const AssertionFailure& failure) {
-        EXPECT_EQ(failure.message(), "Should not have multiple settings per destination account.");
-    }
+    EXPECT_EQ(assertionMessage([&] { (void)checking->settingForTransferTo(*reserve); }),
+              "Should not have multiple settings per destination account.");
 }
 
 TEST_F(Transfers, DeletingAnAccountRemovesItsSettingsBothWays) {
@@ -177,16 +184,11 @@ TEST_F(Transfers, SheetProposesTheFirstAccountAndAnEmptyAmountAtFirst) {
     TransferSheetModel sheet(ctx);
     sheet.showSheet(*reserve);
     EXPECT_EQ(sheet.destinationAccounts(), (std::vector<Account*>{alpha, checking, reserve}));
-    EXPECT_EQ(sheet.destination(), alpha);
-    EXPECT_EQ(sheet.amount(), std::nullopt);
-    EXPECT_FALSE(sheet.isAdvancedShown());
-    EXPECT_EQ(sheet.titlePlaceholder(), "To Alpha");
-    ASSERT_NE(sheet.category(), nullptr);
-    EXPECT_EQ(sheet.category()->name(), "Transfer");
+    EXPECT_EQ(fields(sheet), "to Alpha, no amount, '' (To Alpha), Transfer");
     EXPECT_TRUE(sheet.fieldsHoldDefaultSetting());
 
     // An empty amount transfers zero; the operation does not refuse it.
-    sheet.setDate(Date::dateWithYear_PN(2026, 3, 1));
+    sheet.setDate(ymd(2026, 3, 1));
     EXPECT_FALSE(sheet.transfer());
     EXPECT_FALSE(sheet.isOpen());
     EXPECT_EQ(only(*alpha), "From Reserve 0.00");
@@ -197,7 +199,7 @@ TEST_F(Transfers, SheetReopensWithTheLastSettingAndItsPane) {
     TransferSheetModel sheet(ctx);
     sheet.showSheet(*checking);
     sheet.toAccountChanged(*reserve);
-    sheet.setAmount(Decimal::fromString("20.004"));
+    sheet.setAmount(dec("20.004"));
     sheet.toggleAdvanced();
     sheet.setTitle("Monthly saving");
     sheet.setCategory(savings);
@@ -205,19 +207,14 @@ TEST_F(Transfers, SheetReopensWithTheLastSettingAndItsPane) {
     EXPECT_EQ(only(*reserve), "Monthly saving 20.00");
 
     sheet.showSheet(*checking);
-    EXPECT_EQ(sheet.destination(), reserve);
-    EXPECT_EQ(sheet.amount(), Decimal(20));
-    EXPECT_EQ(sheet.title(), "Monthly saving");
-    EXPECT_EQ(sheet.category(), savings);
-    EXPECT_TRUE(sheet.isAdvancedShown());
+    EXPECT_EQ(fields(sheet), "to Reserve, 20.00, 'Monthly saving' (To Reserve), Savings, advanced");
 
     // Closing the pane resets it; a transfer with the defaults reopens with the pane closed.
     sheet.toggleAdvanced();
     EXPECT_TRUE(sheet.fieldsHoldDefaultSetting());
     ASSERT_FALSE(sheet.transfer());
     sheet.showSheet(*checking);
-    EXPECT_FALSE(sheet.isAdvancedShown());
-    EXPECT_EQ(sheet.title(), "");
+    EXPECT_EQ(fields(sheet), "to Reserve, 20.00, '' (To Reserve), Transfer");
     EXPECT_EQ(only(*checking), "2 transactions");
 }
 
@@ -229,31 +226,20 @@ TEST_F(Transfers, TypedAmountSurvivesAChangeOfDestination) {
 
     TransferSheetModel sheet(ctx);
     sheet.showSheet(*checking);
-    EXPECT_EQ(sheet.destination(), travel);
-    EXPECT_EQ(sheet.amount(), Decimal(75));
-
+    EXPECT_EQ(fields(sheet), "to Travel, 75.00, 'Holiday fund' (To Travel), Trips, advanced");
     // Untouched, the amount follows the destination's setting.
     sheet.toAccountChanged(*reserve);
-    EXPECT_EQ(sheet.amount(), Decimal(30));
-    EXPECT_FALSE(sheet.amountChangedByUser());
-    EXPECT_EQ(sheet.category(), nullptr);
-    EXPECT_TRUE(sheet.isAdvancedShown());
+    EXPECT_EQ(fields(sheet), "to Reserve, 30.00, '' (To Reserve), no category, advanced");
 
     sheet.setAmount(Decimal(42));
     sheet.toAccountChanged(*travel);
-    EXPECT_TRUE(sheet.amountChangedByUser());
-    EXPECT_EQ(sheet.amount(), Decimal(42));
-    EXPECT_EQ(sheet.title(), "Holiday fund");
-    EXPECT_EQ(sheet.category(), trips);
-    EXPECT_EQ(sheet.titlePlaceholder(), "To Travel");
+    EXPECT_EQ(fields(sheet),
+              "to Travel, 42.00, 'Holiday fund' (To Travel), Trips, advanced, typed");
 
     // A destination without a setting keeps the typed amount and resets the pane.
     Account* other = account("Other");
     sheet.toAccountChanged(*other);
-    EXPECT_EQ(sheet.amount(), Decimal(42));
-    EXPECT_FALSE(sheet.isAdvancedShown());
-    EXPECT_EQ(sheet.title(), "");
-    EXPECT_EQ(sheet.category()->name(), "Transfer");
+    EXPECT_EQ(fields(sheet), "to Other, 42.00, '' (To Other), Transfer, typed");
     sheet.cancel();
     EXPECT_FALSE(sheet.isOpen());
     EXPECT_EQ(other->transactions().size(), 0u);
