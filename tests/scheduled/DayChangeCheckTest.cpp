@@ -4,15 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "ScheduledTestSupport.h"
 #include "base/Log.h"
 #include "base/NotificationCenter.h"
 #include "scheduled/DayChangeCheck.h"
 
 namespace {
-
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
 
 // Records every step, log line and categories notification in one sequence.
 class RecordingActions final : public DayChangeActions {

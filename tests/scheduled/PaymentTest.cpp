@@ -11,7 +11,7 @@
 
 namespace {
 
-// A weekly lesson paid from checking.
+// Weekly lessons paid from checking.
 class PaymentTest : public ScheduledFixture {
 protected:
     ScheduledItem* weekly(Date due, const char* amount) { return item(due, "Week", amount); }

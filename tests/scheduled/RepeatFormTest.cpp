@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "ScheduledTestSupport.h"
 #include "base/AssertionFailure.h"
 #include "scheduled/RepeatForm.h"
 
 namespace {
-
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
 
 RepeatForm form(Date due, int typeTag, std::optional<int> interval, std::vector<int> rules = {},
                 int endsTag = RepeatForm::kEndsNeverTag, std::optional<int> count = std::nullopt) {
@@ -66,12 +63,8 @@ TEST(RepeatForm, ShowsAnItemsSettings) {
     EXPECT_EQ(RepeatForm::fromSchedule(once), form(ymd(2011, 1, 15), kOnce, std::nullopt));
 
     const RepeatSchedule endsWithoutRules{ymd(2011, 1, 15), "Month", 1, std::nullopt, 3};
-    try {
-        (void)RepeatForm::fromSchedule(endsWithoutRules);
-        FAIL();
-    } catch (const AssertionFailure& failure) {
-        EXPECT_EQ(failure.message(), "An internal error has occurred: (Code: F2FAE)");
-    }
+    EXPECT_EQ(messageOf([&] { (void)RepeatForm::fromSchedule(endsWithoutRules); }),
+              "An internal error has occurred: (Code: F2FAE)");
 }
 
 TEST(RepeatForm, UnexpectedTagsAreInternalErrors) {

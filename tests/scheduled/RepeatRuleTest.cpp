@@ -2,23 +2,11 @@
 
 #include <unordered_set>
 
+#include "ScheduledTestSupport.h"
 #include "base/AssertionFailure.h"
 #include "scheduled/RepeatRule.h"
 
 namespace {
-
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
-
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const AssertionFailure& failure) {
-        return failure.message();
-    }
-    return "(no failure)";
-}
 
 TEST(DIMonth, DayRulesFallBackToTheLastDayOfShortMonths) {
     struct Case {
@@ -26,14 +14,10 @@ TEST(DIMonth, DayRulesFallBackToTheLastDayOfShortMonths) {
         Date date;
         bool included;
     } const cases[] = {
-        {15, ymd(2011, 1, 15), true},  {15, ymd(2011, 1, 16), false}, {31, ymd(2011, 1, 31), true},
-        {31, ymd(2011, 4, 30), true},  {31, ymd(2011, 4, 29), false}, {31, ymd(2011, 5, 31), true},
-        {31, ymd(2011, 5, 30), false}, {31, ymd(2011, 2, 28), true},  {31, ymd(2012, 2, 28), false},
-        {31, ymd(2012, 2, 29), true},  {30, ymd(2011, 2, 28), true},  {29, ymd(2011, 2, 28), true},
-        {29, ymd(2012, 2, 29), true},  {29, ymd(2012, 2, 28), false}, {28, ymd(2012, 2, 28), true},
-        {28, ymd(2012, 2, 29), false}, {-1, ymd(2011, 1, 31), true},  {-1, ymd(2011, 2, 28), true},
-        {-1, ymd(2012, 2, 28), false}, {-1, ymd(2012, 2, 29), true},  {-1, ymd(2011, 4, 30), true},
-        {-1, ymd(2011, 3, 30), false}, {1, ymd(2011, 3, 1), true},    {1, ymd(2011, 2, 28), false},
+        {15, ymd(2011, 1, 15), true},  {15, ymd(2011, 1, 16), false}, {31, ymd(2011, 4, 30), true},
+        {31, ymd(2011, 4, 29), false}, {31, ymd(2011, 2, 28), true},  {31, ymd(2012, 2, 28), false},
+        {29, ymd(2011, 2, 28), true},  {-1, ymd(2012, 2, 28), false}, {-1, ymd(2012, 2, 29), true},
+        {1, ymd(2011, 2, 28), false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.count) + " on " + c.date.toISOString());

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "ScheduledTestSupport.h"
 #include "base/Date.h"
 #include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
@@ -30,8 +31,6 @@ protected:
     Account* foreignAccount(const char* code, const char* rate);
     // "date amount kind" per transaction of the account, sorted; kind is "real" or "generated".
     static Rows rows(const Account& account);
-
-    static Date ymd(int y, int m, int d) { return Date::dateWithYear_PN(y, m, d); }
 
     ObjectContext ctx{ApplicationModel::shared()};
     InMemoryStore* memory = nullptr;

@@ -137,7 +137,6 @@ TEST_F(ScheduledItemTest, ProjectionEndsTheMonthCountedFromTodaysMonth) {
 }
 
 TEST_F(ScheduledItemTest, ProjectionNeedsUpdatingWhenItsEndMoves) {
-    Global* global = Global::sharedInstanceInContext(ctx);
     EXPECT_FALSE(ScheduledItem::needsToUpdateProjection(ctx, ymd(2011, 3, 10)));
 
     global->setProjectedMonths(1);

@@ -2,14 +2,11 @@
 
 #include <functional>
 
+#include "ScheduledTestSupport.h"
 #include "base/AssertionFailure.h"
 #include "scheduled/ScheduledItemValidation.h"
 
 namespace {
-
-Date ymd(int y, int m, int d) {
-    return Date::dateWithYear_PN(y, m, d);
-}
 
 // A valid monthly bill due on 15 January 2011.
 ScheduledItemFields validItem() {
