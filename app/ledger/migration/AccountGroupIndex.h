@@ -1,20 +1,7 @@
 #pragma once
 
-#include "store/migration/EntityMigrationPolicy.h"
+#include "ledger/migration/AccountIndex.h"
 
-// The mapping of the AccountGroupIndex records of model version 0 (the position of an account group among its
-// siblings): the position has gone into the node's index, so every record is accepted and
-// nothing is made of it.
-class AccountGroupIndex final : public EntityMigrationPolicy {
-public:
-    [[nodiscard]] bool beginEntityMapping(const EntityMapping& mapping, MigrationManager& manager,
-                                          std::string& error) override;
-    [[nodiscard]] bool createDestinationInstancesForSourceInstance(ManagedObject& source,
-                                                                   const EntityMapping& mapping,
-                                                                   MigrationManager& manager,
-                                                                   std::string& error) override;
-    [[nodiscard]] bool createRelationshipsForDestinationInstance(ManagedObject& destination,
-                                                                 const EntityMapping& mapping,
-                                                                 MigrationManager& manager,
-                                                                 std::string& error) override;
-};
+// The mapping of the AccountGroupIndex records of model version 0 (the position of an account
+// group among its siblings): handled like the accounts' position records.
+class AccountGroupIndex final : public AccountIndex {};

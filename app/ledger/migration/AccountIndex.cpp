@@ -5,11 +5,11 @@ bool AccountIndex::beginEntityMapping(const EntityMapping&, MigrationManager&, s
 }
 
 bool AccountIndex::createDestinationInstancesForSourceInstance(ManagedObject&, const EntityMapping&,
-                                                     MigrationManager&, std::string&) {
+                                                               MigrationManager&, std::string&) {
     return true;
 }
 
 bool AccountIndex::createRelationshipsForDestinationInstance(ManagedObject&, const EntityMapping&,
-                                                   MigrationManager&, std::string&) {
+                                                             MigrationManager&, std::string&) {
     return true;
 }
