@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <variant>
 
 #include "AppImportPlan.h"
@@ -75,7 +76,8 @@ ImportFromAppResult ImportFromApp::importFile(const std::string& path, ObjectCon
         return failure("The file " + path + " could not be read.");
     }
     // The text goes before the import is planned; the account list holds what it needs.
-    return importParsed(parse(StatementText::readFile(path)), context);
+    std::variant<ImportArray, std::string> parsed = parse(StatementText::readFile(path));
+    return importParsed(std::move(parsed), context);
 }
 
 ImportFromAppResult ImportFromApp::importText(std::string_view text, ObjectContext& context) {
@@ -98,8 +100,7 @@ ImportFromAppResult ImportFromApp::importParsed(std::variant<ImportArray, std::s
     return importAccountList(std::get<ImportArray>(std::move(parsed)), context);
 }
 
-ImportFromAppResult ImportFromApp::importAccountList(ImportArray accounts,
-                                                     ObjectContext& context) {
+ImportFromAppResult ImportFromApp::importAccountList(ImportArray accounts, ObjectContext& context) {
     std::variant<AppImportPlan, std::string> plan = AppImportPlan::fromAccountList(accounts);
     accounts = ImportArray();
     if (const std::string* problem = std::get_if<std::string>(&plan)) {
