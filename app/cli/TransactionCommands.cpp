@@ -104,10 +104,9 @@ void addTransaction(CommandInvocation& call) {
 }
 
 // Streams the rows dated between --from and --to and answers how many there were.
-std::size_t streamRowsBetween(const std::vector<Transaction*>& rows, CommandInvocation& call,
+std::size_t streamRowsBetween(const std::vector<Transaction*>& rows, std::optional<Date> from,
+                              std::optional<Date> to, CommandInvocation& call,
                               bool withRunningBalance) {
-    const std::optional<Date> from = call.dateOption("--from");
-    const std::optional<Date> to = call.dateOption("--to");
     JsonSink& sink = call.beginStreamedArray("transactions");
     std::size_t count = 0;
     for (const Transaction* transaction : rows) {
@@ -132,21 +131,22 @@ void showRegister(CommandInvocation& call) {
         throw CliError::usage("register needs one of ACCOUNT, --group G or --all");
     }
     // Every lookup and option is read before the first row streams.
-    call.dateOption("--from");
-    call.dateOption("--to");
+    const std::optional<Date> from = call.dateOption("--from");
+    const std::optional<Date> to = call.dateOption("--to");
     if (name) {
         Account& account = CliLookup::account(context, *name);
-        const std::size_t count = streamRowsBetween(account.orderedTransactions(), call, true);
+        const std::size_t count =
+            streamRowsBetween(account.orderedTransactions(), from, to, call, true);
         call.result()["status"] = RegisterStatus::forAccount(account, count);
     } else if (group) {
         AccountGroup& found = CliLookup::group(context, *group);
         std::vector<Transaction*> transactions = found.transactions();
         Transaction::sortInStandardOrder(transactions);
-        const std::size_t count = streamRowsBetween(transactions, call, false);
+        const std::size_t count = streamRowsBetween(transactions, from, to, call, false);
         call.result()["status"] = RegisterStatus::forBalance(found.balance(), count, context);
     } else {
         const std::size_t count =
-            streamRowsBetween(Transaction::allInContext(context), call, false);
+            streamRowsBetween(Transaction::allInContext(context), from, to, call, false);
         call.result()["status"] =
             RegisterStatus::forBalance(Account::overallBalanceInContext(context), count, context);
     }
