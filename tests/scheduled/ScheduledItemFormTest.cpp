@@ -49,18 +49,16 @@ TEST_F(ScheduledItemFormTest, AnItemReadsBackUnchanged) {
     transfer->setToAccount(savings);
     transfer->setPaymentURL(std::string("https://bank.example/pay/"));
     transfer->setPayAutomatically(true);
+    const auto fields = [](const ScheduledItem& i) {
+        return std::make_tuple(i.title(), i.notes(), i.schedule(), i.amount(), i.category(),
+                               i.account(), i.toAccount(), i.reminderDays(), i.hasReminded(),
+                               i.payAutomatically(), i.paymentURL(), i.paymentInstructions());
+    };
     for (ScheduledItem* shown : {bill, transfer}) {
         SCOPED_TRACE(shown->title());
-        const auto before = std::make_tuple(
-            shown->title(), shown->notes(), shown->schedule(), shown->amount(), shown->category(),
-            shown->account(), shown->toAccount(), shown->reminderDays(), shown->hasReminded(),
-            shown->payAutomatically(), shown->paymentURL(), shown->paymentInstructions());
+        const auto before = fields(*shown);
         ScheduledItemForm::forItem(*shown).readInto(*shown);
-        EXPECT_EQ(before, std::make_tuple(shown->title(), shown->notes(), shown->schedule(),
-                                          shown->amount(), shown->category(), shown->account(),
-                                          shown->toAccount(), shown->reminderDays(),
-                                          shown->hasReminded(), shown->payAutomatically(),
-                                          shown->paymentURL(), shown->paymentInstructions()));
+        EXPECT_EQ(fields(*shown), before);
     }
 }
 
