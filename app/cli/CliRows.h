@@ -23,8 +23,7 @@ Json optionalInteger(std::optional<std::int64_t> value);
 Json accountRow(const Account& account);
 // The register's row of `transaction`; runningBalance is null outside account mode, where
 // the row names the account too.
-void writeTransactionRow(JsonSink& sink, const Transaction& transaction,
-                         bool withRunningBalance);
+void writeTransactionRow(JsonSink& sink, const Transaction& transaction, bool withRunningBalance);
 Json transactionRow(const Transaction& transaction, bool withRunningBalance);
 
 // The scheduled list's row of `item`, its due text against today.

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <variant>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "ImportValue.h"

@@ -21,9 +21,8 @@ std::string lowercaseExtension(const std::string& path) {
     if (!extension.empty() && extension.front() == '.') {
         extension.erase(0, 1);
     }
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
-        return static_cast<char>(std::tolower(c));
-    });
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;
 }
 
@@ -234,7 +233,8 @@ std::optional<std::string> ImportSession::accountLabel(const ImportDictionary& a
     }
     const ImportValue* id = accountEntry.find("ACCTID");
     std::string accountID = id != nullptr && id->isText() ? id->text() : "";
-    std::string lastFour = accountID.size() > 4 ? accountID.substr(accountID.size() - 4) : accountID;
+    std::string lastFour =
+        accountID.size() > 4 ? accountID.substr(accountID.size() - 4) : accountID;
     return kind + " xxxx" + lastFour;
 }
 

@@ -81,7 +81,8 @@ std::string ImportedTransactions::capitalizedTitle(std::string_view title) {
     return result;
 }
 
-Transaction* ImportedTransactions::createFromEntry(Account& account, const ImportDictionary& entry) {
+Transaction* ImportedTransactions::createFromEntry(Account& account,
+                                                   const ImportDictionary& entry) {
     return createImported(account, fieldsOfEntry(entry));
 }
 
@@ -89,9 +90,9 @@ Transaction* ImportedTransactions::createFromBankFields(Account& account,
                                                         const Transaction& source) {
     PN_ASSERT(source.ofxAmount() && source.ofxTitle() && source.ofxDate(),
               "A transaction without bank fields cannot give an imported one");
-    return createImported(account, BankFields{*source.ofxAmount(), *source.ofxTitle(),
-                                              *source.ofxDate(), source.ofxCheckNumber(),
-                                              source.ofxFitID()});
+    return createImported(account,
+                          BankFields{*source.ofxAmount(), *source.ofxTitle(), *source.ofxDate(),
+                                     source.ofxCheckNumber(), source.ofxFitID()});
 }
 
 void ImportedTransactions::mergeEntry(Transaction& pending, const ImportDictionary& entry) {

@@ -70,8 +70,8 @@ void settleDate(ImportDictionary& entry, const ImportDictionary& accountEntry,
         std::optional<std::string> posted = textAt(entry, "DTPOSTED");
         std::optional<Date> date;
         if (posted) {
-            bool creditLine = document.specialBank == 0 &&
-                              textIs(accountEntry, "ACCTTYPE", "CREDITLINE");
+            bool creditLine =
+                document.specialBank == 0 && textIs(accountEntry, "ACCTTYPE", "CREDITLINE");
             date = creditLine ? yearlessDate(*posted) : OFXReader::parseDate(*posted);
         }
         if (!date) {

@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr std::array<const char*, 5> kTypesByPosition = {
-    kAccountTypeChecking, kAccountTypeSavings, kAccountTypeCreditCard, kAccountTypeCash,
-    kAccountTypeOther};
+constexpr std::array<const char*, 5> kTypesByPosition = {kAccountTypeChecking, kAccountTypeSavings,
+                                                         kAccountTypeCreditCard, kAccountTypeCash,
+                                                         kAccountTypeOther};
 
 }  // namespace
 

@@ -43,6 +43,5 @@ public:
     // Applies the edit sheet. A changed currency regenerates the projection of the account's
     // transfers, incoming and outgoing, when projection is shown; a numerically changed start
     // balance moves the start date to the day before the first transaction (today without one).
-    static void confirmEdit(Account& account, const Edit& fields, bool projectionShown,
-                            Date today);
+    static void confirmEdit(Account& account, const Edit& fields, bool projectionShown, Date today);
 };

@@ -31,21 +31,21 @@ CategoryPaneDecisions::Delete CategoryPaneDecisions::deleting(const CategoryGrou
 
 CategoryPaneDecisions::Alert CategoryPaneDecisions::deleteAlert(Delete decision) {
     switch (decision) {
-    case Delete::CategoryInUse:
-        return {"Cannot delete this category because it is still used by some transactions.",
-                "To delete this category, update all transactions using this category to use "
-                "another category.",
-                {"OK"}};
-    case Delete::ConfirmCategory:
-        return {"Are you sure you want to delete this category?",
-                "Deleting this category will also remove it from your existing budgets.",
-                {"Delete this Category", "Cancel"}};
-    case Delete::GroupNotEmpty:
-        return {"Cannot delete this group because it still contains categories.",
-                "To delete this group, first move all categories out of the group.",
-                {"OK"}};
-    case Delete::GroupWithoutAsking:
-        break;
+        case Delete::CategoryInUse:
+            return {"Cannot delete this category because it is still used by some transactions.",
+                    "To delete this category, update all transactions using this category to use "
+                    "another category.",
+                    {"OK"}};
+        case Delete::ConfirmCategory:
+            return {"Are you sure you want to delete this category?",
+                    "Deleting this category will also remove it from your existing budgets.",
+                    {"Delete this Category", "Cancel"}};
+        case Delete::GroupNotEmpty:
+            return {"Cannot delete this group because it still contains categories.",
+                    "To delete this group, first move all categories out of the group.",
+                    {"OK"}};
+        case Delete::GroupWithoutAsking:
+            break;
     }
     return {};
 }

@@ -70,7 +70,7 @@ private:
     };
     struct CategoryDays {
         bool valid = false;
-        std::vector<Date> days;    // ascending
+        std::vector<Date> days;     // ascending
         std::vector<Decimal> sums;  // sums[i]: amounts of the first i
     };
 

@@ -7,8 +7,7 @@
 #include "ledger/Global.h"
 #include "scheduled/ScheduledItem.h"
 
-ProjectionSheetModel::ProjectionSheetModel(ObjectContext& context,
-                                           ProjectionSheetActions& actions)
+ProjectionSheetModel::ProjectionSheetModel(ObjectContext& context, ProjectionSheetActions& actions)
     : m_context(context), m_actions(actions) {}
 
 void ProjectionSheetModel::show() {

@@ -33,7 +33,8 @@ std::optional<HomeCurrencyAlert> ApplicationMigrations::performApplicationLevelM
     std::optional<HomeCurrencyAlert> alert;
     if (!version) {
         applyLocaleRule(session, updater);
-        if (std::optional<ValidationError> error = DefaultCategories::insertInto(session.context())) {
+        if (std::optional<ValidationError> error =
+                DefaultCategories::insertInto(session.context())) {
             session.outputSaveError(*error);
         }
     } else if (*version < kCurrentVersion) {

@@ -1,9 +1,9 @@
 #include "session/DataFolder.h"
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "base/AssertionFailure.h"
 

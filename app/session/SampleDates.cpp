@@ -14,7 +14,8 @@ namespace {
 
 void shiftTransactions(ObjectContext& context, Date today) {
     PN_ASSERT(Transaction::countInContext(context) > 0, "The sample holds no transaction");
-    const int months = today.numberOfMonthsAfter_pn(Transaction::dateOfLatestTransactionInContext(context));
+    const int months =
+        today.numberOfMonthsAfter_pn(Transaction::dateOfLatestTransactionInContext(context));
     if (months == 0) {
         return;
     }
@@ -36,9 +37,10 @@ void shiftScheduledItems(ObjectContext& context, Date today) {
     if (items.empty()) {
         return;
     }
-    std::stable_sort(items.begin(), items.end(), [](const ScheduledItem* a, const ScheduledItem* b) {
-        return a->nextDueDate() < b->nextDueDate();
-    });
+    std::stable_sort(items.begin(), items.end(),
+                     [](const ScheduledItem* a, const ScheduledItem* b) {
+                         return a->nextDueDate() < b->nextDueDate();
+                     });
     const int days = today.numberOfDaysAfter_PN(items.front()->nextDueDate());
     for (ScheduledItem* item : items) {
         item->setNextDueDate(item->nextDueDate().daysLater_PN(days));

@@ -1,9 +1,9 @@
 #include "session/StoreSession.h"
 
-#include <algorithm>
-#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
 
 #include "base/AssertionFailure.h"
 #include "base/Log.h"
@@ -53,7 +53,8 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
     // beforehand would be taken for one that is not a store.
     std::unique_ptr<PersistentStore> store = m_options.makeStore(kind, path);
     if (!store) {
-        m_openError = ValidationError{kStoreErrorDomain, kPersistentStoreOpenErrorCode,
+        m_openError = ValidationError{kStoreErrorDomain,
+                                      kPersistentStoreOpenErrorCode,
                                       "The store file " + path + " could not be opened.",
                                       {},
                                       {{"path", path}}};

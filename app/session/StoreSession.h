@@ -32,12 +32,12 @@ public:
         std::function<std::unique_ptr<PersistentStore>(StoreKind kind, const std::string& path)>;
 
     struct Options {
-        std::string dataFolder;              // DataFolder::defaultPath() in the program
+        std::string dataFolder;  // DataFolder::defaultPath() in the program
         // The normal mode's store file; empty: kDatabaseName in the data folder. A file given
         // here lives where its owner put it, so the data folder is not created for it.
         std::string databasePath;
-        std::string sampleResource;          // the shipped SampleDatabase.xml
-        StoreFactory makeStore;              // required
+        std::string sampleResource;  // the shipped SampleDatabase.xml
+        StoreFactory makeStore;      // required
         // Shows an error to the user (the standard error alert); may be empty.
         std::function<void(const ValidationError&)> presentError;
         // Asks bound fields to commit pending edits; false when one refuses. Empty: commits.

@@ -4,7 +4,6 @@
 #include "store/ObjectContext.h"
 #include "store/StoreRows.h"
 
-
 std::optional<ValidationError> InMemoryStore::checkChanges(const ChangeSet& changes) const {
     for (const ManagedObject* object : changes.inserted) {
         if (m_rows.contains(object->objectID())) {

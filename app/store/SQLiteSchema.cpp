@@ -80,9 +80,9 @@ SQLiteSchema::SQLiteSchema(const EntityModel& model) {
                 layout.relationshipColumns.emplace_back();
                 if (inverseToMany && writesJoinRows(*entity, r)) {
                     const std::string name = entity->name() + "_" + r.name;
-                    const bool known = std::any_of(
-                        m_joinTables.begin(), m_joinTables.end(),
-                        [&](const JoinTable& j) { return j.name == name; });
+                    const bool known =
+                        std::any_of(m_joinTables.begin(), m_joinTables.end(),
+                                    [&](const JoinTable& j) { return j.name == name; });
                     if (!known) {
                         m_joinTables.push_back(JoinTable{name, entity, &r});
                     }
@@ -107,8 +107,7 @@ std::vector<const SQLiteSchema::JoinTable*> SQLiteSchema::joinTablesTouching(
     const EntityDescription& entity) const {
     std::vector<const JoinTable*> out;
     for (const JoinTable& join : m_joinTables) {
-        if (entity.isKindOf(*join.entity) ||
-            entity.isKindOf(join.relationship->destination())) {
+        if (entity.isKindOf(*join.entity) || entity.isKindOf(join.relationship->destination())) {
             out.push_back(&join);
         }
     }

@@ -11,8 +11,8 @@ namespace {
 }  // namespace
 
 SQLiteStatement::SQLiteStatement(sqlite3* db, std::string_view sql) : m_db(db) {
-    if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &m_statement,
-                           nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &m_statement, nullptr) !=
+        SQLITE_OK) {
         fail(db);
     }
 }

@@ -54,7 +54,7 @@ SQLiteStore::~SQLiteStore() {
 }
 
 std::optional<ValidationError> SQLiteStore::createEmptyStore(const std::string& path,
-                                                            const EntityModel& model) {
+                                                             const EntityModel& model) {
     // Built beside the destination and moved into place whole, so that a crash while creating
     // leaves either no store or a complete empty one, never a file that cannot be opened.
     const std::string building = path + ".new";
@@ -206,8 +206,7 @@ void SQLiteStore::checkSchema() {
     if (!metadata.step() || metadata.integer(0) != 1) {
         throw UnreadableStore{"it is not a Pennora store"};
     }
-    SQLiteStatement version(m_db,
-                            "SELECT value FROM pennora_metadata WHERE key='modelVersion'");
+    SQLiteStatement version(m_db, "SELECT value FROM pennora_metadata WHERE key='modelVersion'");
     if (!version.step() || !version.isText(0)) {
         throw UnreadableStore{"it records no model version"};
     }
@@ -227,8 +226,7 @@ void SQLiteStore::checkSchema() {
     }
     if (fileVersion != m_model.version()) {
         throw UnreadableStore{"it was written with data model version " + text +
-                              ", this program reads version " +
-                              std::to_string(m_model.version())};
+                              ", this program reads version " + std::to_string(m_model.version())};
     }
     m_fileVersion = fileVersion;
 }
@@ -309,8 +307,8 @@ void SQLiteStore::loadObjects(ObjectContext& context) {
             ManagedObject& object = context.loadObject(*entity, static_cast<ObjectID>(id));
             const Columns& columns = columnsFor(*entity);
             for (const AttributeDescription& a : entity->attributes()) {
-                std::optional<AttributeValue> value = SQLiteValueCodec::read(
-                    rows, columns.attributes[a.index], a.kind, a.optional);
+                std::optional<AttributeValue> value =
+                    SQLiteValueCodec::read(rows, columns.attributes[a.index], a.kind, a.optional);
                 if (!value) {
                     throw UnreadableStore{"the value of " + a.name + " of " + entityName + " " +
                                           std::to_string(id) + " is damaged"};
@@ -377,8 +375,8 @@ void SQLiteStore::writeInserted(const ManagedObject& object) {
             values += ", ?" + std::to_string(++parameter);
         }
     }
-    SQLiteStatement& insert = cached("INSERT INTO " + quoteSQLName(layout.table) + " (" +
-                                     columns + ") VALUES (" + values + ")");
+    SQLiteStatement& insert = cached("INSERT INTO " + quoteSQLName(layout.table) + " (" + columns +
+                                     ") VALUES (" + values + ")");
     insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
     insert.bindText(2, entity.name());
     parameter = 2;
@@ -409,8 +407,7 @@ void SQLiteStore::writeJoinRows(const ManagedObject& object, const SQLiteSchema:
     SQLiteStatement& clear = cached("DELETE FROM " + table + " WHERE source = ?1");
     clear.bindInt(1, static_cast<std::int64_t>(object.objectID()));
     clear.run();
-    SQLiteStatement& insert =
-        cached("INSERT INTO " + table + " (source, target) VALUES (?1, ?2)");
+    SQLiteStatement& insert = cached("INSERT INTO " + table + " (source, target) VALUES (?1, ?2)");
     for (ObjectID target : relationshipTargetIDs(object, *join.relationship)) {
         insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
         insert.bindInt(2, static_cast<std::int64_t>(target));
@@ -452,8 +449,7 @@ void SQLiteStore::writeUpdated(const ManagedObject& object, std::uint64_t attrib
             }
         }
         for (const RelationshipDescription& r : entity.relationships()) {
-            if (((relationships >> r.index) & 1u) &&
-                !layout.relationshipColumns[r.index].empty()) {
+            if (((relationships >> r.index) & 1u) && !layout.relationshipColumns[r.index].empty()) {
                 ++parameter;
                 if (const ManagedObject* target = r.accessor->target(object)) {
                     update.bindInt(parameter, static_cast<std::int64_t>(target->objectID()));
@@ -476,13 +472,13 @@ void SQLiteStore::writeUpdated(const ManagedObject& object, std::uint64_t attrib
 
 void SQLiteStore::writeDeleted(const ManagedObject& object) {
     const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(object.entity());
-    SQLiteStatement& remove = cached("DELETE FROM " + quoteSQLName(layout.table) +
-                                     " WHERE id = ?1");
+    SQLiteStatement& remove =
+        cached("DELETE FROM " + quoteSQLName(layout.table) + " WHERE id = ?1");
     remove.bindInt(1, static_cast<std::int64_t>(object.objectID()));
     remove.run();
     for (const SQLiteSchema::JoinTable* join : m_schema.joinTablesTouching(object.entity())) {
-        SQLiteStatement& unlink = cached("DELETE FROM " + quoteSQLName(join->name) +
-                                         " WHERE source = ?1 OR target = ?1");
+        SQLiteStatement& unlink =
+            cached("DELETE FROM " + quoteSQLName(join->name) + " WHERE source = ?1 OR target = ?1");
         unlink.bindInt(1, static_cast<std::int64_t>(object.objectID()));
         unlink.run();
     }

@@ -69,8 +69,8 @@ void bind(SQLiteStatement& statement, int index, const AttributeValue& value) {
     std::visit(Binder{statement, index}, value);
 }
 
-std::optional<AttributeValue> read(const SQLiteStatement& statement, int column,
-                                   AttributeKind kind, bool optional) {
+std::optional<AttributeValue> read(const SQLiteStatement& statement, int column, AttributeKind kind,
+                                   bool optional) {
     if (statement.isNull(column)) {
         if (optional) {
             return AttributeValue{};

@@ -14,7 +14,7 @@ namespace SQLiteValueCodec {
 void bind(SQLiteStatement& statement, int index, const AttributeValue& value);
 // Nothing when the column does not hold a value of `kind` (a damaged or foreign file); NULL is
 // only accepted for optional attributes.
-std::optional<AttributeValue> read(const SQLiteStatement& statement, int column,
-                                   AttributeKind kind, bool optional);
+std::optional<AttributeValue> read(const SQLiteStatement& statement, int column, AttributeKind kind,
+                                   bool optional);
 
 }  // namespace SQLiteValueCodec

@@ -1,11 +1,11 @@
 #include "store/StoreFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 

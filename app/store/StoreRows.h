@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "base/ValidationError.h"
-#include "store/ChangeSet.h"
 #include "store/AttributeValue.h"
+#include "store/ChangeSet.h"
 #include "store/ManagedObject.h"
 
 class ObjectContext;

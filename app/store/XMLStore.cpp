@@ -1,9 +1,9 @@
-#include "store/StoreRows.h"
 #include "store/XMLStore.h"
+#include "store/StoreRows.h"
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <sstream>
-#include <sys/stat.h>
 
 #include "store/EntityModel.h"
 #include "store/ObjectContext.h"
@@ -46,7 +46,8 @@ XMLStore::XMLStore(std::string path, const EntityModel& model)
     : m_path(std::move(path)), m_model(model) {}
 
 ValidationError XMLStore::openError(const std::string& reason) const {
-    return ValidationError{kStoreErrorDomain, kPersistentStoreOpenErrorCode,
+    return ValidationError{kStoreErrorDomain,
+                           kPersistentStoreOpenErrorCode,
                            "The store file " + m_path + " could not be opened: " + reason,
                            {},
                            {{"path", m_path}}};
@@ -67,8 +68,8 @@ std::optional<ValidationError> XMLStore::migrate(const std::string& versionText)
     const int version = static_cast<int>(*XMLValueCodec::parseInteger(versionText));
     if (std::optional<std::string> reason =
             StoreMigrator::migrateFile(m_path, version, m_model, format)) {
-        return openError("it could not be migrated from data model version " + versionText +
-                         ": " + *reason);
+        return openError("it could not be migrated from data model version " + versionText + ": " +
+                         *reason);
     }
     return std::nullopt;
 }

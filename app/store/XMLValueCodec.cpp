@@ -48,30 +48,30 @@ std::optional<std::int64_t> XMLValueCodec::parseInteger(std::string_view text) {
 
 std::optional<AttributeValue> XMLValueCodec::readPlain(std::string_view text, AttributeKind kind) {
     switch (kind) {
-    case AttributeKind::Text:
-        return AttributeValue{std::string(text)};
-    case AttributeKind::Decimal:
-        if (std::optional<Decimal> d = Decimal::parse(text)) {
-            return AttributeValue{*d};
-        }
-        return std::nullopt;
-    case AttributeKind::Date:
-        if (std::optional<Date> d = Date::fromISOString(text)) {
-            return AttributeValue{*d};
-        }
-        return std::nullopt;
-    case AttributeKind::Integer:
-        if (std::optional<std::int64_t> i = parseInteger(text)) {
-            return AttributeValue{*i};
-        }
-        return std::nullopt;
-    case AttributeKind::Boolean:
-        if (text == "true" || text == "false") {
-            return AttributeValue{text == "true"};
-        }
-        return std::nullopt;
-    case AttributeKind::ArchivedList:
-        break;
+        case AttributeKind::Text:
+            return AttributeValue{std::string(text)};
+        case AttributeKind::Decimal:
+            if (std::optional<Decimal> d = Decimal::parse(text)) {
+                return AttributeValue{*d};
+            }
+            return std::nullopt;
+        case AttributeKind::Date:
+            if (std::optional<Date> d = Date::fromISOString(text)) {
+                return AttributeValue{*d};
+            }
+            return std::nullopt;
+        case AttributeKind::Integer:
+            if (std::optional<std::int64_t> i = parseInteger(text)) {
+                return AttributeValue{*i};
+            }
+            return std::nullopt;
+        case AttributeKind::Boolean:
+            if (text == "true" || text == "false") {
+                return AttributeValue{text == "true"};
+            }
+            return std::nullopt;
+        case AttributeKind::ArchivedList:
+            break;
     }
     return std::nullopt;
 }

@@ -1,14 +1,14 @@
 #include <QTimer>
 
+#include "scheduled/ScheduledHooks.h"
+#include "session/FileStores.h"
+#include "store/ObjectContext.h"
 #include "ui/common/Images.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/EventBoundary.h"
 #include "ui/shell/MainMenu.h"
 #include "ui/shell/PennoraApplication.h"
-#include "scheduled/ScheduledHooks.h"
-#include "session/FileStores.h"
-#include "store/ObjectContext.h"
 
 // The desktop application: the delegate decides between the welcome window and the main
 // window; the event loop runs until the delegate lets the program quit.
@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     installScheduledHooks();
     ApplicationDelegate delegate(FileStores::sessionOptions(), UserDefaults::standard());
     EventBoundary::setUndoTargetProvider([&delegate]() -> EventBoundary::UndoTarget {
-        ObjectContext* context = delegate.hasOpenContext() ? delegate.managedObjectContext() : nullptr;
+        ObjectContext* context =
+            delegate.hasOpenContext() ? delegate.managedObjectContext() : nullptr;
         return {context != nullptr ? &context->undoManager() : nullptr,
                 delegate.contextGeneration()};
     });

@@ -52,8 +52,7 @@ GeneratedStore& generated(int accountCount) {
             below(10) == 0 ? nullptr : g.categories[static_cast<std::size_t>(below(40))];
         g.accounts[static_cast<std::size_t>(below(accountCount))]->createTransactionWithDate(
             kFirst.daysLater_PN(below(3650)), std::string("Payee"),
-            Decimal(below(200'000) - 150'000) / Decimal(100), category, std::nullopt,
-            std::nullopt);
+            Decimal(below(200'000) - 150'000) / Decimal(100), category, std::nullopt, std::nullopt);
     }
     return g;
 }
@@ -118,9 +117,8 @@ void BM_CategoryAmountOverOneMonth(benchmark::State& state) {
     for (auto _ : state) {
         month = (month + 7) % 119;
         const Date start = kFirst.advanceMonths_PN(month);
-        benchmark::DoNotOptimize(
-            g.categories[static_cast<std::size_t>(month % 40)]->amountFromDate(
-                start, start.advanceMonths_PN(1).daysAgo_PN(1)));
+        benchmark::DoNotOptimize(g.categories[static_cast<std::size_t>(month % 40)]->amountFromDate(
+            start, start.advanceMonths_PN(1).daysAgo_PN(1)));
     }
 }
 BENCHMARK(BM_CategoryAmountOverOneMonth)->Unit(benchmark::kMicrosecond);

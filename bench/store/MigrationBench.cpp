@@ -117,7 +117,10 @@ void BM_OpenMigratesOldStore(benchmark::State& state) {
     }
     state.counters["bytes"] = static_cast<double>(fs::file_size(work));
 }
-BENCHMARK(BM_OpenMigratesOldStore)->Arg(20'000)->Arg(200'000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_OpenMigratesOldStore)
+    ->Arg(20'000)
+    ->Arg(200'000)
+    ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 
 }  // namespace

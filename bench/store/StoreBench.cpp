@@ -24,7 +24,8 @@ namespace fs = std::filesystem;
 
 fs::path benchFolder() {
     static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("pennora-store-bench-" + std::to_string(::getpid()));
+        fs::path f =
+            fs::temp_directory_path() / ("pennora-store-bench-" + std::to_string(::getpid()));
         fs::create_directories(f);
         return f;
     }();
@@ -33,8 +34,8 @@ fs::path benchFolder() {
 
 std::unique_ptr<ObjectContext> openContext(const fs::path& path) {
     auto context = std::make_unique<ObjectContext>(ApplicationModel::shared());
-    auto store = std::move(
-        std::get<std::unique_ptr<SQLiteStore>>(SQLiteStore::open(path, ApplicationModel::shared())));
+    auto store = std::move(std::get<std::unique_ptr<SQLiteStore>>(
+        SQLiteStore::open(path, ApplicationModel::shared())));
     if (store->load(*context)) {
         std::abort();
     }
@@ -54,10 +55,10 @@ std::unique_ptr<ObjectContext> openXMLContext(const fs::path& path) {
 
 void addTransactions(Account* account, int count) {
     for (int i = 0; i < count; ++i) {
-        account->createTransactionWithDate(Date::dateWithYear_PN(2006, 1, 1).advanceDays_PN(i % 7300),
-                                           std::string("Payee ") + std::to_string(i % 500),
-                                           Decimal(-(i % 10000)) / Decimal(100),
-                                           nullptr, std::nullopt, std::nullopt);
+        account->createTransactionWithDate(
+            Date::dateWithYear_PN(2006, 1, 1).advanceDays_PN(i % 7300),
+            std::string("Payee ") + std::to_string(i % 500), Decimal(-(i % 10000)) / Decimal(100),
+            nullptr, std::nullopt, std::nullopt);
     }
 }
 
@@ -107,8 +108,8 @@ void measureOpening(benchmark::State& state, OpenFunction open) {
     for (auto _ : state) {
         const std::size_t before = heapBytesInUse();
         auto ctx = open();
-        perObjectBytes = static_cast<double>(heapBytesInUse() - before) /
-                         static_cast<double>(state.range(0));
+        perObjectBytes =
+            static_cast<double>(heapBytesInUse() - before) / static_cast<double>(state.range(0));
         benchmark::DoNotOptimize(ctx.get());
     }
     state.counters["heap_bytes_per_object"] = perObjectBytes;
@@ -123,8 +124,8 @@ BENCHMARK(BM_OpenStore)->Arg(10'000)->Arg(200'000)->Unit(benchmark::kMillisecond
 
 // Retitles one transaction and saves, once per iteration.
 void measureOneChangeSaves(benchmark::State& state, ObjectContext& ctx) {
-    Transaction* transaction = Transaction::findFirstByPredicate(
-        [](const Transaction&) { return true; }, ctx);
+    Transaction* transaction =
+        Transaction::findFirstByPredicate([](const Transaction&) { return true; }, ctx);
     int n = 0;
     for (auto _ : state) {
         transaction->setTitle(std::string("Edited ") + std::to_string(++n));
@@ -173,9 +174,14 @@ BENCHMARK(BM_OpenXMLStore)->Arg(10'000)->Arg(200'000)->Unit(benchmark::kMillisec
 
 // The XML store writes the whole document on every save.
 void BM_SaveXMLOneChange(benchmark::State& state) {
-    measureOneChangeSaves(state, *openXMLContext(xmlStoreWithRows(static_cast<int>(state.range(0)))));
+    measureOneChangeSaves(state,
+                          *openXMLContext(xmlStoreWithRows(static_cast<int>(state.range(0)))));
 }
-BENCHMARK(BM_SaveXMLOneChange)->Arg(10'000)->Arg(200'000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_SaveXMLOneChange)
+    ->Arg(10'000)
+    ->Arg(200'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
 
 }  // namespace
 

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "session/ApplicationModel.h"
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Node.h"
+#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 

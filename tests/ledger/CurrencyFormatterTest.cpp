@@ -109,12 +109,12 @@ TEST_F(CurrencyFormatterTest, CurrencySymbols) {
         {"en_US", "USD", "$"},
         {"en_US", "EUR", "€"},
         {"en_US", "JPY", "¥"},
-            {"en_US", "CAD", "CA$"},
-            {"de_DE", "USD", "$"},
+        {"en_US", "CAD", "CA$"},
+        {"de_DE", "USD", "$"},
         {"ja_JP", "JPY", "￥"},
         // ICU keeps a letter symbol apart from the digits; that space is part of the text
         // before the first digit.
-            {"en_US", "CHF", "CHF\u00a0"},
+        {"en_US", "CHF", "CHF\u00a0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.locale) + " " + c.code);

@@ -71,35 +71,62 @@ protected:
         Category* category = rng() % 4 == 0 ? nullptr : pick(categories);
         UndoGrouping group(ctx.undoManager());
         switch (rng() % 13) {
-        case 0: case 1: case 2:
-            if (Account* a = pick(accounts)) {
-                a->createTransactionWithDate(someDay(), std::string("x"), someAmount(), category,
-                                             std::nullopt, std::nullopt);
-            }
-            break;
-        case 3: if (t) t->setAmount(someAmount()); break;
-        case 4: if (t) t->setDate(someDay()); break;
-        case 5: if (t) t->setAccount(pick(accounts)); break;
-        case 6: if (t) ctx.deleteObject(*t); break;
-        case 7:
-            if (t) {
-                Split* split = ctx.insert<Split>();
-                split->setAmount(someAmount());
-                split->setCategory(category);
-                t->addSplitsObject(split);
-            }
-            break;
-        case 8: if (Split* s = pick(splits)) s->setAmount(someAmount()); break;
-        case 9: if (Split* s = pick(splits)) s->setCategory(category); break;
-        case 10: if (t) t->setIsPending(!t->isPending()); break;
-        case 11:
-            if (Account* a = pick(accounts)) a->setCurrency(a->currency() ? nullptr : euro);
-            else euro->setRate(Decimal(static_cast<int>(rng() % 3) + 1));
-            break;
-        default:
-            if (rng() % 2 == 0 && ctx.undoManager().canUndo()) ctx.undo();
-            else if (ctx.undoManager().canRedo()) ctx.redo();
-            break;
+            case 0:
+            case 1:
+            case 2:
+                if (Account* a = pick(accounts)) {
+                    a->createTransactionWithDate(someDay(), std::string("x"), someAmount(),
+                                                 category, std::nullopt, std::nullopt);
+                }
+                break;
+            case 3:
+                if (t)
+                    t->setAmount(someAmount());
+                break;
+            case 4:
+                if (t)
+                    t->setDate(someDay());
+                break;
+            case 5:
+                if (t)
+                    t->setAccount(pick(accounts));
+                break;
+            case 6:
+                if (t)
+                    ctx.deleteObject(*t);
+                break;
+            case 7:
+                if (t) {
+                    Split* split = ctx.insert<Split>();
+                    split->setAmount(someAmount());
+                    split->setCategory(category);
+                    t->addSplitsObject(split);
+                }
+                break;
+            case 8:
+                if (Split* s = pick(splits))
+                    s->setAmount(someAmount());
+                break;
+            case 9:
+                if (Split* s = pick(splits))
+                    s->setCategory(category);
+                break;
+            case 10:
+                if (t)
+                    t->setIsPending(!t->isPending());
+                break;
+            case 11:
+                if (Account* a = pick(accounts))
+                    a->setCurrency(a->currency() ? nullptr : euro);
+                else
+                    euro->setRate(Decimal(static_cast<int>(rng() % 3) + 1));
+                break;
+            default:
+                if (rng() % 2 == 0 && ctx.undoManager().canUndo())
+                    ctx.undo();
+                else if (ctx.undoManager().canRedo())
+                    ctx.redo();
+                break;
         }
     }
 
@@ -116,7 +143,8 @@ protected:
             ASSERT_EQ(a->orderedTransactions(), expected);
             for (const Transaction* t : expected) {
                 ASSERT_EQ(t->runningBalance(), runningByDefinition(*t));
-                if (t->isPending() || t->isGenerated()) unreconciled += t->amount();
+                if (t->isPending() || t->isGenerated())
+                    unreconciled += t->amount();
             }
             ASSERT_EQ(a->reconciledBalance(), a->balance() - unreconciled);
         }
@@ -129,7 +157,8 @@ protected:
                   categorySumByDefinition(ctx, nullptr, from, to));
         std::optional<std::pair<Date, Date>> span;
         for (const Transaction* t : Transaction::allInContext(ctx)) {
-            span = span ? std::pair{std::min(span->first, t->date()), std::max(span->second, t->date())}
+            span = span ? std::pair{std::min(span->first, t->date()),
+                                    std::max(span->second, t->date())}
                         : std::pair{t->date(), t->date()};
         }
         ASSERT_EQ(LedgerIndex::of(ctx).transactionDateSpan(), span);
@@ -157,7 +186,8 @@ TEST_P(LedgerIndexProperty, AgreesWithTheDefinitionsAfterEveryChange) {
         step();
         SCOPED_TRACE(i);
         expectIndexMatchesDefinitions();
-        if (HasFatalFailure()) return;
+        if (HasFatalFailure())
+            return;
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <sstream>
-#include <unistd.h>
 
 #include "base/Clock.h"
 #include "ledger/Account.h"
@@ -94,8 +94,8 @@ private:
         set(index, "position", at);
         link(index, owner, node);
     }
-    ManagedObject& account(const char* name, bool isCash, ManagedObject& parent,
-                           std::int64_t at, const char* startBalance) {
+    ManagedObject& account(const char* name, bool isCash, ManagedObject& parent, std::int64_t at,
+                           const char* startBalance) {
         ManagedObject& a = make(LedgerModel0::account());
         set(a, "name", std::string(name));
         set(a, "isCash", isCash);
@@ -233,7 +233,8 @@ TEST_F(LedgerMigrationTest, FailedMigrationLeavesTheOriginalUntouched) {
          "DELETE FROM \"AccountIndex\" WHERE \"account_id\" IN "
          "(SELECT id FROM \"Node\" WHERE name = 'Wallet'); "
          "UPDATE \"Node\" SET \"sidebarIndex_id\" = NULL WHERE name = 'Wallet'"},
-        {"account without a parent", "UPDATE \"Node\" SET \"parent_id\" = NULL WHERE name = 'Wallet'"},
+        {"account without a parent",
+         "UPDATE \"Node\" SET \"parent_id\" = NULL WHERE name = 'Wallet'"},
         {"account under an account",
          "UPDATE \"Node\" SET \"parent_id\" = (SELECT id FROM \"Node\" WHERE name = 'Checking') "
          "WHERE name = 'Wallet'"},

@@ -58,9 +58,9 @@ const EntityModel& model1() {
 }
 
 MappingExpression call(AttributeValue name, std::string sources) {
-    return MappingExpression::function(
-        RelationshipMigration::kFunctionName,
-        {MappingExpression::constant(std::move(name)), MappingExpression::source(std::move(sources))});
+    return MappingExpression::function(RelationshipMigration::kFunctionName,
+                                       {MappingExpression::constant(std::move(name)),
+                                        MappingExpression::source(std::move(sources))});
 }
 
 std::string nameOf(const ManagedObject& object) {
@@ -79,7 +79,8 @@ public:
         std::vector<ManagedObject*> pets =
             owner.entity().relationshipNamed("pets")->accessor->targets(owner).objects();
         std::reverse(pets.begin(), pets.end());
-        for (ManagedObject* pet : RelationshipMigration::destinationInstancesForSourceRelationshipNamed(
+        for (ManagedObject* pet :
+             RelationshipMigration::destinationInstancesForSourceRelationshipNamed(
                  manager, std::string("pets"), pets)) {
             m_names.push_back(nameOf(*pet) + (&pet->entity() == &pet1() ? "" : "?"));
         }
@@ -111,7 +112,8 @@ protected:
     std::optional<std::string> migrate(std::vector<PropertyMapping> petRelationships,
                                        bool ownersTwice = false) {
         std::vector<EntityMapping> mappings;
-        mappings.push_back(EntityMapping("OwnerToOwner", "Owner", "Owner").copyingMatchingAttributes());
+        mappings.push_back(
+            EntityMapping("OwnerToOwner", "Owner", "Owner").copyingMatchingAttributes());
         if (ownersTwice) {
             mappings.push_back(
                 EntityMapping("OwnerToOwnerAgain", "Owner", "Owner").copyingMatchingAttributes());
@@ -140,10 +142,14 @@ TEST_F(RelationshipMigrationTest, MalformedMappingsEndTheMigrationWithTheirTexts
         bool ownersTwice;
         const char* error;
     } cases[] = {
-        {"no name", {{"owner", call(AttributeValue{}, "owner")}}, false,
+        {"no name",
+         {{"owner", call(AttributeValue{}, "owner")}},
+         false,
          "Property mapping in PetToPet missing required source relationship name argument to "
          "destinationInstancesForSourceRelationshipNamed:sourceInstances:"},
-        {"unknown source relationship", {{"owner", call(std::string("keeper"), "owner")}}, false,
+        {"unknown source relationship",
+         {{"owner", call(std::string("keeper"), "owner")}},
+         false,
          "Can't find relationship for name (keeper) for entity (Pet) in source model."},
         {"two mappings, one name",
          {{"owner", call(std::string("owner"), "owner")},
@@ -152,9 +158,13 @@ TEST_F(RelationshipMigrationTest, MalformedMappingsEndTheMigrationWithTheirTexts
          "More than one property mapping (owner, formerOwner) in PetToPet calls "
          "destinationInstancesForSourceRelationshipNamed:sourceInstances: with the same source "
          "relationship name owner, can't determine the correct destination relationship"},
-        {"unknown destination relationship", {{"master", call(std::string("owner"), "owner")}},
-         false, "Can't find relationship for name (master) for entity (Pet) in destination model."},
-        {"two destinations for one source", {{"owner", call(std::string("owner"), "owner")}}, true,
+        {"unknown destination relationship",
+         {{"master", call(std::string("owner"), "owner")}},
+         false,
+         "Can't find relationship for name (master) for entity (Pet) in destination model."},
+        {"two destinations for one source",
+         {{"owner", call(std::string("owner"), "owner")}},
+         true,
          "More than one destination instance found for source instance of type (Owner) for "
          "relationship mapping (owner)."},
     };
@@ -165,8 +175,8 @@ TEST_F(RelationshipMigrationTest, MalformedMappingsEndTheMigrationWithTheirTexts
 }
 
 TEST_F(RelationshipMigrationTest, LinksEachSourceTargetsDestinationInItsOrder) {
-    ASSERT_EQ(migrate({{"owner", RelationshipMigration::destinationInstancesOfSourceRelationship(
-                                     "owner")}}),
+    ASSERT_EQ(migrate({{"owner",
+                        RelationshipMigration::destinationInstancesOfSourceRelationship("owner")}}),
               std::nullopt);
     std::vector<std::string> pets;
     m_destination->forEachObject(pet1(), [&](ManagedObject& pet) {
@@ -186,8 +196,8 @@ TEST_F(RelationshipMigrationTest, AnswersInSourceOrderAndNothingWithoutAMappingT
         owners.copyingMatchingAttributes().customPolicy(
             "Probe", [&] { return std::make_unique<ProbePolicy>(names); });
         if (mapsPets) {
-            owners.relationship("pets",
-                                RelationshipMigration::destinationInstancesOfSourceRelationship("pets"));
+            owners.relationship(
+                "pets", RelationshipMigration::destinationInstancesOfSourceRelationship("pets"));
         }
         std::vector<EntityMapping> mappings;
         mappings.push_back(std::move(owners));
@@ -195,8 +205,8 @@ TEST_F(RelationshipMigrationTest, AnswersInSourceOrderAndNothingWithoutAMappingT
         MappingModel model(model0(), 1, std::move(mappings));
         ObjectContext destination(model1());
         ASSERT_EQ(MigrationManager(model, m_source, destination).migrate(), std::nullopt);
-        EXPECT_EQ(names, mapsPets ? (std::vector<std::string>{"Tom", "Rex"})
-                                  : std::vector<std::string>{});
+        EXPECT_EQ(names,
+                  mapsPets ? (std::vector<std::string>{"Tom", "Rex"}) : std::vector<std::string>{});
     }
 }
 

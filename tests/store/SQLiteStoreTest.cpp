@@ -118,8 +118,8 @@ protected:
         rent->setAccount(account);
         rent->setRepeatType(std::string("Month"));
         rent->setRepeatInterval(1);
-        rent->setRepeatRules(std::vector<RepeatRule>{RepeatSchedule::componentForDate(
-            Date::dateWithYear_PN(2024, 1, 31), "Month")});
+        rent->setRepeatRules(std::vector<RepeatRule>{
+            RepeatSchedule::componentForDate(Date::dateWithYear_PN(2024, 1, 31), "Month")});
         rent->setNextDueDate(Date::dateWithYear_PN(2024, 1, 31));
     }
 
@@ -141,13 +141,13 @@ TEST_F(SQLiteStoreTest, GraphSurvivesSavingAndReopening) {
     EXPECT_EQ(dumpObjectGraph(*reopened), saved);
 
     // Updates, deletes and inserts after the first save reach the file too.
-    Account* account = Account::findFirstByPredicate([](const Account&) { return true; },
-                                                     *reopened);
+    Account* account =
+        Account::findFirstByPredicate([](const Account&) { return true; }, *reopened);
     account->setCurrency(nullptr);
     account->setName("Cash");
     reopened->deleteObject(**Category::allInContext(*reopened).begin());
-    account->createTransactionWithDate(Date::dateWithYear_PN(2024, 2, 1), std::nullopt,
-                                       Decimal(5), nullptr, std::string("note"), std::nullopt);
+    account->createTransactionWithDate(Date::dateWithYear_PN(2024, 2, 1), std::nullopt, Decimal(5),
+                                       nullptr, std::string("note"), std::nullopt);
     saveOrFail(*reopened);
     const std::string changed = dumpObjectGraph(*reopened);
     reopened.reset();
@@ -178,8 +178,8 @@ TEST_F(SQLiteStoreTest, FilesThatAreNotStoresAreReportedAndLeftAlone) {
     {
         sqlite3* db = nullptr;
         sqlite3_open(foreign.c_str(), &db);
-        sqlite3_exec(db, "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('x')",
-                     nullptr, nullptr, nullptr);
+        sqlite3_exec(db, "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('x')", nullptr,
+                     nullptr, nullptr);
         sqlite3_close(db);
     }
     {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
-#include <sys/stat.h>
 
 #include "TestEntities.h"
 #include "ledger/Global.h"
@@ -142,10 +142,11 @@ TEST_F(XMLStoreTest, FailedWriteReportsErrorAndKeepsChanges) {
 }
 
 TEST_F(XMLStoreTest, UnreadableFilesAreReportedAndLeftUntouched) {
-    const std::string head = "<pennora-store modelVersion=\"" +
-                             std::to_string(testModel().version()) + "\">";
-    const std::string album = "<object entity=\"Album\" id=\"1\"><attribute name=\"name\" "
-                              "value=\"A\"/></object>";
+    const std::string head =
+        "<pennora-store modelVersion=\"" + std::to_string(testModel().version()) + "\">";
+    const std::string album =
+        "<object entity=\"Album\" id=\"1\"><attribute name=\"name\" "
+        "value=\"A\"/></object>";
     struct Case {
         const char* what;
         std::string bytes;

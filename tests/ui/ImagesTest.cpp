@@ -9,9 +9,9 @@
 
 namespace {
 
-const QStringList kNames = {"account_icon",   "closedAccountIcon", "folder_icon",
-                            "sourceListBudgetIcon", "allAccountsIcon", "scheduledIcon",
-                            "breakdown_icon", "trends_icon",       "appIcon"};
+const QStringList kNames = {"account_icon",         "closedAccountIcon", "folder_icon",
+                            "sourceListBudgetIcon", "allAccountsIcon",   "scheduledIcon",
+                            "breakdown_icon",       "trends_icon",       "appIcon"};
 
 // The share of pixels that are not fully transparent.
 double coverage(const QImage& image) {

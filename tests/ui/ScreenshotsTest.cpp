@@ -2,9 +2,9 @@
 #include <QDialog>
 
 #include "ShellFixture.h"
-#include "ui/common/UserDefaults.h"
 #include "ledger/Account.h"
 #include "store/ObjectContext.h"
+#include "ui/common/UserDefaults.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"

@@ -54,7 +54,9 @@ void ShellFixture::start() {
     m_delegate->awakeFromNib();
 }
 
-ObjectContext& ShellFixture::context() { return *m_delegate->managedObjectContext(); }
+ObjectContext& ShellFixture::context() {
+    return *m_delegate->managedObjectContext();
+}
 
 void ShellFixture::whenDialogShows(std::function<void(QDialog&)> answer) {
     QTimer::singleShot(0, [answer] {

@@ -45,7 +45,9 @@ protected:
     std::unique_ptr<UserDefaults> m_defaults;
     ScriptedAlerts m_alerts;
     // How often the store of each kind was opened.
-    int openCount(StoreKind kind) const { return kind == StoreKind::SQLite ? m_sqliteOpens : m_xmlOpens; }
+    int openCount(StoreKind kind) const {
+        return kind == StoreKind::SQLite ? m_sqliteOpens : m_xmlOpens;
+    }
     int m_sqliteOpens = 0;
     int m_xmlOpens = 0;
     std::unique_ptr<ApplicationDelegate> m_delegate;

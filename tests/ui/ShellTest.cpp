@@ -61,12 +61,15 @@ protected:
         return AccountGroup::findFirstByPredicate(
             [&](const AccountGroup& g) { return g.name() == name; }, context());
     }
-    void select(ManagedObject* object) { controller().selectItem(SourceListItem::forObject(object)); }
+    void select(ManagedObject* object) {
+        controller().selectItem(SourceListItem::forObject(object));
+    }
     // Drags `node` and drops it on `parent` at `row`; true when the drop was accepted.
     bool drag(Node* node, const SourceListItem& parent, int row) {
         const QModelIndex from = model().indexForItem(SourceListItem::forObject(node));
         std::unique_ptr<QMimeData> data(model().mimeData({from}));
-        return model().dropMimeData(data.get(), Qt::MoveAction, row, 0, model().indexForItem(parent));
+        return model().dropMimeData(data.get(), Qt::MoveAction, row, 0,
+                                    model().indexForItem(parent));
     }
     QAction& action(MenuCommand command) {
         QAction& a = *m_menu->action(command);
@@ -127,8 +130,8 @@ TEST_F(Shell, NewStoreShowsAllAccountsAndTheAddAccountMessageThenScheduledAfterT
 TEST_F(Shell, DropsMoveNodesWhereTheListShowsThemAndRefuseTheRest) {
     startOnSample();
     ASSERT_EQ(transactionsRows(model()),
-              QStringList({"All Accounts", "Bank", "  Checking", "  Savings", "Visa Card",
-                           "Wallet", "Euro Account", "Scheduled"}));
+              QStringList({"All Accounts", "Bank", "  Checking", "  Savings", "Visa Card", "Wallet",
+                           "Euro Account", "Scheduled"}));
     const auto header = SourceListItem::fixed(Kind::TransactionsHeader);
     const auto bank = SourceListItem::forObject(group("Bank"));
     // Above "All Accounts", onto the header, below "Scheduled": refused.
@@ -215,7 +218,8 @@ TEST_F(Shell, StickyDateItemIsThereOnlyWithItsDefaultAndTogglesTheOption) {
     const auto stickyItem = [this]() -> QAction* {
         for (QAction* menu : m_delegate->window().menuBar()->actions()) {
             for (QAction* item : menu->menu()->actions()) {
-                if (item->text() == "Keep Date of Last Transaction") return item;
+                if (item->text() == "Keep Date of Last Transaction")
+                    return item;
             }
         }
         return nullptr;

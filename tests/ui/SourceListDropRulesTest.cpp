@@ -15,7 +15,7 @@ TEST(SourceListDropRules, ProposalsUnderTheHeaderAndOnGroups) {
         bool scheduledShown;
         bool accepted;
     } cases[] = {
-        {header, -1, true, false}, {header, 0, true, false}, {header, 1, true, true},
+        {header, -1, true, false}, {header, 0, true, false},   {header, 1, true, true},
         {header, 3, true, true},   {header, 4, true, false},  // below "Scheduled"
         {header, 4, false, true},  // no "Scheduled": the last position is fine
         {charts, 1, true, false},  {account, -1, true, false},

@@ -21,7 +21,9 @@ namespace {
 
 constexpr int kYear = 2025;
 
-Date day(int month, int dayOfMonth) { return Date::dateWithYear_PN(kYear, month, dayOfMonth); }
+Date day(int month, int dayOfMonth) {
+    return Date::dateWithYear_PN(kYear, month, dayOfMonth);
+}
 
 // One transaction of a table: the day in the sample's year, title, amount and category.
 struct Entry final {
@@ -137,8 +139,8 @@ void Household::addAccounts() {
     m_card = &m_builder.account(root, "Visa Card", kAccountTypeCreditCard, "-412.37", opened);
     m_wallet = &m_builder.account(root, "Wallet", kAccountTypeCash, "80.00", opened);
     Currency& euro = m_builder.currency("EUR", m_currenciesFile);
-    m_euro = &m_builder.account(root, "Euro Account", kAccountTypeChecking, "1200.00", opened,
-                                &euro);
+    m_euro =
+        &m_builder.account(root, "Euro Account", kAccountTypeChecking, "1200.00", opened, &euro);
 }
 
 void Household::addChecking() {
@@ -164,12 +166,12 @@ void Household::addChecking() {
 
 // A weekly shop; every third one also buys for the household and is split.
 void Household::addGroceries() {
-    const int saturdays[][2] = {{9, 6},   {9, 13},  {9, 20},  {9, 27},  {10, 4},  {10, 11},
-                                {10, 18}, {10, 25}, {11, 1},  {11, 8},  {11, 15}, {11, 22},
+    const int saturdays[][2] = {{9, 6},   {9, 13},  {9, 20},  {9, 27}, {10, 4},  {10, 11},
+                                {10, 18}, {10, 25}, {11, 1},  {11, 8}, {11, 15}, {11, 22},
                                 {11, 29}, {12, 6},  {12, 13}, {12, 17}};
-    const char* food[] = {"-86.42", "-64.10", "-102.35", "-71.88", "-93.17", "-58.40",
-                          "-110.26", "-77.05", "-89.93", "-66.71", "-97.48", "-124.60",
-                          "-73.29", "-81.54", "-95.12", "-68.37"};
+    const char* food[] = {"-86.42",  "-64.10", "-102.35", "-71.88", "-93.17", "-58.40",
+                          "-110.26", "-77.05", "-89.93",  "-66.71", "-97.48", "-124.60",
+                          "-73.29",  "-81.54", "-95.12",  "-68.37"};
     const char* household[] = {"-18.99", "-24.50", "-12.75", "-31.20", "-9.85"};
     for (int i = 0; i < 16; ++i) {
         const Date date = day(saturdays[i][0], saturdays[i][1]);
@@ -278,10 +280,9 @@ void Household::markBankEntries() {
         if (transaction->date() < kFirstImportedDay || transaction->date() > kLastImportedDay) {
             continue;
         }
-        const auto name = std::find_if(std::begin(kBankNames), std::end(kBankNames),
-                                       [&](const BankName& bank) {
-                                           return transaction->title() == bank.title;
-                                       });
+        const auto name =
+            std::find_if(std::begin(kBankNames), std::end(kBankNames),
+                         [&](const BankName& bank) { return transaction->title() == bank.title; });
         PN_ASSERT(name != std::end(kBankNames), "No bank name for " + *transaction->title());
         if (name->imported) {
             m_builder.markImported(*transaction, name->bankTitle,
@@ -311,8 +312,8 @@ void Household::addScheduledItems() {
     m_builder.scheduled(*m_checking, "Acme Corp Payroll", "1925.40", "Salary",
                         RepeatSchedule::kWeek, 2, day(12, 26));
     m_builder
-        .scheduled(*m_checking, "Savings Transfer", "-300.00", "Transfer",
-                   RepeatSchedule::kMonth, 1, day(12, 2).monthsLater_PN(1))
+        .scheduled(*m_checking, "Savings Transfer", "-300.00", "Transfer", RepeatSchedule::kMonth,
+                   1, day(12, 2).monthsLater_PN(1))
         .setToAccount(m_savings);
     ScheduledItem& power = m_builder.scheduled(*m_checking, "City Power & Light", "-85.00",
                                                "Utilities", RepeatSchedule::kMonth, 1, day(12, 22));
@@ -340,8 +341,7 @@ std::string describe(const ValidationError& error) {
     return text;
 }
 
-std::optional<std::string> writeFilled(const std::string& path,
-                                       const std::string& currenciesFile) {
+std::optional<std::string> writeFilled(const std::string& path, const std::string& currenciesFile) {
     std::remove(path.c_str());
     ObjectContext context(ApplicationModel::shared());
     context.undoManager().disableUndoRegistration();
@@ -359,7 +359,9 @@ std::optional<std::string> writeFilled(const std::string& path,
 
 }  // namespace
 
-Date SampleHousehold::writtenOn() { return day(12, 19); }
+Date SampleHousehold::writtenOn() {
+    return day(12, 19);
+}
 
 void SampleHousehold::fill(ObjectContext& context, const std::string& currenciesFile) {
     PN_ASSERT(Date::today_PN() == writtenOn(), "The sample is written as of its own day");

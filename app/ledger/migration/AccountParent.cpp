@@ -17,8 +17,7 @@ bool AccountParent::createRelationshipsForDestinationInstance(ManagedObject& des
     PN_ASSERT(sources.size() == 1 && sources.front()->entity().name() == "Account",
               "Expect exactly one source account");
     const ManagedObject& source = *sources.front();
-    const RelationshipDescription* parentRelationship =
-        source.entity().relationshipNamed("parent");
+    const RelationshipDescription* parentRelationship = source.entity().relationshipNamed("parent");
     PN_ASSERT(parentRelationship, "Source account has no parent relationship");
     ManagedObject* parent = parentRelationship->accessor->target(source);
     PN_ASSERT(parent, "Source account has no parent");

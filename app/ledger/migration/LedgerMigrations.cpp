@@ -29,19 +29,21 @@ std::vector<EntityMapping> mappings0To1() {
                     .attribute("index", MappingExpression::source("sidebarIndex.position"))
                     .relationship("parent", fromSource("parent")));
     // The parent of an account is linked by its policy (AccountParent).
-    m.push_back(copying("AccountToAccount", "Account")
-                    .attribute("index", MappingExpression::source("sidebarIndex.position"))
-                    .relationship("currency", fromSource("currency"))
-                    .customPolicy("Account27Policy",
-                                  [] { return std::make_unique<Account27Policy>(); }));
-    m.push_back(EntityMapping("AccountIndex", "AccountIndex", "")
-                    .customPolicy("AccountIndex", [] { return std::make_unique<AccountIndex>(); }));
+    m.push_back(
+        copying("AccountToAccount", "Account")
+            .attribute("index", MappingExpression::source("sidebarIndex.position"))
+            .relationship("currency", fromSource("currency"))
+            .customPolicy("Account27Policy", [] { return std::make_unique<Account27Policy>(); }));
+    m.push_back(EntityMapping("AccountIndex", "AccountIndex", "").customPolicy("AccountIndex", [] {
+        return std::make_unique<AccountIndex>();
+    }));
     m.push_back(EntityMapping("AccountGroupIndex", "AccountGroupIndex", "")
                     .customPolicy("AccountGroupIndex",
                                   [] { return std::make_unique<AccountGroupIndex>(); }));
     m.push_back(copying("CurrencyToCurrency", "Currency"));
     m.push_back(copying("CategoryGroupToCategoryGroup", "CategoryGroup"));
-    m.push_back(copying("CategoryToCategory", "Category").relationship("group", fromSource("group")));
+    m.push_back(
+        copying("CategoryToCategory", "Category").relationship("group", fromSource("group")));
     m.push_back(copying("TransactionToTransaction", "Transaction")
                     .relationship("account", fromSource("account")));
     m.push_back(copying("SplitToSplit", "Split")

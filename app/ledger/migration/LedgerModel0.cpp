@@ -56,11 +56,10 @@ const EntityDescription& LedgerModel0::accountIndex() {
 }
 
 const EntityDescription& LedgerModel0::accountGroupIndex() {
-    static const EntityDescription d =
-        DynamicEntityBuilder("AccountGroupIndex", &accountGroupIndex)
-            .attribute("position", K::Integer)
-            .toOne("group", &accountGroup, "sidebarIndex")
-            .build();
+    static const EntityDescription d = DynamicEntityBuilder("AccountGroupIndex", &accountGroupIndex)
+                                           .attribute("position", K::Integer)
+                                           .toOne("group", &accountGroup, "sidebarIndex")
+                                           .build();
     return d;
 }
 

@@ -89,8 +89,7 @@ DynamicEntityBuilder& DynamicEntityBuilder::toMany(std::string name, EntityFunct
 }
 
 void DynamicEntityBuilder::addRelationship(std::string name, EntityFunction destination,
-                                           std::string inverseName, DeleteRule rule,
-                                           bool toMany) {
+                                           std::string inverseName, DeleteRule rule, bool toMany) {
     RelationshipDescription r;
     r.name = std::move(name);
     r.inverseName = std::move(inverseName);

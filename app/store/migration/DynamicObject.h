@@ -20,7 +20,7 @@ private:
     friend class DynamicRelationshipAccessor;
 
     const EntityDescription& m_entity;
-    std::vector<AttributeValue> m_values;       // by attribute index
-    std::vector<ManagedObject*> m_targets;      // by relationship index; to-one ends
-    std::vector<ObjectSetBase> m_targetSets;    // by relationship index; to-many ends
+    std::vector<AttributeValue> m_values;     // by attribute index
+    std::vector<ManagedObject*> m_targets;    // by relationship index; to-one ends
+    std::vector<ObjectSetBase> m_targetSets;  // by relationship index; to-many ends
 };

@@ -13,8 +13,9 @@ bool EntityMigrationPolicy::createDestinationInstancesForSourceInstance(
     return manager.createDestinationInstancesByMappingRules(source, mapping, error);
 }
 
-bool EntityMigrationPolicy::createRelationshipsForDestinationInstance(
-    ManagedObject& destination, const EntityMapping& mapping, MigrationManager& manager,
-    std::string& error) {
+bool EntityMigrationPolicy::createRelationshipsForDestinationInstance(ManagedObject& destination,
+                                                                      const EntityMapping& mapping,
+                                                                      MigrationManager& manager,
+                                                                      std::string& error) {
     return manager.createRelationshipsByMappingRules(destination, mapping, error);
 }

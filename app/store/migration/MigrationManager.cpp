@@ -36,8 +36,8 @@ std::vector<std::string> splitKeyPath(const std::string& keyPath) {
 struct MigrationManager::Step {
     struct AttributeRule {
         const AttributeDescription* destination = nullptr;
-        const AttributeDescription* copyFrom = nullptr;     // a same-named source attribute
-        const MappingExpression* expression = nullptr;      // or the mapping's expression
+        const AttributeDescription* copyFrom = nullptr;  // a same-named source attribute
+        const MappingExpression* expression = nullptr;   // or the mapping's expression
     };
     const EntityMapping* mapping = nullptr;
     const EntityDescription* source = nullptr;
@@ -113,8 +113,7 @@ void MigrationManager::resolve() {
                                         ") the source model does not have.");
         }
         if (!mapping.destinationEntityName().empty()) {
-            step->destination =
-                m_destination.model().entityNamed(mapping.destinationEntityName());
+            step->destination = m_destination.model().entityNamed(mapping.destinationEntityName());
             if (!step->destination || step->destination->isAbstract()) {
                 throw std::invalid_argument(
                     "Entity mapping " + mapping.name() + " names a destination entity (" +
@@ -142,9 +141,9 @@ void MigrationManager::resolveAttributes(Step& step) {
         return;
     }
     for (const AttributeDescription& a : step.destination->attributes()) {
-        const bool mapped = std::any_of(
-            mapping.attributeMappings().begin(), mapping.attributeMappings().end(),
-            [&](const PropertyMapping& p) { return p.name == a.name; });
+        const bool mapped =
+            std::any_of(mapping.attributeMappings().begin(), mapping.attributeMappings().end(),
+                        [&](const PropertyMapping& p) { return p.name == a.name; });
         const AttributeDescription* from = step.source->attributeNamed(a.name);
         if (!mapped && from && from->kind == a.kind && (a.optional || !from->optional)) {
             step.attributes.push_back({&a, from, nullptr});
@@ -184,8 +183,7 @@ const EntityDescription& MigrationManager::sourceEntityOf(const EntityMapping& m
     return *stepFor(mapping).source;
 }
 
-const EntityDescription* MigrationManager::destinationEntityOf(
-    const EntityMapping& mapping) const {
+const EntityDescription* MigrationManager::destinationEntityOf(const EntityMapping& mapping) const {
     return stepFor(mapping).destination;
 }
 
@@ -298,8 +296,8 @@ bool MigrationManager::createRelationshipsByMappingRules(ManagedObject& destinat
         }
         for (ManagedObject* target : targets) {
             if (!target->entity().isKindOf(relationship->destination())) {
-                error = "the mapping of " + relationship->name + " gives a " +
-                        target->entity().name();
+                error =
+                    "the mapping of " + relationship->name + " gives a " + target->entity().name();
                 return false;
             }
             m_destination.loadLink(destination, *relationship, *target);
@@ -323,12 +321,11 @@ ManagedObject& MigrationManager::createDestinationInstance(const EntityDescripti
     return destination;
 }
 
-void MigrationManager::setDestinationValue(ManagedObject& destination,
-                                           std::string_view attribute,
+void MigrationManager::setDestinationValue(ManagedObject& destination, std::string_view attribute,
                                            const AttributeValue& value) {
     const AttributeDescription* a = destination.entity().attributeNamed(attribute);
-    PN_ASSERT(a, "Entity " + destination.entity().name() + " has no attribute " +
-                     std::string(attribute));
+    PN_ASSERT(
+        a, "Entity " + destination.entity().name() + " has no attribute " + std::string(attribute));
     m_destination.loadAttribute(destination, *a, value);
 }
 

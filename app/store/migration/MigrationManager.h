@@ -33,8 +33,8 @@ using MappingValue = std::variant<AttributeValue, std::vector<ManagedObject*>>;
 // the program installs its own at start-up (see addRelationshipMigrationMethodIfMissing).
 class MigrationManager final {
 public:
-    using Function =
-        std::function<std::vector<ManagedObject*>(MigrationManager&, const std::vector<MappingValue>&)>;
+    using Function = std::function<std::vector<ManagedObject*>(MigrationManager&,
+                                                               const std::vector<MappingValue>&)>;
 
     static bool hasFunction(std::string_view name);
     static void addFunction(std::string name, Function function);
@@ -78,8 +78,8 @@ public:
                                                          std::string& error);
 
     // A new destination instance of `entity`, associated with `source` under `mapping`.
-    ManagedObject& createDestinationInstance(const EntityDescription& entity,
-                                             ManagedObject& source, const EntityMapping& mapping);
+    ManagedObject& createDestinationInstance(const EntityDescription& entity, ManagedObject& source,
+                                             const EntityMapping& mapping);
     // Set a destination property by name; AssertionFailure when the entity has none or the
     // value does not fit.
     void setDestinationValue(ManagedObject& destination, std::string_view attribute,

@@ -92,8 +92,7 @@ std::vector<ManagedObject*> RelationshipMigration::destinationInstancesForSource
     const RelationshipDescription* sourceRelationship = sourceEntity.relationshipNamed(*name);
     if (!sourceRelationship) {
         throw std::invalid_argument("Can't find relationship for name (" + *name +
-                                    ") for entity (" + sourceEntity.name() +
-                                    ") in source model.");
+                                    ") for entity (" + sourceEntity.name() + ") in source model.");
     }
     const std::optional<std::string> destinationName = destinationRelationshipName(*mapping, *name);
     if (!destinationName) {

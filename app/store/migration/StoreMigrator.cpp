@@ -99,8 +99,8 @@ Outcome replace(const std::string& original, const std::string& migrated,
 Outcome runSteps(const std::vector<const MappingModel*>& path,
                  std::unique_ptr<ObjectContext>& graph) {
     for (const MappingModel* step : path) {
-        auto next = std::make_unique<ObjectContext>(
-            MigrationRegistry::shared().destinationModelOf(*step));
+        auto next =
+            std::make_unique<ObjectContext>(MigrationRegistry::shared().destinationModelOf(*step));
         MigrationManager manager(*step, *graph, *next);
         if (Outcome error = manager.migrate()) {
             return error;

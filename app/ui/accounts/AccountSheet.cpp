@@ -20,9 +20,13 @@
 
 namespace {
 
-QDate toQDate(Date date) { return QDate(date.year_PN(), date.month_PN(), date.day_pn()); }
+QDate toQDate(Date date) {
+    return QDate(date.year_PN(), date.month_PN(), date.day_pn());
+}
 
-Date fromQDate(QDate date) { return Date::dateWithYear_PN(date.year(), date.month(), date.day()); }
+Date fromQDate(QDate date) {
+    return Date::dateWithYear_PN(date.year(), date.month(), date.day());
+}
 
 QString homeCurrencyName(const std::string& code) {
     try {

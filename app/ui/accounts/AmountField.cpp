@@ -20,7 +20,8 @@ std::optional<Decimal> AmountField::interpretText(const QString& text, const std
         return plain->rounded(2);
     }
     try {
-        if (auto formatted = CurrencyFormatter::formatterForCurrency(code).decimalFromString(utf8)) {
+        if (auto formatted =
+                CurrencyFormatter::formatterForCurrency(code).decimalFromString(utf8)) {
             return formatted->rounded(2);
         }
     } catch (const std::exception&) {

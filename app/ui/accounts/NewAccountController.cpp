@@ -7,8 +7,7 @@
 #include "ui/shell/MainWindow.h"
 #include "ui/sourcelist/SourceListModel.h"
 
-NewAccountController::NewAccountController(AppController& controller,
-                                           ApplicationDelegate& delegate)
+NewAccountController::NewAccountController(AppController& controller, ApplicationDelegate& delegate)
     : m_controller(controller), m_delegate(delegate) {}
 
 NewAccountController::~NewAccountController() = default;
@@ -23,8 +22,8 @@ void NewAccountController::run() {
         return;
     }
     const AccountSheetFields fields = m_sheet->fields();
-    Account* account =
-        &AccountSheets::confirmNewAccount(context, *m_controller.accountsRoot(), fields.asNewAccount());
+    Account* account = &AccountSheets::confirmNewAccount(context, *m_controller.accountsRoot(),
+                                                         fields.asNewAccount());
     m_controller.sourceListModel()->reload();
     m_controller.selectItem(SourceListItem::forObject(account));
     m_controller.reloadSourceList();

@@ -155,7 +155,9 @@ const QHash<QString, Painter>& painters() {
 
 }  // namespace
 
-bool Images::hasImage(const QString& name) { return painters().contains(name); }
+bool Images::hasImage(const QString& name) {
+    return painters().contains(name);
+}
 
 QPixmap Images::pixmap(const QString& name, int size, qreal devicePixelRatio) {
     const auto found = painters().find(name);

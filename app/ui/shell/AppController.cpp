@@ -51,7 +51,9 @@ AppController::AppController(MainWindow& window, ApplicationDelegate& delegate)
     connect(m_window.searchField(), &QLineEdit::textChanged, this, [this] { search(); });
 }
 
-AppController::~AppController() { forgetStore(); }
+AppController::~AppController() {
+    forgetStore();
+}
 
 void AppController::buildTransactionsView() {
     m_transactionsView = new QWidget;
@@ -101,8 +103,9 @@ void AppController::buildAddAccountMessageView() {
     font.setPointSizeF(font.pointSizeF() * 1.3);
     font.setBold(true);
     title->setFont(font);
-    auto* text = new QLabel(tr("Add your checking, savings or credit card account, or the cash "
-                               "in your wallet, to start keeping your transactions."));
+    auto* text =
+        new QLabel(tr("Add your checking, savings or credit card account, or the cash "
+                      "in your wallet, to start keeping your transactions."));
     text->setWordWrap(true);
     // Centred layouts ask for the size hint, which a wrapped label gets wrong.
     text->setFixedHeight(text->heightForWidth(380 - 48));
@@ -225,7 +228,9 @@ std::vector<Budget*> AppController::budgets() const {
     return all;
 }
 
-bool AppController::isImportButtonHidden() const { return m_importButton->isHidden(); }
+bool AppController::isImportButtonHidden() const {
+    return m_importButton->isHidden();
+}
 
 // ---- Content views ----
 
@@ -258,7 +263,9 @@ void AppController::showToolbar() {
     updateToolbar();
 }
 
-void AppController::hideToolbar() { m_transactionsToolbar->hide(); }
+void AppController::hideToolbar() {
+    m_transactionsToolbar->hide();
+}
 
 void AppController::updateToolbar() {
     if (Account* account = selectedSourceListItem().account()) {
@@ -293,42 +300,43 @@ void AppController::outlineViewSelectionDidChange() {
     }
     const SourceListItem item = selectedSourceListItem();
     switch (item.kind()) {
-    case Kind::Account:
-        showRegisterFor(tr("\u201c%1\u201d").arg(QString::fromStdString(item.account()->name())),
-                        true);
-        break;
-    case Kind::AllAccounts:
-        if (Account::countInContext(*m_context) == 0) {
-            switchView(m_addAccountMessageView);
-        } else {
-            showRegisterFor(tr("all accounts"), false);
-        }
-        break;
-    case Kind::AccountGroup:
-        showRegisterFor(tr("the group \u201c%1\u201d").arg(QString::fromStdString(item.group()->name())),
-                        false);
-        break;
-    case Kind::Scheduled:
-        switchView(placeholderFor(m_scheduledView,
-                                  tr("The list of scheduled transactions is not available in "
-                                     "this version.")));
-        break;
-    case Kind::Budget:
-        switchView(placeholderFor(m_budgetView,
-                                  tr("The budget view of \u201c%1\u201d is not available in this "
-                                     "version.")
-                                      .arg(QString::fromStdString(item.budget()->name()))));
-        break;
-    case Kind::TrendsChart:
-        switchView(placeholderFor(m_trendsView,
-                                  tr("The trends chart is not available in this version.")));
-        break;
-    case Kind::BreakdownChart:
-        switchView(placeholderFor(m_breakdownView,
-                                  tr("The breakdown report is not available in this version.")));
-        break;
-    default:
-        break;
+        case Kind::Account:
+            showRegisterFor(
+                tr("\u201c%1\u201d").arg(QString::fromStdString(item.account()->name())), true);
+            break;
+        case Kind::AllAccounts:
+            if (Account::countInContext(*m_context) == 0) {
+                switchView(m_addAccountMessageView);
+            } else {
+                showRegisterFor(tr("all accounts"), false);
+            }
+            break;
+        case Kind::AccountGroup:
+            showRegisterFor(
+                tr("the group \u201c%1\u201d").arg(QString::fromStdString(item.group()->name())),
+                false);
+            break;
+        case Kind::Scheduled:
+            switchView(placeholderFor(m_scheduledView,
+                                      tr("The list of scheduled transactions is not available in "
+                                         "this version.")));
+            break;
+        case Kind::Budget:
+            switchView(placeholderFor(
+                m_budgetView, tr("The budget view of \u201c%1\u201d is not available in this "
+                                 "version.")
+                                  .arg(QString::fromStdString(item.budget()->name()))));
+            break;
+        case Kind::TrendsChart:
+            switchView(placeholderFor(m_trendsView,
+                                      tr("The trends chart is not available in this version.")));
+            break;
+        case Kind::BreakdownChart:
+            switchView(placeholderFor(
+                m_breakdownView, tr("The breakdown report is not available in this version.")));
+            break;
+        default:
+            break;
     }
     m_handlingSelection = false;
 }
@@ -477,9 +485,9 @@ void AppController::search() {
             m_shouldKeepSearchString = false;
         }
     }
-    switchView(placeholderFor(m_searchView,
-                              tr("Searching for \u201c%1\u201d is not available in this version.")
-                                  .arg(text)));
+    switchView(placeholderFor(
+        m_searchView,
+        tr("Searching for \u201c%1\u201d is not available in this version.").arg(text)));
 }
 
 void AppController::addAccount() {
@@ -536,7 +544,9 @@ void AppController::addBudget() {
                          &m_window);
 }
 
-void AppController::switchToScheduled() { selectItem(SourceListItem::fixed(Kind::Scheduled)); }
+void AppController::switchToScheduled() {
+    selectItem(SourceListItem::fixed(Kind::Scheduled));
+}
 
 void AppController::showPreferencePanel() {
     Alerts::shared().run({.message = tr("Preferences are not available in this version."),
@@ -544,7 +554,9 @@ void AppController::showPreferencePanel() {
                          &m_window);
 }
 
-void AppController::showWebsite() { UrlOpener::shared().open(QUrl("https://pennora.org/")); }
+void AppController::showWebsite() {
+    UrlOpener::shared().open(QUrl("https://pennora.org/"));
+}
 
 void AppController::showSupport() {
     UrlOpener::shared().open(QUrl("https://pennora.org/support/"));
@@ -562,35 +574,36 @@ void AppController::validateUserInterfaceItem(MenuCommand command, QAction& acti
     }
     const SourceListItem item = selectedSourceListItem();
     switch (command) {
-    case MenuCommand::ToggleBalanceColumn:
-        if (isShowingTransactionsViewForAccount()) {
-            action.setEnabled(true);
-            action.setText(m_balanceColumnVisible ? tr("Hide Balance Column")
-                                                  : tr("Show Balance Column"));
-        } else {
-            action.setEnabled(false);
-            action.setText(tr("Show Balance Column"));
-        }
-        break;
-    case MenuCommand::ToggleStatusMessage:
-        action.setEnabled(isShowingTransactionsViewForAccount());
-        break;
-    case MenuCommand::ImportFromBank:
-        action.setEnabled(item.account() != nullptr &&
-                          item.account()->type() != std::optional<std::string>(kAccountTypeCash));
-        break;
-    case MenuCommand::EditAccount:
-        action.setEnabled(item.account() != nullptr);
-        break;
-    case MenuCommand::Undo:
-        action.setEnabled(m_context != nullptr && m_context->undoManager().canUndo());
-        break;
-    case MenuCommand::Redo:
-        action.setEnabled(m_context != nullptr && m_context->undoManager().canRedo());
-        break;
-    default:
-        action.setEnabled(m_context != nullptr || command == MenuCommand::ShowSupport ||
-                          command == MenuCommand::ShowWebsite);
-        break;
+        case MenuCommand::ToggleBalanceColumn:
+            if (isShowingTransactionsViewForAccount()) {
+                action.setEnabled(true);
+                action.setText(m_balanceColumnVisible ? tr("Hide Balance Column")
+                                                      : tr("Show Balance Column"));
+            } else {
+                action.setEnabled(false);
+                action.setText(tr("Show Balance Column"));
+            }
+            break;
+        case MenuCommand::ToggleStatusMessage:
+            action.setEnabled(isShowingTransactionsViewForAccount());
+            break;
+        case MenuCommand::ImportFromBank:
+            action.setEnabled(item.account() != nullptr &&
+                              item.account()->type() !=
+                                  std::optional<std::string>(kAccountTypeCash));
+            break;
+        case MenuCommand::EditAccount:
+            action.setEnabled(item.account() != nullptr);
+            break;
+        case MenuCommand::Undo:
+            action.setEnabled(m_context != nullptr && m_context->undoManager().canUndo());
+            break;
+        case MenuCommand::Redo:
+            action.setEnabled(m_context != nullptr && m_context->undoManager().canRedo());
+            break;
+        default:
+            action.setEnabled(m_context != nullptr || command == MenuCommand::ShowSupport ||
+                              command == MenuCommand::ShowWebsite);
+            break;
     }
 }

@@ -55,7 +55,8 @@ private:
 };
 
 void ApplicationDelegate::DayActions::showReminders() {
-    const std::vector<ScheduledItem*> due = ScheduledItem::checkReminders(context(), Date::today_PN());
+    const std::vector<ScheduledItem*> due =
+        ScheduledItem::checkReminders(context(), Date::today_PN());
     m_delegate.save();
     std::vector<ReminderAlert::Item> items;
     for (const ScheduledItem* item : due) {
@@ -65,13 +66,13 @@ void ApplicationDelegate::DayActions::showReminders() {
     if (!alert) {
         return;
     }
-    const AlertAnswer answer = Alerts::shared().run(
-        {.message = QString::fromStdString(alert->messageText),
-         .informativeText = QString::fromStdString(alert->informativeText),
-         .buttons = {QString::fromStdString(alert->defaultButton),
-                     QString::fromStdString(alert->alternateButton)},
-         .style = AlertContent::Style::Informational},
-        nullptr);
+    const AlertAnswer answer =
+        Alerts::shared().run({.message = QString::fromStdString(alert->messageText),
+                              .informativeText = QString::fromStdString(alert->informativeText),
+                              .buttons = {QString::fromStdString(alert->defaultButton),
+                                          QString::fromStdString(alert->alternateButton)},
+                              .style = AlertContent::Style::Informational},
+                             nullptr);
     const auto outcome = ReminderAlert::outcomeOfButton(
         answer.button == 1 ? ReminderAlert::Button::ShowInScheduled : ReminderAlert::Button::OK,
         items.size());
@@ -80,8 +81,8 @@ void ApplicationDelegate::DayActions::showReminders() {
     }
 }
 
-ApplicationDelegate::ApplicationDelegate(StoreSession::Options storeOptions,
-                                         UserDefaults& defaults, QObject* parent)
+ApplicationDelegate::ApplicationDelegate(StoreSession::Options storeOptions, UserDefaults& defaults,
+                                         QObject* parent)
     : QObject(parent), m_defaults(defaults) {
     storeOptions.presentError = [this](const ValidationError& error) { presentError(error); };
     storeOptions.commitEditing = [this] { return commitEditing(); };
@@ -165,7 +166,9 @@ bool ApplicationDelegate::commitEditing() {
     return true;
 }
 
-bool ApplicationDelegate::save() { return m_session->save(); }
+bool ApplicationDelegate::save() {
+    return m_session->save();
+}
 
 void ApplicationDelegate::outputSaveError(const ValidationError& error) {
     m_session->outputSaveError(error);
@@ -195,7 +198,9 @@ void ApplicationDelegate::showHelpSheetAfterNewAccount(const Account& account) {
     sheet.beginSheet(m_window.get());
 }
 
-void ApplicationDelegate::updateAllViews() { m_appController->updateAllViews(); }
+void ApplicationDelegate::updateAllViews() {
+    m_appController->updateAllViews();
+}
 
 // ---- Application events ----
 
@@ -246,9 +251,10 @@ void ApplicationDelegate::newTransaction() {
 }
 
 bool ApplicationDelegate::confirm(const QString& message, const QString& informativeText) {
-    const AlertAnswer answer = Alerts::shared().run(
-        {.message = message, .informativeText = informativeText, .buttons = {tr("Delete"), tr("Cancel")}},
-        m_window.get());
+    const AlertAnswer answer = Alerts::shared().run({.message = message,
+                                                     .informativeText = informativeText,
+                                                     .buttons = {tr("Delete"), tr("Cancel")}},
+                                                    m_window.get());
     return answer.button == 0;
 }
 
@@ -338,9 +344,13 @@ void ApplicationDelegate::fixSelectionAfterDelete(int row) {
                                           : SourceListItem::forObject(budgets.back()));
 }
 
-void ApplicationDelegate::rename() { m_appController->editSelectedName(); }
+void ApplicationDelegate::rename() {
+    m_appController->editSelectedName();
+}
 
-void ApplicationDelegate::transfer() { showUnavailable(tr("Transfers between accounts")); }
+void ApplicationDelegate::transfer() {
+    showUnavailable(tr("Transfers between accounts"));
+}
 
 void ApplicationDelegate::toggleScheduledTransactions() {
     showUnavailable(tr("Showing projected scheduled transactions"));
@@ -403,52 +413,52 @@ void ApplicationDelegate::validateUserInterfaceItem(MenuCommand command, QAction
     const SourceListItem item = m_appController->selectedSourceListItem();
     const bool accountRegister = m_appController->isShowingTransactionsViewForAccount();
     switch (command) {
-    case MenuCommand::DeleteItem:
-        if (item.account() != nullptr) {
-            action.setText(tr("Delete Account..."));
-        } else if (item.group() != nullptr) {
-            action.setText(tr("Delete Account Group"));
-        } else if (item.budget() != nullptr) {
-            action.setText(tr("Delete Budget..."));
-        } else {
-            action.setText(tr("Delete"));
-        }
-        action.setEnabled(!welcome && item.object() != nullptr);
-        return;
-    case MenuCommand::Rename:
-        action.setEnabled(!welcome && item.object() != nullptr);
-        return;
-    case MenuCommand::NewTransaction:
-        if (accountRegister) {
-            action.setText(tr("New Transaction"));
+        case MenuCommand::DeleteItem:
+            if (item.account() != nullptr) {
+                action.setText(tr("Delete Account..."));
+            } else if (item.group() != nullptr) {
+                action.setText(tr("Delete Account Group"));
+            } else if (item.budget() != nullptr) {
+                action.setText(tr("Delete Budget..."));
+            } else {
+                action.setText(tr("Delete"));
+            }
+            action.setEnabled(!welcome && item.object() != nullptr);
+            return;
+        case MenuCommand::Rename:
+            action.setEnabled(!welcome && item.object() != nullptr);
+            return;
+        case MenuCommand::NewTransaction:
+            if (accountRegister) {
+                action.setText(tr("New Transaction"));
+                action.setEnabled(!welcome);
+            } else if (item.kind() == Kind::Scheduled) {
+                action.setText(tr("New Scheduled Transaction"));
+                action.setEnabled(!welcome);
+            } else {
+                action.setText(tr("New Transaction"));
+                action.setEnabled(false);
+            }
+            return;
+        case MenuCommand::Transfer:
+            action.setEnabled(!welcome && accountRegister);
+            return;
+        case MenuCommand::ToggleScheduledTransactions:
+        case MenuCommand::SaveAs:
+        case MenuCommand::SizeForScreenshot:
+            action.setEnabled(!welcome && openContext() != nullptr);
+            return;
+        case MenuCommand::ShowWelcomeScreen:
             action.setEnabled(!welcome);
-        } else if (item.kind() == Kind::Scheduled) {
-            action.setText(tr("New Scheduled Transaction"));
-            action.setEnabled(!welcome);
-        } else {
-            action.setText(tr("New Transaction"));
-            action.setEnabled(false);
-        }
-        return;
-    case MenuCommand::Transfer:
-        action.setEnabled(!welcome && accountRegister);
-        return;
-    case MenuCommand::ToggleScheduledTransactions:
-    case MenuCommand::SaveAs:
-    case MenuCommand::SizeForScreenshot:
-        action.setEnabled(!welcome && openContext() != nullptr);
-        return;
-    case MenuCommand::ShowWelcomeScreen:
-        action.setEnabled(!welcome);
-        return;
-    case MenuCommand::QuitSample:
-        action.setEnabled(!welcome && sampleMode());
-        return;
-    case MenuCommand::ShowMainWindow:
-        action.setEnabled(!welcome && openContext() != nullptr);
-        return;
-    default:
-        m_appController->validateUserInterfaceItem(command, action);
-        return;
+            return;
+        case MenuCommand::QuitSample:
+            action.setEnabled(!welcome && sampleMode());
+            return;
+        case MenuCommand::ShowMainWindow:
+            action.setEnabled(!welcome && openContext() != nullptr);
+            return;
+        default:
+            m_appController->validateUserInterfaceItem(command, action);
+            return;
     }
 }

@@ -7,8 +7,8 @@
 
 #include "base/Date.h"
 #include "scheduled/DayChangeCheck.h"
-#include "ui/shell/MenuCommand.h"
 #include "session/StoreSession.h"
+#include "ui/shell/MenuCommand.h"
 
 class QAction;
 class QWidget;
@@ -24,8 +24,9 @@ struct ValidationError;
 
 // The object that lives for the whole run: it decides at start between the welcome window
 // and the main window, opens the store through its StoreSession (which owns the context) and
-// runs the start sequence on it, saves it, answers termination, runs the once-a-day work on activation, and carries the menu
-// commands not tied to one view (delete, rename, new transaction, save as, ...).
+// runs the start sequence on it, saves it, answers termination, runs the once-a-day work on
+// activation, and carries the menu commands not tied to one view (delete, rename, new transaction,
+// save as, ...).
 class ApplicationDelegate final : public QObject {
     Q_OBJECT
 public:

@@ -24,17 +24,17 @@ void EventBoundary::setUndoTargetProvider(UndoTargetProvider provider_) {
 
 bool EventBoundary::isUserEvent(QEvent::Type type) {
     switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::Shortcut:
-    case QEvent::Drop:
-    case QEvent::Wheel:
-        return true;
-    default:
-        return false;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Shortcut:
+        case QEvent::Drop:
+        case QEvent::Wheel:
+            return true;
+        default:
+            return false;
     }
 }
 

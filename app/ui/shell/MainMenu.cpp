@@ -58,7 +58,9 @@ void MainMenu::validateAll() {
     }
 }
 
-void MainMenu::trigger(MenuCommand command) { m_actions.value(command)->trigger(); }
+void MainMenu::trigger(MenuCommand command) {
+    m_actions.value(command)->trigger();
+}
 
 void MainMenu::buildFileMenu() {
     ApplicationDelegate& d = m_delegate;

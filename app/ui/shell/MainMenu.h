@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QObject>
 #include <QHash>
+#include <QObject>
 #include <functional>
 
 #include "ui/shell/MenuCommand.h"

@@ -5,17 +5,17 @@
 
 bool SourceListDropRules::validateDrop(const Proposal& proposal, const SourceListItem& dragged) {
     switch (proposal.parent.kind()) {
-    case SourceListItem::Kind::TransactionsHeader:
-        // Not above "All Accounts", not onto the header, not below "Scheduled".
-        if (proposal.position <= 0) {
+        case SourceListItem::Kind::TransactionsHeader:
+            // Not above "All Accounts", not onto the header, not below "Scheduled".
+            if (proposal.position <= 0) {
+                return false;
+            }
+            return !(proposal.scheduledShown && proposal.position >= proposal.transactionsRowCount);
+        case SourceListItem::Kind::AccountGroup:
+            // Groups do not nest.
+            return dragged.kind() == SourceListItem::Kind::Account;
+        default:
             return false;
-        }
-        return !(proposal.scheduledShown && proposal.position >= proposal.transactionsRowCount);
-    case SourceListItem::Kind::AccountGroup:
-        // Groups do not nest.
-        return dragged.kind() == SourceListItem::Kind::Account;
-    default:
-        return false;
     }
 }
 

@@ -31,7 +31,8 @@ SourceListModel::SourceListModel(ObjectContext& context, Node& root, QObject* pa
       m_headers{SourceListItem::fixed(Kind::TransactionsHeader),
                 SourceListItem::fixed(Kind::ChartsHeader),
                 SourceListItem::fixed(Kind::BudgetsHeader)},
-      m_charts{SourceListItem::fixed(Kind::BreakdownChart), SourceListItem::fixed(Kind::TrendsChart)},
+      m_charts{SourceListItem::fixed(Kind::BreakdownChart),
+               SourceListItem::fixed(Kind::TrendsChart)},
       m_accountIcon(Images::icon("account_icon")),
       m_closedAccountIcon(Images::icon("closedAccountIcon")),
       m_folderIcon(Images::icon("folder_icon")),
@@ -44,7 +45,9 @@ SourceListModel::SourceListModel(ObjectContext& context, Node& root, QObject* pa
     m_context.addObserver(this);
 }
 
-SourceListModel::~SourceListModel() { m_context.removeObserver(this); }
+SourceListModel::~SourceListModel() {
+    m_context.removeObserver(this);
+}
 
 std::vector<SourceListItem> SourceListModel::childNodes(const Node& node) const {
     std::vector<Node*> nodes(node.children().begin(), node.children().end());
@@ -108,40 +111,40 @@ SourceListItem SourceListModel::itemForId(quintptr id) const {
 
 const std::vector<SourceListItem>& SourceListModel::childrenOf(const SourceListItem& item) const {
     switch (item.kind()) {
-    case Kind::None:
-        return m_headers;
-    case Kind::TransactionsHeader:
-        return m_transactions;
-    case Kind::ChartsHeader:
-        return m_charts;
-    case Kind::BudgetsHeader:
-        return m_budgets;
-    case Kind::AccountGroup: {
-        const auto found = m_groupChildren.find(item.object());
-        return found == m_groupChildren.end() ? m_noChildren : found->second;
-    }
-    default:
-        return m_noChildren;
+        case Kind::None:
+            return m_headers;
+        case Kind::TransactionsHeader:
+            return m_transactions;
+        case Kind::ChartsHeader:
+            return m_charts;
+        case Kind::BudgetsHeader:
+            return m_budgets;
+        case Kind::AccountGroup: {
+            const auto found = m_groupChildren.find(item.object());
+            return found == m_groupChildren.end() ? m_noChildren : found->second;
+        }
+        default:
+            return m_noChildren;
     }
 }
 
 SourceListItem SourceListModel::parentOf(const SourceListItem& item) const {
     switch (item.kind()) {
-    case Kind::AllAccounts:
-    case Kind::Scheduled:
-        return m_headers[0];
-    case Kind::BreakdownChart:
-    case Kind::TrendsChart:
-        return m_headers[1];
-    case Kind::Budget:
-        return m_headers[2];
-    case Kind::Account:
-    case Kind::AccountGroup: {
-        const auto found = m_parents.find(idForItem(item));
-        return found == m_parents.end() ? SourceListItem() : found->second;
-    }
-    default:
-        return {};
+        case Kind::AllAccounts:
+        case Kind::Scheduled:
+            return m_headers[0];
+        case Kind::BreakdownChart:
+        case Kind::TrendsChart:
+            return m_headers[1];
+        case Kind::Budget:
+            return m_headers[2];
+        case Kind::Account:
+        case Kind::AccountGroup: {
+            const auto found = m_parents.find(idForItem(item));
+            return found == m_parents.end() ? SourceListItem() : found->second;
+        }
+        default:
+            return {};
     }
 }
 
@@ -188,54 +191,56 @@ int SourceListModel::rowCount(const QModelIndex& parent) const {
     return static_cast<int>(childrenOf(itemForIndex(parent)).size());
 }
 
-int SourceListModel::columnCount(const QModelIndex&) const { return 1; }
+int SourceListModel::columnCount(const QModelIndex&) const {
+    return 1;
+}
 
 QString SourceListModel::titleOf(const SourceListItem& item) const {
     switch (item.kind()) {
-    case Kind::TransactionsHeader:
-        return tr("Transactions").toUpper();
-    case Kind::ChartsHeader:
-        return tr("Charts").toUpper();
-    case Kind::BudgetsHeader:
-        return tr("Budgets").toUpper();
-    case Kind::AllAccounts:
-        return tr("All Accounts");
-    case Kind::Scheduled:
-        return tr("Scheduled");
-    case Kind::BreakdownChart:
-        return tr("Breakdown");
-    case Kind::TrendsChart:
-        return tr("Trends");
-    case Kind::Account:
-        return QString::fromStdString(item.account()->name());
-    case Kind::AccountGroup:
-        return QString::fromStdString(item.group()->name());
-    case Kind::Budget:
-        return QString::fromStdString(item.budget()->name());
-    case Kind::None:
-        break;
+        case Kind::TransactionsHeader:
+            return tr("Transactions").toUpper();
+        case Kind::ChartsHeader:
+            return tr("Charts").toUpper();
+        case Kind::BudgetsHeader:
+            return tr("Budgets").toUpper();
+        case Kind::AllAccounts:
+            return tr("All Accounts");
+        case Kind::Scheduled:
+            return tr("Scheduled");
+        case Kind::BreakdownChart:
+            return tr("Breakdown");
+        case Kind::TrendsChart:
+            return tr("Trends");
+        case Kind::Account:
+            return QString::fromStdString(item.account()->name());
+        case Kind::AccountGroup:
+            return QString::fromStdString(item.group()->name());
+        case Kind::Budget:
+            return QString::fromStdString(item.budget()->name());
+        case Kind::None:
+            break;
     }
     return {};
 }
 
 QIcon SourceListModel::iconOf(const SourceListItem& item) const {
     switch (item.kind()) {
-    case Kind::Account:
-        return item.account()->isClosed() ? m_closedAccountIcon : m_accountIcon;
-    case Kind::AccountGroup:
-        return m_folderIcon;
-    case Kind::Budget:
-        return m_budgetIcon;
-    case Kind::AllAccounts:
-        return m_allAccountsIcon;
-    case Kind::Scheduled:
-        return m_scheduledIcon;
-    case Kind::BreakdownChart:
-        return m_breakdownIcon;
-    case Kind::TrendsChart:
-        return m_trendsIcon;
-    default:
-        return {};
+        case Kind::Account:
+            return item.account()->isClosed() ? m_closedAccountIcon : m_accountIcon;
+        case Kind::AccountGroup:
+            return m_folderIcon;
+        case Kind::Budget:
+            return m_budgetIcon;
+        case Kind::AllAccounts:
+            return m_allAccountsIcon;
+        case Kind::Scheduled:
+            return m_scheduledIcon;
+        case Kind::BreakdownChart:
+            return m_breakdownIcon;
+        case Kind::TrendsChart:
+            return m_trendsIcon;
+        default:
+            return {};
     }
 }
 
@@ -253,17 +258,17 @@ QVariant SourceListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (role) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-        return titleOf(item);
-    case Qt::DecorationRole:
-        return iconOf(item);
-    case BadgeRole:
-        return badgeOf(item);
-    case IsHeaderRole:
-        return item.isHeader();
-    default:
-        return {};
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return titleOf(item);
+        case Qt::DecorationRole:
+            return iconOf(item);
+        case BadgeRole:
+            return badgeOf(item);
+        case IsHeaderRole:
+            return item.isHeader();
+        default:
+            return {};
     }
 }
 
@@ -280,27 +285,29 @@ bool SourceListModel::setData(const QModelIndex& index, const QVariant& value, i
 Qt::ItemFlags SourceListModel::flags(const QModelIndex& index) const {
     const SourceListItem item = itemForIndex(index);
     switch (item.kind()) {
-    case Kind::None:
-        return Qt::NoItemFlags;
-    case Kind::TransactionsHeader:
-        return Qt::ItemIsEnabled | Qt::ItemIsDropEnabled;
-    case Kind::ChartsHeader:
-    case Kind::BudgetsHeader:
-        return Qt::ItemIsEnabled;
-    case Kind::Account:
-        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
-               Qt::ItemIsDragEnabled;
-    case Kind::AccountGroup:
-        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
-               Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
-    case Kind::Budget:
-        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-    default:
-        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        case Kind::None:
+            return Qt::NoItemFlags;
+        case Kind::TransactionsHeader:
+            return Qt::ItemIsEnabled | Qt::ItemIsDropEnabled;
+        case Kind::ChartsHeader:
+        case Kind::BudgetsHeader:
+            return Qt::ItemIsEnabled;
+        case Kind::Account:
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
+                   Qt::ItemIsDragEnabled;
+        case Kind::AccountGroup:
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable |
+                   Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+        case Kind::Budget:
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+        default:
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     }
 }
 
-QStringList SourceListModel::mimeTypes() const { return {kNodeMimeType}; }
+QStringList SourceListModel::mimeTypes() const {
+    return {kNodeMimeType};
+}
 
 QMimeData* SourceListModel::mimeData(const QModelIndexList& indexes) const {
     PN_ASSERT(indexes.size() == 1, "can only drag one item at a time");

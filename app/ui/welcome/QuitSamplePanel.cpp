@@ -16,8 +16,9 @@ QuitSamplePanel::QuitSamplePanel(ApplicationDelegate& delegate)
     QFont font = title->font();
     font.setBold(true);
     title->setFont(font);
-    auto* text = new QLabel(tr("Changes to the sample are thrown away. Your own data stays "
-                               "untouched."));
+    auto* text =
+        new QLabel(tr("Changes to the sample are thrown away. Your own data stays "
+                      "untouched."));
     text->setWordWrap(true);
     auto* quit = new QPushButton(tr("Quit Sample"));
     quit->setDefault(true);

@@ -72,8 +72,9 @@ QWidget* WelcomeController::buildWindow() {
     font.setPointSizeF(font.pointSizeF() * 1.7);
     font.setBold(true);
     title->setFont(font);
-    auto* subtitle = new QLabel(tr("Keep your accounts, schedule your bills and see where "
-                                   "your money goes."));
+    auto* subtitle =
+        new QLabel(tr("Keep your accounts, schedule your bills and see where "
+                      "your money goes."));
     subtitle->setStyleSheet(QStringLiteral("color: #4A4F55;"));
     titles->addWidget(title);
     titles->addWidget(subtitle);
@@ -101,12 +102,13 @@ QWidget* WelcomeController::buildWindow() {
     auto* bottom = new QWidget;
     bottom->setObjectName(QStringLiteral("welcomeBottom"));
     bottom->setFixedHeight(kBottomBorder);
-    bottom->setStyleSheet(QStringLiteral(
-        "#welcomeBottom { background: #DADFE5; border-top: 1px solid #B9C0C8; }"));
+    bottom->setStyleSheet(
+        QStringLiteral("#welcomeBottom { background: #DADFE5; border-top: 1px solid #B9C0C8; }"));
     auto* bottomLayout = new QHBoxLayout(bottom);
     bottomLayout->setContentsMargins(14, 2, 14, 2);
     m_showAtStart = new QCheckBox(tr("Show this window when Pennora starts"));
-    m_showAtStart->setChecked(m_delegate.defaults().boolForKey(DefaultsKeys::kShouldShowWelcomeScreen));
+    m_showAtStart->setChecked(
+        m_delegate.defaults().boolForKey(DefaultsKeys::kShouldShowWelcomeScreen));
     connect(m_showAtStart, &QCheckBox::toggled, this, [this](bool on) {
         m_delegate.defaults().setBool(DefaultsKeys::kShouldShowWelcomeScreen, on);
         m_delegate.defaults().synchronize();
@@ -132,9 +134,13 @@ void WelcomeController::showWindow() {
     m_window->activateWindow();
 }
 
-void WelcomeController::hideWindow() { m_window->hide(); }
+void WelcomeController::hideWindow() {
+    m_window->hide();
+}
 
-bool WelcomeController::isVisible() const { return m_window->isVisible(); }
+bool WelcomeController::isVisible() const {
+    return m_window->isVisible();
+}
 
 void WelcomeController::showSample() {
     m_delegate.startPennoraWithSampleData();
@@ -146,7 +152,9 @@ void WelcomeController::startPennora() {
     hideWindow();
 }
 
-void WelcomeController::showWebsite() { UrlOpener::shared().open(QUrl("https://pennora.org/")); }
+void WelcomeController::showWebsite() {
+    UrlOpener::shared().open(QUrl("https://pennora.org/"));
+}
 
 void WelcomeController::showSupport() {
     UrlOpener::shared().open(QUrl("https://pennora.org/support/"));
