@@ -10,10 +10,10 @@
 struct Alert final {
     enum class Style { Informational, Warning, Critical };
 
-    std::string message;
-    std::string informativeText;
-    std::vector<std::string> buttons;
-    std::string suppressionText;  // empty: no suppression box
+    std::string message{};
+    std::string informativeText{};
+    std::vector<std::string> buttons{};
+    std::string suppressionText{};  // empty: no suppression box
     Style style = Style::Warning;
 
     // Message and informative text on two lines, or the message alone.

@@ -11,7 +11,7 @@ struct CommandCheck final {
     enum class Verdict { Proceed, Confirm, Refuse };
 
     Verdict verdict = Verdict::Proceed;
-    Alert alert;  // for Confirm and Refuse
+    Alert alert{};  // for Confirm and Refuse
 
     static CommandCheck proceed() { return {}; }
     static CommandCheck confirm(Alert alert) { return {Verdict::Confirm, std::move(alert)}; }

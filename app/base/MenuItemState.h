@@ -7,7 +7,7 @@
 // the title when the command decides it (nothing: the item keeps its own title).
 struct MenuItemState final {
     bool enabled = false;
-    std::optional<std::string> title;
+    std::optional<std::string> title{};
 
     bool operator==(const MenuItemState&) const = default;
 };

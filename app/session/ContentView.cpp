@@ -9,13 +9,13 @@ ContentView contentViewFor(const SourceListItem& item, bool storeHasAccounts) {
         case Kind::AccountGroup:
             return ContentView::Register;
         case Kind::Scheduled:
-            return ContentView::Scheduled;
+            return ContentView::ScheduledList;
         case Kind::Budget:
-            return ContentView::Budget;
+            return ContentView::BudgetView;
         case Kind::TrendsChart:
-            return ContentView::Trends;
+            return ContentView::TrendsChart;
         case Kind::BreakdownChart:
-            return ContentView::Breakdown;
+            return ContentView::BreakdownReport;
         default:
             return ContentView::None;
     }

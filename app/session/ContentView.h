@@ -7,11 +7,11 @@ enum class ContentView {
     None,
     AddAccountMessage,  // "All Accounts" in a store without accounts
     Register,           // an account, a group or "All Accounts"; also a given set of transactions
-    Scheduled,
-    Budget,
-    Trends,
-    Breakdown,
-    Search,  // shown by the search field, never by a selection
+    ScheduledList,
+    BudgetView,
+    TrendsChart,
+    BreakdownReport,
+    SearchResults,  // shown by the search field, never by a selection
 };
 
 // The view a source-list selection puts in the content area; None (the content stays) for

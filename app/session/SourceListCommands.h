@@ -18,9 +18,9 @@ class SourceListCommands final {
 public:
     // What delete and rename act on.
     struct Selection {
-        SourceListItem item;
+        SourceListItem item{};
         // The items selected in the scheduled list while "Scheduled" is selected.
-        std::vector<ScheduledItem*> scheduledItems;
+        std::vector<ScheduledItem*> scheduledItems{};
     };
 
     // ---- Delete ----

@@ -209,7 +209,6 @@ TEST_F(SourceListCommandsTest, TheTreeListsEntriesAsShownWithGroupsOpenOrClosed)
     EXPECT_EQ(titles(closed).size(), open.size() - 1);
     EXPECT_EQ(tree.parent(item(checking)), item(bank));
     EXPECT_EQ(tree.row(item(wallet)), 2);
-    EXPECT_EQ(tree.scheduledBadge(), 0);
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ bool AppController::isShowingTransactionsViewForAccount() const {
 }
 
 bool AppController::isShowingSearchView() const {
-    return m_router->currentView() == ContentView::Search;
+    return m_router->currentView() == ContentView::SearchResults;
 }
 
 QWidget* AppController::addAccountMessageView() const {
@@ -130,8 +130,8 @@ void AppController::clearSearch() {
         const QSignalBlocker blocker(m_window.searchField());
         m_window.searchField()->clear();
     }
-    if (m_router->existingController(ContentView::Search) != nullptr) {
-        m_router->controllerAs<SearchController>(ContentView::Search).clearResults();
+    if (m_router->existingController(ContentView::SearchResults) != nullptr) {
+        m_router->controllerAs<SearchController>(ContentView::SearchResults).clearResults();
     }
 }
 
@@ -183,7 +183,7 @@ void AppController::nameChanged(const SourceListItem& item) {
     if (item.account() != nullptr && isShowingTransactionsViewForAccount()) {
         m_transactionsView->updateToolbar(*item.account());
     }
-    if (item.budget() != nullptr && m_router->currentView() == ContentView::Budget) {
+    if (item.budget() != nullptr && m_router->currentView() == ContentView::BudgetView) {
         m_router->currentController()->refresh();
     }
 }
@@ -215,7 +215,7 @@ void AppController::search() {
     if (m_context == nullptr) {
         return;
     }
-    auto& results = m_router->controllerAs<SearchController>(ContentView::Search);
+    auto& results = m_router->controllerAs<SearchController>(ContentView::SearchResults);
     const QString text = m_window.searchField()->text();
     if (text.isEmpty()) {
         outlineViewSelectionDidChange();
@@ -227,7 +227,7 @@ void AppController::search() {
         selectSourceListItem(SourceListItem::fixed(Kind::AllAccounts));
         m_shouldKeepSearchString = false;
     }
-    m_router->showAsIs(ContentView::Search);
+    m_router->showAsIs(ContentView::SearchResults);
     results.search(text);
 }
 
@@ -277,7 +277,7 @@ void AppController::showPreferences() {
 
 void AppController::revealScheduledItem(ScheduledItem& item) {
     switchToScheduled();
-    if (m_router->currentView() == ContentView::Scheduled) {
+    if (m_router->currentView() == ContentView::ScheduledList) {
         m_router->currentController()->reveal(item);
     }
 }

@@ -37,25 +37,25 @@ void ContentViews::registerAll(ViewRouter& router, AppController& controller) {
     router.setFactory(ContentView::Register, [](MainWindowHost& host) {
         return std::make_unique<PlaceholderRegisterController>(host.window());
     });
-    router.setFactory(ContentView::Search, [](MainWindowHost&) {
+    router.setFactory(ContentView::SearchResults, [](MainWindowHost&) {
         return std::make_unique<PlaceholderSearchController>();
     });
     router.setFactory(
-        ContentView::Scheduled,
+        ContentView::ScheduledList,
         placeholder(
             [](const SourceListItem&) {
                 return tr("The list of scheduled transactions is not available in this version.");
             },
             tr("Scheduling transactions")));
-    router.setFactory(ContentView::Budget, placeholder([](const SourceListItem& item) {
+    router.setFactory(ContentView::BudgetView, placeholder([](const SourceListItem& item) {
                           return tr("The budget view of \u201c%1\u201d is not available in this "
                                     "version.")
                               .arg(QString::fromStdString(item.budget()->name()));
                       }));
-    router.setFactory(ContentView::Trends, placeholder([](const SourceListItem&) {
+    router.setFactory(ContentView::TrendsChart, placeholder([](const SourceListItem&) {
                           return tr("The trends chart is not available in this version.");
                       }));
-    router.setFactory(ContentView::Breakdown, placeholder([](const SourceListItem&) {
+    router.setFactory(ContentView::BreakdownReport, placeholder([](const SourceListItem&) {
                           return tr("The breakdown report is not available in this version.");
                       }));
 }

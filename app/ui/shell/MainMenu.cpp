@@ -35,7 +35,11 @@ QAction* MainMenu::add(QMenu* menu, MenuCommand command, const QString& title,
         m_delegate.window().addAction(action);
         m_actions.insert(command, action);
         m_commands.insert(action, command);
-        validate(command);
+        // Titles the core decides come from it; the action stays enabled until validated, so
+        // its shortcut reaches the check made before the command runs.
+        if (const auto title = MenuValidation::validate(command, m_delegate.menuState()).title) {
+            action->setText(QString::fromStdString(*title));
+        }
         connect(action, &QAction::triggered, this, [this, command, run] {
             if (validate(command).isEnabled()) {
                 run();

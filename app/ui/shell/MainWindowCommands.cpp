@@ -8,6 +8,7 @@
 #include "ui/accounts/EditAccountController.h"
 #include "ui/accounts/NewAccountController.h"
 #include "ui/common/Alerts.h"
+#include "ui/common/RegisterController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"
@@ -118,7 +119,7 @@ void MainWindowCommands::newTransaction() {
     }
     PN_ASSERT(m_controller.selectedSourceListItem().kind() == Kind::Scheduled,
               "newTransaction: Scheduled expected");
-    m_controller.router().controller(ContentView::Scheduled).newItem();
+    m_controller.router().controller(ContentView::ScheduledList).newItem();
 }
 
 void MainWindowCommands::transfer() {
