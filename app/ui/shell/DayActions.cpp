@@ -1,6 +1,5 @@
 #include "ui/shell/DayActions.h"
 
-#include "base/Alert.h"
 #include "scheduled/ReminderAlert.h"
 #include "scheduled/ScheduledItem.h"
 #include "ui/common/Alerts.h"
@@ -43,12 +42,7 @@ void DayActions::showReminders() {
     if (!alert) {
         return;
     }
-    const AlertAnswer answer =
-        Alerts::shared().show({.message = alert->messageText,
-                               .informativeText = alert->informativeText,
-                               .buttons = {alert->defaultButton, alert->alternateButton},
-                               .style = Alert::Style::Informational},
-                              nullptr);
+    const AlertAnswer answer = Alerts::shared().show(alert->asAlert(), nullptr);
     const auto outcome = ReminderAlert::outcomeOfButton(
         answer.button == 1 ? ReminderAlert::Button::ShowInScheduled : ReminderAlert::Button::OK,
         items.size());
