@@ -26,12 +26,13 @@ ViewRouter::Factory ViewRouter::factoryFor(ContentView view) const {
 
 ContentViewController& ViewRouter::controller(ContentView view) {
     PN_ASSERT(view != ContentView::None, "no content view to make");
-    std::unique_ptr<ContentViewController>& slot = m_controllers[view];
-    if (!slot) {
-        slot = factoryFor(view)(m_host);
-        PN_ASSERT(slot != nullptr, "a content view factory made nothing");
+    auto found = m_controllers.find(view);
+    if (found == m_controllers.end()) {
+        std::unique_ptr<ContentViewController> made = factoryFor(view)(m_host);
+        PN_ASSERT(made != nullptr, "a content view factory made nothing");
+        found = m_controllers.emplace(view, std::move(made)).first;
     }
-    return *slot;
+    return *found->second;
 }
 
 ContentViewController* ViewRouter::existingController(ContentView view) const {
