@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "session/ContentView.h"
 #include "session/MenuValidation.h"
 
 namespace {
@@ -74,6 +75,33 @@ TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
         const MenuItemState item = MenuValidation::validate(c.command, c.state);
         EXPECT_EQ(item.enabled, c.enabled);
         EXPECT_EQ(item.title.value_or(""), c.title);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ContentViewChoice, EachSelectionPutsItsViewInTheContentArea) {
+    const struct {
+        Kind kind;
+        bool storeHasAccounts;
+        ContentView view;
+    } cases[] = {
+        {Kind::AllAccounts, true, ContentView::Register},
+        {Kind::AllAccounts, false, ContentView::AddAccountMessage},
+        {Kind::Account, true, ContentView::Register},
+        {Kind::AccountGroup, true, ContentView::Register},
+        {Kind::Scheduled, true, ContentView::ScheduledList},
+        {Kind::Budget, false, ContentView::BudgetView},
+        {Kind::TrendsChart, true, ContentView::TrendsChart},
+        {Kind::BreakdownChart, true, ContentView::BreakdownReport},
+        {Kind::ChartsHeader, true, ContentView::None},
+        {Kind::None, true, ContentView::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        EXPECT_EQ(contentViewFor(SourceListItem::fixed(c.kind), c.storeHasAccounts), c.view);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <vector>
 
 #include "session/SourceListItem.h"
 
@@ -27,6 +28,8 @@ class ManagedObject;
 //   the save.
 // - newItem(): the "New Transaction" command while this view is shown.
 // - reveal(object): selects `object` (a scheduled item from a reminder) and scrolls to it.
+// - selectedObjects(): what is selected in the view (the scheduled list's items), for the
+//   main window's commands on the selection (Delete).
 // What a controller asks of the main window goes through MainWindowHost or its own signals,
 // which the shell connects when it makes the controller.
 class ContentViewController : public QObject {
@@ -41,4 +44,5 @@ public:
     [[nodiscard]] virtual bool commitEditing() { return true; }
     virtual void newItem() {}
     virtual void reveal(ManagedObject& object) { (void)object; }
+    virtual std::vector<ManagedObject*> selectedObjects() const { return {}; }
 };

@@ -112,6 +112,18 @@ RegisterController& AppController::registerController() const {
     return m_router->controllerAs<RegisterController>(ContentView::Register);
 }
 
+SourceListCommands::Selection AppController::selection() const {
+    SourceListCommands::Selection selection{.item = selectedSourceListItem()};
+    if (m_router->currentView() == ContentView::ScheduledList) {
+        for (ManagedObject* object : m_router->currentController()->selectedObjects()) {
+            if (auto* item = dynamic_cast<ScheduledItem*>(object)) {
+                selection.scheduledItems.push_back(item);
+            }
+        }
+    }
+    return selection;
+}
+
 MenuValidation::State AppController::menuState() const {
     const bool accountRegister = isShowingTransactionsViewForAccount();
     return {
@@ -247,10 +259,6 @@ Node& AppController::accountsRoot() {
     return *m_accountsRoot;
 }
 
-QWidget& AppController::window() {
-    return m_window;
-}
-
 Alerts& AppController::alerts() {
     return Alerts::shared();
 }
@@ -261,14 +269,6 @@ UserDefaults& AppController::defaults() {
 
 bool AppController::save() {
     return m_delegate.save();
-}
-
-void AppController::reloadSourceList() {
-    m_sourceList->reload();
-}
-
-void AppController::selectSourceListItem(const SourceListItem& item) {
-    m_sourceList->selectItem(item);
 }
 
 void AppController::showPreferences() {

@@ -8,6 +8,7 @@
 #include "session/MenuValidation.h"
 #include "session/SourceListItem.h"
 #include "ui/common/MainWindowHost.h"
+#include "ui/shell/MainWindow.h"
 #include "ui/shell/SourceListController.h"
 #include "ui/shell/TransactionsView.h"
 #include "ui/shell/ViewRouter.h"
@@ -15,7 +16,6 @@
 class QWidget;
 class ApplicationDelegate;
 class Budget;
-class MainWindow;
 class MainWindowCommands;
 class Node;
 class ObjectContext;
@@ -54,6 +54,9 @@ public:
     QWidget* transactionsView() const { return m_transactionsView.get(); }
     QWidget* addAccountMessageView() const;
     bool isImportButtonHidden() const { return m_transactionsView->isImportButtonHidden(); }
+    // What the main window's commands act on: the selected entry and, while the scheduled
+    // list is shown, the items selected in it.
+    SourceListCommands::Selection selection() const;
     // What the menus need of the main window (the delegate adds the welcome window and mode).
     MenuValidation::State menuState() const;
     ViewRouter& router() const { return *m_router; }
@@ -74,13 +77,15 @@ public:
     // ---- MainWindowHost ----
     ObjectContext& context() override;
     Node& accountsRoot() override;
-    QWidget& window() override;
+    QWidget& window() override { return m_window; }
     Alerts& alerts() override;
     UserDefaults& defaults() override;
     bool save() override;
     void updateAllViews() override;
-    void reloadSourceList() override;
-    void selectSourceListItem(const SourceListItem& item) override;
+    void reloadSourceList() override { m_sourceList->reload(); }
+    void selectSourceListItem(const SourceListItem& item) override {
+        m_sourceList->selectItem(item);
+    }
     void setStatusMessage(const QString& message) override;
     void showPreferences() override;
     void revealScheduledItem(ScheduledItem& item) override;

@@ -37,8 +37,9 @@ QAction* MainMenu::add(QMenu* menu, MenuCommand command, const QString& title,
         m_commands.insert(action, command);
         // Titles the core decides come from it; the action stays enabled until validated, so
         // its shortcut reaches the check made before the command runs.
-        if (const auto title = MenuValidation::validate(command, m_delegate.menuState()).title) {
-            action->setText(QString::fromStdString(*title));
+        const MenuItemState state = MenuValidation::validate(command, m_delegate.menuState());
+        if (state.title) {
+            action->setText(QString::fromStdString(*state.title));
         }
         connect(action, &QAction::triggered, this, [this, command, run] {
             if (validate(command).isEnabled()) {

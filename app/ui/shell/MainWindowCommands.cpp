@@ -94,7 +94,7 @@ void MainWindowCommands::addBudget() {
 }
 
 void MainWindowCommands::deleteItem() {
-    const SourceListCommands::Selection selection{.item = m_controller.selectedSourceListItem()};
+    const SourceListCommands::Selection selection = m_controller.selection();
     if (selection.item.account() != nullptr) {
         m_controller.save();
     }
