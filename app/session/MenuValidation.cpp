@@ -4,6 +4,8 @@ namespace {
 
 using Kind = SourceListItem::Kind;
 
+constexpr const char* kNewTransaction = "New Transaction";
+
 MenuItemState enabledIf(bool enabled) {
     return {.enabled = enabled};
 }
@@ -31,12 +33,12 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
             return SourceListCommands::importFromBankMenuItem(selected);
         case MenuCommand::NewTransaction:
             if (state.showsAccountRegister) {
-                return {.enabled = true, .title = "New Transaction"};
+                return {.enabled = true, .title = kNewTransaction};
             }
             if (selected.kind() == Kind::Scheduled) {
                 return {.enabled = true, .title = "New Scheduled Transaction"};
             }
-            return {.enabled = false, .title = "New Transaction"};
+            return {.enabled = false, .title = kNewTransaction};
         case MenuCommand::Transfer:
         case MenuCommand::ToggleStatusMessage:
             return enabledIf(state.showsAccountRegister);

@@ -27,10 +27,8 @@ MenuItemState SourceListCommands::deleteMenuItem(const Selection& selection) {
     if (selection.item.budget() != nullptr) {
         return BudgetListCommands::deleteMenuItem();
     }
-    if (deletesScheduledItems(selection)) {
-        return {.enabled = true, .title = "Delete"};
-    }
-    return {.enabled = false, .title = "Delete"};
+    // Items of the scheduled list are deleted through the plain command.
+    return {.enabled = deletesScheduledItems(selection), .title = "Delete"};
 }
 
 CommandCheck SourceListCommands::checkDelete(const Selection& selection) {
