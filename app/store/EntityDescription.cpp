@@ -3,6 +3,15 @@
 #include "base/AssertionFailure.h"
 #include "store/ManagedObject.h"
 
+const EntityDescription& RelationshipDescription::destination() const {
+    if (m_destination != nullptr) {
+        return *m_destination;
+    }
+    PN_ASSERT(destinationFunction != nullptr,
+              "Destination " + destinationName + " of " + name + " is not resolved by a model");
+    return destinationFunction();
+}
+
 const RelationshipDescription& RelationshipDescription::inverse() const {
     PN_ASSERT(m_inverse, "Relationship " + name + " is not part of an entity model");
     return *m_inverse;
