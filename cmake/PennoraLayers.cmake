@@ -20,17 +20,25 @@ foreach(folder IN LISTS PENNORA_LAYER_FOLDERS)
         -ffile-prefix-map=${PENNORA_LAYERS_DIR}/${folder}/=${PROJECT_SOURCE_DIR}/app/)
 endforeach()
 
-# Mirrors app/<folder> as layers/<folder>/<folder>, afresh at every configure so that removed
-# files disappear. A new file is picked up at the next build (the list is checked then).
+# Mirrors app/<folder> as layers/<folder>/<folder>: links the files the mirror lacks and removes
+# the links of files gone from app/. A new file is picked up at the next build (the list is
+# checked then).
 function(pennora_layer_tree folder)
     set(source ${PROJECT_SOURCE_DIR}/app/${folder})
     set(mirror ${PENNORA_LAYERS_DIR}/${folder}/${folder})
     file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${source} ${source}/*.h ${source}/*.cpp)
-    file(REMOVE_RECURSE ${mirror})
+    file(GLOB_RECURSE mirrored RELATIVE ${mirror} ${mirror}/*)
+    foreach(file IN LISTS mirrored)
+        if(IS_SYMLINK ${mirror}/${file} AND NOT file IN_LIST files)
+            file(REMOVE ${mirror}/${file})
+        endif()
+    endforeach()
     foreach(file IN LISTS files)
-        get_filename_component(directory ${mirror}/${file} DIRECTORY)
-        file(MAKE_DIRECTORY ${directory})
-        file(CREATE_LINK ${source}/${file} ${mirror}/${file} SYMBOLIC)
+        if(NOT IS_SYMLINK ${mirror}/${file})
+            get_filename_component(directory ${mirror}/${file} DIRECTORY)
+            file(MAKE_DIRECTORY ${directory})
+            file(CREATE_LINK ${source}/${file} ${mirror}/${file} SYMBOLIC)
+        endif()
     endforeach()
 endfunction()
 

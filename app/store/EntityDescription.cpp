@@ -3,10 +3,7 @@
 #include "base/AssertionFailure.h"
 #include "store/ManagedObject.h"
 
-const EntityDescription& RelationshipDescription::destination() const {
-    if (m_destination != nullptr) {
-        return *m_destination;
-    }
+const EntityDescription& RelationshipDescription::unresolvedDestination() const {
     PN_ASSERT(destinationFunction != nullptr,
               "Destination " + destinationName + " of " + name + " is not resolved by a model");
     return destinationFunction();

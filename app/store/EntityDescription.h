@@ -79,13 +79,17 @@ struct RelationshipDescription final {
 
     // REQUIRES: given by function, or the description is part of an EntityModel (which resolves
     // names), else AssertionFailure.
-    const EntityDescription& destination() const;
+    const EntityDescription& destination() const {
+        return m_destination != nullptr ? *m_destination : unresolvedDestination();
+    }
     // The relationship at the other end. REQUIRES: the description is part of an EntityModel
     // (which resolves and checks every inverse).
     const RelationshipDescription& inverse() const;
 
 private:
     friend class EntityModel;
+    const EntityDescription& unresolvedDestination() const;
+
     mutable const EntityDescription* m_destination = nullptr;
     mutable const RelationshipDescription* m_inverse = nullptr;
 };
