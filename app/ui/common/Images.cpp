@@ -136,8 +136,40 @@ void drawAppIcon(QPainter& p) {
     }
 }
 
+// The category field's menu button: a small round button with a down-pointing triangle.
+void drawCategoryFieldButton(QPainter& p) {
+    p.setPen(QPen(QColor("#8E8E8E"), 0.8));
+    QLinearGradient fill(0, 1.5, 0, 14.5);
+    fill.setColorAt(0, QColor("#FDFDFD"));
+    fill.setColorAt(1, QColor("#DCDCDC"));
+    p.setBrush(fill);
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    QPainterPath arrow;
+    arrow.moveTo(5, 6.5);
+    arrow.lineTo(11, 6.5);
+    arrow.lineTo(8, 10.5);
+    arrow.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor("#4A4A4A"));
+    p.drawPath(arrow);
+}
+
+// The advanced area's toggles: a chevron pointing up (close) or down (open).
+void drawChevron(QPainter& p, bool up) {
+    p.setPen(QPen(QColor("#5A5A5A"), 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath chevron;
+    chevron.moveTo(3.5, up ? 10 : 6);
+    chevron.lineTo(8, up ? 5.5 : 10.5);
+    chevron.lineTo(12.5, up ? 10 : 6);
+    p.drawPath(chevron);
+}
+
 const QHash<QString, Painter>& painters() {
     static const QHash<QString, Painter> all = {
+        {QStringLiteral("categoryFieldButton"), drawCategoryFieldButton},
+        {QStringLiteral("up_chevron"), [](QPainter& p) { drawChevron(p, true); }},
+        {QStringLiteral("down_chevron"), [](QPainter& p) { drawChevron(p, false); }},
         {QStringLiteral("account_icon"), [](QPainter& p) { drawAccount(p, QColor("#5B8DC9")); }},
         {QStringLiteral("closedAccountIcon"),
          [](QPainter& p) { drawAccount(p, QColor("#B4B4B4")); }},
