@@ -74,62 +74,62 @@ std::string PaySheetModel::kindWord() const {
     return m_item.isExpense() ? "payment" : "deposit";
 }
 
-PaySheetModel::Confirmation PaySheetModel::checkConfirm(
-    const std::optional<Decimal>& amount) const {
-    using Verdict = Confirmation::Verdict;
+CommandCheck PaySheetModel::checkConfirm(const std::optional<Decimal>& amount) const {
     if (!amount) {
-        return {Verdict::Refuse,
-                {"Please specify the amount of your " + kindWord() + ".",
-                 "You must confirm the amount of your " + kindWord() + ".",
-                 {"OK"}}};
+        return CommandCheck::refuse(
+            {.message = "Please specify the amount of your " + kindWord() + ".",
+             .informativeText = "You must confirm the amount of your " + kindWord() + "."});
     }
     const std::string& account = m_item.account()->name();
     if (m_item.isExpense() && *amount > Decimal(0)) {
         if (m_item.isTransfer()) {
-            return {Verdict::Ask,
-                    {"Are you sure you want to specify a positive amount for the transfer?",
+            return CommandCheck::confirm(
+                {.message = "Are you sure you want to specify a positive amount for the transfer?",
+                 .informativeText =
                      "Specifying a positive amount will cause the transfer to occur in the "
                      "opposite direction. In this case, money will be transfered from the "
                      "account " +
-                         quoted(m_item.toAccount()->name()) + " to the account " +
-                         quoted(account) + ".",
-                     {"Make the Transfer", "Cancel"}}};
+                     quoted(m_item.toAccount()->name()) + " to the account " + quoted(account) +
+                     ".",
+                 .buttons = {"Make the Transfer", "Cancel"}});
         }
-        return {Verdict::Ask,
-                {"Are you sure you want to make a deposit?",
-                 "This scheduled transaction is a payment. Specifying a positive amount will "
-                 "make a deposit into the account " +
-                     quoted(account) + ".",
-                 {"Make the Deposit", "Cancel"}}};
+        return CommandCheck::confirm(
+            {.message = "Are you sure you want to make a deposit?",
+             .informativeText = "This scheduled transaction is a payment. Specifying a positive "
+                                "amount will make a deposit into the account " +
+                                quoted(account) + ".",
+             .buttons = {"Make the Deposit", "Cancel"}});
     }
     if (m_item.isDeposit() && *amount < Decimal(0)) {
         PN_ASSERT(!m_item.isTransfer(), "A deposit cannot be a transfer");
-        return {Verdict::Ask,
-                {"Are you sure you want to make a payment?",
-                 "This scheduled transaction is a deposit. Specifying a negative amount will "
-                 "make a payment from the account " +
-                     quoted(account) + ".",
-                 {"Make the Payment", "Cancel"}}};
+        return CommandCheck::confirm(
+            {.message = "Are you sure you want to make a payment?",
+             .informativeText = "This scheduled transaction is a deposit. Specifying a negative "
+                                "amount will make a payment from the account " +
+                                quoted(account) + ".",
+             .buttons = {"Make the Payment", "Cancel"}});
     }
-    return {};
+    return CommandCheck::proceed();
 }
 
-AlertQuestion PaySheetModel::notice(const Decimal& amount) const {
+Alert PaySheetModel::notice(const Decimal& amount) const {
     const CurrencyFormatter formatter = CurrencyFormatter::formatterForAccount(*m_item.account());
     if (m_item.isTransfer()) {
         // A positive amount turns the transfer around.
         const bool reversed = amount > Decimal(0);
         const Account& from = reversed ? *m_item.toAccount() : *m_item.account();
         const Account& to = reversed ? *m_item.account() : *m_item.toAccount();
-        return {"Two transactions were created.",
-                formatter.stringFromDecimal(amount.absolute_pn()) + " was transferred from " +
-                    quoted(from.name()) + " to " + quoted(to.name()) + ".",
-                {"OK"}};
+        return {.message = "Two transactions were created.",
+                .informativeText = formatter.stringFromDecimal(amount.absolute_pn()) +
+                                   " was transferred from " + quoted(from.name()) + " to " +
+                                   quoted(to.name()) + ".",
+                .style = Alert::Style::Informational};
     }
-    return {"One transaction was created.",
-            "A transaction with the amount of " + formatter.stringFromDecimal(amount) +
-                " has been added to " + quoted(m_item.account()->name()) + ".",
-            {"OK"}};
+    return {.message = "One transaction was created.",
+            .informativeText = "A transaction with the amount of " +
+                               formatter.stringFromDecimal(amount) + " has been added to " +
+                               quoted(m_item.account()->name()) + ".",
+            .style = Alert::Style::Informational};
 }
 
 void PaySheetModel::pay(Date date, const Decimal& amount, Category* category,

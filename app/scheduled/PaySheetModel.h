@@ -4,9 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "base/Alert.h"
+#include "base/CommandCheck.h"
 #include "base/Date.h"
 #include "base/Decimal.h"
-#include "ledger/AlertQuestion.h"
 
 class Category;
 class Currency;
@@ -20,14 +21,6 @@ class PaySheetModel final {
 public:
     // Which view the sheet's title area shows.
     enum class TitleArea { Plain, Link, Instructions };
-
-    // What confirming an amount needs: nothing, a refusal (the sheet stays open, the amount
-    // field takes the focus) or a question whose default button goes ahead.
-    struct Confirmation final {
-        enum class Verdict { Proceed, Refuse, Ask };
-        Verdict verdict = Verdict::Proceed;
-        AlertQuestion alert{};
-    };
 
     // REQUIRES: the item has an account (AssertionFailure otherwise) and outlives the model.
     explicit PaySheetModel(ScheduledItem& item);
@@ -56,21 +49,21 @@ public:
     Category* category() const;
     std::optional<std::string> notes() const;
 
-    // Confirming with the amount field's value: an empty amount is refused; an amount whose
-    // sign goes against the item (a deposit from a payment, a payment from a deposit, a
-    // transfer the other way) is asked about first.
-    [[nodiscard]] Confirmation checkConfirm(const std::optional<Decimal>& amount) const;
+    // Confirming with the amount field's value: an empty amount is refused (the sheet stays
+    // open); an amount whose sign goes against the item (a deposit from a payment, a payment
+    // from a deposit, a transfer the other way) is asked about first.
+    [[nodiscard]] CommandCheck checkConfirm(const std::optional<Decimal>& amount) const;
 
     // The notice after paying `amount` (message and informative text), worded before the
     // payment moves the item on: "One transaction was created." or, for a transfer, "Two
     // transactions were created.", with the amount in the account's currency.
-    [[nodiscard]] AlertQuestion notice(const Decimal& amount) const;
+    [[nodiscard]] Alert notice(const Decimal& amount) const;
 
     // Pays the next occurrence with the confirmed values: the real transactions on `date`,
     // the item's notes cleared, the item moved on to its next due date (or deleted after its
     // last one) with that occurrence's projection.
-    void pay(Date date, const Decimal& amount, Category* category,
-             std::optional<std::string> notes, std::optional<std::int64_t> checkNumber);
+    void pay(Date date, const Decimal& amount, Category* category, std::optional<std::string> notes,
+             std::optional<std::int64_t> checkNumber);
 
 private:
     // "payment" for an expense, "deposit" otherwise.

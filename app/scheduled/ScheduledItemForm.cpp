@@ -6,6 +6,7 @@
 #include "base/StringHelpers.h"
 #include "ledger/Account.h"
 #include "ledger/Global.h"
+#include "ledger/TransferCommands.h"
 #include "scheduled/PaymentURL.h"
 #include "scheduled/ScheduledItem.h"
 #include "scheduled/ScheduledItemValidation.h"
@@ -133,6 +134,17 @@ void ScheduledItemForm::chooseAccount(Account* chosen) {
         toAccount = account;
     }
     account = chosen;
+}
+
+CommandCheck ScheduledItemForm::checkAccounts() const {
+    if (account == nullptr) {
+        return CommandCheck::refuse(
+            {.message = "A scheduled transaction needs an account; add one first."});
+    }
+    if (toAccount != nullptr) {
+        return TransferCommands::checkTransfer(*account, *toAccount);
+    }
+    return CommandCheck::proceed();
 }
 
 void ScheduledItemForm::keepTransferAPayment() {

@@ -52,10 +52,10 @@ std::vector<ScheduledListRow> ScheduledListRow::rowsFor(const std::vector<Schedu
         const Account& account = accountOf(*item);
         auto found = formatters.find(currencyKey(account));
         if (found == formatters.end()) {
-            found = formatters
-                        .emplace(currencyKey(account),
-                                 CurrencyFormatter::formatterForAccount(account))
-                        .first;
+            found =
+                formatters
+                    .emplace(currencyKey(account), CurrencyFormatter::formatterForAccount(account))
+                    .first;
         }
         rows.push_back(rowWith(*item, today, found->second));
     }

@@ -53,47 +53,59 @@ TEST_F(PaySheetModelTest, ShowsTheItemWithItsLinkOrInstructions) {
 }
 
 TEST_F(PaySheetModelTest, ConfirmingAsksWhenTheSignGoesAgainstTheItem) {
-    using V = PaySheetModel::Confirmation::Verdict;
+    using V = CommandCheck::Verdict;
     struct Case {
         const char* name;
         ScheduledItem* item;
         std::optional<Decimal> amount;
         V verdict;
-        AlertQuestion alert;
+        Alert alert;
     } const cases[] = {
         {"a bill as proposed", bill, Decimal(-80), V::Proceed, {}},
         {"a bill of 0", bill, Decimal(0), V::Proceed, {}},
         {"a deposit as proposed", deposit, Decimal(12), V::Proceed, {}},
-        {"an empty payment", bill, std::nullopt, V::Refuse,
-         {"Please specify the amount of your payment.",
-          "You must confirm the amount of your payment.",
-          {"OK"}}},
-        {"an empty deposit", deposit, std::nullopt, V::Refuse,
-         {"Please specify the amount of your deposit.",
-          "You must confirm the amount of your deposit.",
-          {"OK"}}},
-        {"a bill paid as a deposit", bill, Decimal(5), V::Ask,
-         {"Are you sure you want to make a deposit?",
-          "This scheduled transaction is a payment. Specifying a positive amount will make a "
-          "deposit into the account \"Checking\".",
-          {"Make the Deposit", "Cancel"}}},
-        {"a transfer turned around", transfer, Decimal(5), V::Ask,
-         {"Are you sure you want to specify a positive amount for the transfer?",
-          "Specifying a positive amount will cause the transfer to occur in the opposite "
-          "direction. In this case, money will be transfered from the account \"Reserve 100%\" "
-          "to the account \"Checking\".",
-          {"Make the Transfer", "Cancel"}}},
-        {"a deposit paid out", deposit, Decimal(-5), V::Ask,
-         {"Are you sure you want to make a payment?",
-          "This scheduled transaction is a deposit. Specifying a negative amount will make a "
-          "payment from the account \"Checking\".",
-          {"Make the Payment", "Cancel"}}},
+        {"an empty payment",
+         bill,
+         std::nullopt,
+         V::Refuse,
+         {.message = "Please specify the amount of your payment.",
+          .informativeText = "You must confirm the amount of your payment."}},
+        {"an empty deposit",
+         deposit,
+         std::nullopt,
+         V::Refuse,
+         {.message = "Please specify the amount of your deposit.",
+          .informativeText = "You must confirm the amount of your deposit."}},
+        {"a bill paid as a deposit",
+         bill,
+         Decimal(5),
+         V::Confirm,
+         {.message = "Are you sure you want to make a deposit?",
+          .informativeText = "This scheduled transaction is a payment. Specifying a positive "
+                             "amount will make a deposit into the account \"Checking\".",
+          .buttons = {"Make the Deposit", "Cancel"}}},
+        {"a transfer turned around",
+         transfer,
+         Decimal(5),
+         V::Confirm,
+         {.message = "Are you sure you want to specify a positive amount for the transfer?",
+          .informativeText = "Specifying a positive amount will cause the transfer to occur in "
+                             "the opposite direction. In this case, money will be transfered "
+                             "from the account \"Reserve 100%\" to the account \"Checking\".",
+          .buttons = {"Make the Transfer", "Cancel"}}},
+        {"a deposit paid out",
+         deposit,
+         Decimal(-5),
+         V::Confirm,
+         {.message = "Are you sure you want to make a payment?",
+          .informativeText = "This scheduled transaction is a deposit. Specifying a negative "
+                             "amount will make a payment from the account \"Checking\".",
+          .buttons = {"Make the Payment", "Cancel"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const PaySheetModel::Confirmation check = PaySheetModel(*c.item).checkConfirm(c.amount);
-        EXPECT_EQ(check.verdict, c.verdict);
-        EXPECT_EQ(check.alert, c.alert);
+        EXPECT_EQ(PaySheetModel(*c.item).checkConfirm(c.amount),
+                  (CommandCheck{c.verdict, c.alert}));
     }
 }
 
@@ -105,28 +117,24 @@ TEST_F(PaySheetModelTest, NoticeSaysWhatWasCreatedInTheAccountsCurrency) {
         const char* name;
         ScheduledItem* item;
         Decimal amount;
-        AlertQuestion notice;
+        const char* message;
+        const char* informativeText;
     } const cases[] = {
-        {"a bill", bill, Decimal(-80),
-         {"One transaction was created.",
-          "A transaction with the amount of -$80.00 has been added to \"Checking\".",
-          {"OK"}}},
-        {"a bill in euros", lyon, Decimal::fromString("-412.5"),
-         {"One transaction was created.",
-          "A transaction with the amount of -€412.50 has been added to \"EUR\".",
-          {"OK"}}},
-        {"a transfer", transfer, Decimal(-300),
-         {"Two transactions were created.",
-          "$300.00 was transferred from \"Checking\" to \"Reserve 100%\".",
-          {"OK"}}},
-        {"a transfer turned around", transfer, Decimal(300),
-         {"Two transactions were created.",
-          "$300.00 was transferred from \"Reserve 100%\" to \"Checking\".",
-          {"OK"}}},
+        {"a bill", bill, Decimal(-80), "One transaction was created.",
+         "A transaction with the amount of -$80.00 has been added to \"Checking\"."},
+        {"a bill in euros", lyon, Decimal::fromString("-412.5"), "One transaction was created.",
+         "A transaction with the amount of -€412.50 has been added to \"EUR\"."},
+        {"a transfer", transfer, Decimal(-300), "Two transactions were created.",
+         "$300.00 was transferred from \"Checking\" to \"Reserve 100%\"."},
+        {"a transfer turned around", transfer, Decimal(300), "Two transactions were created.",
+         "$300.00 was transferred from \"Reserve 100%\" to \"Checking\"."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(PaySheetModel(*c.item).notice(c.amount), c.notice);
+        const Alert notice = PaySheetModel(*c.item).notice(c.amount);
+        EXPECT_EQ(notice.message, c.message);
+        EXPECT_EQ(notice.informativeText, c.informativeText);
+        EXPECT_TRUE(notice.buttons.empty());
     }
 }
 

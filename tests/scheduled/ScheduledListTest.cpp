@@ -69,35 +69,27 @@ TEST_F(ScheduledListTest, RowsShowDueTextRedBackgroundAmountAndButton) {
 TEST_F(ScheduledListTest, CommandsFollowTheSelection) {
     ScheduledItem* rent = named("Rent", ymd(2026, 3, 10), "-1150");
     ScheduledItem* payroll = named("Payroll", ymd(2026, 3, 23), "1925.4");
-    ScheduledItem* power = named("Power", ymd(2026, 3, 18), "-85");
     using C = ScheduledListCommands;
+    using Items = std::vector<ScheduledItem*>;
     struct Case {
-        std::size_t count;
+        const char* name;
+        Items selected;
         bool remove, editSkipPay;
-    } const cases[] = {{0, false, false}, {1, true, true}, {2, true, false}, {5, true, false}};
+        const char* payTitle;
+    } const cases[] = {
+        {"nothing", {}, false, false, "Pay..."},
+        {"a bill", {rent}, true, true, "Pay..."},
+        {"a deposit", {payroll}, true, true, "Deposit..."},
+        {"both", {rent, payroll}, true, false, "Pay..."},
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.count);
-        EXPECT_EQ(C::canDelete(c.count), c.remove);
-        EXPECT_EQ(C::canEdit(c.count), c.editSkipPay);
-        EXPECT_EQ(C::canSkip(c.count), c.editSkipPay);
-        EXPECT_EQ(C::canPay(c.count), c.editSkipPay);
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(C::deleteMenuItem(c.selected).enabled, c.remove);
+        EXPECT_EQ(C::editMenuItem(c.selected).enabled, c.editSkipPay);
+        EXPECT_EQ(C::skipMenuItem(c.selected).enabled, c.editSkipPay);
+        EXPECT_EQ(C::payMenuItem(c.selected),
+                  (MenuItemState{.enabled = c.editSkipPay, .title = c.payTitle}));
     }
-    EXPECT_EQ(C::payMenuTitle({payroll}), "Deposit...");
-    EXPECT_EQ(C::payMenuTitle({rent}), "Pay...");
-    EXPECT_EQ(C::payMenuTitle({}), "Pay...");
-
-    const AlertQuestion one = C::deleteQuestion({rent});
-    EXPECT_EQ(one.message, "Are you sure you want to delete the scheduled transaction \"Rent\"?");
-    EXPECT_EQ(one.informativeText,
-              "This will not affect transactions that has already been paid or deposited.");
-    EXPECT_EQ(one.buttons, (std::vector<std::string>{"Delete", "Cancel"}));
-    EXPECT_EQ(C::deleteQuestion({rent, payroll, power}).message,
-              "Are you sure you want to delete the selected 3 scheduled transactions?");
-    EXPECT_EQ(messageOf([] { (void)C::deleteQuestion({}); }),
-              "No scheduled transaction is selected");
-
-    C::performDelete({rent, power}, ctx);
-    EXPECT_EQ(ScheduledItem::allByNextDueDate(ctx), std::vector<ScheduledItem*>{payroll});
 }
 
 }  // namespace

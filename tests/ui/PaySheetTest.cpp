@@ -170,6 +170,8 @@ TEST_F(PaySheetTest, RemindersNameEachItemOncePerDueDateWithLongTitlesCut) {
               "\"Greenleaf Property Ren...\" was due yesterday.");
     EXPECT_EQ(m_alerts.shown[0].buttons, QStringList({"OK", "Show in Scheduled"}));
     EXPECT_EQ(showList.count(), 1);
+    ASSERT_EQ(m_host->selected.size(), 1u);
+    EXPECT_EQ(m_host->selected[0].kind(), SourceListItem::Kind::Scheduled);
     EXPECT_FALSE(m_context.hasChanges());
 
     // Not again that day nor the next; paying the one item brings it back for its next date.
@@ -185,7 +187,7 @@ TEST_F(PaySheetTest, RemindersNameEachItemOncePerDueDateWithLongTitlesCut) {
               "1 scheduled transaction is due. | \"Greenleaf Property Rent 1\" is due in 2 "
               "days.");
     ASSERT_EQ(reveal.count(), 1);
-    EXPECT_EQ(reveal[0][0].value<ScheduledItem*>(), exact);
+    EXPECT_EQ(m_host->revealed, std::vector<ScheduledItem*>{exact});
 }
 
 }  // namespace

@@ -25,6 +25,7 @@
 #include "ui/scheduled/ScheduledDueHandler.h"
 #include "ui/scheduled/ScheduledListModel.h"
 #include "ui/scheduled/ScheduledSheetController.h"
+#include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/welcome/WelcomeController.h"
@@ -51,22 +52,17 @@ protected:
         m_delegate->welcomeController().showSample();
         m_delegate->sizeForScreenshot();
         QApplication::processEvents();
-        m_list = std::make_unique<ScheduledController>(
-            context(), [this] { return m_delegate->save(); }, *m_defaults, m_delegate->window());
-        m_list->setup();
-    }
-    void TearDown() override {
-        m_list.reset();
-        ShellFixture::TearDown();
+        AppController& mainWindow = m_delegate->appController();
+        mainWindow.switchToScheduled();
+        m_list = &mainWindow.router().controllerAs<ScheduledController>(ContentView::ScheduledList);
     }
 
-    std::unique_ptr<ScheduledController> m_list;
+    ScheduledController* m_list = nullptr;
 };
 
 TEST_F(ScheduledScreenshots, ListEditorPaySheetAndReminder) {
+    saveShot(m_delegate->window(), "scheduled-main-window-sample");
     QWidget& list = *m_list->view();
-    list.resize(700, 420);
-    list.show();
     saveShot(list, "scheduled-list-sample");
     // The sample's earliest item falls due today.
     EXPECT_TRUE(m_list->model()
@@ -113,17 +109,21 @@ TEST_F(ScheduledScreenshots, ListEditorPaySheetAndReminder) {
     m_list->payController()->cancel();
 
     // The reminder alert as the desktop shows it: a title of 25 characters and one of 26.
-    MessageBoxAlerts boxes;
-    Alerts::setShared(&boxes);
     ScheduledItem* payroll = m_list->model().itemAt(1);
     payroll->setTitle("Twenty-six characters long");
     payroll->setReminderDays(5);
     ScheduledItem* rent = m_list->model().itemAt(2);
     rent->setTitle("Greenleaf Property Rent 1");
     rent->setReminderDays(10);
-    whenDialogShows([](QDialog& alert) { saveShot(alert, "scheduled-reminder-alert"); });
-    m_list->dueHandler().showReminders();
-    Alerts::setShared(&m_alerts);
+    MessageBoxAlerts boxes;
+    ScheduledDueHandler due(context(), boxes, [this] { return m_delegate->save(); });
+    bool shown = false;
+    whenDialogShows([&shown](QDialog& alert) {
+        shown = true;
+        saveShot(alert, "scheduled-reminder-alert");
+    });
+    due.showReminders();
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace

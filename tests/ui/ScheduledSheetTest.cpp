@@ -106,7 +106,8 @@ TEST_F(ScheduledSheetTest, AMonthlyTransferWithAReminder) {
     EXPECT_EQ(item->toAccount(), m_checking);
     EXPECT_EQ(item->amount(), Decimal(-120));
     EXPECT_EQ(item->reminderDays(), 3);
-    EXPECT_EQ(item->paymentInstructions(), std::optional<std::string>("Standing order at the desk"));
+    EXPECT_EQ(item->paymentInstructions(),
+              std::optional<std::string>("Standing order at the desk"));
     EXPECT_EQ(item->paymentURL(), std::nullopt);
     // The transfer checkbox off removes the destination again.
     list().edit();
@@ -201,14 +202,14 @@ TEST_F(ScheduledSheetTest, ARefusedItemKeepsTheSheetOpenAndTheStoreAsItWas) {
     EXPECT_TRUE(sheet.reminderCheckBox()->isChecked());
     EXPECT_FALSE(sheet.reminderCheckBox()->isEnabled());
     sheet.titleField()->setText("Peak Fitness");
-    const int saves = m_saves;
+    const int saves = m_host->saves;
     sheet.okay();
     EXPECT_TRUE(sheet.isVisible());
     ASSERT_EQ(m_alerts.shown.size(), 1u);
     EXPECT_EQ(m_alerts.shown[0].message, "An internal error has occurred. (Code: ABEFA)");
     EXPECT_EQ(sheet.titleField()->text(), "Peak Fitness");
     EXPECT_EQ(gym->title(), "Gym");
-    EXPECT_EQ(m_saves, saves);
+    EXPECT_EQ(m_host->saves, saves);
 
     // Turning automatic payment off leaves the reminder, which now passes.
     sheet.payAutomaticallyCheckBox()->click();
@@ -239,8 +240,7 @@ TEST_F(ScheduledSheetTest, AfterTheEditorTheDueAutomaticItemIsPaidAndRemindersSh
     EXPECT_EQ(listedTitles(), QStringList({"Water", "Gym"}));
     EXPECT_EQ(categoriesChanged, 1);
     ASSERT_EQ(m_alerts.shown.size(), 1u);
-    EXPECT_EQ(m_alerts.texts()[0],
-              "1 scheduled transaction is due. | \"Water\" is due in 2 days.");
+    EXPECT_EQ(m_alerts.texts()[0], "1 scheduled transaction is due. | \"Water\" is due in 2 days.");
     EXPECT_FALSE(m_context.hasChanges());
 }
 

@@ -37,6 +37,11 @@ QStringList AnsweringAlerts::texts() const {
     return out;
 }
 
+bool TestHost::save() {
+    ++saves;
+    return !m_context.save().has_value();
+}
+
 void ScheduledUiFixture::SetUp() {
     ensureUiTestApplication();
     Clock::setFixedToday(ymd(2026, 3, 15));
@@ -62,11 +67,14 @@ void ScheduledUiFixture::SetUp() {
     ASSERT_FALSE(m_context.save());
     m_window = std::make_unique<QWidget>();
     m_window->resize(700, 500);
+    m_host = std::make_unique<TestHost>(m_context, *m_window, m_alerts, *m_defaults);
+    m_host->root = root;
 }
 
 void ScheduledUiFixture::TearDown() {
     // Sheets first: they belong to the window.
     m_list.reset();
+    m_host.reset();
     m_window.reset();
     QApplication::processEvents();
     UrlOpener::setShared(nullptr);
@@ -92,14 +100,8 @@ ScheduledItem* ScheduledUiFixture::addItem(const char* title, Date due, const ch
 
 ScheduledController& ScheduledUiFixture::list() {
     if (!m_list) {
-        m_list = std::make_unique<ScheduledController>(
-            m_context,
-            [this] {
-                ++m_saves;
-                return !m_context.save().has_value();
-            },
-            *m_defaults, *m_window);
-        m_list->setup();
+        m_list = std::make_unique<ScheduledController>(*m_host);
+        m_list->showItem(SourceListItem::fixed(SourceListItem::Kind::Scheduled));
     }
     return *m_list;
 }

@@ -15,6 +15,7 @@
 #include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 #include "ui/common/Alerts.h"
+#include "ui/common/MainWindowHost.h"
 #include "ui/common/UrlOpener.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/scheduled/ScheduledController.h"
@@ -51,6 +52,40 @@ public:
     std::vector<QUrl> opened;
 };
 
+// The main window as the scheduled list sees it: the fixture's store, window, alerts and
+// settings; it counts saves and keeps what the list asked to select.
+class TestHost final : public MainWindowHost {
+public:
+    TestHost(ObjectContext& context, QWidget& window, Alerts& alerts, UserDefaults& defaults)
+        : m_context(context), m_window(window), m_alerts(alerts), m_defaults(defaults) {}
+
+    ObjectContext& context() override { return m_context; }
+    Node& accountsRoot() override { return *root; }
+    QWidget& window() override { return m_window; }
+    Alerts& alerts() override { return m_alerts; }
+    UserDefaults& defaults() override { return m_defaults; }
+    bool save() override;
+    void updateAllViews() override { ++viewUpdates; }
+    void reloadSourceList() override {}
+    void selectSourceListItem(const SourceListItem& item) override { selected.push_back(item); }
+    void setStatusMessage(const QString&) override {}
+    void showPreferences() override {}
+    void revealScheduledItem(ScheduledItem& item) override { revealed.push_back(&item); }
+    void showRegisterOf(const std::vector<Transaction*>&, const QString&) override {}
+
+    Node* root = nullptr;
+    int saves = 0;
+    int viewUpdates = 0;
+    std::vector<SourceListItem> selected;
+    std::vector<ScheduledItem*> revealed;
+
+private:
+    ObjectContext& m_context;
+    QWidget& m_window;
+    Alerts& m_alerts;
+    UserDefaults& m_defaults;
+};
+
 // A store in memory on 15 March 2026 (en_US) with the accounts "Checking" and "Reserve" and a
 // category, a window for the sheets, settings in a temporary folder, scripted alerts and a
 // recording URL opener; the scheduled list is made on first use.
@@ -82,6 +117,6 @@ protected:
     Account* m_reserve = nullptr;
     Category* m_utilities = nullptr;
     std::unique_ptr<QWidget> m_window;
-    int m_saves = 0;
+    std::unique_ptr<TestHost> m_host;
     std::unique_ptr<ScheduledController> m_list;
 };

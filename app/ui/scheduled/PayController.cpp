@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/Alert.h"
 #include "base/StringHelpers.h"
-#include "ledger/AlertQuestion.h"
 #include "scheduled/PaySheetModel.h"
 #include "scheduled/ScheduledItem.h"
 #include "ui/common/Alerts.h"
@@ -18,8 +18,8 @@
 #include "ui/common/CheckNumberField.h"
 #include "ui/common/CurrencyField.h"
 #include "ui/common/DefaultsKeys.h"
+#include "ui/common/MainWindowHost.h"
 #include "ui/common/PNDatePicker.h"
-#include "ui/common/QuestionAlert.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/scheduled/LinkButton.h"
 #include "ui/scheduled/TabOrder.h"
@@ -35,8 +35,7 @@ QString qt(const std::string& text) {
 
 }  // namespace
 
-PayController::PayController(std::function<bool()> save, UserDefaults& defaults, QWidget* window)
-    : QDialog(window), m_save(std::move(save)), m_defaults(defaults), m_window(window) {
+PayController::PayController(MainWindowHost& host) : QDialog(&host.window()), m_host(host) {
     setWindowTitle(tr("Pay"));
     buildWidgets();
     connect(this, &QDialog::finished, this, [this](int code) { sheetDidEnd(code); });
@@ -59,8 +58,8 @@ void PayController::buildWidgets() {
     m_checkNumber = new CheckNumberField;
     m_category = new CategoryField;
     m_notes = new QLineEdit;
-    for (QWidget* field : std::initializer_list<QWidget*>{m_date, m_amount, m_checkNumber,
-                                                          m_category, m_notes}) {
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{m_date, m_amount, m_checkNumber, m_category, m_notes}) {
         field->setFixedWidth(kFieldWidth);
     }
     m_checkNumber->setFixedWidth(110);
@@ -83,8 +82,8 @@ void PayController::buildWidgets() {
     layout->addLayout(buttons);
     connect(m_cancel, &QPushButton::clicked, this, [this] { cancel(); });
     connect(m_confirm, &QPushButton::clicked, this, [this] { okay(); });
-    setTabChain({m_date, m_amount->amountField(), m_checkNumber, m_category->textField(),
-                 m_notes, m_cancel, m_confirm});
+    setTabChain({m_date, m_amount->amountField(), m_checkNumber, m_category->textField(), m_notes,
+                 m_cancel, m_confirm});
 }
 
 QWidget* PayController::buildTitleArea() {
@@ -173,15 +172,10 @@ void PayController::okay() {
     }
     m_amount->amountField()->commitEditing();
     m_category->commitEditing();
-    const PaySheetModel::Confirmation check =
-        m_model->checkConfirm(m_amount->amountField()->value());
-    using Verdict = PaySheetModel::Confirmation::Verdict;
-    if (check.verdict != Verdict::Proceed) {
-        const int button = askQuestion(check.alert, this);
-        if (check.verdict == Verdict::Refuse || button != 0) {
-            m_amount->amountField()->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+    if (!m_host.alerts().mayProceed(m_model->checkConfirm(m_amount->amountField()->value()),
+                                    this)) {
+        m_amount->amountField()->setFocus(Qt::OtherFocusReason);
+        return;
     }
     done(1);
 }
@@ -190,17 +184,17 @@ void PayController::cancel() {
     done(0);
 }
 
-std::optional<AlertQuestion> PayController::pay() {
+std::optional<Alert> PayController::pay() {
     const Decimal amount = m_amount->amountField()->amount();
-    std::optional<AlertQuestion> notice;
-    if (m_defaults.boolForKey(DefaultsKeys::kShouldShowPaymentNotice)) {
+    std::optional<Alert> notice;
+    if (m_host.defaults().boolForKey(DefaultsKeys::kShouldShowPaymentNotice)) {
         notice = m_model->notice(amount);
     }
     const std::string notes = m_notes->text().toStdString();
     m_model->pay(m_date->dateValue(), amount, m_category->categoryValue(),
                  isBlank_pn(notes) ? std::nullopt : std::optional<std::string>(notes),
                  m_checkNumber->checkNumber());
-    m_save();
+    m_host.save();
     return notice;
 }
 
@@ -208,7 +202,7 @@ void PayController::sheetDidEnd(int returnCode) {
     if (!m_model) {
         return;
     }
-    std::optional<AlertQuestion> notice;
+    std::optional<Alert> notice;
     if (returnCode == 1) {
         notice = pay();
     }
@@ -220,13 +214,12 @@ void PayController::sheetDidEnd(int returnCode) {
     }
 }
 
-void PayController::showNotice(const AlertQuestion& notice) {
-    AlertContent content = alertContentFor(notice);
+void PayController::showNotice(const Alert& notice) {
+    AlertContent content = AlertContent::from(notice);
     content.suppressionText = tr("Do not show this message again");
-    content.style = AlertContent::Style::Informational;
-    const AlertAnswer answer = Alerts::shared().run(content, m_window);
+    const AlertAnswer answer = m_host.alerts().run(content, &m_host.window());
     if (answer.suppressed) {
-        m_defaults.setBool(DefaultsKeys::kShouldShowPaymentNotice, false);
+        m_host.defaults().setBool(DefaultsKeys::kShouldShowPaymentNotice, false);
     }
 }
 

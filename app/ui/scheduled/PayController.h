@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -12,11 +11,11 @@ class CategoryField;
 class CheckNumberField;
 class CurrencyField;
 class LinkButton;
+class MainWindowHost;
 class PNDatePicker;
 class PaySheetModel;
 class ScheduledItem;
-class UserDefaults;
-struct AlertQuestion;
+struct Alert;
 
 // The pay sheet: turns the next occurrence of one scheduled item into real transactions with
 // the date, amount, check number, category and notes the person confirms. A payment address
@@ -26,9 +25,9 @@ struct AlertQuestion;
 class PayController final : public QDialog {
     Q_OBJECT
 public:
-    // The sheet and the notice go on `window`; `save` saves the store and answers false after
-    // it has shown a failure. REQUIRES: `defaults` outlives the controller.
-    PayController(std::function<bool()> save, UserDefaults& defaults, QWidget* window);
+    // The sheet and the notice go on the host's window. REQUIRES: `host` outlives the
+    // controller.
+    explicit PayController(MainWindowHost& host);
     ~PayController() override;
 
     // Fills the sheet for `item` and opens it window-modal; returns at once. The amount field
@@ -67,12 +66,10 @@ private:
     void fillTitleArea();
     void sheetDidEnd(int returnCode);
     // Pays with the fields' values and saves; the notice to show, if any.
-    std::optional<AlertQuestion> pay();
-    void showNotice(const AlertQuestion& notice);
+    std::optional<Alert> pay();
+    void showNotice(const Alert& notice);
 
-    std::function<bool()> m_save;
-    UserDefaults& m_defaults;
-    QWidget* m_window;
+    MainWindowHost& m_host;
     std::unique_ptr<PaySheetModel> m_model;
     QLabel* m_heading = nullptr;
     QLabel* m_due = nullptr;

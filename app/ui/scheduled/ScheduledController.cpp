@@ -1,14 +1,16 @@
 #include "ui/scheduled/ScheduledController.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QItemSelectionModel>
 #include <QMenu>
 #include <QTableView>
+#include <algorithm>
 
+#include "base/MenuItemState.h"
 #include "scheduled/ScheduledItem.h"
 #include "scheduled/ScheduledListCommands.h"
-#include "ui/common/QuestionAlert.h"
+#include "ui/common/Alerts.h"
+#include "ui/common/MainWindowHost.h"
 #include "ui/scheduled/PayController.h"
 #include "ui/scheduled/ScheduledDueHandler.h"
 #include "ui/scheduled/ScheduledListDelegate.h"
@@ -16,17 +18,24 @@
 #include "ui/scheduled/ScheduledListView.h"
 #include "ui/scheduled/ScheduledSheetController.h"
 
-ScheduledController::ScheduledController(ObjectContext& context, std::function<bool()> save,
-                                         UserDefaults& defaults, QWidget& window,
-                                         QObject* parent)
-    : QObject(parent),
-      m_context(context),
-      m_save(std::move(save)),
-      m_defaults(defaults),
-      m_window(window),
-      m_model(std::make_unique<ScheduledListModel>(context)) {
+namespace {
+
+void apply(QAction* action, const MenuItemState& state) {
+    action->setEnabled(state.enabled);
+    if (state.title) {
+        action->setText(QString::fromStdString(*state.title));
+    }
+}
+
+}  // namespace
+
+ScheduledController::ScheduledController(MainWindowHost& host, QObject* parent)
+    : ContentViewController(parent),
+      m_host(host),
+      m_model(std::make_unique<ScheduledListModel>(host.context())) {
     m_view = new ScheduledListView(*m_model);
-    m_dueHandler = new ScheduledDueHandler(context, m_save, this);
+    m_dueHandler = new ScheduledDueHandler(
+        host.context(), host.alerts(), [&host] { return host.save(); }, this);
     makeActions();
     QTableView* table = m_view->table();
     table->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -43,16 +52,17 @@ ScheduledController::ScheduledController(ObjectContext& context, std::function<b
                 }
             });
     connect(m_view, &ScheduledListView::addRequested, this, [this] { add(); });
+    // The reminder alert names items in this list: they turn red, and "Show in Scheduled"
+    // selects them here.
     connect(m_dueHandler, &ScheduledDueHandler::remindersChecked, this, [this] {
-        if (m_view->isVisible()) {
-            refreshView();
-        }
+        refreshView();
         emit scheduledItemsChanged();
     });
     connect(m_dueHandler, &ScheduledDueHandler::revealItemRequested, this,
-            &ScheduledController::revealItemRequested);
-    connect(m_dueHandler, &ScheduledDueHandler::showScheduledRequested, this,
-            &ScheduledController::showScheduledRequested);
+            [this](ScheduledItem* item) { m_host.revealScheduledItem(*item); });
+    connect(m_dueHandler, &ScheduledDueHandler::showScheduledRequested, this, [this] {
+        m_host.selectSourceListItem(SourceListItem::fixed(SourceListItem::Kind::Scheduled));
+    });
     validateActions();
 }
 
@@ -61,8 +71,23 @@ ScheduledController::~ScheduledController() {
     delete m_view;
 }
 
-QWidget* ScheduledController::view() const {
+QWidget* ScheduledController::view() {
     return m_view;
+}
+
+void ScheduledController::showItem(const SourceListItem&) {
+    setup();
+}
+
+void ScheduledController::reveal(ManagedObject& object) {
+    if (auto* item = dynamic_cast<ScheduledItem*>(&object)) {
+        selectItem(*item);
+    }
+}
+
+std::vector<ManagedObject*> ScheduledController::selectedObjects() const {
+    const std::vector<ScheduledItem*> items = selectedItems();
+    return {items.begin(), items.end()};
 }
 
 void ScheduledController::makeActions() {
@@ -94,11 +119,10 @@ void ScheduledController::makeActions() {
 
 void ScheduledController::validateActions() {
     const std::vector<ScheduledItem*> selected = selectedItems();
-    m_editAction->setEnabled(ScheduledListCommands::canEdit(selected.size()));
-    m_payAction->setEnabled(ScheduledListCommands::canPay(selected.size()));
-    m_payAction->setText(QString::fromStdString(ScheduledListCommands::payMenuTitle(selected)));
-    m_skipAction->setEnabled(ScheduledListCommands::canSkip(selected.size()));
-    m_deleteAction->setEnabled(ScheduledListCommands::canDelete(selected.size()));
+    apply(m_editAction, ScheduledListCommands::editMenuItem(selected));
+    apply(m_payAction, ScheduledListCommands::payMenuItem(selected));
+    apply(m_skipAction, ScheduledListCommands::skipMenuItem(selected));
+    apply(m_deleteAction, ScheduledListCommands::deleteMenuItem(selected));
 }
 
 void ScheduledController::showContextMenu(const QPoint& position) {
@@ -124,7 +148,7 @@ void ScheduledController::rowDoubleClicked(const QModelIndex& index) {
     if (index.column() == ScheduledListModel::ActionColumn) {
         return;
     }
-    if (ScheduledListCommands::canEdit(selectedItems().size())) {
+    if (ScheduledListCommands::editMenuItem(selectedItems()).enabled) {
         edit();
     }
 }
@@ -180,16 +204,16 @@ void ScheduledController::selectItem(ScheduledItem& item) {
 
 ScheduledSheetController& ScheduledController::editorSheet() {
     if (!m_editor) {
-        m_editor = std::make_unique<ScheduledSheetController>(m_context, m_save, &m_window);
+        m_editor = std::make_unique<ScheduledSheetController>(m_host);
         connect(m_editor.get(), &ScheduledSheetController::sheetEnded, this,
-                [this](bool confirmed, ScheduledItem* created) { editorEnded(confirmed, created); });
+                [this](bool, ScheduledItem* created) { editorEnded(created); });
     }
     return *m_editor;
 }
 
 PayController& ScheduledController::paySheet() {
     if (!m_payController) {
-        m_payController = std::make_unique<PayController>(m_save, m_defaults, &m_window);
+        m_payController = std::make_unique<PayController>(m_host);
         connect(m_payController.get(), &PayController::sheetEnded, this,
                 [this] { paySheetEnded(); });
     }
@@ -202,13 +226,12 @@ void ScheduledController::add() {
 
 void ScheduledController::edit() {
     const std::vector<ScheduledItem*> selected = selectedItems();
-    if (ScheduledListCommands::canEdit(selected.size())) {
+    if (ScheduledListCommands::editMenuItem(selected).enabled) {
         editorSheet().showSheetForItem(*selected.front());
     }
 }
 
-void ScheduledController::editorEnded(bool confirmed, ScheduledItem* created) {
-    (void)confirmed;
+void ScheduledController::editorEnded(ScheduledItem* created) {
     m_dueHandler->showReminders();
     m_dueHandler->processAutomaticPayments();
     if (created != nullptr && !created->isDeleted()) {
@@ -220,30 +243,31 @@ void ScheduledController::editorEnded(bool confirmed, ScheduledItem* created) {
 
 void ScheduledController::deleteSelected() {
     const std::vector<ScheduledItem*> selected = selectedItems();
-    if (!ScheduledListCommands::canDelete(selected.size())) {
+    if (!ScheduledListCommands::deleteMenuItem(selected).enabled) {
         return;
     }
-    if (askQuestion(ScheduledListCommands::deleteQuestion(selected), &m_window) == 0) {
-        ScheduledListCommands::performDelete(selected, m_context);
+    if (m_host.alerts().mayProceed(ScheduledListCommands::checkDelete(selected),
+                                   &m_host.window())) {
+        ScheduledListCommands::performDelete(selected, m_host.context());
     }
-    m_save();
+    m_host.save();
     refreshView();
 }
 
 void ScheduledController::skip() {
     const std::vector<ScheduledItem*> selected = selectedItems();
-    if (!ScheduledListCommands::canSkip(selected.size())) {
+    if (!ScheduledListCommands::skipMenuItem(selected).enabled) {
         return;
     }
     selected.front()->skip();
-    m_save();
+    m_host.save();
     m_dueHandler->showReminders();
     refreshView();
 }
 
 void ScheduledController::pay() {
     const std::vector<ScheduledItem*> selected = selectedItems();
-    if (ScheduledListCommands::canPay(selected.size())) {
+    if (ScheduledListCommands::payMenuItem(selected).enabled) {
         payItem(*selected.front());
     }
 }

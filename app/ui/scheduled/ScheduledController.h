@@ -1,23 +1,20 @@
 #pragma once
 
-#include <QObject>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "scheduled/ScheduledItem.h"
+#include "ui/common/ContentViewController.h"
 
 class QAction;
 class QModelIndex;
 class QPoint;
-class QWidget;
-class ObjectContext;
+class MainWindowHost;
 class PayController;
 class ScheduledDueHandler;
 class ScheduledListModel;
 class ScheduledListView;
 class ScheduledSheetController;
-class UserDefaults;
 
 // The scheduled list, the content of "Scheduled": every scheduled item by due date with its
 // pay or deposit button, and the commands on the selection: add, edit (also a double click on
@@ -25,16 +22,24 @@ class UserDefaults;
 // them; after each change it saves, checks the reminders (and, after the editor, the automatic
 // payments) and shows the list sorted again. Enabling and texts come from the core
 // (ScheduledListCommands, ScheduledListRow).
-class ScheduledController final : public QObject {
+class ScheduledController final : public ContentViewController {
     Q_OBJECT
 public:
-    // Sheets and alerts go on `window`; `save` saves the store (answering false after it has
-    // shown a failure). REQUIRES: `context`, `defaults` and `window` outlive the controller.
-    ScheduledController(ObjectContext& context, std::function<bool()> save,
-                        UserDefaults& defaults, QWidget& window, QObject* parent = nullptr);
+    // REQUIRES: `host` outlives the controller.
+    explicit ScheduledController(MainWindowHost& host, QObject* parent = nullptr);
     ~ScheduledController() override;
 
-    QWidget* view() const;
+    // ---- ContentViewController ----
+    QWidget* view() override;
+    // "Scheduled" was selected: the list is read again with nothing selected.
+    void showItem(const SourceListItem& item) override;
+    void refresh() override { refreshView(); }
+    // "New Scheduled Transaction".
+    void newItem() override { add(); }
+    // Selects a scheduled item and scrolls to it.
+    void reveal(ManagedObject& object) override;
+    std::vector<ManagedObject*> selectedObjects() const override;
+
     ScheduledListView& listView() const { return *m_view; }
     ScheduledListModel& model() const { return *m_model; }
     ScheduledDueHandler& dueHandler() const { return *m_dueHandler; }
@@ -42,7 +47,7 @@ public:
     ScheduledSheetController* editor() const { return m_editor.get(); }
     PayController* payController() const { return m_payController.get(); }
 
-    // Reads the list again with nothing selected (the list is being shown).
+    // Reads the list again with nothing selected.
     void setup();
     // Reads the list again, sorted, keeping the selected items selected.
     void refreshView();
@@ -58,8 +63,8 @@ public:
     void pay();
     void payItem(ScheduledItem& item);
 
-    // The commands' actions, for menus; validateActions() sets their enabled state and titles
-    // for the current selection (done whenever the selection changes).
+    // The commands' actions, for the list's context menu and keys; validateActions() sets
+    // their enabled state and titles for the selection (done whenever it changes).
     QAction* addAction() const { return m_addAction; }
     QAction* editAction() const { return m_editAction; }
     QAction* payAction() const { return m_payAction; }
@@ -71,9 +76,6 @@ signals:
     // Items were added, changed, paid, skipped or deleted, or their reminders checked: the
     // "Scheduled" badge of the source list may read differently.
     void scheduledItemsChanged();
-    // The reminder alert's "Show in Scheduled".
-    void revealItemRequested(ScheduledItem* item);
-    void showScheduledRequested();
 
 private:
     void makeActions();
@@ -81,15 +83,12 @@ private:
     void rowDoubleClicked(const QModelIndex& index);
     ScheduledSheetController& editorSheet();
     PayController& paySheet();
-    void editorEnded(bool confirmed, ScheduledItem* created);
+    void editorEnded(ScheduledItem* created);
     void paySheetEnded();
     // The list read again, keeping `selection` selected.
     void reload(const std::vector<ScheduledItem*>& selection);
 
-    ObjectContext& m_context;
-    std::function<bool()> m_save;
-    UserDefaults& m_defaults;
-    QWidget& m_window;
+    MainWindowHost& m_host;
     std::unique_ptr<ScheduledListModel> m_model;
     ScheduledListView* m_view = nullptr;
     ScheduledDueHandler* m_dueHandler = nullptr;

@@ -5,9 +5,9 @@
 #include "scheduled/ScheduledItem.h"
 #include "ui/common/Alerts.h"
 
-ScheduledDueHandler::ScheduledDueHandler(ObjectContext& context, std::function<bool()> save,
-                                         QObject* parent)
-    : QObject(parent), m_context(context), m_save(std::move(save)) {}
+ScheduledDueHandler::ScheduledDueHandler(ObjectContext& context, Alerts& alerts,
+                                         std::function<bool()> save, QObject* parent)
+    : QObject(parent), m_context(context), m_alerts(alerts), m_save(std::move(save)) {}
 
 void ScheduledDueHandler::showReminders(Date today) {
     const std::vector<ScheduledItem*> due = ScheduledItem::checkReminders(m_context, today);
@@ -21,13 +21,8 @@ void ScheduledDueHandler::showReminders(Date today) {
     if (!alert) {
         return;
     }
-    const AlertAnswer answer =
-        Alerts::shared().run({.message = QString::fromStdString(alert->messageText),
-                              .informativeText = QString::fromStdString(alert->informativeText),
-                              .buttons = {QString::fromStdString(alert->defaultButton),
-                                          QString::fromStdString(alert->alternateButton)},
-                              .style = AlertContent::Style::Informational},
-                             nullptr);
+    // A modal alert of its own, not a sheet: it also comes up when the list is not shown.
+    const AlertAnswer answer = m_alerts.show(alert->asAlert(), nullptr);
     const ReminderAlert::Button button =
         answer.button == 1 ? ReminderAlert::Button::ShowInScheduled : ReminderAlert::Button::OK;
     switch (ReminderAlert::outcomeOfButton(button, items.size())) {

@@ -6,7 +6,7 @@
 #include "base/Date.h"
 #include "scheduled/ScheduledItem.h"
 
-class QWidget;
+class Alerts;
 class ObjectContext;
 
 // What the person sees of scheduled items falling due, after the editor, the pay sheet or a
@@ -16,8 +16,9 @@ class ObjectContext;
 class ScheduledDueHandler final : public QObject {
     Q_OBJECT
 public:
-    // `save` saves the store (a failure has been shown when it answers false).
-    ScheduledDueHandler(ObjectContext& context, std::function<bool()> save,
+    // Alerts go through `alerts`; `save` saves the store (a failure has been shown when it
+    // answers false). REQUIRES: `context` and `alerts` outlive the handler.
+    ScheduledDueHandler(ObjectContext& context, Alerts& alerts, std::function<bool()> save,
                         QObject* parent = nullptr);
 
     // Marks the items whose reminder period has begun and that were not reminded of for their
@@ -41,5 +42,6 @@ signals:
 
 private:
     ObjectContext& m_context;
+    Alerts& m_alerts;
     std::function<bool()> m_save;
 };

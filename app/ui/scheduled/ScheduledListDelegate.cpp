@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr int kCardGap = 3;      // above and below each card
-constexpr int kFirstRowExtra = ScheduledListDelegate::kFirstRowHeight -
-                               ScheduledListDelegate::kRowHeight;
+constexpr int kCardGap = 3;  // above and below each card
+constexpr int kFirstRowExtra =
+    ScheduledListDelegate::kFirstRowHeight - ScheduledListDelegate::kRowHeight;
 constexpr qreal kRadius = 5;
 constexpr int kIconSize = 16;
 constexpr int kIconGap = 6;
@@ -50,8 +50,7 @@ bool isSelected(const QStyleOptionViewItem& option) {
     return option.state & QStyle::State_Selected;
 }
 
-void fillMiddle(QPainter* painter, const QStyleOptionViewItem& option, const QRect& card,
-                Cap cap) {
+void fillMiddle(QPainter* painter, const QStyleOptionViewItem& option, const QRect& card, Cap cap) {
     if (isSelected(option)) {
         fillCard(painter, card, cap, QColor(QStringLiteral("#E1ECF9")),
                  QColor(QStringLiteral("#CADCF2")));
@@ -123,9 +122,9 @@ void ScheduledListDelegate::paintDueDate(QPainter* painter, const QStyleOptionVi
     painter->setFont(fontOfSize(option, 12, true));
     painter->setPen(due ? QColor(Qt::white) : QColor(QStringLiteral("#4B5259")));
     const QRect text = card.adjusted(kTextInset, 0, -kTextInset / 2, 0);
-    painter->drawText(text, Qt::AlignCenter,
-                      painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight,
-                                                        text.width()));
+    painter->drawText(
+        text, Qt::AlignCenter,
+        painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideRight, text.width()));
     painter->restore();
 }
 
@@ -165,12 +164,12 @@ void ScheduledListDelegate::paintAmount(QPainter* painter, const QStyleOptionVie
     fillMiddle(painter, option, card, Cap::Middle);
     painter->save();
     painter->setFont(fontOfSize(option, 13, true));
-    painter->setPen(QColor(QStringLiteral("#") +
-                           index.data(ScheduledListModel::ColorRole).toString()));
+    painter->setPen(
+        QColor(QStringLiteral("#") + index.data(ScheduledListModel::ColorRole).toString()));
     const QRect text = card.adjusted(kTextInset, 0, -kTextInset, 0);
-    painter->drawText(text, Qt::AlignRight | Qt::AlignVCenter,
-                      painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideLeft,
-                                                        text.width()));
+    painter->drawText(
+        text, Qt::AlignRight | Qt::AlignVCenter,
+        painter->fontMetrics().elidedText(index.data().toString(), Qt::ElideLeft, text.width()));
     painter->restore();
 }
 
@@ -182,8 +181,8 @@ void ScheduledListDelegate::paintAction(QPainter* painter, const QStyleOptionVie
     button.initFrom(option.widget);
     button.rect = buttonRect(option.rect, index.row());
     button.text = index.data().toString();
-    button.state = QStyle::State_Enabled |
-                   (m_pressed == index ? QStyle::State_Sunken : QStyle::State_Raised);
+    button.state =
+        QStyle::State_Enabled | (m_pressed == index ? QStyle::State_Sunken : QStyle::State_Raised);
     button.palette.setColor(QPalette::ButtonText, kButtonText);
     button.fontMetrics = QFontMetrics(fontOfSize(option, 12));
     QStyle* style = option.widget != nullptr ? option.widget->style() : QApplication::style();

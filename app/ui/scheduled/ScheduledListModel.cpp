@@ -85,8 +85,7 @@ QVariant ScheduledListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant ScheduledListModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant ScheduledListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }

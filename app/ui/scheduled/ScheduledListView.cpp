@@ -79,9 +79,10 @@ QWidget* ScheduledListView::buildWelcome() {
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
-    auto* text = new QLabel(tr("Schedule the bills, deposits and transfers that come again and "
-                               "again: Pennora shows when each is due, reminds you of it and "
-                               "pays it with one click."));
+    auto* text =
+        new QLabel(tr("Schedule the bills, deposits and transfers that come again and "
+                      "again: Pennora shows when each is due, reminds you of it and "
+                      "pays it with one click."));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
     text->setMaximumWidth(380);

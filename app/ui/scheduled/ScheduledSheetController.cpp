@@ -22,6 +22,7 @@
 #include "ui/common/CategoryField.h"
 #include "ui/common/CurrencyField.h"
 #include "ui/common/Images.h"
+#include "ui/common/MainWindowHost.h"
 #include "ui/common/PNDatePicker.h"
 #include "ui/scheduled/OnRow.h"
 #include "ui/scheduled/TabOrder.h"
@@ -55,9 +56,8 @@ AlertContent alertFor(const ValidationError& error) {
 
 }  // namespace
 
-ScheduledSheetController::ScheduledSheetController(ObjectContext& context,
-                                                   std::function<bool()> save, QWidget* window)
-    : QDialog(window), m_context(context), m_save(std::move(save)) {
+ScheduledSheetController::ScheduledSheetController(MainWindowHost& host)
+    : QDialog(&host.window()), m_host(host), m_context(host.context()) {
     const QFontMetrics metrics(font());
     for (const QString& label :
          {tr("Next Due Date:"), tr("From Account:"), tr("To Account:"), tr("Instructions")}) {
@@ -280,8 +280,8 @@ void ScheduledSheetController::connectFields() {
     });
     connect(m_amount->amountField(), &AmountField::amountChanged, this, [this] {
         const std::optional<Decimal> value = m_amount->amountField()->value();
-        m_form.amount = value ? std::optional<Decimal>(AmountField::interpretAmount(value))
-                              : std::nullopt;
+        m_form.amount =
+            value ? std::optional<Decimal>(AmountField::interpretAmount(value)) : std::nullopt;
         m_form.keepTransferAPayment();
         showForm();
     });
@@ -370,7 +370,7 @@ void ScheduledSheetController::showForm() {
 
 void ScheduledSheetController::showRepeat() {
     const RepeatForm& repeat = m_form.repeat;
-    const bool repeats = repeat.repeatTypeTag != RepeatForm::kNoRepeatTag;
+    const bool repeats = m_form.repeats();
     m_dueLabel->setText(qt(RepeatForm::dueDateLabel(repeat.repeatTypeTag)));
     const QSignalBlocker typeBlocker(m_repeatType);
     m_repeatType->setCurrentIndex(m_repeatType->findData(repeat.repeatTypeTag));
@@ -464,12 +464,11 @@ void ScheduledSheetController::showAccounts() {
     if (m_amount->amountField()->value() != m_form.amount) {
         m_amount->amountField()->setValue(m_form.amount);
     }
-    m_confirm->setEnabled(m_form.account != nullptr);
 }
 
 void ScheduledSheetController::showReminderAndPayment() {
     m_reminder->setChecked(m_form.reminderOn);
-    m_reminder->setEnabled(!m_form.payAutomatically);
+    m_reminder->setEnabled(m_form.canChooseReminder());
     {
         const QSignalBlocker blocker(m_reminderDays);
         m_reminderDays->setValue(m_form.reminderDays);
@@ -485,21 +484,21 @@ void ScheduledSheetController::showReminderAndPayment() {
 }
 
 void ScheduledSheetController::updateTabOrder() {
-    QList<QWidget*> chain{m_title, m_notesButton, m_note,     m_dueDate,
-                          m_repeatType, m_interval, m_customToggle};
+    QList<QWidget*> chain{m_title,      m_notesButton, m_note,        m_dueDate,
+                          m_repeatType, m_interval,    m_customToggle};
     for (OnRow* row : m_onRows) {
         chain << row->popUp() << row->removeButton() << row->addButton();
     }
     chain << m_ends << m_endsCount << m_amount->amountField() << m_category->textField()
-          << m_account << m_transfer << m_toAccount << m_reminder << m_reminderDays
-          << m_addressMode << m_address << m_payAutomatically << m_cancel << m_confirm;
+          << m_account << m_transfer << m_toAccount << m_reminder << m_reminderDays << m_addressMode
+          << m_address << m_payAutomatically << m_cancel << m_confirm;
     setTabChain(chain);
 }
 
 void ScheduledSheetController::readTextFields() {
     m_form.title = m_title->text().toStdString();
-    m_form.notes = m_noteShown ? std::optional<std::string>(m_note->text().toStdString())
-                               : std::nullopt;
+    m_form.notes =
+        m_noteShown ? std::optional<std::string>(m_note->text().toStdString()) : std::nullopt;
     m_form.addressText = m_address->text().toStdString();
     m_form.repeat.dueDate = m_dueDate->dateValue();
     if (m_form.reminderOn) {
@@ -508,15 +507,15 @@ void ScheduledSheetController::readTextFields() {
 }
 
 void ScheduledSheetController::okay() {
-    if (m_form.account == nullptr) {
-        return;
-    }
     m_amount->amountField()->commitEditing();
     m_category->commitEditing();
     m_form.category = m_category->categoryValue();
     readTextFields();
+    if (!m_host.alerts().mayProceed(m_form.checkAccounts(), this)) {
+        return;
+    }
     if (const std::optional<ValidationError> error = m_form.validate(m_item)) {
-        Alerts::shared().run(alertFor(*error), this);
+        m_host.alerts().run(alertFor(*error), this);
         return;
     }
     done(1);
@@ -535,7 +534,7 @@ void ScheduledSheetController::sheetDidEnd(int returnCode) {
         }
         PN_ASSERT(item != nullptr, "An edit sheet without its item");
         m_form.readInto(*item);
-        m_save();
+        m_host.save();
     }
     m_item = nullptr;
     emit sheetEnded(returnCode == 1, created);

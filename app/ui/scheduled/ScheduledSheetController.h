@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 #include <vector>
 
 #include "scheduled/ScheduledItem.h"
@@ -18,6 +17,7 @@ class QVBoxLayout;
 class Account;
 class CategoryField;
 class CurrencyField;
+class MainWindowHost;
 class ObjectContext;
 class OnRow;
 class PNDatePicker;
@@ -30,16 +30,16 @@ class PNDatePicker;
 // (note, "on" rows, ends, destination) are 30 points high and grow or shrink the sheet with its
 // top edge in place.
 //
-// Confirming checks the form against the item's validation rules before anything changes: a
-// failure is shown in an alert and the sheet stays open with the input as it was. Otherwise
+// Confirming checks the form's accounts and then the item's validation rules before anything
+// changes: a failure is shown in an alert and the sheet stays open with the input as it was.
+// Otherwise
 // the sheet ends, a new item is inserted, the form is read into the item and the store saved;
 // sheetEnded() then tells the list.
 class ScheduledSheetController final : public QDialog {
     Q_OBJECT
 public:
-    // Sheets go on `window`; `save` saves the store (answering false after showing a failure).
-    ScheduledSheetController(ObjectContext& context, std::function<bool()> save,
-                             QWidget* window);
+    // The sheet goes on the host's window. REQUIRES: `host` outlives the controller.
+    explicit ScheduledSheetController(MainWindowHost& host);
     ~ScheduledSheetController() override;
 
     // Open the sheet window-modal and return at once; the title field has the focus.
@@ -108,15 +108,14 @@ private:
     void showRuleRows();
     void showAccounts();
     void showReminderAndPayment();
-    void fillAccountPopUp(QComboBox* popUp, const std::vector<Account*>& accounts,
-                          Account* chosen);
+    void fillAccountPopUp(QComboBox* popUp, const std::vector<Account*>& accounts, Account* chosen);
     void updateTabOrder();
     // Reads the text fields into the form.
     void readTextFields();
     void sheetDidEnd(int returnCode);
 
+    MainWindowHost& m_host;
     ObjectContext& m_context;
-    std::function<bool()> m_save;
     ScheduledItemForm m_form;
     ScheduledItem* m_item = nullptr;
     bool m_creating = false;
