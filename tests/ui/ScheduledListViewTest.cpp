@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTest>
 
 #include "ScheduledUiFixture.h"
 #include "ledger/Account.h"
@@ -80,14 +81,31 @@ TEST_F(ScheduledListViewTest, RowsAreSortedWithRedDueDatesAndADepositButton) {
     EXPECT_EQ(table->rowHeight(0), ScheduledListDelegate::kFirstRowHeight);
     EXPECT_EQ(table->rowHeight(1), ScheduledListDelegate::kRowHeight);
 
-    // The deposit's button opens the pay sheet for that item, titled for a deposit.
+    // A click on the deposit's button opens the pay sheet for that item; the row is selected.
     list().view()->resize(640, 400);
-    const QModelIndex button = list().model().index(3, Model::ActionColumn);
-    emit list().listView().delegate()->actionClicked(button);
+    list().view()->show();
+    const QRect cell = table->visualRect(list().model().index(3, Model::ActionColumn));
+    const QPoint button = ScheduledListDelegate::buttonRect(cell, 3).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, button);
     ASSERT_NE(list().payController(), nullptr);
     EXPECT_TRUE(list().payController()->isVisible());
     EXPECT_EQ(list().payController()->item(), payroll);
     list().payController()->cancel();
+    EXPECT_EQ(list().selectedItems(), std::vector<ScheduledItem*>{payroll});
+    // "Scheduled" selected again while the list is up keeps the selection; selected anew
+    // (the list was hidden) it starts with none.
+    list().showItem(SourceListItem::fixed(SourceListItem::Kind::Scheduled));
+    EXPECT_EQ(list().selectedItems(), std::vector<ScheduledItem*>{payroll});
+    list().view()->hide();
+    list().showItem(SourceListItem::fixed(SourceListItem::Kind::Scheduled));
+    EXPECT_TRUE(list().selectedItems().empty());
+    list().view()->show();
+    // A click beside the button selects its row and pays nothing.
+    QTest::mouseClick(
+        table->viewport(), Qt::LeftButton, {},
+        table->visualRect(list().model().index(0, Model::ActionColumn)).topLeft() + QPoint(2, 20));
+    EXPECT_FALSE(list().payController()->isVisible());
+    EXPECT_EQ(list().selectedItems().size(), 1u);
 }
 
 TEST_F(ScheduledListViewTest, SkippingSortsAgainAndKeepsTheItemSelected) {

@@ -63,6 +63,7 @@ protected:
 TEST_F(ScheduledScreenshots, ListEditorPaySheetAndReminder) {
     saveShot(m_delegate->window(), "scheduled-main-window-sample");
     QWidget& list = *m_list->view();
+    m_list->selectItem(*m_list->model().itemAt(2));
     saveShot(list, "scheduled-list-sample");
     // The sample's earliest item falls due today.
     EXPECT_TRUE(m_list->model()

@@ -76,7 +76,13 @@ QWidget* ScheduledController::view() {
 }
 
 void ScheduledController::showItem(const SourceListItem&) {
-    setup();
+    // "Scheduled" chosen again while its list is up (the source list is read again after
+    // changes to the store) keeps what the person had selected.
+    if (m_view->isVisible()) {
+        refreshView();
+    } else {
+        setup();
+    }
 }
 
 void ScheduledController::reveal(ManagedObject& object) {

@@ -31,7 +31,9 @@ public:
 
     // ---- ContentViewController ----
     QWidget* view() override;
-    // "Scheduled" was selected: the list is read again with nothing selected.
+    // "Scheduled" was selected: the list is read again with nothing selected; when the list
+    // is already shown (selected again after the source list was read again) its selection
+    // stays.
     void showItem(const SourceListItem& item) override;
     void refresh() override { refreshView(); }
     // "New Scheduled Transaction".

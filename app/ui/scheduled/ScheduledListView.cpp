@@ -49,9 +49,15 @@ void ScheduledListView::buildTable(ScheduledListModel& model) {
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->setMouseTracking(true);
     m_table->setWordWrap(false);
-    // The cards draw on the view's own background.
+    // The cards draw on the view's own background, and show the selection themselves: the
+    // table paints no highlight of its own behind them.
     m_table->setAutoFillBackground(false);
     m_table->viewport()->setAutoFillBackground(false);
+    QPalette palette = m_table->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, Qt::transparent);
+    }
+    m_table->setPalette(palette);
     QHeaderView* columns = m_table->horizontalHeader();
     columns->hide();
     columns->setMinimumSectionSize(20);
