@@ -16,7 +16,7 @@
 #include "store/ObjectContext.h"
 #include "store/UndoGrouping.h"
 #include "ui/accounts/AccountSheet.h"
-#include "ui/accounts/AmountField.h"
+#include "ui/common/AmountField.h"
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/AppController.h"
