@@ -96,21 +96,23 @@ void ImportFromAppController::insertNextStep() {
     if (!m_insertion) {
         return;  // cancelled between two steps
     }
+    if (!m_insertion->isFinished()) {
+        m_insertion->insertNext(kTransactionsPerStep);
+    }
     const auto total = static_cast<qint64>(m_insertion->transactionCount());
     const auto done = static_cast<qint64>(m_insertion->insertedCount());
     if (m_insertion->isFinished()) {
-        m_dialog->progress()->showProgress(tr("Saving\u2026"), total, total);
         m_dialog->cancelButton()->setEnabled(false);
+        m_dialog->progress()->showProgress(tr("Saving\u2026"), total, total);
         // The save blocks the event loop: let "Saving..." reach the screen first.
         QTimer::singleShot(0, this, [this] { save(); });
         return;
     }
+    QTimer::singleShot(0, this, [this] { insertNextStep(); });
     m_dialog->progress()->showProgress(tr("Importing %1 of %2 transactions\u2026")
                                            .arg(QLocale().toString(done))
                                            .arg(QLocale().toString(total)),
                                        done, total);
-    m_insertion->insertNext(kTransactionsPerStep);
-    QTimer::singleShot(0, this, [this] { insertNextStep(); });
 }
 
 void ImportFromAppController::save() {
