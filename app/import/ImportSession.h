@@ -10,6 +10,7 @@
 
 #include "ImportValue.h"
 #include "StatementImporter.h"
+#include "base/Alert.h"
 
 class Account;
 class ParseError;
@@ -33,10 +34,7 @@ public:
         std::exception_ptr error;
     };
 
-    struct Alert {
-        std::string title;
-        std::string informativeText;
-    };
+    using Alert = ::Alert;
     struct SummaryTexts {
         std::string title;
         std::string matched;

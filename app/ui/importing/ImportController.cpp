@@ -240,7 +240,7 @@ void ImportController::showMainPage() {
 void ImportController::showSessionAlert() {
     if (std::optional<ImportSession::Alert> alert = m_session->takeAlert()) {
         m_alerts.run(
-            {.message = fromStd(alert->title), .informativeText = fromStd(alert->informativeText)},
+            {.message = fromStd(alert->message), .informativeText = fromStd(alert->informativeText)},
             m_sheet.get());
     }
 }
