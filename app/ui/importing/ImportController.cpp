@@ -239,9 +239,9 @@ void ImportController::showMainPage() {
 
 void ImportController::showSessionAlert() {
     if (std::optional<ImportSession::Alert> alert = m_session->takeAlert()) {
-        m_alerts.run(
-            {.message = fromStd(alert->message), .informativeText = fromStd(alert->informativeText)},
-            m_sheet.get());
+        m_alerts.run({.message = fromStd(alert->message),
+                      .informativeText = fromStd(alert->informativeText)},
+                     m_sheet.get());
     }
 }
 

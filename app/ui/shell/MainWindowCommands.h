@@ -6,7 +6,10 @@
 class AppController;
 class ApplicationDelegate;
 class EditAccountController;
+class ImportController;
+class ImportFromAppController;
 class NewAccountController;
+class TransferController;
 struct CommandCheck;
 
 // The main window's menu commands that act on the selection or open a sheet: new account and
@@ -22,6 +25,13 @@ public:
 
     // Drops the sheet controllers (the store is being replaced).
     void forgetStore();
+
+    // The sheet controllers once made (tests and screenshots).
+    ImportController* importController() const { return m_importController.get(); }
+    ImportFromAppController* importFromAppController() const {
+        return m_importFromAppController.get();
+    }
+    TransferController* transferController() const { return m_transferController.get(); }
 
     void addAccount();
     void addAccountGroup();
@@ -47,4 +57,7 @@ private:
     ApplicationDelegate& m_delegate;
     std::unique_ptr<NewAccountController> m_newAccountController;
     std::unique_ptr<EditAccountController> m_editAccountController;
+    std::unique_ptr<ImportController> m_importController;
+    std::unique_ptr<ImportFromAppController> m_importFromAppController;
+    std::unique_ptr<TransferController> m_transferController;
 };
