@@ -66,6 +66,8 @@ TransferSheet::TransferSheet(QWidget* parent) : QDialog(parent) {
     m_disclosure = new QToolButton;
     m_disclosure->setCheckable(true);
     m_disclosure->setAutoRaise(true);
+    // A disclosure triangle, not a toggle button: the arrow alone says whether it is open.
+    m_disclosure->setStyleSheet(QStringLiteral("QToolButton { border: none; background: none; }"));
     m_disclosure->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_disclosure->setArrowType(Qt::RightArrow);
     m_disclosure->setText(tr("Category, title and date"));
