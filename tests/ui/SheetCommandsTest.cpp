@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
+#include <algorithm>
 
 #include "SheetTestSupport.h"
 #include "ShellFixture.h"
@@ -16,6 +20,7 @@
 #include "ui/importing/ImportController.h"
 #include "ui/importing/ImportFromAppController.h"
 #include "ui/importing/ImportFromAppDialog.h"
+#include "ui/importing/ImportProgressView.h"
 #include "ui/importing/ImportSheet.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
@@ -88,6 +93,45 @@ TEST_F(SheetCommands, ImportedAccountsAreSelectedInTheSourceList) {
     ASSERT_NE(selected, nullptr);
     EXPECT_EQ(selected->name(), "Everyday Checking");
     EXPECT_NE(account("Travel Card"), nullptr);
+}
+
+TEST_F(SheetCommands, NothingSavesHalfAnImport) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("big.qif");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        QByteArray text;
+        for (const char* name : {"First", "Second"}) {
+            text += QByteArray("!Account\nN") + name + "\nTBank\n^\n!Type:Bank\n";
+            for (int i = 0; i < 2500; ++i) {
+                text += "D1/" + QByteArray::number(i % 28 + 1) + "/2026\nPShop\nT-1.00\n^\n";
+            }
+        }
+        file.write(text);
+    }
+    m_picker.answers.push_back(path);
+    m_menu->trigger(MenuCommand::ImportFromApp);
+    ImportFromAppController& sheet = *commands().importFromAppController();
+    // Between two steps, whatever saves (the source list does on its reload) writes nothing.
+    std::vector<bool> held;
+    QObject::connect(
+        sheet.dialog()->progress()->progressBar(), &QProgressBar::valueChanged, &sheet,
+        [&](int value) {
+            if (value > 0 && value < sheet.dialog()->progress()->progressBar()->maximum()) {
+                held.push_back(m_delegate->session().savesHeld());
+                EXPECT_TRUE(m_delegate->save());
+            }
+        });
+    sheet.dialog()->chooseButton()->click();
+    sheet.dialog()->importButton()->click();
+    ASSERT_TRUE(waitWhile([&sheet] { return sheet.isBusy(); }));
+    EXPECT_FALSE(held.empty());
+    EXPECT_EQ(std::count(held.begin(), held.end(), false), 0);
+    EXPECT_FALSE(m_delegate->session().savesHeld());
+    EXPECT_TRUE(m_alerts.shown.empty());
+    EXPECT_NE(account("Second"), nullptr);
+    EXPECT_FALSE(context().hasChanges());
 }
 
 }  // namespace

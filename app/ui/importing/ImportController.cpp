@@ -43,7 +43,21 @@ ImportController::ImportController(QWidget& window, Alerts& alerts, FilePicker& 
     connectPages();
 }
 
-ImportController::~ImportController() = default;
+ImportController::~ImportController() {
+    setStepping(false);
+}
+
+void ImportController::setStepping(bool stepping) {
+    if (stepping == m_stepping) {
+        return;
+    }
+    m_stepping = stepping;
+    if (stepping) {
+        emit importStarted();
+    } else {
+        emit importEnded();
+    }
+}
 
 void ImportController::connectPages() {
     ImportSheet& sheet = *m_sheet;
@@ -76,7 +90,7 @@ void ImportController::connectPages() {
 void ImportController::showImportSheetForAccount(Account& account) {
     ++m_readGeneration;
     m_reading = false;
-    m_stepping = false;
+    setStepping(false);
     m_session = std::make_unique<ImportSession>(account);
     m_session->setEntriesPerStep(kEntriesPerStep);
     m_loggedLines = 0;
@@ -172,7 +186,7 @@ void ImportController::showSessionPage() {
 }
 
 void ImportController::showImportProgress() {
-    m_stepping = true;
+    setStepping(true);
     ImportProgressPage& page = *m_sheet->progressView();
     const auto total = static_cast<qint64>(m_session->entriesToImport());
     const auto done = static_cast<qint64>(m_session->entriesImported());
@@ -190,12 +204,17 @@ void ImportController::showImportProgress() {
 
 void ImportController::importNextStep() {
     if (!m_session || m_session->page() != Page::Importing) {
-        m_stepping = false;
+        setStepping(false);
         return;
     }
-    m_session->continueImport();
+    try {
+        m_session->continueImport();
+    } catch (...) {
+        setStepping(false);
+        throw;
+    }
     if (m_session->page() != Page::Importing) {
-        m_stepping = false;
+        setStepping(false);
     }
     showSessionPage();
 }

@@ -52,6 +52,10 @@ public:
     void cancelImport();
 
 signals:
+    // From the first imported entry to the save, the context holds part of an import:
+    // nobody else may save it in between.
+    void importStarted();
+    void importEnded();
     // An import was saved into `account`: its register should show the new rows.
     void transactionsImported(Account* account);
 
@@ -69,6 +73,7 @@ private:
     void showSessionAlert();
     void writeSessionLog();
     void escapePressed();
+    void setStepping(bool stepping);
 
     QWidget& m_window;
     Alerts& m_alerts;

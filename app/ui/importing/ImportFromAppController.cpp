@@ -36,7 +36,17 @@ ImportFromAppController::ImportFromAppController(ObjectContext& context, QWidget
     connect(m_dialog.get(), &ImportFromAppDialog::escapePressed, this, [this] { cancel(); });
 }
 
-ImportFromAppController::~ImportFromAppController() = default;
+ImportFromAppController::~ImportFromAppController() {
+    if (m_insertion) {
+        m_insertion->cancel();
+        endInsertion();
+    }
+}
+
+void ImportFromAppController::endInsertion() {
+    m_insertion.reset();
+    emit importEnded();
+}
 
 void ImportFromAppController::showSheet() {
     m_sheet->show();
@@ -85,6 +95,7 @@ void ImportFromAppController::readFileInBackground(const std::string& path) {
             showFailure(*problem);
             return;
         }
+        emit importStarted();
         m_insertion = std::make_unique<AppImportInsertion>(std::get<AppImportPlan>(std::move(plan)),
                                                            m_context);
         insertNextStep();
@@ -97,7 +108,12 @@ void ImportFromAppController::insertNextStep() {
         return;  // cancelled between two steps
     }
     if (!m_insertion->isFinished()) {
-        m_insertion->insertNext(kTransactionsPerStep);
+        try {
+            m_insertion->insertNext(kTransactionsPerStep);
+        } catch (...) {
+            endInsertion();  // the insertion has taken itself back
+            throw;
+        }
     }
     const auto total = static_cast<qint64>(m_insertion->transactionCount());
     const auto done = static_cast<qint64>(m_insertion->insertedCount());
@@ -120,7 +136,7 @@ void ImportFromAppController::save() {
         return;
     }
     ImportFromAppResult result = m_insertion->save();
-    m_insertion.reset();
+    endInsertion();
     m_dialog->cancelButton()->setEnabled(true);
     if (!result.succeeded()) {
         showFailure(*result.error);
@@ -137,7 +153,7 @@ void ImportFromAppController::save() {
 void ImportFromAppController::cancel() {
     if (m_insertion) {
         m_insertion->cancel();
-        m_insertion.reset();
+        endInsertion();
     }
     if (m_reading) {
         ++m_readGeneration;

@@ -42,6 +42,10 @@ public:
     void cancel();
 
 signals:
+    // From the first insertion to the save or the cancel, the context holds half an import:
+    // nobody else may save it in between.
+    void importStarted();
+    void importEnded();
     // The import was saved: the new accounts, in file order, at the end of the account tree.
     void accountsImported(const QList<Account*>& accounts);
 
@@ -50,6 +54,8 @@ private:
     void insertNextStep();
     void save();
     void showFailure(const std::string& error);
+    // Lets go of the insertion (saved or taken back) and says so.
+    void endInsertion();
 
     ObjectContext& m_context;
     Alerts& m_alerts;

@@ -78,6 +78,16 @@ void MainWindowCommands::editAccount() {
     m_editAccountController->run(*account);
 }
 
+template <class Controller>
+void MainWindowCommands::holdSavesDuring(Controller& controller) {
+    // The source list reloads and saves on its own when accounts change; between two steps
+    // of an import that would write half of it.
+    connect(&controller, &Controller::importStarted, this,
+            [this] { m_delegate.session().holdSaves(); });
+    connect(&controller, &Controller::importEnded, this,
+            [this] { m_delegate.session().releaseSaves(); });
+}
+
 void MainWindowCommands::importFromBank() {
     if (!mayProceed(
             SourceListCommands::checkImportFromBank(m_controller.selectedSourceListItem()))) {
@@ -88,6 +98,7 @@ void MainWindowCommands::importFromBank() {
             m_controller.window(), Alerts::shared(), FilePicker::shared(), UrlOpener::shared());
         connect(m_importController.get(), &ImportController::transactionsImported, this,
                 [this] { m_controller.updateAllViews(); });
+        holdSavesDuring(*m_importController);
     }
     m_importController->showImportSheetForAccount(*m_controller.selectedSourceListItem().account());
 }
@@ -104,6 +115,7 @@ void MainWindowCommands::importFromApp() {
                         list.selectItem(SourceListItem::forObject(accounts.front()));
                     }
                 });
+        holdSavesDuring(*m_importFromAppController);
     }
     m_importFromAppController->showSheet();
 }

@@ -52,6 +52,9 @@ private:
     // Shows the check's alert; true when the command may go on (proceed, or confirmed).
     bool mayProceed(const CommandCheck& check);
     void showUnavailable(const QString& what);
+    // Holds the store's saves while `controller` has an import half done.
+    template <class Controller>
+    void holdSavesDuring(Controller& controller);
 
     AppController& m_controller;
     ApplicationDelegate& m_delegate;
