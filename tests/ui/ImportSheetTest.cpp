@@ -358,6 +358,25 @@ TEST_F(ImportSheetTest, CancelWhileTheFileIsReadLeavesTheAccountAsItWas) {
     EXPECT_FALSE(ctx.hasChanges());
 }
 
+TEST_F(ImportSheetTest, RealStatementTwiceGivesOnlyDuplicatesTheSecondTime) {
+    const QString path = QStringLiteral(PENNORA_STATEMENTS_DIR "/ofx/ofxparse__bank_medium.ofx");
+    if (!QFile::exists(path)) {
+        GTEST_SKIP() << "no statement corpus at " PENNORA_STATEMENTS_DIR;
+    }
+    openWith(path);
+    clickAndWait(mainPage().importButton());
+    ASSERT_EQ(sheet().currentView(), sheet().summaryView());
+    EXPECT_EQ(summaryLines(), (std::vector<QString>{"3 transactions were imported",
+                                                    "0 matched with pending transactions",
+                                                    "3 were new transactions"}));
+    openWith(path);
+    clickAndWait(mainPage().importButton());
+    EXPECT_EQ(
+        summaryLines(),
+        (std::vector<QString>{"0 transactions were imported", "0 matched with pending transactions",
+                              "0 were new transactions", "3 duplicates were not imported"}));
+}
+
 TEST_F(ImportSheetTest, LongStatementIsImportedInStepsWithProgress) {
     QTemporaryDir folder;
     const QString path = folder.filePath("long.ofx");
