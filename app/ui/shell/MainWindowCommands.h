@@ -9,6 +9,7 @@ class EditAccountController;
 class ImportController;
 class ImportFromAppController;
 class NewAccountController;
+class ScheduledController;
 class TransferController;
 struct CommandCheck;
 
@@ -44,6 +45,10 @@ public:
     // Starts editing the selected entry's name in place.
     void rename();
     void newTransaction();
+    // The commands on the item selected in the scheduled list.
+    void editScheduledItem();
+    void payScheduledItem();
+    void skipScheduledItem();
     void transfer();
     void toggleScheduledTransactions();
     void showPreferencePanel();
@@ -55,6 +60,7 @@ private:
     // Holds the store's saves while `controller` has an import half done.
     template <class Controller>
     void holdSavesDuring(Controller& controller);
+    ScheduledController& scheduledList();
 
     AppController& m_controller;
     ApplicationDelegate& m_delegate;
