@@ -123,11 +123,10 @@ TEST_F(ImportScreenshots, ImportFromAppSheet) {
     picker.answers.push_back(importingDataFile("two-accounts-export.qif"));
     dialog.chooseButton()->click();
     saveSheetScreenshot(dialog, "import-from-app");
-    dialog.setProgressShown(true);
-    dialog.progress()->showProgress(
-        QStringLiteral("Importing 86,000 of 200,000 transactions\u2026"), 86000, 200000);
+    // The sheet as Import leaves it while the file is read: taken before the read comes back.
+    dialog.importButton()->click();
     saveSheetScreenshot(dialog, "import-from-app-progress");
-    dialog.setProgressShown(false);
+    EXPECT_FALSE(dialog.importButton()->isEnabled());
     controller.cancel();
 }
 
