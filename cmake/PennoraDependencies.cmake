@@ -21,5 +21,7 @@ if(PENNORA_BUILD_BENCH)
     find_package(benchmark REQUIRED)
 endif()
 if(PENNORA_BUILD_GUI)
-    find_package(Qt6 REQUIRED COMPONENTS Widgets)
+    # Concurrent: statement files are read off the main thread, so a long import keeps the
+    # window live.
+    find_package(Qt6 REQUIRED COMPONENTS Widgets Concurrent)
 endif()

@@ -5,17 +5,11 @@
 #include <utility>
 #include <variant>
 
+#include "AppImportInsertion.h"
 #include "AppImportPlan.h"
-#include "CategoriesByName.h"
-#include "InsertionRollback.h"
 #include "QIFReader.h"
 #include "StatementText.h"
 #include "base/ParseError.h"
-#include "ledger/Account.h"
-#include "ledger/AccountsRoot.h"
-#include "ledger/Node.h"
-#include "ledger/Split.h"
-#include "ledger/Transaction.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -37,47 +31,14 @@ bool isReadableFile(const std::string& path) {
            static_cast<bool>(std::ifstream(path, std::ios::binary));
 }
 
-void insertSplits(const AppImportPlan::PlannedTransaction& planned, Transaction& transaction,
-                  CategoriesByName& categories, ObjectContext& context) {
-    if (planned.splits.empty()) {
-        categories.setCategory(planned.category, *transaction.splits().toVector().front());
-        return;
-    }
-    for (Split* split : transaction.splits().toVector()) {
-        transaction.removeSplitsObject(split);
-        context.deleteObject(*split);
-    }
-    for (const AppImportPlan::PlannedSplit& plannedSplit : planned.splits) {
-        Split* split = context.insert<Split>();
-        categories.setCategory(plannedSplit.category, *split);
-        transaction.addSplitsObject(split);
-        split->setAmount(plannedSplit.amount);
-    }
-}
-
-void insertTransaction(const AppImportPlan::PlannedTransaction& planned, Account& account,
-                       CategoriesByName& categories, ObjectContext& context) {
-    Transaction* transaction = context.insert<Transaction>();
-    transaction->setDate(planned.date);
-    transaction->setAmount(planned.amount);
-    transaction->setNotes(planned.notes);
-    transaction->setTitle(planned.title);
-    insertSplits(planned, *transaction, categories, context);
-    transaction->setIsImported(false);
-    transaction->setIsPending(false);
-    transaction->setIsNew(false);
-    transaction->setAccount(&account);
-}
-
 }  // namespace
 
 ImportFromAppResult ImportFromApp::importFile(const std::string& path, ObjectContext& context) {
-    if (!isReadableFile(path)) {
-        return failure("The file " + path + " could not be read.");
+    std::variant<AppImportPlan, std::string> plan = planFile(path);
+    if (const std::string* problem = std::get_if<std::string>(&plan)) {
+        return failure(*problem);
     }
-    // The text goes before the import is planned; the account list holds what it needs.
-    std::variant<ImportArray, std::string> parsed = parse(StatementText::readFile(path));
-    return importParsed(std::move(parsed), context);
+    return insert(std::get<AppImportPlan>(std::move(plan)), context);
 }
 
 ImportFromAppResult ImportFromApp::importText(std::string_view text, ObjectContext& context) {
@@ -106,35 +67,22 @@ ImportFromAppResult ImportFromApp::importAccountList(ImportArray accounts, Objec
     if (const std::string* problem = std::get_if<std::string>(&plan)) {
         return failure(*problem);
     }
-    ImportFromAppResult result;
-    InsertionRollback rollback(context);
-    try {
-        result.accounts = insertPlan(std::get<AppImportPlan>(plan), context);
-    } catch (...) {
-        // An internal error half way must not leave half an import for a later save.
-        rollback.rollback();
-        throw;
-    }
-    if (std::optional<ValidationError> error = context.save()) {
-        rollback.rollback();
-        return failure(error->localizedDescription);
-    }
-    return result;
+    return insert(std::get<AppImportPlan>(std::move(plan)), context);
 }
 
-std::vector<ImportFromAppResult::CreatedAccount> ImportFromApp::insertPlan(
-    const AppImportPlan& plan, ObjectContext& context) {
-    Node& root = AccountsRoot::setup(context);
-    CategoriesByName categories(context);
-    std::vector<ImportFromAppResult::CreatedAccount> created;
-    for (const AppImportPlan::PlannedAccount& planned : plan.accounts()) {
-        Account* account = context.insert<Account>();
-        account->setName(planned.name ? *planned.name : Account::nextAvailableDefaultName(context));
-        for (const AppImportPlan::PlannedTransaction& transaction : planned.transactions) {
-            insertTransaction(transaction, *account, categories, context);
-        }
-        account->moveTo(&root, static_cast<std::int64_t>(root.children().size()));
-        created.push_back({account, account->name(), planned.transactions.size()});
+ImportFromAppResult ImportFromApp::insert(AppImportPlan plan, ObjectContext& context) {
+    AppImportInsertion insertion(std::move(plan), context);
+    insertion.insertNext(static_cast<std::size_t>(-1));
+    return insertion.save();
+}
+
+std::variant<AppImportPlan, std::string> ImportFromApp::planFile(const std::string& path) {
+    if (!isReadableFile(path)) {
+        return "The file " + path + " could not be read.";
     }
-    return created;
+    std::variant<ImportArray, std::string> parsed = parse(StatementText::readFile(path));
+    if (std::string* problem = std::get_if<std::string>(&parsed)) {
+        return std::move(*problem);
+    }
+    return AppImportPlan::fromAccountList(std::get<ImportArray>(std::move(parsed)));
 }

@@ -7,10 +7,10 @@
 #include <variant>
 #include <vector>
 
+#include "AppImportPlan.h"
 #include "ImportValue.h"
 
 class Account;
-class AppImportPlan;
 class ObjectContext;
 
 // The outcome of an import from another application.
@@ -48,12 +48,14 @@ public:
     // The same from an account list as QIFReader::parse gives it. The list is let go of as
     // soon as the import is planned: on a large export it is the biggest thing in memory.
     static ImportFromAppResult importAccountList(ImportArray accounts, ObjectContext& context);
+    // The plan of a file's import, or why it cannot be imported. Touches no store: safe on
+    // any thread; AppImportInsertion then carries the plan out.
+    static std::variant<AppImportPlan, std::string> planFile(const std::string& path);
 
 private:
     // The file's account list, or the failure text.
     static std::variant<ImportArray, std::string> parse(std::string_view text);
+    static ImportFromAppResult insert(AppImportPlan plan, ObjectContext& context);
     static ImportFromAppResult importParsed(std::variant<ImportArray, std::string> parsed,
                                             ObjectContext& context);
-    static std::vector<ImportFromAppResult::CreatedAccount> insertPlan(const AppImportPlan& plan,
-                                                                       ObjectContext& context);
 };

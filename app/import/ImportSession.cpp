@@ -55,28 +55,57 @@ void ImportSession::chooseFile(std::string path) {
     m_filename = std::move(path);
 }
 
+ImportSession::~ImportSession() = default;
+
+ImportSession::StatementRead ImportSession::readStatementFile(const std::string& path) {
+    StatementRead read;
+    try {
+        std::string extension = lowercaseExtension(path);
+        if (extension == "ofx" || extension == "qfx") {
+            read.document = OFXReader::readTransactions(StatementText::readFile(path));
+        } else if (extension == "qif") {
+            read.document = QIFReader::parseFileForTransactions(path);
+        } else {
+            throw ParseError("PNParseError", "Unsupported file type.");
+        }
+    } catch (...) {
+        read.document.reset();
+        read.error = std::current_exception();
+    }
+    return read;
+}
+
 void ImportSession::import() {
     PN_ASSERT(m_filename.has_value(), "A file must be chosen before importing");
-    try {
-        if (!m_document) {
-            std::string extension = lowercaseExtension(*m_filename);
-            if (extension == "ofx" || extension == "qfx") {
-                m_document = OFXReader::readTransactions(StatementText::readFile(*m_filename));
-            } else if (extension == "qif") {
-                m_document = QIFReader::parseFileForTransactions(*m_filename);
-            } else {
-                fail("Unsupported file type.");
-                return;
-            }
+    if (needsReading()) {
+        import(readStatementFile(*m_filename));
+        return;
+    }
+    guarded([this] { importDocument(); });
+}
+
+void ImportSession::import(StatementRead read) {
+    guarded([this, &read] {
+        if (read.error) {
+            std::rethrow_exception(read.error);
         }
+        m_document = std::move(read.document);
         importDocument();
+    });
+}
+
+void ImportSession::guarded(const std::function<void()>& step) {
+    try {
+        step();
     } catch (const ParseError& error) {
+        m_importer.reset();
         if (error.kind() == "PNAmbiguousDateOrder") {
             askDateOrder(error);
         } else {
             fail(error.reason());
         }
     } catch (...) {
+        m_importer.reset();
         m_document.reset();
         m_page = Page::Main;
         throw;
@@ -107,10 +136,31 @@ void ImportSession::importDocument() {
         fail("The file holds no statement.");
         return;
     }
-    m_importSummary = StatementImporter(m_account).importTransactions(*m_document);
+    m_importer = std::make_unique<StatementImporter>(m_account);
+    m_importer->begin(*m_document);
+    m_page = Page::Importing;
+    continueImport();
+}
+
+void ImportSession::continueImport() {
+    PN_ASSERT(m_page == Page::Importing && m_importer, "No import is under way");
+    guarded([this] { m_importer->importNext(m_entriesPerStep); });
+    if (!m_importer || !m_importer->isFinished()) {
+        return;
+    }
+    m_importSummary = m_importer->summary();
+    m_importer.reset();
     m_document.reset();
     save();
     m_page = Page::Summary;
+}
+
+std::size_t ImportSession::entriesToImport() const {
+    return m_importer ? m_importer->acceptedCount() : 0;
+}
+
+std::size_t ImportSession::entriesImported() const {
+    return m_importer ? m_importer->importedCount() : 0;
 }
 
 void ImportSession::continueFromStatementChoice(std::size_t index) {

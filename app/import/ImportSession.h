@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,9 +19,20 @@ class ParseError;
 // one account, with its questions (which statement of a multi-statement file, in which order
 // a QIF file writes its dates) and its outcome. The sheet displays `page()` and its texts and
 // forwards the user's answers. A successful import is saved through the account's store.
+//
+// A front end that keeps its window live may read the file on another thread
+// (readStatementFile, then import(StatementRead)) and import the entries in steps
+// (setEntriesPerStep): the session then stops on the Importing page after each step until
+// continueImport() has imported the last entry. By default an import runs to its end at once.
 class ImportSession final {
 public:
-    enum class Page { Main, StatementChoice, DateOrder, Summary };
+    enum class Page { Main, StatementChoice, DateOrder, Importing, Summary };
+
+    // A statement file read into a document, or the error its reader raised.
+    struct StatementRead {
+        std::optional<ImportDictionary> document;
+        std::exception_ptr error;
+    };
 
     using Alert = ::Alert;
     struct SummaryTexts {
@@ -39,6 +53,7 @@ public:
 
     // Opening the sheet for `account` (forgets any earlier file, document and summary).
     explicit ImportSession(Account& account);
+    ~ImportSession();
 
     Account& account() const { return m_account; }
     Page page() const { return m_page; }
@@ -51,6 +66,21 @@ public:
     // Reads the chosen file (unless a document is held from a question) and imports it, or
     // asks a question. Ends on the summary, a question page, or the main page with an alert.
     void import();
+    // Whether import() would read the file first (no document is held from a question).
+    bool needsReading() const { return !m_document.has_value(); }
+    // Reads a statement file by its extension. Touches no store: safe on any thread.
+    static StatementRead readStatementFile(const std::string& path);
+    // import() with the file already read by readStatementFile.
+    void import(StatementRead read);
+
+    // How many entries one step imports (all by default).
+    void setEntriesPerStep(std::size_t count) { m_entriesPerStep = count; }
+    // On the Importing page: imports the next step's entries; after the last one the import
+    // is saved and the summary shown.
+    void continueImport();
+    // The entries to import (duplicates set aside) and how many are imported so far.
+    std::size_t entriesToImport() const;
+    std::size_t entriesImported() const;
     // The labels of the statements offered on the choice page.
     const std::vector<std::string>& statementLabels() const { return m_statementLabels; }
     void continueFromStatementChoice(std::size_t index);
@@ -82,6 +112,8 @@ public:
     static Alert couldNotImportAlert();
 
 private:
+    // Runs `step` inside the import's error guard.
+    void guarded(const std::function<void()>& step);
     void importDocument();
     void fail(const std::string& reason);
     void askDateOrder(const ParseError& error);
@@ -92,6 +124,8 @@ private:
     std::string m_startDateText;
     std::optional<std::string> m_filename;
     std::optional<ImportDictionary> m_document;
+    std::unique_ptr<StatementImporter> m_importer;
+    std::size_t m_entriesPerStep = static_cast<std::size_t>(-1);
     std::vector<ImportValue> m_offeredStatements;
     std::vector<std::string> m_statementLabels;
     DateOrderQuestion m_dateOrderQuestion;

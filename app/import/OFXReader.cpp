@@ -129,8 +129,10 @@ ImportDictionary accountEntry(const OFXElementScanner::TaggedContent& statement)
 }
 
 // One formatter per pattern and locale: building an ICU formatter costs far more than a parse.
+// Per thread, as an ICU formatter parses with a calendar of its own that it changes: the
+// desktop reads statements off the main thread, and two reads may overlap.
 const DateFormatter& formatterFor(std::string_view format) {
-    static std::map<std::string, DateFormatter> formatters;
+    static thread_local std::map<std::string, DateFormatter> formatters;
     std::string key = UserLocale::current() + "|" + std::string(format);
     auto it = formatters.find(key);
     if (it == formatters.end()) {

@@ -1,5 +1,6 @@
 #include "StatementImporter.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -119,6 +120,12 @@ void StatementImporter::setOpeningBalance(const ImportDictionary& accountEntry) 
 }
 
 ImportSummary StatementImporter::importTransactions(ImportDictionary& document) {
+    begin(document);
+    importNext(m_accepted.size());
+    return m_summary;
+}
+
+void StatementImporter::begin(ImportDictionary& document) {
     PN_ASSERT(document.contains("format"), "An import document needs a format");
     StatementPreprocessor::preprocessDocument(m_account, document);
     const ImportValue* accounts = document.find("accounts");
@@ -134,33 +141,37 @@ ImportSummary StatementImporter::importTransactions(ImportDictionary& document) 
         setOpeningBalance(accountEntry);
     }
 
-    ImportSummary summary;
-    std::vector<const ImportDictionary*> accepted;
-    accepted.reserve(entries.size());
+    m_summary = ImportSummary();
+    m_accepted.clear();
+    m_accepted.reserve(entries.size());
+    m_next = 0;
     std::unordered_set<std::string> fitIDsInFile;
     for (const ImportValue& value : entries) {
         const ImportDictionary& entry = value.dictionary();
         const std::string* fitID = fitIDOf(entry);
         bool repeatsFile = fitID != nullptr && fitIDsInFile.contains(*fitID);
         if (repeatsFile || isDuplicateTransaction(entry)) {
-            ++summary.duplicate;
+            ++m_summary.duplicate;
             continue;
         }
         if (fitID != nullptr) {
             fitIDsInFile.insert(*fitID);
         }
-        accepted.push_back(&entry);
+        m_accepted.push_back(&entry);
     }
+}
 
-    for (const ImportDictionary* entry : accepted) {
-        if (Transaction* pending = findTransactionToMerge(*entry)) {
+void StatementImporter::importNext(std::size_t count) {
+    const std::size_t end = m_next + std::min(count, m_accepted.size() - m_next);
+    for (; m_next < end; ++m_next) {
+        const ImportDictionary& entry = *m_accepted[m_next];
+        if (Transaction* pending = findTransactionToMerge(entry)) {
             removeFromPending(pending);
-            ImportedTransactions::mergeEntry(*pending, *entry);
-            ++summary.matched;
+            ImportedTransactions::mergeEntry(*pending, entry);
+            ++m_summary.matched;
         } else {
-            ImportedTransactions::createFromEntry(m_account, *entry);
-            ++summary.created;
+            ImportedTransactions::createFromEntry(m_account, entry);
+            ++m_summary.created;
         }
     }
-    return summary;
 }

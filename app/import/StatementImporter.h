@@ -37,6 +37,19 @@ public:
     // is created.
     ImportSummary importTransactions(ImportDictionary& document);
 
+    // The same import in steps, for a front end that keeps its window live between them.
+    // begin() preprocesses (throwing as above), sets the opening balance and sets the
+    // duplicates aside; importNext() merges or creates up to `count` of the remaining entries.
+    // REQUIRES: `document` stays alive and unchanged until the import is finished.
+    void begin(ImportDictionary& document);
+    void importNext(std::size_t count);
+    bool isFinished() const { return m_next == m_accepted.size(); }
+    // The entries that are not duplicates, and how many of them are imported so far.
+    std::size_t acceptedCount() const { return m_accepted.size(); }
+    std::size_t importedCount() const { return m_next; }
+    // The counts so far (all duplicates are counted by begin()).
+    const ImportSummary& summary() const { return m_summary; }
+
     // True when the account holds the entry already: by FIT ID, or by bank title, amount and
     // date (with a FIT ID only among transactions without one).
     bool isDuplicateTransaction(const ImportDictionary& entry);
@@ -71,4 +84,7 @@ private:
     std::unordered_map<std::string, Transaction*> m_byFitID;
     std::unordered_map<BankKey, BankKeyCounts, BankKeyHash> m_byBankKey;
     std::unordered_map<Decimal, PendingByDate> m_pendingByAmount;
+    std::vector<const ImportDictionary*> m_accepted;
+    std::size_t m_next = 0;
+    ImportSummary m_summary;
 };

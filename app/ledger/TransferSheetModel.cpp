@@ -10,15 +10,16 @@
 
 namespace {
 
-// The destination a first transfer proposes: the first account by name.
 bool byName(const Account* a, const Account* b) {
     return a->name() < b->name();
 }
 
-Account* firstAccountByName(ObjectContext& context) {
-    std::vector<Account*> all = Account::allInContext(context);
-    PN_ASSERT(!all.empty(), "There is no account");
-    return *std::min_element(all.begin(), all.end(), byName);
+// The destination a first transfer proposes: the first account by name other than the
+// source (money moved to the account it comes from moves nowhere); none when there is none.
+Account* firstOtherAccountByName(ObjectContext& context, const Account& source) {
+    std::vector<Account*> others =
+        Account::findByPredicate([&source](const Account& a) { return &a != &source; }, context);
+    return others.empty() ? nullptr : *std::min_element(others.begin(), others.end(), byName);
 }
 
 }  // namespace
@@ -52,7 +53,7 @@ void TransferSheetModel::setUpFromSetting(const TransferSetting* setting, bool f
             m_amount.reset();
         }
         if (firstShowing) {
-            m_destination = firstAccountByName(m_context);
+            m_destination = firstOtherAccountByName(m_context, *m_source);
         }
         hideAdvanced();
     }
@@ -73,7 +74,10 @@ void TransferSheetModel::toAccountChanged(Account& destination) {
 
 std::vector<Account*> TransferSheetModel::destinationAccounts() const {
     std::vector<Account*> accounts = Account::findByPredicate(
-        [this](const Account& a) { return !a.isClosed() || &a == m_destination; }, m_context);
+        [this](const Account& a) {
+            return &a != m_source && (!a.isClosed() || &a == m_destination);
+        },
+        m_context);
     std::sort(accounts.begin(), accounts.end(), byName);
     return accounts;
 }

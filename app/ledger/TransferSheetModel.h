@@ -25,7 +25,8 @@ public:
 
     // Opens the sheet for transfers from `source`: clears the mark that the user changed the
     // amount and sets the fields up from the source's last setting as a first showing (today's
-    // date; without a setting the first account by name and an empty amount).
+    // date; without a setting the first other account by name, none when the source is the
+    // only account, and an empty amount).
     void showSheet(Account& source);
     // The destination pop-up chose `destination`. An amount the user typed over the preset
     // one is kept from now on; the other fields come from the setting for that destination.
@@ -34,15 +35,16 @@ public:
     void toggleAdvanced();
     // Confirms: makes the transfer of the amount (0 when empty, 2 places) with the pane's
     // category, title (none when empty) and date, saves the store and closes. Returns the
-    // save's error; the transfer then stays in the context. REQUIRES: the sheet is open.
+    // save's error; the transfer then stays in the context. REQUIRES: the sheet is open with
+    // a destination.
     [[nodiscard]] std::optional<ValidationError> transfer();
     void cancel();
 
     bool isOpen() const { return m_source != nullptr; }
     Account* source() const { return m_source; }
     Account* destination() const { return m_destination; }
-    // What the destination pop-up lists: the open accounts by name, and the destination when
-    // it is a closed one. The source itself is not excluded.
+    // What the destination pop-up lists: the open accounts other than the source by name, and
+    // the destination when it is a closed one.
     [[nodiscard]] std::vector<Account*> destinationAccounts() const;
     // The currency the amount is typed in: the source account's (nullptr: home).
     [[nodiscard]] Currency* amountCurrency() const;

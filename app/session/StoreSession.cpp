@@ -100,7 +100,7 @@ ObjectContext& StoreSession::context() {
 bool StoreSession::save() {
     PN_ASSERT(m_context, "managedObjectContext missing");
     PN_ASSERT(!m_options.commitEditing || m_options.commitEditing(), "Failed to commit editing");
-    if (!m_context->hasChanges()) {
+    if (savesHeld() || !m_context->hasChanges()) {
         return true;
     }
     std::optional<ValidationError> error = m_context->save();
@@ -109,6 +109,11 @@ bool StoreSession::save() {
     }
     outputSaveError(*error);
     return false;
+}
+
+void StoreSession::releaseSaves() {
+    PN_ASSERT(m_saveHolds > 0, "releaseSaves without holdSaves");
+    --m_saveHolds;
 }
 
 void StoreSession::outputSaveError(const ValidationError& error) const {

@@ -66,6 +66,13 @@ public:
     // there was nothing to save or the save succeeded; otherwise reports the error
     // (outputSaveError) and returns false, keeping the unsaved changes.
     bool save();
+    // While an import fills the context in steps, the context holds half an import that must
+    // not be written: save() then leaves the context alone and returns true; the import saves
+    // or takes back its own work when it ends. Holds nest.
+    void holdSaves() { ++m_saveHolds; }
+    // REQUIRES: a hold (AssertionFailure otherwise).
+    void releaseSaves();
+    bool savesHeld() const { return m_saveHolds > 0; }
     // Logs "Failed to save to data store: <description>", then "DetailedError: <info>" per
     // detailed error, or "  <info>" when there are none, and presents the error.
     void outputSaveError(const ValidationError& error) const;
@@ -84,6 +91,7 @@ private:
     Options m_options;
     bool m_sampleMode = false;
     std::unique_ptr<ObjectContext> m_context;
+    int m_saveHolds = 0;
     std::optional<ValidationError> m_openError;
     std::string m_storePath;
 };

@@ -178,12 +178,16 @@ TEST_F(Transfers, TransferCategoryIsCreatedOnFirstNeedOnly) {
     EXPECT_EQ(Category::countInContext(ctx), 1u);
 }
 
-TEST_F(Transfers, SheetProposesTheFirstAccountAndAnEmptyAmountAtFirst) {
+TEST_F(Transfers, SheetProposesTheFirstOtherAccountAndAnEmptyAmountAtFirst) {
+    TransferSheetModel sheet(ctx);
+    sheet.showSheet(*checking);
+    EXPECT_EQ(fields(sheet), "to Reserve, no amount, '' (To Reserve), Transfer");
+    sheet.cancel();
+
     Account* alpha = account("Alpha");
     account("Closed")->setIsClosed(true);
-    TransferSheetModel sheet(ctx);
     sheet.showSheet(*reserve);
-    EXPECT_EQ(sheet.destinationAccounts(), (std::vector<Account*>{alpha, checking, reserve}));
+    EXPECT_EQ(sheet.destinationAccounts(), (std::vector<Account*>{alpha, checking}));
     EXPECT_EQ(fields(sheet), "to Alpha, no amount, '' (To Alpha), Transfer");
     EXPECT_TRUE(sheet.fieldsHoldDefaultSetting());
 

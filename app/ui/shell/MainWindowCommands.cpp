@@ -8,7 +8,11 @@
 #include "ui/accounts/EditAccountController.h"
 #include "ui/accounts/NewAccountController.h"
 #include "ui/common/Alerts.h"
+#include "ui/common/FilePicker.h"
 #include "ui/common/RegisterController.h"
+#include "ui/common/UrlOpener.h"
+#include "ui/importing/ImportController.h"
+#include "ui/importing/ImportFromAppController.h"
 #include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
@@ -16,6 +20,7 @@
 #include "ui/shell/PlaceholderContentController.h"
 #include "ui/shell/SourceListController.h"
 #include "ui/shell/ViewRouter.h"
+#include "ui/transfer/TransferController.h"
 
 namespace {
 
@@ -31,6 +36,9 @@ MainWindowCommands::~MainWindowCommands() = default;
 void MainWindowCommands::forgetStore() {
     m_newAccountController.reset();
     m_editAccountController.reset();
+    m_importController.reset();
+    m_importFromAppController.reset();
+    m_transferController.reset();
 }
 
 bool MainWindowCommands::mayProceed(const CommandCheck& check) {
@@ -67,21 +75,46 @@ void MainWindowCommands::editAccount() {
     m_editAccountController->run(*account);
 }
 
+template <class Controller>
+void MainWindowCommands::holdSavesDuring(Controller& controller) {
+    // The source list reloads and saves on its own when accounts change; between two steps
+    // of an import that would write half of it.
+    connect(&controller, &Controller::importStarted, this,
+            [this] { m_delegate.session().holdSaves(); });
+    connect(&controller, &Controller::importEnded, this,
+            [this] { m_delegate.session().releaseSaves(); });
+}
+
 void MainWindowCommands::importFromBank() {
     if (!mayProceed(
             SourceListCommands::checkImportFromBank(m_controller.selectedSourceListItem()))) {
         return;
     }
-    Alerts::shared().run({.message = tr("Importing statements is not available in this version."),
-                          .style = AlertContent::Style::Informational},
-                         &m_controller.window());
+    if (!m_importController) {
+        m_importController = std::make_unique<ImportController>(
+            m_controller.window(), Alerts::shared(), FilePicker::shared(), UrlOpener::shared());
+        connect(m_importController.get(), &ImportController::transactionsImported, this,
+                [this] { m_controller.updateAllViews(); });
+        holdSavesDuring(*m_importController);
+    }
+    m_importController->showImportSheetForAccount(*m_controller.selectedSourceListItem().account());
 }
 
 void MainWindowCommands::importFromApp() {
-    Alerts::shared().run(
-        {.message = tr("Importing from another application is not available in this version."),
-         .style = AlertContent::Style::Informational},
-        &m_controller.window());
+    if (!m_importFromAppController) {
+        m_importFromAppController = std::make_unique<ImportFromAppController>(
+            m_controller.context(), m_controller.window(), Alerts::shared(), FilePicker::shared());
+        connect(m_importFromAppController.get(), &ImportFromAppController::accountsImported, this,
+                [this](const QList<Account*>& accounts) {
+                    SourceListController& list = m_controller.sourceList();
+                    list.reload();
+                    if (!accounts.isEmpty()) {
+                        list.selectItem(SourceListItem::forObject(accounts.front()));
+                    }
+                });
+        holdSavesDuring(*m_importFromAppController);
+    }
+    m_importFromAppController->showSheet();
 }
 
 void MainWindowCommands::addBudget() {
@@ -136,7 +169,16 @@ void MainWindowCommands::skipScheduledItem() {
 }
 
 void MainWindowCommands::transfer() {
-    showUnavailable(tr("Transfers between accounts"));
+    Account* source = m_controller.selectedSourceListItem().account();
+    PN_ASSERT(source != nullptr, "transfer: the selected item is not an account");
+    if (!m_transferController) {
+        m_transferController = std::make_unique<TransferController>(
+            m_controller.context(), m_controller.window(),
+            [this](const ValidationError& error) { m_delegate.outputSaveError(error); });
+        connect(m_transferController.get(), &TransferController::transferMade, this,
+                [this] { m_controller.updateAllViews(); });
+    }
+    m_transferController->showSheet(*source);
 }
 
 void MainWindowCommands::toggleScheduledTransactions() {

@@ -6,8 +6,11 @@
 class AppController;
 class ApplicationDelegate;
 class EditAccountController;
+class ImportController;
+class ImportFromAppController;
 class NewAccountController;
 class ScheduledController;
+class TransferController;
 struct CommandCheck;
 
 // The main window's menu commands that act on the selection or open a sheet: new account and
@@ -23,6 +26,13 @@ public:
 
     // Drops the sheet controllers (the store is being replaced).
     void forgetStore();
+
+    // The sheet controllers once made (tests and screenshots).
+    ImportController* importController() const { return m_importController.get(); }
+    ImportFromAppController* importFromAppController() const {
+        return m_importFromAppController.get();
+    }
+    TransferController* transferController() const { return m_transferController.get(); }
 
     void addAccount();
     void addAccountGroup();
@@ -47,10 +57,16 @@ private:
     // Shows the check's alert; true when the command may go on (proceed, or confirmed).
     bool mayProceed(const CommandCheck& check);
     void showUnavailable(const QString& what);
+    // Holds the store's saves while `controller` has an import half done.
+    template <class Controller>
+    void holdSavesDuring(Controller& controller);
     ScheduledController& scheduledList();
 
     AppController& m_controller;
     ApplicationDelegate& m_delegate;
     std::unique_ptr<NewAccountController> m_newAccountController;
     std::unique_ptr<EditAccountController> m_editAccountController;
+    std::unique_ptr<ImportController> m_importController;
+    std::unique_ptr<ImportFromAppController> m_importFromAppController;
+    std::unique_ptr<TransferController> m_transferController;
 };

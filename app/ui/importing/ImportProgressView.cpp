@@ -1,0 +1,35 @@
+#include "ui/importing/ImportProgressView.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Progress bars count in int: large counts are scaled down to a fixed resolution.
+constexpr int kResolution = 1000;
+
+}  // namespace
+
+ImportProgressView::ImportProgressView(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    m_status = new QLabel;
+    m_status->setWordWrap(true);
+    m_bar = new QProgressBar;
+    m_bar->setTextVisible(false);
+    layout->addWidget(m_status);
+    layout->addWidget(m_bar);
+}
+
+void ImportProgressView::showBusy(const QString& text) {
+    m_status->setText(text);
+    m_bar->setRange(0, 0);
+}
+
+void ImportProgressView::showProgress(const QString& text, qint64 done, qint64 total) {
+    m_status->setText(text);
+    m_bar->setRange(0, kResolution);
+    m_bar->setValue(total > 0 ? static_cast<int>(done * kResolution / total) : 0);
+}

@@ -1,0 +1,50 @@
+#include "SheetTestSupport.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+#include <QWidget>
+
+std::optional<QString> ScriptedFilePicker::openFile(QWidget*, const QString&,
+                                                    const QStringList& nameFilters) {
+    filtersAsked.push_back(nameFilters);
+    if (answers.empty()) {
+        return std::nullopt;
+    }
+    const QString answer = answers.front();
+    answers.pop_front();
+    return answer.isEmpty() ? std::nullopt : std::optional<QString>(answer);
+}
+
+QString importingDataFile(const char* name) {
+    return QStringLiteral(PENNORA_TEST_DATA_DIR "/importing/") + QString::fromUtf8(name);
+}
+
+bool waitWhile(const std::function<bool()>& busy) {
+    QDeadlineTimer deadline(60'000);
+    while (busy()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(1);
+    }
+    QApplication::processEvents();
+    return true;
+}
+
+void turnEventLoop(int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+}
+
+void saveSheetScreenshot(QWidget& widget, const QString& name) {
+    QApplication::processEvents();
+    QDir().mkpath(PENNORA_SCREENSHOTS_DIR);
+    const QString suffix = qApp->devicePixelRatio() > 1.0 ? QStringLiteral("@2x") : QString();
+    widget.grab().save(QStringLiteral(PENNORA_SCREENSHOTS_DIR "/") + name + suffix + ".png");
+}

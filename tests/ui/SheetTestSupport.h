@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "ui/common/FilePicker.h"
+
+class QWidget;
+
+// Answers file dialogs from a script and remembers what they asked for.
+class ScriptedFilePicker final : public FilePicker {
+public:
+    std::optional<QString> openFile(QWidget* parent, const QString& title,
+                                    const QStringList& nameFilters) override;
+    std::deque<QString> answers;  // empty text: the person cancelled
+    std::vector<QStringList> filtersAsked;
+};
+
+// A file of tests/data/importing.
+QString importingDataFile(const char* name);
+// Turns the event loop until `busy` answers false (a work on another thread has come back);
+// gives up after a minute so that a fault shows as a failure, not a hang.
+bool waitWhile(const std::function<bool()>& busy);
+// Turns the event loop for `milliseconds`.
+void turnEventLoop(int milliseconds);
+// Grabs `widget` to build/screenshots/<name>.png, or <name>@2x.png at a scale factor of 2.
+void saveSheetScreenshot(QWidget& widget, const QString& name);
