@@ -11,7 +11,15 @@ LineChartClipView::LineChartClipView(QWidget* parent) : QScrollArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWidgetResizable(false);
     viewport()->setAutoFillBackground(false);
-    horizontalScrollBar()->setAttribute(Qt::WA_MacSmallSize);
+    // A small graphite scroller without arrows, as the chart's only control.
+    horizontalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:horizontal { height: 11px; background: #F2F2F2;"
+        " border-top: 1px solid #D6D6D6; margin: 0; }"
+        "QScrollBar::handle:horizontal { background: #9A9FA6; border-radius: 4px;"
+        " min-width: 24px; margin: 2px 1px 1px 1px; }"
+        "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }"
+        "QScrollBar::add-page:horizontal, QScrollBar::sub-page:horizontal {"
+        " background: none; }"));
 }
 
 void LineChartClipView::paintEvent(QPaintEvent* /*event*/) {
