@@ -1,7 +1,7 @@
-#include "SidebarFigures.h"
+#include "ledger/SidebarFigures.h"
 
-#include "CurrencyFormatter.h"
 #include "base/AssertionFailure.h"
+#include "ledger/CurrencyFormatter.h"
 
 SidebarFigures::Button SidebarFigures::button(const Decimal& amount, bool colorCoded, bool isIncome,
                                               const CurrencyFormatter& formatter) {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "Breakdown.h"
-#include "BreakdownPeriods.h"
-#include "BreakdownTotals.h"
 #include "base/Decimal.h"
+#include "reports/Breakdown.h"
+#include "reports/BreakdownPeriods.h"
+#include "reports/BreakdownTotals.h"
 
 class Category;
 class CategoryGroup;

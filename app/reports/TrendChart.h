@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ChartScale.h"
-#include "ReportGeometry.h"
-#include "TrendSeries.h"
+#include "reports/ChartScale.h"
+#include "reports/ReportGeometry.h"
+#include "reports/TrendSeries.h"
 
 class Category;
 class CurrencyFormatter;

@@ -1,4 +1,4 @@
-#include "TrendsMenuEntries.h"
+#include "reports/TrendsMenuEntries.h"
 
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "TrendsMenu.h"
+#include "reports/TrendsMenu.h"
 
 class Category;
 class ObjectContext;
