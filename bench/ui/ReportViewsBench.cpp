@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <iostream>
 
-#include "../../tests/ui/FakeTransactionList.h"
 #include "../../tests/ui/ReportStores.h"
 #include "base/Clock.h"
 #include "base/UserLocale.h"
@@ -13,6 +12,8 @@
 #include "reports/TransactionReports.h"
 #include "store/ObjectContext.h"
 #include "ui/breakdown/BreakdownController.h"
+#include "ui/breakdown/BreakdownTransactionList.h"
+#include "ui/breakdown/BreakdownTransactionsModel.h"
 #include "ui/breakdown/BreakdownView.h"
 #include "ui/trends/TrendsController.h"
 #include "ui/trends/TrendsMenuModel.h"
@@ -73,11 +74,12 @@ BENCHMARK(BM_TrendsSeries)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
+// The report with the list it lists a figure's transactions in within the program.
 struct Breakdown {
-    FakeTransactionLists lists;
     std::unique_ptr<BreakdownController> controller;
     explicit Breakdown(ObjectContext& context)
-        : controller(std::make_unique<BreakdownController>(context, lists.factory())) {
+        : controller(
+              std::make_unique<BreakdownController>(context, BreakdownTransactionList::factory())) {
         controller->resize(900, 560);
         controller->show();
         controller->setup();
@@ -136,9 +138,8 @@ void BM_DrillDownStep(benchmark::State& state) {
         controller.clickedKey(key);
         benchmark::DoNotOptimize(paint(controller));
     }
-    if (toTransactions && !breakdown.lists.made.empty()) {
-        state.counters["transactions"] =
-            static_cast<double>(breakdown.lists.made.front()->shown.size());
+    if (auto* list = dynamic_cast<BreakdownTransactionList*>(controller.transactionList())) {
+        state.counters["transactions"] = list->model().rowCount();
     }
 }
 // 0 root to group, 1 group to transactions.

@@ -13,6 +13,7 @@
 #include "base/Clock.h"
 #include "base/UserLocale.h"
 #include "ui/breakdown/BreakdownController.h"
+#include "ui/breakdown/BreakdownTransactionList.h"
 #include "ui/breakdown/BreakdownView.h"
 #include "ui/trends/LineChart.h"
 #include "ui/trends/LineChartContent.h"
@@ -63,8 +64,7 @@ TEST_F(ReportScreenshots, SampleStore) {
     ObjectContext& context = session->context();
     shootTrends(context, "sample");
 
-    FakeTransactionLists lists;
-    BreakdownController breakdown(context, lists.factory());
+    BreakdownController breakdown(context, BreakdownTransactionList::factory());
     breakdown.resize(760, 460);
     breakdown.show();
     breakdown.setup();

@@ -9,7 +9,9 @@ class Transaction;
 
 // The register as the breakdown report needs it for its last drill-down level: a widget that
 // lists a given set of transactions (the register's list mode) and lets the user edit them.
-// The report makes one through a TransactionListFactory on first use and keeps it.
+// The report makes one through a TransactionListFactory on first use and keeps it. The main
+// window hands in BreakdownTransactionList's read-only list (ContentViews) until the register's
+// list mode is adapted to this interface.
 class TransactionListView {
 public:
     virtual ~TransactionListView() = default;
