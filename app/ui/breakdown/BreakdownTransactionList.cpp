@@ -22,7 +22,6 @@ BreakdownTransactionList::BreakdownTransactionList()
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(BreakdownTransactionsModel::TitleColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(BreakdownTransactionsModel::CategoryColumn, QHeaderView::Stretch);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->resizeSection(BreakdownTransactionsModel::DateColumn, 100);
     header->resizeSection(BreakdownTransactionsModel::AccountColumn, 120);
     header->resizeSection(BreakdownTransactionsModel::AmountColumn, 100);

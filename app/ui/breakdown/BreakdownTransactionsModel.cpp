@@ -48,7 +48,14 @@ QVariant BreakdownTransactionsModel::data(const QModelIndex& index, int role) co
 
 QVariant BreakdownTransactionsModel::headerData(int section, Qt::Orientation orientation,
                                                 int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+    if (orientation != Qt::Horizontal) {
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue((section == AmountColumn ? Qt::AlignRight : Qt::AlignLeft) |
+                                   Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole) {
         return {};
     }
     switch (section) {
