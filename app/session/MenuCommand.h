@@ -26,6 +26,8 @@ enum class MenuCommand {
     EditAccount,
     ToggleBalanceColumn,
     ToggleStatusMessage,
+    ShowBreakdown,
+    ShowTrends,
     SizeForScreenshot,
     ShowMainWindow,
     ShowWebsite,

@@ -61,6 +61,10 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
             return enabledIf(state.storeOpen && state.canUndo);
         case MenuCommand::Redo:
             return enabledIf(state.storeOpen && state.canRedo);
+        case MenuCommand::ShowBreakdown:
+        case MenuCommand::ShowTrends:
+            // The reports read the open store, whatever is selected.
+            return enabledIf(state.storeOpen);
         case MenuCommand::ShowWelcomeScreen:
         case MenuCommand::ShowWebsite:
         case MenuCommand::ShowSupport:

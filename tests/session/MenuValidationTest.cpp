@@ -73,6 +73,11 @@ TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
         {"delete with nothing to delete", MenuCommand::DeleteItem, onMainWindow(), false, "Delete"},
         {"rename All Accounts", MenuCommand::Rename, onMainWindow(), false, ""},
         {"edit account without one", MenuCommand::EditAccount, onMainWindow(), false, ""},
+        {"trends from a budget", MenuCommand::ShowTrends, onMainWindow(Kind::Budget), true, ""},
+        {"breakdown from Scheduled", MenuCommand::ShowBreakdown, onMainWindow(Kind::Scheduled),
+         true, ""},
+        {"trends without a store", MenuCommand::ShowTrends, noStore, false, ""},
+        {"breakdown on the welcome window", MenuCommand::ShowBreakdown, welcome, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -49,6 +49,20 @@ TEST_F(Screenshots, WelcomeMainWindowAndSheets) {
     }
 }
 
+// The reports as the source list shows them, named with the scale ("-2x" under
+// QT_SCALE_FACTOR=2).
+TEST_F(Screenshots, ReportsInTheMainWindow) {
+    start();
+    m_delegate->welcomeController().showSample();
+    m_delegate->sizeForScreenshot();
+    const QString scale = m_delegate->window().devicePixelRatioF() > 1.5 ? "-2x" : "-1x";
+    AppController& controller = m_delegate->appController();
+    controller.selectSourceListItem(SourceListItem::fixed(SourceListItem::Kind::TrendsChart));
+    saveScreenshot(m_delegate->window(), "main-window-trends" + scale);
+    controller.selectSourceListItem(SourceListItem::fixed(SourceListItem::Kind::BreakdownChart));
+    saveScreenshot(m_delegate->window(), "main-window-breakdown" + scale);
+}
+
 TEST_F(Screenshots, EmptyStoreShowsTheAddAccountMessage) {
     start();
     m_delegate->welcomeController().startPennora();

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 
 #include "ShellFixture.h"
 #include "base/Clock.h"
@@ -16,7 +17,10 @@
 #include "store/ObjectContext.h"
 #include "store/UndoGrouping.h"
 #include "ui/accounts/AccountSheet.h"
+#include "ui/breakdown/BreakdownController.h"
+#include "ui/breakdown/BreakdownView.h"
 #include "ui/common/AmountField.h"
+#include "ui/common/BreadcrumbPath.h"
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/AppController.h"
@@ -25,6 +29,7 @@
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/MainWindowCommands.h"
 #include "ui/sourcelist/SourceListModel.h"
+#include "ui/trends/TrendsController.h"
 #include "ui/welcome/WelcomeController.h"
 
 namespace {
@@ -315,6 +320,51 @@ TEST_F(Shell, SearchingFromABudgetSwitchesToAllAccountsAndKeepsTheText) {
     EXPECT_TRUE(controller().isShowingSearchView());
     m_delegate->window().searchField()->clear();
     EXPECT_EQ(controller().contentView(), controller().transactionsView());
+}
+
+TEST_F(Shell, ReportsComeUpFromTheViewMenuAndKeepTheirChoiceThroughUndo) {
+    startOnSample();
+    m_menu->trigger(MenuCommand::ShowTrends);
+    EXPECT_EQ(controller().selectedSourceListItem().kind(), Kind::TrendsChart);
+    auto* trends = dynamic_cast<TrendsController*>(controller().contentView());
+    ASSERT_NE(trends, nullptr);
+    EXPECT_EQ(trends->popupButton().currentText(), "Balance");
+    trends->popupButton().setCurrentIndex(trends->popupButton().findText("Expense"));
+    trends->showSelectedChart();
+
+    m_menu->trigger(MenuCommand::ShowBreakdown);
+    EXPECT_EQ(controller().selectedSourceListItem().kind(), Kind::BreakdownChart);
+    auto* breakdown = dynamic_cast<BreakdownController*>(controller().contentView());
+    ASSERT_NE(breakdown, nullptr);
+    EXPECT_EQ(breakdown->periodsButton().text(), "This Month");
+    breakdown->showFixedPeriod(BreakdownPeriods::FixedPeriod::Last12Months);
+    ASSERT_FALSE(breakdown->breakdownView().rows().empty());
+    breakdown->clickedKey(*breakdown->breakdownView().rows().front().key);
+    EXPECT_EQ(breakdown->breadcrumbPath().crumbs().size(), 2u);
+
+    // A change made elsewhere is saved before the report computes its next page, and undoing
+    // it recomputes the page where the person was.
+    {
+        UndoGrouping group(context().undoManager());
+        account("Checking")->setName("Main Checking");
+    }
+    EXPECT_TRUE(context().hasChanges());
+    breakdown->switchToIncome();
+    EXPECT_FALSE(context().hasChanges());
+    breakdown->switchToExpense();
+    breakdown->clickedKey(*breakdown->breakdownView().rows().front().key);
+    m_delegate->undo();
+    EXPECT_EQ(account("Checking")->name(), "Checking");
+    EXPECT_EQ(controller().contentView(), breakdown);
+    EXPECT_EQ(breakdown->periodsButton().text(), "Last 12 Months");
+    EXPECT_EQ(breakdown->breadcrumbPath().crumbs().size(), 2u);
+
+    // Chosen again from the menu while hidden, each opens afresh.
+    m_menu->trigger(MenuCommand::ShowTrends);
+    EXPECT_EQ(controller().contentView(), trends);
+    EXPECT_EQ(trends->popupButton().currentText(), "Balance");
+    m_menu->trigger(MenuCommand::ShowBreakdown);
+    EXPECT_EQ(breakdown->periodsButton().text(), "This Month");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "budgets/Budget.h"
 #include "ui/accounts/AddAccountMessageController.h"
+#include "ui/breakdown/BreakdownContentController.h"
+#include "ui/breakdown/BreakdownTransactionList.h"
 #include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/MainWindowCommands.h"
@@ -11,6 +13,7 @@
 #include "ui/shell/PlaceholderRegisterController.h"
 #include "ui/shell/PlaceholderSearchController.h"
 #include "ui/shell/ViewRouter.h"
+#include "ui/trends/TrendsContentController.h"
 
 namespace {
 
@@ -53,10 +56,13 @@ void ContentViews::registerAll(ViewRouter& router, AppController& controller) {
                                     "version.")
                               .arg(QString::fromStdString(item.budget()->name()));
                       }));
-    router.setFactory(ContentView::TrendsChart, placeholder([](const SourceListItem&) {
-                          return tr("The trends chart is not available in this version.");
-                      }));
-    router.setFactory(ContentView::BreakdownReport, placeholder([](const SourceListItem&) {
-                          return tr("The breakdown report is not available in this version.");
-                      }));
+    router.setFactory(ContentView::TrendsChart, [](MainWindowHost& host) {
+        return std::make_unique<TrendsContentController>(host);
+    });
+    // The transactions behind a figure are listed read-only by the report itself until the
+    // register's list mode can be handed in here.
+    router.setFactory(ContentView::BreakdownReport, [](MainWindowHost& host) {
+        return std::make_unique<BreakdownContentController>(host,
+                                                            BreakdownTransactionList::factory());
+    });
 }

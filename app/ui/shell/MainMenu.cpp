@@ -167,6 +167,16 @@ void MainMenu::buildViewMenu() {
         [&d] { d.appController().toggleBalanceColumn(); });
     add(menu, MenuCommand::ToggleStatusMessage, tr("Show Reconciled Balance"), {},
         [&d] { d.appController().toggleStatusMessage(); });
+    menu->addSeparator();
+    // The reports, in the source list's order.
+    add(menu, MenuCommand::ShowBreakdown, tr("Breakdown"), QKeySequence(tr("Ctrl+Shift+B")), [&d] {
+        d.appController().selectSourceListItem(
+            SourceListItem::fixed(SourceListItem::Kind::BreakdownChart));
+    });
+    add(menu, MenuCommand::ShowTrends, tr("Trends"), QKeySequence(tr("Ctrl+Shift+T")), [&d] {
+        d.appController().selectSourceListItem(
+            SourceListItem::fixed(SourceListItem::Kind::TrendsChart));
+    });
 }
 
 void MainMenu::buildWindowMenu() {
