@@ -27,6 +27,7 @@
 #include "ui/common/PNDatePicker.h"
 #include "ui/editor/AdvancedAreaView.h"
 #include "ui/editor/EditViewController.h"
+#include "ui/editor/RemainderView.h"
 #include "ui/editor/SplitRowController.h"
 
 namespace {

@@ -1,8 +1,6 @@
 #include "ui/editor/EditViewController.h"
 
-#include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -12,7 +10,6 @@
 #include "base/AssertionFailure.h"
 #include "import/TransactionMatching.h"
 #include "ledger/Account.h"
-#include "ledger/AmountFormatter.h"
 #include "ledger/Currency.h"
 #include "ledger/Global.h"
 #include "ledger/Transaction.h"
@@ -25,6 +22,7 @@
 #include "ui/common/QuestionAlert.h"
 #include "ui/editor/AdvancedAreaView.h"
 #include "ui/editor/EditView.h"
+#include "ui/editor/RemainderView.h"
 #include "ui/editor/SplitRowController.h"
 
 namespace {
@@ -44,7 +42,6 @@ constexpr int kCategoryBoxWidth = SplitRowController::kRowWidth;
 constexpr int kSplitButtonWidth = 60;
 constexpr int kToggleSize = 22;
 constexpr int kRowSpacing = 5;
-constexpr int kRemainderHeight = 17;
 constexpr int kRemainderWidth = kCategoryBoxWidth - SplitRowController::kAmountX;
 constexpr int kTextPixelSize = 13;
 constexpr int kAnimationMilliseconds = 140;
@@ -111,23 +108,7 @@ void EditViewController::buildBasicFields() {
     m_splitsView = new QWidget(m_categoryView);
     m_splitsView->hide();
 
-    m_remainderView = new QWidget(m_categoryView);
-    m_remainderField = new QLineEdit(m_remainderView);
-    m_remainderField->setReadOnly(true);
-    m_remainderField->setFrame(false);
-    m_remainderField->setFocusPolicy(Qt::NoFocus);
-    m_remainderField->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_remainderField->setGeometry(0, 0, 100, kRemainderHeight);
-    QPalette remainderPalette = m_remainderField->palette();
-    remainderPalette.setColor(QPalette::Base, Qt::transparent);
-    remainderPalette.setColor(QPalette::Text, QColor("#B3261E"));
-    m_remainderField->setPalette(remainderPalette);
-    auto* remainderLabel = new QLabel(tr("left over"), m_remainderView);
-    remainderLabel->setGeometry(104, 0, kRemainderWidth - 104, kRemainderHeight);
-    QPalette labelPalette = remainderLabel->palette();
-    labelPalette.setColor(QPalette::WindowText, QColor("#666666"));
-    remainderLabel->setPalette(labelPalette);
-    m_remainderView->resize(kRemainderWidth, kRemainderHeight);
+    m_remainderView = new RemainderView(kRemainderWidth, m_categoryView);
     m_remainderView->hide();
 
     m_advancedToggleButton = new QToolButton(m_editView);
@@ -159,6 +140,10 @@ void EditViewController::connectFields() {
 
 AmountField* EditViewController::amountField() const {
     return m_currencyField->amountField();
+}
+
+QLineEdit* EditViewController::remainderField() const {
+    return m_remainderView->remainderField();
 }
 
 // ---- Layout ----
@@ -198,7 +183,7 @@ int EditViewController::categoryBoxHeight() const {
     const int rows = int(m_model.rows().size());
     int height = rows * SplitRowController::kRowHeight + (rows - 1) * kRowSpacing;
     if (m_model.remainder()) {
-        height += kRowSpacing + kRemainderHeight;
+        height += kRowSpacing + RemainderView::kHeight;
     }
     return height;
 }
@@ -398,8 +383,7 @@ void EditViewController::updateSplitsView() {
 }
 
 void EditViewController::showRemainderView(const Decimal& remainder) {
-    AmountFormatter formatter;
-    m_remainderField->setText(qt(formatter.stringFromDecimal(remainder)));
+    m_remainderView->setRemainder(remainder);
     m_remainderView->move(SplitRowController::kAmountX, m_splitsView->height() + kRowSpacing);
     m_remainderView->show();
 }
@@ -527,30 +511,20 @@ void EditViewController::keyPressEvent(QKeyEvent* event) {
 }
 
 void EditViewController::setupKeyLoopForSingleCategory() {
-    m_keyLoop = {m_titleField, amountField(), m_singleCategoryField->textField(),
-                 m_notesField, m_datePicker,  m_checkNumberField};
+    m_keyLoop.setWidgets({m_titleField, amountField(), m_singleCategoryField->textField(),
+                          m_notesField, m_datePicker, m_checkNumberField});
 }
 
 void EditViewController::setupKeyLoopForSplits() {
-    m_keyLoop = {m_titleField, amountField()};
+    std::vector<QWidget*> widgets = {m_titleField, amountField()};
     for (SplitRowController* row : rowControllers()) {
-        m_keyLoop.push_back(row->categoryField()->textField());
-        m_keyLoop.push_back(row->amountField());
+        widgets.push_back(row->categoryField()->textField());
+        widgets.push_back(row->amountField());
     }
-    m_keyLoop.insert(m_keyLoop.end(), {m_notesField, m_datePicker, m_checkNumberField});
+    widgets.insert(widgets.end(), {m_notesField, m_datePicker, m_checkNumberField});
+    m_keyLoop.setWidgets(std::move(widgets));
 }
 
 bool EditViewController::focusNextPrevChild(bool next) {
-    QWidget* focus = QApplication::focusWidget();
-    const auto current = std::find_if(m_keyLoop.begin(), m_keyLoop.end(), [&](QWidget* widget) {
-        return widget == focus || (focus != nullptr && widget->isAncestorOf(focus));
-    });
-    if (current == m_keyLoop.end()) {
-        return RowEditor::focusNextPrevChild(next);
-    }
-    const std::ptrdiff_t count = std::ptrdiff_t(m_keyLoop.size());
-    const std::ptrdiff_t index = current - m_keyLoop.begin();
-    const std::ptrdiff_t target = (index + (next ? 1 : count - 1)) % count;
-    m_keyLoop[std::size_t(target)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    return true;
+    return m_keyLoop.moveFocus(next) || RowEditor::focusNextPrevChild(next);
 }

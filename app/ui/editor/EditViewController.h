@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ledger/TransactionEditorModel.h"
+#include "ui/common/KeyLoop.h"
 #include "ui/register/RowEditor.h"
 
 class QLineEdit;
@@ -18,6 +19,7 @@ class CurrencyField;
 class EditView;
 class ObjectContext;
 class PNDatePicker;
+class RemainderView;
 class SplitRowController;
 
 // The transaction editor: the panel the register opens over a row. Date, check number, title,
@@ -58,7 +60,7 @@ public:
     // Height changes are animated while the panel is visible, unless turned off (tests).
     void setAnimated(bool animated) { m_animated = animated; }
     // The keyboard focus loop, in order.
-    const std::vector<QWidget*>& keyLoop() const { return m_keyLoop; }
+    const std::vector<QWidget*>& keyLoop() const { return m_keyLoop.widgets(); }
 
     PNDatePicker* datePicker() const { return m_datePicker; }
     CheckNumberField* checkNumberField() const { return m_checkNumberField; }
@@ -70,8 +72,8 @@ public:
     QPushButton* splitButton() const { return m_splitButton; }
     // The rows in use, in order (more may exist, hidden, for reuse).
     std::vector<SplitRowController*> rowControllers() const;
-    QWidget* remainderView() const { return m_remainderView; }
-    QLineEdit* remainderField() const { return m_remainderField; }
+    RemainderView* remainderView() const { return m_remainderView; }
+    QLineEdit* remainderField() const;
     QToolButton* advancedToggleButton() const { return m_advancedToggleButton; }
     AdvancedAreaView* advancedView() const { return m_advancedView; }
 
@@ -125,12 +127,11 @@ private:
     QPushButton* m_splitButton = nullptr;
     QWidget* m_splitsView = nullptr;
     std::vector<SplitRowController*> m_rowControllers;  // all made so far, in order
-    QWidget* m_remainderView = nullptr;
-    QLineEdit* m_remainderField = nullptr;
+    RemainderView* m_remainderView = nullptr;
     QToolButton* m_advancedToggleButton = nullptr;
     AdvancedAreaView* m_advancedView = nullptr;
     QVariantAnimation* m_animation = nullptr;
-    std::vector<QWidget*> m_keyLoop;
+    KeyLoop m_keyLoop;
     int m_targetHeight = 0;
     bool m_advancedViewIsShown = false;
     bool m_disableSaveOnEnter = false;
