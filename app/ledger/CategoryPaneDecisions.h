@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ledger/AlertQuestion.h"
+#include "base/Alert.h"
 
 class Category;
 class CategoryGroup;
@@ -17,7 +17,7 @@ public:
     enum class Rename { Accept, NameTaken };
     enum class Delete { CategoryInUse, ConfirmCategory, GroupNotEmpty, GroupWithoutAsking };
 
-    using Alert = AlertQuestion;
+    using Alert = ::Alert;
 
     // A new category named "New Category" or the next free "New Category N", with a limit of
     // 0 in every budget.

@@ -16,7 +16,6 @@
 #include "store/UndoGrouping.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/Images.h"
-#include "ui/common/QuestionAlert.h"
 #include "ui/preferences/CategoriesModel.h"
 #include "ui/preferences/CategoryNameDelegate.h"
 
@@ -253,7 +252,7 @@ void CategoriesController::renameItem(const QModelIndex& index, const QString& n
 }
 
 void CategoriesController::refuseName(const ManagedObject* object, const QString& name) {
-    m_alerts.run(alertContentFor(Decisions::nameTakenAlert(name.toStdString())), m_view->window());
+    m_alerts.show(Decisions::nameTakenAlert(name.toStdString()), m_view->window());
     selectAndEdit(m_model->indexOfObject(object), name);
 }
 
@@ -289,11 +288,10 @@ void CategoriesController::removeSelectedItem() {
     switch (decision) {
         case Decisions::Delete::CategoryInUse:
         case Decisions::Delete::GroupNotEmpty:
-            m_alerts.run(alertContentFor(Decisions::deleteAlert(decision)), m_view->window());
+            m_alerts.show(Decisions::deleteAlert(decision), m_view->window());
             return;
         case Decisions::Delete::ConfirmCategory:
-            if (m_alerts.run(alertContentFor(Decisions::deleteAlert(decision)), m_view->window())
-                    .button != 0) {
+            if (m_alerts.show(Decisions::deleteAlert(decision), m_view->window()).button != 0) {
                 return;
             }
             break;
