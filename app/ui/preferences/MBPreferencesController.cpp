@@ -24,6 +24,8 @@ MBPreferencesController::MBPreferencesController(UserDefaults& defaults, QObject
     m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                              Qt::WindowCloseButtonHint);
     m_window->setContextMenuPolicy(Qt::NoContextMenu);  // the toolbar cannot be hidden
+    // Left open, it does not keep the program running once the main window has closed.
+    m_window->setAttribute(Qt::WA_QuitOnClose, false);
     m_toolbar = new QToolBar(m_window.get());
     m_toolbar->setObjectName(QStringLiteral("PreferencesToolbar"));
     m_toolbar->setMovable(false);

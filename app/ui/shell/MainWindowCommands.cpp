@@ -4,11 +4,13 @@
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/AccountTreeCommands.h"
+#include "ledger/CurrenciesFile.h"
 #include "session/SourceListCommands.h"
 #include "ui/accounts/EditAccountController.h"
 #include "ui/accounts/NewAccountController.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/RegisterController.h"
+#include "ui/preferences/PreferencePanes.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"
@@ -130,8 +132,13 @@ void MainWindowCommands::toggleScheduledTransactions() {
     showUnavailable(tr("Showing projected scheduled transactions"));
 }
 
-void MainWindowCommands::showPreferencePanel() {
-    Alerts::shared().run({.message = tr("Preferences are not available in this version."),
-                          .style = AlertContent::Style::Informational},
-                         &m_controller.window());
+void MainWindowCommands::showPreferencePanel(const QString& paneIdentifier) {
+    if (!m_controller.hasStore()) {
+        return;
+    }
+    PreferencePanes::showPreferencePanel(
+        m_controller.preferences(),
+        {m_controller.context(), [this] { return m_controller.save(); }, m_controller.alerts(),
+         CurrenciesFile::defaultPath()},
+        paneIdentifier);
 }
