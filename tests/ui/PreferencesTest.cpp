@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
+#include <QWheelEvent>
 #include <map>
 #include <memory>
 
@@ -270,15 +271,15 @@ TEST_F(Preferences, OutlineShowsGroupsAndLooseCategoriesByName) {
 
 TEST_F(Preferences, RenamingACategoryIsSavedAnnouncedAndUndoneInOneStep) {
     open();
-    confirm(edit(categories().model().indexOf(category("Dining"))), "Eating Out");
-    EXPECT_EQ(category("Eating Out")->numberOfUses(), 14u);
-    EXPECT_EQ(outline().front(), "Food: Eating Out Groceries");
+    confirm(edit(categories().model().indexOf(category("Dining"))), "Takeaway");
+    EXPECT_EQ(category("Takeaway")->numberOfUses(), 14u);
+    EXPECT_EQ(outline().front(), "Food: Groceries Takeaway");
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(announced, 1);
     EXPECT_FALSE(ctx().hasChanges());
     // The renamed row stays selected.
     EXPECT_EQ(categories().outlineView()->currentIndex(),
-              categories().model().indexOf(category("Eating Out")));
+              categories().model().indexOf(category("Takeaway")));
 
     ctx().undo();
     EXPECT_NE(category("Dining"), nullptr);
@@ -449,6 +450,15 @@ TEST_F(Preferences, SwitchingTheHomeCurrencyAndBackKeepsEveryBalance) {
             .data(pane.model().index(menu->findText("Euros") - 1, CurrenciesModel::RateColumn),
                   Qt::DisplayRole)
             .toString();
+
+    // Arrows and the wheel over the closed menu choose nothing by the way.
+    QTest::keyClick(menu, Qt::Key_Down);
+    menu->hidePopup();
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(menu, &wheel);
+    EXPECT_EQ(menu->currentIndex(), 0);
+    EXPECT_EQ(saves, 0);
 
     emit menu->activated(menu->findText("Euros"));
     EXPECT_EQ(Global::sharedInstanceInContext(ctx())->homeCurrency(), "EUR");

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -338,6 +339,7 @@ TEST_F(Shell, PreferencesOpenOnTheStoreUndoFromTheirWindowAndAreMadeAgainOnTheNe
     auto& categories = *dynamic_cast<CategoriesController*>(preferences.currentModule());
     Category* gifts = Category::findByName("Gifts", context());
     categories.renameItem(categories.model().indexOf(gifts), "Presents");
+    QApplication::processEvents();
     EXPECT_EQ(gifts->name(), "Presents");
     EXPECT_FALSE(context().hasChanges());
     // The menu's Undo works in the preferences window too, and the pane follows it.

@@ -240,15 +240,21 @@ void CategoriesController::renameItem(const QModelIndex& index, const QString& n
                                                            newName, m_context)
                                        : Decisions::renameGroup(*group, newName, m_context);
     }
+    // The rest waits until the editor has closed: the alert would take its focus and commit
+    // it again, and re-sorting now would take its row away under it.
     if (decision == Decisions::Rename::NameTaken) {
-        // After the editor has closed: the alert takes the focus, which would commit it again.
         QMetaObject::invokeMethod(
             this, [this, object, name] { refuseName(object, name); }, Qt::QueuedConnection);
         return;
     }
-    reloadData();
-    select(m_model->indexOfObject(object));
     saveAndAnnounce();
+    QMetaObject::invokeMethod(
+        this,
+        [this, object] {
+            reloadData();
+            select(m_model->indexOfObject(object));
+        },
+        Qt::QueuedConnection);
 }
 
 void CategoriesController::refuseName(const ManagedObject* object, const QString& name) {

@@ -50,8 +50,9 @@ public:
     // Reads the outline from the store again, keeping the selection and the open groups.
     void reloadData();
 
-    // A name typed for a row: accepted and saved, or refused with an alert after which the
-    // name opens again for editing with the typed text.
+    // A name typed for a row: accepted and saved, the outline re-sorted once events are
+    // processed; or refused, with an alert (once events are processed) after which the name
+    // opens again for editing with the typed text.
     void renameItem(const QModelIndex& index, const QString& name);
     // Categories dropped on a group (nullptr: the top level).
     bool dropCategories(const std::vector<Category*>& categories, CategoryGroup* group);

@@ -171,7 +171,11 @@ bool CategoriesModel::setData(const QModelIndex& index, const QVariant& value, i
     if (!index.isValid() || index.column() != NameColumn || role != Qt::EditRole || !m_rename) {
         return false;
     }
+    const QPersistentModelIndex row(index);
     m_rename(index, value.toString());
+    if (row.isValid()) {
+        emit dataChanged(row, row);
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -51,6 +52,7 @@ void CurrenciesController::buildView() {
     m_homeCurrencyMenu->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_homeCurrencyMenu->setMaxVisibleItems(20);
     menuLabel->setBuddy(m_homeCurrencyMenu);
+    m_homeCurrencyMenu->installEventFilter(this);
     connect(m_homeCurrencyMenu, &QComboBox::activated, this,
             &CurrenciesController::switchHomeCurrency);
     auto* note = new QLabel(
@@ -84,6 +86,27 @@ void CurrenciesController::buildView() {
     layout->addLayout(menuRow);
     layout->addWidget(note);
     layout->addWidget(m_tableView);
+}
+
+bool CurrenciesController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_homeCurrencyMenu) {
+        return PreferencesModule::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::Wheel) {
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool choosing = key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                              key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
+                              key->key() == Qt::Key_Home || key->key() == Qt::Key_End ||
+                              (!key->text().isEmpty() && key->text().at(0).isPrint());
+        if (choosing) {
+            m_homeCurrencyMenu->showPopup();
+            return true;
+        }
+    }
+    return false;
 }
 
 void CurrenciesController::resetHomeCurrencySettings() {

@@ -48,6 +48,11 @@ public:
     QTableView* tableView() const { return m_tableView; }
     QComboBox* homeCurrencyMenu() const { return m_homeCurrencyMenu; }
 
+protected:
+    // A closed home-currency menu opens on keys and ignores the wheel, so that no arrow press
+    // or scroll over it switches the home currency by the way.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildView();
 
