@@ -146,6 +146,9 @@ void CategoriesController::select(const QModelIndex& index) {
 }
 
 void CategoriesController::selectAndEdit(const QModelIndex& index, const QString& text) {
+    if (!index.isValid()) {
+        return;  // gone in the meantime (an undo)
+    }
     select(index);
     m_outlineView->setFocus();
     if (!text.isNull()) {
