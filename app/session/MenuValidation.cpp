@@ -1,5 +1,7 @@
 #include "session/MenuValidation.h"
 
+#include "scheduled/ScheduledListCommands.h"
+
 namespace {
 
 using Kind = SourceListItem::Kind;
@@ -39,6 +41,12 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
                 return {.enabled = true, .title = "New Scheduled Transaction"};
             }
             return {.enabled = false, .title = kNewTransaction};
+        case MenuCommand::EditScheduledItem:
+            return ScheduledListCommands::editMenuItem(state.selection.scheduledItems);
+        case MenuCommand::PayScheduledItem:
+            return ScheduledListCommands::payMenuItem(state.selection.scheduledItems);
+        case MenuCommand::SkipScheduledItem:
+            return ScheduledListCommands::skipMenuItem(state.selection.scheduledItems);
         case MenuCommand::Transfer:
         case MenuCommand::ToggleStatusMessage:
             return enabledIf(state.showsAccountRegister);

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/CategoryOutline.h"
 #include "ledger/CategoryPaneDecisions.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -49,7 +49,7 @@ protected:
         return rows;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
 };
 
 TEST_F(CategoryOutlineTest, GroupsAndLooseCategoriesShareOneNameOrderIgnoringCaseAndAccents) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "base/NotificationCenter.h"
 #include "base/UserLocale.h"
 #include "ledger/Account.h"
@@ -17,7 +18,6 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransactionEditorModel.h"
-#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 
@@ -70,7 +70,7 @@ protected:
         return text;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = ctx.insert<Account>();
     Category* food = ctx.insert<Category>();
     Category* gas = ctx.insert<Category>();

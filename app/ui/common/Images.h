@@ -7,8 +7,9 @@
 // The program's images by name, drawn as simple vector shapes so they are crisp at every
 // scale: "account_icon", "closedAccountIcon", "folder_icon", "sourceListBudgetIcon",
 // "allAccountsIcon", "scheduledIcon", "breakdown_icon", "trends_icon", "welcomePattern",
-// "appIcon", the entry controls' "categoryFieldButton", "up_chevron" and "down_chevron", and
-// the preferences panes' "categoriesIcon" and "currencyIcon".
+// "appIcon", the entry controls' "categoryFieldButton", "up_chevron" and "down_chevron",
+// the preferences panes' "categoriesIcon" and "currencyIcon", and the scheduled list's
+// "repeatingIcon", "transferIcon" and "scheduledBackground".
 // An unknown name gives a null icon.
 class Images final {
 public:

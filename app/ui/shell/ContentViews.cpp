@@ -4,6 +4,7 @@
 
 #include "budgets/Budget.h"
 #include "ui/accounts/AddAccountMessageController.h"
+#include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/MainWindowCommands.h"
 #include "ui/shell/PlaceholderContentController.h"
@@ -40,13 +41,13 @@ void ContentViews::registerAll(ViewRouter& router, AppController& controller) {
     router.setFactory(ContentView::SearchResults, [](MainWindowHost&) {
         return std::make_unique<PlaceholderSearchController>();
     });
-    router.setFactory(
-        ContentView::ScheduledList,
-        placeholder(
-            [](const SourceListItem&) {
-                return tr("The list of scheduled transactions is not available in this version.");
-            },
-            tr("Scheduling transactions")));
+    router.setFactory(ContentView::ScheduledList, [&controller](MainWindowHost& host) {
+        auto list = std::make_unique<ScheduledController>(host);
+        // The "Scheduled" badge counts the red items.
+        QObject::connect(list.get(), &ScheduledController::scheduledItemsChanged, &controller,
+                         [&controller] { controller.repaintSourceList(); });
+        return list;
+    });
     router.setFactory(ContentView::BudgetView, placeholder([](const SourceListItem& item) {
                           return tr("The budget view of \u201c%1\u201d is not available in this "
                                     "version.")

@@ -7,6 +7,7 @@ class AppController;
 class ApplicationDelegate;
 class EditAccountController;
 class NewAccountController;
+class ScheduledController;
 struct CommandCheck;
 
 // The main window's menu commands that act on the selection or open a sheet: new account and
@@ -34,6 +35,10 @@ public:
     // Starts editing the selected entry's name in place.
     void rename();
     void newTransaction();
+    // The commands on the item selected in the scheduled list.
+    void editScheduledItem();
+    void payScheduledItem();
+    void skipScheduledItem();
     void transfer();
     void toggleScheduledTransactions();
     // The preferences window on the open store; on the pane `paneIdentifier` when one is given.
@@ -43,6 +48,7 @@ private:
     // Shows the check's alert; true when the command may go on (proceed, or confirmed).
     bool mayProceed(const CommandCheck& check);
     void showUnavailable(const QString& what);
+    ScheduledController& scheduledList();
 
     AppController& m_controller;
     ApplicationDelegate& m_delegate;
