@@ -74,3 +74,9 @@ bool likeCD(std::string_view text, std::string_view pattern) {
 bool containsCD(std::string_view text, std::string_view needle) {
     return foldForComparison(text).find(foldForComparison(needle)) != std::string::npos;
 }
+
+bool namePrecedes(std::string_view a, std::string_view b) {
+    const std::string foldedA = foldForComparison(a);
+    const std::string foldedB = foldForComparison(b);
+    return foldedA != foldedB ? foldedA < foldedB : a < b;
+}

@@ -13,3 +13,6 @@ std::string foldForComparison(std::string_view text);
 bool likeCD(std::string_view text, std::string_view pattern);
 // True when folded `text` contains folded `needle` (an empty needle is contained).
 bool containsCD(std::string_view text, std::string_view needle);
+// The order of names in the program's lists: ignoring case and diacritics, then as written
+// (so that names equal but for case still have a fixed order).
+bool namePrecedes(std::string_view a, std::string_view b);

@@ -11,26 +11,20 @@
 #include "cli/CommandRegistry.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
+#include "ledger/CategoryOutline.h"
 #include "ledger/CategoryPaneDecisions.h"
 #include "ledger/CurrenciesFile.h"
 #include "ledger/Currency.h"
-#include "ledger/Global.h"
+#include "ledger/HomeCurrencyChoice.h"
 
 namespace {
 
 using CliRows::Json;
 
-template <class T>
-void sortByName(std::vector<T*>& objects) {
-    std::sort(objects.begin(), objects.end(), [](const T* a, const T* b) {
-        return foldForComparison(a->name()) < foldForComparison(b->name());
-    });
-}
-
 void listCategories(CommandInvocation& call) {
     CliStore store(call.global());
     std::vector<Category*> categories = Category::allInContext(store.context());
-    sortByName(categories);
+    CategoryOutline::sortByName(categories);
     Json rows = Json::array();
     for (const Category* category : categories) {
         rows.push_back(Json{
@@ -41,13 +35,11 @@ void listCategories(CommandInvocation& call) {
         });
     }
     std::vector<CategoryGroup*> groups = CategoryGroup::allInContext(store.context());
-    sortByName(groups);
+    CategoryOutline::sortByName(groups);
     Json groupRows = Json::array();
     for (const CategoryGroup* group : groups) {
-        std::vector<Category*> members = group->children();
-        sortByName(members);
         Json names = Json::array();
-        for (const Category* member : members) {
+        for (const Category* member : CategoryOutline::children(*group)) {
             names.push_back(member->name());
         }
         groupRows.push_back(Json{{"name", group->name()}, {"categories", std::move(names)}});
@@ -72,11 +64,11 @@ void addCategory(CommandInvocation& call) {
     if (std::optional<std::string> groupName = call.option("--group")) {
         group = &CliLookup::categoryGroup(context, *groupName);
     }
-    Category* category = context.insert<Category>();
-    category->setName(name);
-    category->setGroup(group);
+    Category& category = CategoryPaneDecisions::addCategory(context);
+    category.setName(name);
+    CategoryPaneDecisions::moveCategories({&category}, group);
     store.save();
-    call.result()["name"] = category->name();
+    call.result()["name"] = category.name();
     call.result()["group"] = group != nullptr ? Json(group->name()) : Json(nullptr);
 }
 
@@ -84,10 +76,10 @@ void addCategoryGroup(CommandInvocation& call) {
     CliStore store(call.global());
     const std::string name = call.requiredPositional(0);
     refuseTakenName(name, store.context());
-    CategoryGroup* group = store.context().insert<CategoryGroup>();
-    group->setName(name);
+    CategoryGroup& group = CategoryPaneDecisions::addGroup(store.context());
+    group.setName(name);
     store.save();
-    call.result()["name"] = group->name();
+    call.result()["name"] = group.name();
 }
 
 // A category of that name, else a group of it: the pane's rows hold both.
@@ -104,18 +96,14 @@ void renameCategory(CommandInvocation& call) {
     ObjectContext& context = store.context();
     const std::string& oldName = call.requiredPositional(0);
     const std::string& newName = call.requiredPositional(1);
-    if (Category* category = categoryOrNothing(context, oldName)) {
-        const std::string original = category->name();
-        if (CategoryPaneDecisions::rename(*category, original, newName, context) ==
-            CategoryPaneDecisions::Rename::NameTaken) {
-            throw CliError::failed(CategoryPaneDecisions::nameTakenAlert(newName).message);
-        }
-    } else {
-        CategoryGroup& group = CliLookup::categoryGroup(context, oldName);
-        if (newName != group.name()) {
-            refuseTakenName(newName, context);
-        }
-        group.setName(newName);
+    Category* category = categoryOrNothing(context, oldName);
+    const std::string original = category != nullptr ? category->name() : std::string();
+    const CategoryPaneDecisions::Rename decision =
+        category != nullptr ? CategoryPaneDecisions::rename(*category, original, newName, context)
+                            : CategoryPaneDecisions::renameGroup(
+                                  CliLookup::categoryGroup(context, oldName), newName, context);
+    if (decision == CategoryPaneDecisions::Rename::NameTaken) {
+        throw CliError::failed(CategoryPaneDecisions::nameTakenAlert(newName).message);
     }
     store.save();
     call.result()["name"] = newName;
@@ -137,9 +125,9 @@ void deleteCategory(CommandInvocation& call) {
     }
     call.result()["deleted"] = category != nullptr ? category->name() : group->name();
     if (category != nullptr) {
-        context.deleteObject(*category);
+        CategoryPaneDecisions::deleteCategory(*category, context);
     } else {
-        context.deleteObject(*group);
+        CategoryPaneDecisions::deleteGroup(*group, context);
     }
     store.save();
 }
@@ -152,7 +140,8 @@ void moveCategory(CommandInvocation& call) {
     if (group.has_value() == call.flag("--none")) {
         throw CliError::usage("move-category needs --group G or --none");
     }
-    category.setGroup(group ? &CliLookup::categoryGroup(context, *group) : nullptr);
+    CategoryPaneDecisions::moveCategories(
+        {&category}, group ? &CliLookup::categoryGroup(context, *group) : nullptr);
     store.save();
     call.result()["name"] = category.name();
     call.result()["group"] =
@@ -169,8 +158,7 @@ void listCurrencies(CliStore& store, CommandInvocation& call) {
                             {"name", currency->name()},
                             {"rate", currency->rate().toString()}});
     }
-    call.result()["homeCurrency"] =
-        Global::sharedInstanceInContext(store.context())->homeCurrency();
+    call.result()["homeCurrency"] = HomeCurrencyChoice::homeCode(store.context());
     call.result()["currencies"] = std::move(rows);
 }
 
@@ -183,9 +171,8 @@ void setHomeCurrency(CommandInvocation& call) {
     CliStore store(call.global());
     ObjectContext& context = store.context();
     const std::string& code = call.requiredPositional(0);
-    if (code != Global::sharedInstanceInContext(context)->homeCurrency()) {
-        Currency::setHomeCurrencyTo(CliRows::currencyForCode(context, code), context,
-                                    CurrenciesFile::defaultPath());
+    if (HomeCurrencyChoice::switchHomeCurrency(CliRows::currencyForCode(context, code), context,
+                                               CurrenciesFile::defaultPath())) {
         store.save();
     }
     listCurrencies(store, call);

@@ -11,7 +11,7 @@
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
-#include "ledger/Global.h"
+#include "ledger/HomeCurrencyChoice.h"
 #include "ledger/RegisterCategoryText.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
@@ -144,11 +144,10 @@ std::string checkedType(const std::string& type) {
 }
 
 Currency* currencyForCode(ObjectContext& context, const std::string& code) {
-    if (code == "home" || code == Global::sharedInstanceInContext(context)->homeCurrency()) {
+    if (code == "home" || code == HomeCurrencyChoice::homeCode(context)) {
         return nullptr;
     }
-    Currency* currency = Currency::findFirstByPredicate(
-        [&](const Currency& c) { return c.code() == code; }, context);
+    Currency* currency = HomeCurrencyChoice::currencyWithCode(code, context);
     if (currency == nullptr) {
         throw CliError::failed("No currency has the code \"" + code + "\".");
     }

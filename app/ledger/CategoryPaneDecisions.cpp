@@ -1,7 +1,17 @@
 #include "ledger/CategoryPaneDecisions.h"
 
+#include "base/AssertionFailure.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
+#include "store/ObjectContext.h"
+
+Category& CategoryPaneDecisions::addCategory(ObjectContext& context) {
+    return *context.insert<Category>();
+}
+
+CategoryGroup& CategoryPaneDecisions::addGroup(ObjectContext& context) {
+    return *context.insert<CategoryGroup>();
+}
 
 CategoryPaneDecisions::Rename CategoryPaneDecisions::rename(Category& category,
                                                             const std::string& originalName,
@@ -15,10 +25,32 @@ CategoryPaneDecisions::Rename CategoryPaneDecisions::rename(Category& category,
     return Rename::Accept;
 }
 
+CategoryPaneDecisions::Rename CategoryPaneDecisions::renameGroup(CategoryGroup& group,
+                                                                 const std::string& newName,
+                                                                 ObjectContext& context) {
+    if (newName == group.name()) {
+        return Rename::Accept;
+    }
+    if (Category::nameAlreadyTaken(newName, context)) {
+        return Rename::NameTaken;
+    }
+    group.setName(newName);
+    return Rename::Accept;
+}
+
 CategoryPaneDecisions::Alert CategoryPaneDecisions::nameTakenAlert(const std::string& newName) {
     return {"The name " + newName + " has already been taken. Please choose a different name",
             "",
             {"OK"}};
+}
+
+void CategoryPaneDecisions::moveCategories(const std::vector<Category*>& categories,
+                                           CategoryGroup* group) {
+    for (Category* category : categories) {
+        if (category->group() != group) {
+            category->setGroup(group);
+        }
+    }
 }
 
 CategoryPaneDecisions::Delete CategoryPaneDecisions::deleting(const Category& category) {
@@ -48,4 +80,16 @@ CategoryPaneDecisions::Alert CategoryPaneDecisions::deleteAlert(Delete decision)
             break;
     }
     return {};
+}
+
+void CategoryPaneDecisions::deleteCategory(Category& category, ObjectContext& context) {
+    PN_ASSERT(deleting(category) == Delete::ConfirmCategory,
+              "A category that transactions use cannot be deleted");
+    context.deleteObject(category);
+}
+
+void CategoryPaneDecisions::deleteGroup(CategoryGroup& group, ObjectContext& context) {
+    PN_ASSERT(deleting(group) == Delete::GroupWithoutAsking,
+              "A category group that holds categories cannot be deleted");
+    context.deleteObject(group);
 }

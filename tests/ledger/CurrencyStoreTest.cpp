@@ -13,6 +13,7 @@
 #include "ledger/Currency.h"
 #include "ledger/CurrencyUpdater.h"
 #include "ledger/Global.h"
+#include "ledger/HomeCurrencyChoice.h"
 #include "ledger/Node.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
@@ -173,6 +174,33 @@ TEST_F(CurrencyStore, SwitchingHomeBackAndForthKeepsAmountsAndAccountCurrencies)
     EXPECT_EQ(accounts(), before);
     EXPECT_EQ(rates(), (Texts{{"EUR", "0.8"}, {"JPY", "110"}, {"GBP", "0.5"}}));
     EXPECT_FALSE(ctx.save());
+}
+
+TEST_F(CurrencyStore, PaneListsByNameAndSwitchesOnlyToAnotherCurrency) {
+    ASSERT_FALSE(update(kEurJpyGbp).saveError);
+    std::vector<std::string> names;
+    for (const Currency* c : HomeCurrencyChoice::currenciesByName(ctx)) {
+        names.push_back(c->name());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"British Pounds", "Euros", "Japanese Yen"}));
+    EXPECT_EQ(HomeCurrencyChoice::homeCurrencyName(ctx, kEurJpyGbp), "US Dollars");
+    EXPECT_EQ(HomeCurrencyChoice::currencyWithCode("USD", ctx), nullptr);
+
+    // The menu's first item (the home currency itself) changes nothing.
+    EXPECT_FALSE(HomeCurrencyChoice::switchHomeCurrency(nullptr, ctx, kEurJpyGbp));
+    EXPECT_FALSE(ctx.hasChanges());
+
+    Currency* euro = HomeCurrencyChoice::currencyWithCode("EUR", ctx);
+    ASSERT_NE(euro, nullptr);
+    EXPECT_TRUE(HomeCurrencyChoice::switchHomeCurrency(euro, ctx, kEurJpyGbp));
+    EXPECT_EQ(HomeCurrencyChoice::homeCode(ctx), "EUR");
+    EXPECT_EQ(HomeCurrencyChoice::homeCurrencyName(ctx, kEurJpyGbp), "Euros");
+    EXPECT_EQ(HomeCurrencyChoice::currencyWithCode("EUR", ctx), nullptr);
+    names.clear();
+    for (const Currency* c : HomeCurrencyChoice::currenciesByName(ctx)) {
+        names.push_back(c->name());
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"British Pounds", "Japanese Yen", "US Dollars"}));
 }
 
 TEST_F(CurrencyStore, LocaleRuleSwitchesOnlyToAListedCurrency) {

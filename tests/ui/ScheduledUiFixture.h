@@ -70,6 +70,7 @@ public:
     void selectSourceListItem(const SourceListItem& item) override { selected.push_back(item); }
     void setStatusMessage(const QString&) override {}
     void showPreferences() override {}
+    void editCategories() override {}
     void revealScheduledItem(ScheduledItem& item) override { revealed.push_back(&item); }
     void showRegisterOf(const std::vector<Transaction*>&, const QString&) override {}
 

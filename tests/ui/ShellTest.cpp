@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -12,6 +14,7 @@
 #include "budgets/Budget.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
+#include "ledger/Category.h"
 #include "scheduled/ScheduledItem.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
@@ -23,6 +26,10 @@
 #include "ui/common/BreadcrumbPath.h"
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UserDefaults.h"
+#include "ui/preferences/CategoriesController.h"
+#include "ui/preferences/CategoriesModel.h"
+#include "ui/preferences/CurrenciesController.h"
+#include "ui/preferences/MBPreferencesController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainMenu.h"
@@ -365,6 +372,43 @@ TEST_F(Shell, ReportsComeUpFromTheViewMenuAndKeepTheirChoiceThroughUndo) {
     EXPECT_EQ(trends->popupButton().currentText(), "Balance");
     m_menu->trigger(MenuCommand::ShowBreakdown);
     EXPECT_EQ(breakdown->periodsButton().text(), "This Month");
+}
+
+TEST_F(Shell, PreferencesOpenOnTheStoreUndoFromTheirWindowAndAreMadeAgainOnTheNextStore) {
+    startOnSample();
+    MBPreferencesController& preferences = controller().preferences();
+    preferences.setAnimated(false);
+    EXPECT_EQ(action(MenuCommand::ShowPreferencePanel).shortcut(), QKeySequence("Ctrl+,"));
+    action(MenuCommand::ShowPreferencePanel).trigger();
+    ASSERT_EQ(preferences.modules().size(), 2u);
+    EXPECT_TRUE(preferences.window().isVisible());
+    preferences.showModule(CurrenciesController::kIdentifier);
+    controller().editCategories();  // a category menu's "Edit Categories..."
+    ASSERT_EQ(preferences.currentModule()->identifier(), CategoriesController::kIdentifier);
+
+    auto& categories = *dynamic_cast<CategoriesController*>(preferences.currentModule());
+    Category* gifts = Category::findByName("Gifts", context());
+    categories.renameItem(categories.model().indexOf(gifts), "Presents");
+    QApplication::processEvents();
+    EXPECT_EQ(gifts->name(), "Presents");
+    EXPECT_FALSE(context().hasChanges());
+    // The menu's Undo works in the preferences window too, and the pane follows it.
+    QAction& undo = action(MenuCommand::Undo);
+    EXPECT_TRUE(preferences.window().actions().contains(&undo));
+    undo.trigger();
+    EXPECT_EQ(gifts->name(), "Gifts");
+    EXPECT_EQ(categories.model().data(categories.model().indexOf(gifts), Qt::DisplayRole), "Gifts");
+
+    // Leaving the sample closes the window; the next store gets panes of its own.
+    m_delegate->quitSample();
+    EXPECT_FALSE(preferences.window().isVisible());
+    m_delegate->welcomeController().startPennora();
+    EXPECT_TRUE(preferences.modules().empty());
+    action(MenuCommand::ShowPreferencePanel).trigger();
+    ASSERT_EQ(preferences.modules().size(), 2u);
+    auto& fresh = *dynamic_cast<CategoriesController*>(
+        preferences.moduleForIdentifier(CategoriesController::kIdentifier));
+    EXPECT_EQ(fresh.model().rowCount(), 8);  // the default categories of a new store
 }
 
 }  // namespace

@@ -46,6 +46,7 @@ public:
     void selectSourceListItem(const SourceListItem&) override {}
     void setStatusMessage(const QString&) override {}
     void showPreferences() override {}
+    void editCategories() override {}
     void revealScheduledItem(ScheduledItem&) override {}
     void showRegisterOf(const std::vector<Transaction*>&, const QString&) override {}
 

@@ -170,6 +170,46 @@ void drawChevron(QPainter& p, bool up) {
     p.drawPath(chevron);
 }
 
+// The categories pane's toolbar item: three price tags in different colours.
+void drawCategories(QPainter& p) {
+    const QColor colors[] = {QColor("#E2A33B"), QColor("#5B8DC9"), QColor("#6DAE4F")};
+    for (int i = 0; i < 3; ++i) {
+        p.save();
+        p.translate(2.2 + i * 2.4, 1.5 + i * 3.6);
+        QPainterPath tag;
+        tag.moveTo(0, 2.3);
+        tag.lineTo(2.3, 0);
+        tag.lineTo(9.5, 0);
+        tag.quadTo(10.5, 0, 10.5, 1);
+        tag.lineTo(10.5, 3.6);
+        tag.quadTo(10.5, 4.6, 9.5, 4.6);
+        tag.lineTo(2.3, 4.6);
+        tag.closeSubpath();
+        p.setPen(QPen(colors[i].darker(135), 0.7));
+        p.setBrush(colors[i]);
+        p.drawPath(tag);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(2.3, 2.3), 0.75, 0.75);
+        p.restore();
+    }
+}
+
+// The currencies pane's toolbar item: a banknote with a coin in front of it.
+void drawCurrency(QPainter& p) {
+    p.setPen(QPen(QColor("#3F7A46"), 0.8));
+    p.setBrush(QColor("#9ED29B"));
+    p.drawRoundedRect(QRectF(0.8, 2.5, 12.5, 7.5), 1, 1);
+    p.setPen(QPen(QColor("#3F7A46"), 0.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(7, 6.25), 2, 2);
+    p.setPen(QPen(QColor("#8A6A12"), 0.7));
+    p.setBrush(QColor("#F4D35E"));
+    p.drawEllipse(QRectF(7.5, 7.5, 8, 8));
+    p.setPen(QPen(QColor("#B8901E"), 0.6));
+    p.drawEllipse(QRectF(9, 9, 5, 5));
+}
+
 // The scheduled list's mark of a repeating item: two arrows chasing each other round a circle.
 void drawRepeating(QPainter& p) {
     const QColor color("#6D7A88");
@@ -236,6 +276,8 @@ const QHash<QString, Painter>& painters() {
         {QStringLiteral("trends_icon"), drawTrends},
         {QStringLiteral("welcomePattern"), drawWelcomePattern},
         {QStringLiteral("appIcon"), drawAppIcon},
+        {QStringLiteral("categoriesIcon"), drawCategories},
+        {QStringLiteral("currencyIcon"), drawCurrency},
         {QStringLiteral("repeatingIcon"), drawRepeating},
         {QStringLiteral("transferIcon"), drawTransfer},
         {QStringLiteral("scheduledBackground"), drawScheduledBackground},

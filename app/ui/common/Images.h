@@ -11,8 +11,9 @@ class QRectF;
 // The program's images by name, drawn as simple vector shapes so they are crisp at every
 // scale: "account_icon", "closedAccountIcon", "folder_icon", "sourceListBudgetIcon",
 // "allAccountsIcon", "scheduledIcon", "breakdown_icon", "trends_icon", "welcomePattern",
-// "appIcon", the entry controls' "categoryFieldButton", "up_chevron" and "down_chevron", and
-// the scheduled list's "repeatingIcon", "transferIcon" and "scheduledBackground".
+// "appIcon", the entry controls' "categoryFieldButton", "up_chevron" and "down_chevron",
+// the preferences panes' "categoriesIcon" and "currencyIcon", and the scheduled list's
+// "repeatingIcon", "transferIcon" and "scheduledBackground".
 // An unknown name gives a null icon. The chrome's images of their own size (ChromeImages:
 // sidebar arrows, tooltip and bar parts) come through image().
 class Images final {

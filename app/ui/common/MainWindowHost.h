@@ -41,6 +41,8 @@ public:
     // The line of text in the bottom bar.
     virtual void setStatusMessage(const QString& message) = 0;
     virtual void showPreferences() = 0;
+    // Shows the preferences on their categories pane (a category menu's "Edit Categories...").
+    virtual void editCategories() = 0;
     // Selects "Scheduled" and `item` in its list.
     virtual void revealScheduledItem(ScheduledItem& item) = 0;
     // Shows the register of `transactions` (a report's drill-down) titled by `subject`.

@@ -11,6 +11,8 @@
 #include "ui/common/Alerts.h"
 #include "ui/common/RegisterController.h"
 #include "ui/common/SearchController.h"
+#include "ui/preferences/CategoriesController.h"
+#include "ui/preferences/MBPreferencesController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/ContentViews.h"
 #include "ui/shell/MainWindow.h"
@@ -32,7 +34,8 @@ AppController::AppController(MainWindow& window, ApplicationDelegate& delegate)
       m_transactionsView(std::make_unique<TransactionsView>()),
       m_router(std::make_unique<ViewRouter>(*window.contentLayout(), *m_transactionsView, *this)),
       m_sourceList(std::make_unique<SourceListController>(*window.sourceList(), *this)),
-      m_commands(std::make_unique<MainWindowCommands>(*this, delegate)) {
+      m_commands(std::make_unique<MainWindowCommands>(*this, delegate)),
+      m_preferences(std::make_unique<MBPreferencesController>(delegate.defaults())) {
     ContentViews::registerAll(*m_router, *this);
     connect(m_sourceList.get(), &SourceListController::selectionChanged, this,
             [this] { outlineViewSelectionDidChange(); });
@@ -59,6 +62,8 @@ void AppController::forgetStore() {
     m_categoriesObserver.cancel();
     m_router->reset();
     m_commands->forgetStore();
+    // The panes work on this store; the next opening of the preferences makes new ones.
+    m_preferences->setModules({});
     m_context = nullptr;
     m_accountsRoot = nullptr;
 }
@@ -277,6 +282,10 @@ bool AppController::save() {
 
 void AppController::showPreferences() {
     m_commands->showPreferencePanel();
+}
+
+void AppController::editCategories() {
+    m_commands->showPreferencePanel(CategoriesController::kIdentifier);
 }
 
 void AppController::revealScheduledItem(ScheduledItem& item) {

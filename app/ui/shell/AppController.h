@@ -17,6 +17,7 @@ class QWidget;
 class ApplicationDelegate;
 class Budget;
 class MainWindowCommands;
+class MBPreferencesController;
 class Node;
 class ObjectContext;
 class RegisterController;
@@ -62,6 +63,8 @@ public:
     ViewRouter& router() const { return *m_router; }
     SourceListController& sourceList() const { return *m_sourceList; }
     MainWindowCommands& commands() const { return *m_commands; }
+    // The preferences window, one for the whole run; its panes are made on the open store.
+    MBPreferencesController& preferences() const { return *m_preferences; }
     // The register's controller, made on first use.
     RegisterController& registerController() const;
 
@@ -90,6 +93,7 @@ public:
     }
     void setStatusMessage(const QString& message) override;
     void showPreferences() override;
+    void editCategories() override;
     void revealScheduledItem(ScheduledItem& item) override;
     void showRegisterOf(const std::vector<Transaction*>& transactions,
                         const QString& subject) override;
@@ -107,6 +111,7 @@ private:
     std::unique_ptr<ViewRouter> m_router;
     std::unique_ptr<SourceListController> m_sourceList;
     std::unique_ptr<MainWindowCommands> m_commands;
+    std::unique_ptr<MBPreferencesController> m_preferences;
     NotificationObserver m_undoObserver;
     NotificationObserver m_redoObserver;
     NotificationObserver m_categoriesObserver;

@@ -1,5 +1,6 @@
 #include "ui/shell/ApplicationDelegate.h"
 
+#include <QMainWindow>
 #include <QSplitter>
 
 #include "base/AssertionFailure.h"
@@ -9,6 +10,7 @@
 #include "ui/common/Alerts.h"
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UserDefaults.h"
+#include "ui/preferences/MBPreferencesController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/DayActions.h"
 #include "ui/shell/MainWindow.h"
@@ -150,6 +152,7 @@ bool ApplicationDelegate::isWelcomeWindowVisible() const {
 
 void ApplicationDelegate::closeAllWindows() {
     m_window->hide();
+    m_appController->preferences().window().hide();
     if (m_quitSamplePanel) {
         m_quitSamplePanel->hide();
     }

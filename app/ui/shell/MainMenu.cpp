@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
@@ -10,6 +11,7 @@
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UrlOpener.h"
 #include "ui/common/UserDefaults.h"
+#include "ui/preferences/MBPreferencesController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"
@@ -113,6 +115,9 @@ void MainMenu::buildEditMenu() {
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
     add(menu, MenuCommand::Undo, tr("Undo"), QKeySequence::Undo, [&d] { d.undo(); });
     add(menu, MenuCommand::Redo, tr("Redo"), QKeySequence(tr("Ctrl+Shift+Z")), [&d] { d.redo(); });
+    // Changes made in the preferences window are undone from there too.
+    d.appController().preferences().window().addActions(
+        {action(MenuCommand::Undo), action(MenuCommand::Redo)});
     menu->addSeparator();
     QAction* del = add(menu, MenuCommand::DeleteItem, {}, QKeySequence::Delete,
                        [&d] { d.appController().commands().deleteItem(); });

@@ -4,6 +4,7 @@
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/AccountTreeCommands.h"
+#include "ledger/CurrenciesFile.h"
 #include "session/SourceListCommands.h"
 #include "ui/accounts/EditAccountController.h"
 #include "ui/accounts/NewAccountController.h"
@@ -13,6 +14,7 @@
 #include "ui/common/UrlOpener.h"
 #include "ui/importing/ImportController.h"
 #include "ui/importing/ImportFromAppController.h"
+#include "ui/preferences/PreferencePanes.h"
 #include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
@@ -185,8 +187,13 @@ void MainWindowCommands::toggleScheduledTransactions() {
     showUnavailable(tr("Showing projected scheduled transactions"));
 }
 
-void MainWindowCommands::showPreferencePanel() {
-    Alerts::shared().run({.message = tr("Preferences are not available in this version."),
-                          .style = AlertContent::Style::Informational},
-                         &m_controller.window());
+void MainWindowCommands::showPreferencePanel(const QString& paneIdentifier) {
+    if (!m_controller.hasStore()) {
+        return;
+    }
+    PreferencePanes::showPreferencePanel(
+        m_controller.preferences(),
+        {m_controller.context(), [this] { return m_controller.save(); }, m_controller.alerts(),
+         CurrenciesFile::defaultPath()},
+        paneIdentifier);
 }

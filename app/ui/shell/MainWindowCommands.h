@@ -51,7 +51,8 @@ public:
     void skipScheduledItem();
     void transfer();
     void toggleScheduledTransactions();
-    void showPreferencePanel();
+    // The preferences window on the open store; on the pane `paneIdentifier` when one is given.
+    void showPreferencePanel(const QString& paneIdentifier = {});
 
 private:
     // Shows the check's alert; true when the command may go on (proceed, or confirmed).
