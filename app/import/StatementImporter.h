@@ -34,7 +34,8 @@ public:
 
     // REQUIRES: the document has a format and, after preprocessing, exactly one account
     // entry (AssertionFailure otherwise). Throws the errors of preprocessing, before anything
-    // is created.
+    // is created. The first OFX import into an empty account sets its opening balance so that
+    // the account then holds the statement's ledger balance, to the cent.
     ImportSummary importTransactions(ImportDictionary& document);
 
     // True when the account holds the entry already: by FIT ID, or by bank title, amount and
