@@ -16,6 +16,7 @@
 #include "ledger/RegisterStatus.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "ledger/TransferSheetModel.h"
 
 namespace {
 
@@ -189,9 +190,12 @@ void makeTransfer(CommandInvocation& call) {
         throw CliError::failed("An account cannot transfer to itself.");
     }
     const Decimal amount = CommandInvocation::parseDecimal("AMOUNT", call.requiredPositional(2));
+    // Without --category, what the transfer sheet starts on.
     Category* category = nullptr;
     if (std::optional<std::string> name = call.option("--category")) {
         category = &CliLookup::category(context, *name);
+    } else {
+        category = TransferSheetModel::defaultCategory(context);
     }
     from.transfer(amount, to, category, call.option("--title"), call.dateOption("--date"));
     store.save();
