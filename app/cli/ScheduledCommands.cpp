@@ -10,6 +10,7 @@
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Global.h"
+#include "scheduled/PaymentProposal.h"
 #include "scheduled/ScheduledItem.h"
 
 namespace {
@@ -83,15 +84,22 @@ void payItem(CommandInvocation& call) {
     CliStore store(call.global());
     ObjectContext& context = store.context();
     ScheduledItem& item = CliLookup::scheduledItem(context, call.requiredPositional(0));
-    Category* category = item.category();
+    // The options change what the pay sheet would propose.
+    PaymentProposal payment = PaymentProposal::forItem(item, Date::today_PN());
     if (std::optional<std::string> name = call.option("--category")) {
-        category = &CliLookup::category(context, *name);
+        payment.category = &CliLookup::category(context, *name);
+    }
+    if (std::optional<std::string> notes = call.option("--notes")) {
+        payment.notes = notes;
+    }
+    payment.date = call.dateOption("--date").value_or(payment.date);
+    payment.amount = call.decimalOption("--amount").value_or(payment.amount);
+    if (std::optional<std::int64_t> check = call.integerOption("--check")) {
+        payment.checkNumber = check;
     }
     const std::string title = item.title();
-    item.payWithDate(call.dateOption("--date").value_or(item.nextDueDate()),
-                     call.decimalOption("--amount").value_or(item.amount()), category,
-                     call.option("--notes") ? call.option("--notes") : item.notes(),
-                     call.integerOption("--check"));
+    item.payWithDate(payment.date, payment.amount, payment.category, payment.notes,
+                     payment.checkNumber);
     store.save();
     call.result()["paid"] = title;
     call.result()["item"] = item.isDeleted() ? Json(nullptr) : CliRows::scheduledItemRow(item);
