@@ -50,6 +50,12 @@ TEST(DesktopLaunch, OnlyHelpAndVersionAreAnsweredOnTheCommandLine) {
 
 class DesktopStart : public ShellFixture {
 protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        if (const char* old = std::getenv("XDG_DATA_HOME")) {
+            m_oldDataHome = old;
+        }
+    }
     void TearDown() override {
         if (m_oldDataHome) {
             ::setenv("XDG_DATA_HOME", m_oldDataHome->c_str(), 1);
@@ -60,9 +66,6 @@ protected:
     }
     // Starts the program's delegate on the user's data folder under `dataHome`.
     void startInDataHome(const QString& dataHome) {
-        if (const char* old = std::getenv("XDG_DATA_HOME")) {
-            m_oldDataHome = old;
-        }
         ::setenv("XDG_DATA_HOME", dataHome.toUtf8().constData(), 1);
         m_delegate =
             std::make_unique<ApplicationDelegate>(FileStores::sessionOptions(), *m_defaults);
