@@ -10,8 +10,9 @@
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Global.h"
-#include "scheduled/PaymentProposal.h"
+#include "scheduled/PaySheetModel.h"
 #include "scheduled/ScheduledItem.h"
+#include "scheduled/ScheduledListCommands.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ void deleteItem(CommandInvocation& call) {
     ScheduledItem& item = CliLookup::scheduledItem(store.context(), call.requiredPositional(0));
     call.result()["deleted"] = item.title();
     call.result()["projectedTransactionsDeleted"] = item.projectedTransactions().size();
-    store.context().deleteObject(item);
+    ScheduledListCommands::performDelete({&item}, store.context());
     store.save();
 }
 
@@ -85,21 +86,19 @@ void payItem(CommandInvocation& call) {
     ObjectContext& context = store.context();
     ScheduledItem& item = CliLookup::scheduledItem(context, call.requiredPositional(0));
     // The options change what the pay sheet would propose.
-    PaymentProposal payment = PaymentProposal::forItem(item, Date::today_PN());
+    PaySheetModel sheet(item);
+    Category* category = sheet.category();
     if (std::optional<std::string> name = call.option("--category")) {
-        payment.category = &CliLookup::category(context, *name);
+        category = &CliLookup::category(context, *name);
     }
-    if (std::optional<std::string> notes = call.option("--notes")) {
-        payment.notes = notes;
-    }
-    payment.date = call.dateOption("--date").value_or(payment.date);
-    payment.amount = call.decimalOption("--amount").value_or(payment.amount);
-    if (std::optional<std::int64_t> check = call.integerOption("--check")) {
-        payment.checkNumber = check;
+    std::optional<std::string> notes = call.option("--notes");
+    if (!notes) {
+        notes = sheet.notes();
     }
     const std::string title = item.title();
-    item.payWithDate(payment.date, payment.amount, payment.category, payment.notes,
-                     payment.checkNumber);
+    sheet.pay(call.dateOption("--date").value_or(sheet.date()),
+              call.decimalOption("--amount").value_or(sheet.amount()), category, std::move(notes),
+              call.integerOption("--check"));
     store.save();
     call.result()["paid"] = title;
     call.result()["item"] = item.isDeleted() ? Json(nullptr) : CliRows::scheduledItemRow(item);

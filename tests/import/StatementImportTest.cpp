@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ImportTestSupport.h"
+#include "TestApplicationModel.h"
 #include "import/ImportedTransactions.h"
 #include "import/OFXReader.h"
 #include "import/QIFReader.h"
@@ -16,7 +17,6 @@
 #include "import/StatementPreprocessor.h"
 #include "import/TransactionMatching.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ protected:
         return found;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = accountInTree(ctx);
 };
 
@@ -120,7 +120,7 @@ TEST_F(StatementImportTest, BalanceAfterFirstImportEqualsTheLedgerBalanceToTheCe
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ledgerBalance);
-        ObjectContext fresh(ApplicationModel::shared());
+        ObjectContext fresh(applicationModel());
         Account* into = accountInTree(fresh);
         ImportDictionary document =
             OFXReader::readTransactions(ofxStatement(c.entries, c.ledgerBalance));
@@ -234,7 +234,7 @@ TEST_F(StatementImportTest, MergeWindowIsFifteenDaysEitherWayAndPrefersTheCloses
         bool merges;
     };
     for (Case c : {Case{24, true}, Case{25, true}, Case{26, false}}) {
-        ObjectContext local{ApplicationModel::shared()};
+        ObjectContext local{applicationModel()};
         Account* a = accountInTree(local);
         Transaction* p = a->createTransactionWithDate(ymd(2010, 3, 10), std::string("Typed"),
                                                       Decimal::fromString("-50.00"), nullptr,

@@ -10,10 +10,10 @@
 #include "ShellFixture.h"
 #include "base/AssertionFailure.h"
 #include "session/FileStores.h"
-#include "ui/DesktopLaunch.h"
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/ApplicationDelegate.h"
+#include "ui/shell/DesktopLaunch.h"
 #include "ui/shell/MainMenu.h"
 #include "ui/shell/MainWindow.h"
 
