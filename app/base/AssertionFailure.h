@@ -10,6 +10,7 @@ public:
     AssertionFailure(std::string message, const char* file, int line);
 
     const std::string& message() const { return m_message; }
+    // The source file's name, without the folders it was compiled from.
     const char* file() const { return m_file; }
     int line() const { return m_line; }
 

@@ -71,6 +71,10 @@ bool likeCD(std::string_view text, std::string_view pattern) {
     return globMatch(foldedCodePoints(text), foldedCodePoints(pattern));
 }
 
+bool equalsCD(std::string_view a, std::string_view b) {
+    return foldedCodePoints(a) == foldedCodePoints(b);
+}
+
 bool containsCD(std::string_view text, std::string_view needle) {
     return foldForComparison(text).find(foldForComparison(needle)) != std::string::npos;
 }

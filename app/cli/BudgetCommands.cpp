@@ -105,7 +105,7 @@ void showBudget(CommandInvocation& call) {
     out["days"] = budget.days();
     out["daysLeft"] = budget.daysLeft();
     out["monthsLeft"] = budget.monthsLeft();
-    out["todayPercentage"] = budget.todayPercentage();
+    out["todayPercentage"] = CliRows::shortNumber(budget.todayPercentage());
     out["hasStarted"] = budget.hasStarted();
     out["hasEnded"] = budget.hasEnded();
     out["timeRemaining"] = BudgetViewFigures::timeRemainingMessage(budget.period(), today).text;

@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "base/ProgramVersion.h"
 #include "cli/AccountCommands.h"
 #include "cli/BudgetCommands.h"
 #include "cli/CategoryCommands.h"
@@ -11,16 +12,11 @@
 #include "cli/ScheduledCommands.h"
 #include "cli/TransactionCommands.h"
 
-namespace {
-
-constexpr const char* kVersion = "0.1.0";
-
-}  // namespace
-
 void registerCliCommands(CommandRegistry& registry) {
-    registry.add({.name = "version",
-                  .summary = "the program's version",
-                  .run = [](CommandInvocation& call) { call.result()["version"] = kVersion; }});
+    registry.add(
+        {.name = "version", .summary = "the program's version", .run = [](CommandInvocation& call) {
+             call.result()["version"] = kProgramVersion;
+         }});
     registerAccountCommands(registry);
     registerTransactionCommands(registry);
     registerCategoryCommands(registry);

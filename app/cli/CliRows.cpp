@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 #include "cli/CliError.h"
 #include "cli/CommandInvocation.h"
@@ -20,6 +21,14 @@
 #include "scheduled/ScheduledItem.h"
 
 namespace CliRows {
+
+Json shortNumber(float value) {
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), value);
+    double shortest = 0;
+    std::from_chars(text.data(), written.ptr, shortest);
+    return shortest;
+}
 
 Json optionalText(const std::optional<std::string>& text) {
     return text ? Json(*text) : Json(nullptr);

@@ -18,6 +18,9 @@ namespace CliRows {
 
 using Json = nlohmann::ordered_json;
 
+// A single-precision figure (a share of a period, a chart step) as the shortest decimal that
+// reads back as the same float: 0.3, not the 0.30000001192092896 of the float widened.
+Json shortNumber(float value);
 Json optionalText(const std::optional<std::string>& text);
 Json optionalInteger(std::optional<std::int64_t> value);
 Json accountRow(const Account& account);

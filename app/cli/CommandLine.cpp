@@ -21,6 +21,14 @@ Date parseToday(const std::string& text) {
     return *day;
 }
 
+// The command that the usual options of a program stand for in the command's place.
+const char* commandForOption(const std::string& word) {
+    if (word == "--help" || word == "-h") {
+        return "help";
+    }
+    return word == "--version" ? "version" : nullptr;
+}
+
 }  // namespace
 
 CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
@@ -53,6 +61,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& arguments) {
             } else {
                 line.global.locale = value;
             }
+        } else if (line.words.empty() && commandForOption(arguments[i])) {
+            line.words.push_back(commandForOption(arguments[i]));
         } else {
             // A command's own "--" also ends its options, so it stays among the words.
             optionsEnded = arguments[i] == "--";

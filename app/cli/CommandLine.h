@@ -19,7 +19,8 @@ struct GlobalOptions {
 
 // The command line split into the shared options and the words that name the command and
 // its arguments. The shared options may stand anywhere; "--" ends option processing, so
-// everything after it is a command word.
+// everything after it is a command word. In the command's place, --help and -h stand for
+// "help" and --version for "version".
 struct CommandLine {
     GlobalOptions global;
     std::vector<std::string> words;

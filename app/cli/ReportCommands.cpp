@@ -154,8 +154,8 @@ void showTrends(CommandInvocation& call) {
     result["series"] = category != nullptr ? "category:" + category->name() : series;
     result["points"] = std::move(out);
     result["signsAreInverted"] = inverted;
-    result["scaleStep"] = scale.scaleStep();
-    result["scaleStart"] = scale.scaleStart();
+    result["scaleStep"] = CliRows::shortNumber(scale.scaleStep());
+    result["scaleStart"] = CliRows::shortNumber(scale.scaleStart());
     result["grid"] = std::move(grid);
 }
 

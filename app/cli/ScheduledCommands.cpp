@@ -10,6 +10,7 @@
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Global.h"
+#include "scheduled/PaySheetModel.h"
 #include "scheduled/ScheduledItem.h"
 #include "scheduled/ScheduledListCommands.h"
 
@@ -84,15 +85,20 @@ void payItem(CommandInvocation& call) {
     CliStore store(call.global());
     ObjectContext& context = store.context();
     ScheduledItem& item = CliLookup::scheduledItem(context, call.requiredPositional(0));
-    Category* category = item.category();
+    // The options change what the pay sheet would propose.
+    PaySheetModel sheet(item);
+    Category* category = sheet.category();
     if (std::optional<std::string> name = call.option("--category")) {
         category = &CliLookup::category(context, *name);
     }
+    std::optional<std::string> notes = call.option("--notes");
+    if (!notes) {
+        notes = sheet.notes();
+    }
     const std::string title = item.title();
-    item.payWithDate(call.dateOption("--date").value_or(item.nextDueDate()),
-                     call.decimalOption("--amount").value_or(item.amount()), category,
-                     call.option("--notes") ? call.option("--notes") : item.notes(),
-                     call.integerOption("--check"));
+    sheet.pay(call.dateOption("--date").value_or(sheet.date()),
+              call.decimalOption("--amount").value_or(sheet.amount()), category, std::move(notes),
+              call.integerOption("--check"));
     store.save();
     call.result()["paid"] = title;
     call.result()["item"] = item.isDeleted() ? Json(nullptr) : CliRows::scheduledItemRow(item);

@@ -17,6 +17,7 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransferCommands.h"
+#include "ledger/TransferSheetModel.h"
 
 namespace {
 
@@ -188,9 +189,12 @@ void makeTransfer(CommandInvocation& call) {
     Account& to = CliLookup::account(context, call.requiredPositional(1));
     CliError::throwIfRefused(TransferCommands::checkTransfer(from, to));
     const Decimal amount = CommandInvocation::parseDecimal("AMOUNT", call.requiredPositional(2));
+    // Without --category, what the transfer sheet starts on.
     Category* category = nullptr;
     if (std::optional<std::string> name = call.option("--category")) {
         category = &CliLookup::category(context, *name);
+    } else {
+        category = TransferSheetModel::defaultCategory(context);
     }
     from.transfer(amount, to, category, call.option("--title"), call.dateOption("--date"));
     store.save();

@@ -5,10 +5,7 @@
 #include "cli/CliApplication.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (arguments.size() == 1 && arguments[0] == "--version") {
-        arguments = {"version"};
-    }
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
     CliApplication application;
     return application.run(arguments, std::cout, std::cerr);
 }

@@ -1,5 +1,10 @@
 #include "ImportedTransactions.h"
 
+#include <unicode/locid.h>
+#include <unicode/stringoptions.h>
+#include <unicode/unistr.h>
+
+#include <algorithm>
 #include <optional>
 
 #include "base/AssertionFailure.h"
@@ -65,18 +70,49 @@ char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+bool isASCII(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// `word` with its first character in title case and the rest in lower case. Bank titles are
+// mostly ASCII; any other word goes through ICU's full case mapping, so "MÜLLER" becomes
+// "Müller" and "ÉCOLE" "École".
+std::string capitalizedWord(std::string_view word) {
+    if (isASCII(word)) {
+        std::string result(word);
+        for (std::size_t i = 0; i < result.size(); ++i) {
+            result[i] = i == 0 ? asciiUpper(result[i]) : asciiLower(result[i]);
+        }
+        return result;
+    }
+    icu::UnicodeString text = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(word.data(), static_cast<int32_t>(word.size())));
+    // The word is one unit whose very first character is title-cased, as in the ASCII case
+    // ("#12" stays as it is).
+    text.toTitle(nullptr, icu::Locale::getRoot(),
+                 U_TITLECASE_WHOLE_STRING | U_TITLECASE_NO_BREAK_ADJUSTMENT);
+    std::string result;
+    return text.toUTF8String(result);
+}
+
 }  // namespace
 
 std::string ImportedTransactions::capitalizedTitle(std::string_view title) {
-    std::string result(title);
-    bool atWordStart = true;
-    for (char& c : result) {
-        if (isWordSeparator(c)) {
-            atWordStart = true;
+    std::string result;
+    result.reserve(title.size());
+    std::size_t at = 0;
+    while (at < title.size()) {
+        if (isWordSeparator(title[at])) {
+            result += title[at++];
             continue;
         }
-        c = atWordStart ? asciiUpper(c) : asciiLower(c);
-        atWordStart = false;
+        std::size_t end = at;
+        while (end < title.size() && !isWordSeparator(title[end])) {
+            ++end;
+        }
+        result += capitalizedWord(title.substr(at, end - at));
+        at = end;
     }
     return result;
 }

@@ -15,8 +15,8 @@ public:
     ImportedTransactions() = delete;
 
     // Each word (separated by spaces, tabs or line ends) with its first letter upper case and
-    // the rest lower case: "ACME STORE #12" becomes "Acme Store #12". Letters outside ASCII
-    // are kept as they are.
+    // the rest lower case, for every letter, not only ASCII ones: "ACME STORE #12" becomes
+    // "Acme Store #12", "CAFÉ MÜLLER" "Café Müller".
     static std::string capitalizedTitle(std::string_view title);
     // A new imported, new, cleared transaction in `account` carrying the entry's bank fields
     // (date, amount, name, checkNumber, fitID), titled with the capitalised bank title.

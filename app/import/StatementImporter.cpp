@@ -110,13 +110,17 @@ void StatementImporter::removeFromPending(Transaction* transaction) {
 }
 
 void StatementImporter::setOpeningBalance(const ImportDictionary& accountEntry) {
+    // From the amounts the transactions will hold and the ledger balance to the cent: some
+    // banks write many more places (money-market funds), and the balance after the first
+    // import must be the statement's to the cent.
     Decimal sum;
     if (const ImportValue* transactions = accountEntry.find("transactions")) {
         for (const ImportValue& entry : transactions->array()) {
-            sum = sum + entry.dictionary().at("amount").decimal();
+            sum = sum + Transaction::roundedAmount(entry.dictionary().at("amount").decimal());
         }
     }
-    m_account.setStartBalance(accountEntry.at("ledgerBalance").decimal() - sum);
+    m_account.setStartBalance(
+        Transaction::roundedAmount(accountEntry.at("ledgerBalance").decimal()) - sum);
 }
 
 ImportSummary StatementImporter::importTransactions(ImportDictionary& document) {

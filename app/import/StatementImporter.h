@@ -34,7 +34,8 @@ public:
 
     // REQUIRES: the document has a format and, after preprocessing, exactly one account
     // entry (AssertionFailure otherwise). Throws the errors of preprocessing, before anything
-    // is created.
+    // is created. The first OFX import into an empty account sets its opening balance so that
+    // the account then holds the statement's ledger balance, to the cent.
     ImportSummary importTransactions(ImportDictionary& document);
 
     // The same import in steps, for a front end that keeps its window live between them.

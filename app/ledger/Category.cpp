@@ -47,7 +47,8 @@ void Category::awakeFromInsert() {
 }
 
 Category* Category::findByName(const std::string& name, ObjectContext& context) {
-    return findFirstByPredicate([&](const Category& c) { return likeCD(c.name(), name); }, context);
+    return findFirstByPredicate([&](const Category& c) { return equalsCD(c.name(), name); },
+                                context);
 }
 
 bool Category::nameAlreadyTaken(const std::string& name, ObjectContext& context) {
@@ -62,7 +63,7 @@ std::string Category::nextAvailableDefaultName(ObjectContext& context) {
 
 bool Category::validateName(std::optional<ValidationError>& error) const {
     const std::size_t matches = countWithPredicate(
-        [&](const Category& c) { return likeCD(c.name(), m_name); }, *managedObjectContext());
+        [&](const Category& c) { return equalsCD(c.name(), m_name); }, *managedObjectContext());
     if (matches <= 1) {
         return true;
     }

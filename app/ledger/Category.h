@@ -39,8 +39,10 @@ public:
 
     // ---- Class operations ----
 
-    // The first category whose name matches `name` (LIKE, ignoring case and diacritics).
+    // The first category named `name`, ignoring case and diacritics ("Cafe" finds "Café");
+    // names are compared as text, so "Food*" does not find "Food".
     [[nodiscard]] static Category* findByName(const std::string& name, ObjectContext& context);
+    // True when findByName finds a category.
     [[nodiscard]] static bool nameAlreadyTaken(const std::string& name, ObjectContext& context);
     // "New Category", or "New Category N" with the smallest free N from 2.
     [[nodiscard]] static std::string nextAvailableDefaultName(ObjectContext& context);

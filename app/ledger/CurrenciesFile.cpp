@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "CurrencyExchange.h"
+#include "base/ResourcesFolder.h"
 
 namespace {
 
@@ -121,7 +122,7 @@ pugi::xml_node rootArray(const pugi::xml_document& document, const std::string& 
 }  // namespace
 
 std::string CurrenciesFile::defaultPath() {
-    return std::string(PENNORA_RESOURCES_DIR) + "/DefaultCurrencies.plist";
+    return ResourcesFolder::path() + "/DefaultCurrencies.plist";
 }
 
 std::vector<CurrenciesFile::Entry> CurrenciesFile::read(const std::string& path) {

@@ -28,7 +28,7 @@ public:
         using std::runtime_error::runtime_error;
     };
 
-    // The file shipped with the program ("DefaultCurrencies.plist" in the resources folder).
+    // The file shipped with the program ("DefaultCurrencies.plist" in ResourcesFolder).
     [[nodiscard]] static std::string defaultPath();
 
     // Every entry of the file at `path`, in file order. Throws Error when the file is missing

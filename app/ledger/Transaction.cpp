@@ -65,7 +65,7 @@ void Transaction::setDate(Date::TimePoint timestamp) {
 }
 
 void Transaction::setAmount(const Decimal& amount) {
-    setValue(&Transaction::m_amount, amount.rounded(2));
+    setValue(&Transaction::m_amount, roundedAmount(amount));
 }
 
 void Transaction::awakeFromInsert() {

@@ -38,8 +38,10 @@ public:
         setValue(&Transaction::m_notes, std::move(notes));
     }
     const Decimal& amount() const { return m_amount; }
-    // Rounds to 2 places, half away from zero.
+    // Stores roundedAmount(amount).
     void setAmount(const Decimal& amount);
+    // An amount as a transaction holds it: two places, half away from zero.
+    [[nodiscard]] static Decimal roundedAmount(const Decimal& amount) { return amount.rounded(2); }
     const ObjectSet<Split>& splits() const { return m_splits; }
     void addSplitsObject(Split* split);
     void removeSplitsObject(Split* split);

@@ -102,12 +102,16 @@ bool TransferSheetModel::fieldsHoldDefaultSetting() const {
            m_date == Date::today_PN();
 }
 
+Category* TransferSheetModel::defaultCategory(ObjectContext& context) {
+    return TransferSetting::defaultCategoryInContext(context);
+}
+
 void TransferSheetModel::showAdvanced() {
     m_advancedShown = true;
 }
 
 void TransferSheetModel::hideAdvanced() {
-    m_category = TransferSetting::defaultCategoryInContext(m_context);
+    m_category = defaultCategory(m_context);
     m_title.clear();
     m_date = Date::today_PN();
     m_advancedShown = false;

@@ -67,6 +67,10 @@ public:
     // category, no title, today.
     [[nodiscard]] bool fieldsHoldDefaultSetting() const;
 
+    // The category a transfer has when none is chosen, the one a plain transfer uses: the
+    // category "Transfer", made (and PNCategoriesChanged posted) when there is none.
+    [[nodiscard]] static Category* defaultCategory(ObjectContext& context);
+
 private:
     void setUpFromSetting(const TransferSetting* setting, bool firstShowing);
     void showAdvanced();

@@ -50,6 +50,10 @@ std::string PaySheetModel::dueLabel() const {
     return "due: " + PNDateFormatter().stringFromDate(m_item.nextDueDate());
 }
 
+Date PaySheetModel::date() const {
+    return Date::today_PN();
+}
+
 Decimal PaySheetModel::amount() const {
     return m_item.amount();
 }

@@ -41,6 +41,8 @@ public:
     // "due: " and the due date in the date fields' style: "due: Mar 5, 2026".
     std::string dueLabel() const;
 
+    // The date field's first value: today, not the due date.
+    Date date() const;
     // The amount field's first value, typed with an assumed minus sign for an expense.
     Decimal amount() const;
     bool assumesNegativeAmount() const;

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "base/AssertionFailure.h"
 
@@ -39,6 +41,17 @@ void DataFolder::ensureExists(const std::string& path) {
     struct stat info;
     if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
         return;
+    }
+    // The folders above are the user's (~/.local/share on a new account): made as any program
+    // makes them, with the user's usual permissions. Only the program's own folder is private.
+    std::error_code error;
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) {
+        std::filesystem::create_directories(parent, error);
+    }
+    if (error) {
+        PN_ASSERTION_FAILURE("Failed to create App Support folder " + path + " : " +
+                             error.message());
     }
     if (::mkdir(path.c_str(), kFolderMode) != 0) {
         PN_ASSERTION_FAILURE("Failed to create App Support folder " + path + " : " +

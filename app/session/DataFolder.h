@@ -11,7 +11,8 @@ public:
     // The path, from the environment; nothing is created.
     static std::string defaultPath();
 
-    // Creates `path` with mode 0700 when it does not exist; the parent folders are not created.
+    // Creates `path` with mode 0700 when it does not exist, and the folders above it that are
+    // missing too (with the usual permissions: a new account may have no ~/.local/share yet).
     // On failure: AssertionFailure "Failed to create App Support folder <path> : <error>".
     static void ensureExists(const std::string& path);
 };

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "base/ResourcesFolder.h"
 #include "session/ApplicationModel.h"
 #include "session/DataFolder.h"
 #include "session/UnopenableStore.h"
@@ -21,7 +22,7 @@ std::unique_ptr<PersistentStore> FileStores::make(StoreKind kind, const std::str
 }
 
 std::string FileStores::sampleResourcePath() {
-    return std::string(PENNORA_RESOURCES_DIR) + "/" + StoreSession::kSampleDatabaseName;
+    return ResourcesFolder::path() + "/" + StoreSession::kSampleDatabaseName;
 }
 
 StoreSession::Options FileStores::sessionOptions() {

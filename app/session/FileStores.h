@@ -14,7 +14,7 @@ public:
     [[nodiscard]] static std::unique_ptr<PersistentStore> make(StoreKind kind,
                                                                const std::string& path);
 
-    // The shipped sample store, in the resources folder the program was built with.
+    // The shipped sample store, in the program's resources folder (ResourcesFolder).
     [[nodiscard]] static std::string sampleResourcePath();
 
     // Session options over the user's data folder, the shipped sample and make(); the

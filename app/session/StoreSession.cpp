@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <string_view>
 
 #include "base/AssertionFailure.h"
 #include "base/Log.h"
@@ -67,16 +69,29 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
     return store;
 }
 
+StoreKind StoreSession::kindForPath(const std::string& path) {
+    constexpr std::string_view kExtension = ".xml";
+    if (path.size() < kExtension.size()) {
+        return StoreKind::SQLite;
+    }
+    const std::string_view end = std::string_view(path).substr(path.size() - kExtension.size());
+    const bool isXML = std::equal(end.begin(), end.end(), kExtension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+    return isXML ? StoreKind::XML : StoreKind::SQLite;
+}
+
 ObjectContext& StoreSession::context() {
     if (m_context) {
         return *m_context;
     }
-    StoreKind kind = StoreKind::SQLite;
     m_storePath = m_options.databasePath;
+    StoreKind kind = kindForPath(m_storePath);
     if (m_sampleMode) {
         kind = StoreKind::XML;
         m_storePath.clear();
     }
+    m_storeKind = kind;
     if (m_storePath.empty()) {
         DataFolder::ensureExists(m_options.dataFolder);
         m_storePath = pathFor(m_sampleMode ? kSampleDatabaseName : kDatabaseName);
@@ -135,8 +150,7 @@ void StoreSession::saveAs() {
     PN_ASSERT(current.persistentStore(), "No store to save as");
     // The saved state (not the unsaved changes) goes to the new file; save() adds those.
     ObjectContext saved(m_model);
-    StoreKind kind = m_sampleMode ? StoreKind::XML : StoreKind::SQLite;
-    std::unique_ptr<PersistentStore> source = m_options.makeStore(kind, m_storePath);
+    std::unique_ptr<PersistentStore> source = m_options.makeStore(m_storeKind, m_storePath);
     PN_ASSERT(source && !source->load(saved), "Failed to read the store to save as");
 
     std::string target = pathFor(kSaveAsName);
@@ -147,6 +161,7 @@ void StoreSession::saveAs() {
     PN_ASSERT(!store->save(wholeGraphAsInsertions(saved)), "Failed to write " + target);
     current.setPersistentStore(std::move(store));
     m_storePath = target;
+    m_storeKind = StoreKind::SQLite;
     save();
 }
 

@@ -34,7 +34,8 @@ public:
     struct Options {
         std::string dataFolder;  // DataFolder::defaultPath() in the program
         // The normal mode's store file; empty: kDatabaseName in the data folder. A file given
-        // here lives where its owner put it, so the data folder is not created for it.
+        // here lives where its owner put it, so the data folder is not created for it. A name
+        // ending in ".xml" is an XML store, like the sample; any other an SQLite store.
         std::string databasePath;
         std::string sampleResource;  // the shipped SampleDatabase.xml
         StoreFactory makeStore;      // required
@@ -48,6 +49,9 @@ public:
 
     bool sampleMode() const { return m_sampleMode; }
     void setSampleMode(bool sample) { m_sampleMode = sample; }
+
+    // XML for a path whose name ends in ".xml" (in any letter case), else SQLite.
+    [[nodiscard]] static StoreKind kindForPath(const std::string& path);
 
     // Drops the context and its store; the next context() opens the store again.
     void reset();
@@ -94,4 +98,5 @@ private:
     int m_saveHolds = 0;
     std::optional<ValidationError> m_openError;
     std::string m_storePath;
+    StoreKind m_storeKind = StoreKind::SQLite;
 };

@@ -48,4 +48,16 @@ TEST_F(CliBudgetTest, BudgetIsCreatedLimitedTrackedAndSummarized) {
     expectRefused({"budget", "summary", "Later"}, 1, "No budget is named");
 }
 
+// The pace needle's share is a single-precision number; the JSON shows its shortest decimal
+// form, not the float widened to a double (0.30000001192092896).
+TEST_F(CliBudgetTest, TodayPercentageIsPrintedAsAShortNumber) {
+    json({"add-account", "Checking"});
+    json({"budget", "create", "March", "--start", "2024-03-01", "--months", "1", "--force"});
+    // 9 of the 30 days from 1 to 31 March have passed on the 10th.
+    const ProcessResult shown = run({"budget", "show", "March", "--json"});
+    ASSERT_EQ(shown.exitStatus, 0) << shown.err;
+    EXPECT_NE(shown.out.find("\"todayPercentage\": 0.3,"), std::string::npos) << shown.out;
+    EXPECT_EQ(nlohmann::json::parse(shown.out).at("todayPercentage").get<double>(), 0.3);
+}
+
 }  // namespace

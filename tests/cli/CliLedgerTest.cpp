@@ -70,4 +70,31 @@ TEST_F(CliLedgerTest, ProjectionTurnsOnAndOff) {
     EXPECT_EQ(json({"scheduled", "list"}).at("items").size(), 0u);
 }
 
+// As on the transfer sheet, a transfer without a category goes to "Transfer", made anew when
+// it was deleted; it does not count as uncategorized money.
+TEST_F(CliLedgerTest, TransferWithoutCategoryUsesTheTransferCategory) {
+    json({"add-account", "Checking"});
+    json({"add-account", "Savings"});
+    json({"delete-category", "Transfer"});
+    json({"transfer", "Checking", "Savings", "25"});
+    json({"transfer", "Savings", "Checking", "5", "--category", "Dining"});
+    const nlohmann::json rows = json({"register", "--all"}).at("transactions");
+    ASSERT_EQ(rows.size(), 4u);
+    std::vector<std::string> seen;
+    for (const nlohmann::json& row : rows) {
+        seen.push_back(row.at("account").get<std::string>() + " " +
+                       row.at("amount").get<std::string>() + " " +
+                       row.at("category").get<std::string>());
+    }
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"Checking 5.00 Dining", "Savings -5.00 Dining",
+                                        "Savings 25.00 Transfer", "Checking -25.00 Transfer"}));
+    const nlohmann::json categories = json({"categories"}).at("categories");
+    int transferCategories = 0;
+    for (const nlohmann::json& category : categories) {
+        transferCategories += category.at("name") == "Transfer" ? 1 : 0;
+    }
+    EXPECT_EQ(transferCategories, 1);
+}
+
 }  // namespace

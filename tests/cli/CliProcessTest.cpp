@@ -49,4 +49,18 @@ TEST(CliProcessTest, HelpListsTheCommands) {
     EXPECT_NE(result.out.find("  version\n"), std::string::npos);
 }
 
+// --help and -h are what a new user tries first: the usage on standard output, status 0.
+TEST(CliProcessTest, HelpOptionsPrintTheUsage) {
+    const ProcessResult help = cli({"help"});
+    ASSERT_EQ(help.exitStatus, 0);
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"--today", "2024-03-10", "--help"}}) {
+        SCOPED_TRACE(arguments.back());
+        const ProcessResult result = cli(arguments);
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.out, help.out);
+        EXPECT_EQ(result.err, "");
+    }
+}
+
 }  // namespace

@@ -79,4 +79,24 @@ TEST_F(CliScheduledTest, EditorRefusalsSaveNothing) {
     expectRefused({"scheduled", "upcoming", "Bill"}, 2, "--until");
 }
 
+// Paying with the proposed values dates the payment today, as the pay sheet does, whatever
+// the due date; --date still chooses another day.
+TEST_F(CliScheduledTest, PayingWithoutADateDatesThePaymentToday) {
+    json({"add-account", "Checking"});
+    json({"scheduled", "add", "--title", "Power", "--amount", "-80", "--due", "2024-03-04",
+          "--repeat", "month"});
+    json({"scheduled", "add", "--title", "Water", "--amount", "-20", "--due", "2024-03-20",
+          "--repeat", "month"});
+    const nlohmann::json paid = json({"scheduled", "pay", "Power"});
+    EXPECT_EQ(paid.at("item").at("nextDueDate"), "2024-04-04");
+    json({"scheduled", "pay", "Water", "--date", "2024-03-08"});
+    const nlohmann::json rows = json({"register", "Checking"}).at("transactions");
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].at("title"), "Power");
+    EXPECT_EQ(rows[0].at("date"), today);
+    EXPECT_EQ(rows[0].at("amount"), "-80.00");
+    EXPECT_EQ(rows[1].at("title"), "Water");
+    EXPECT_EQ(rows[1].at("date"), "2024-03-08");
+}
+
 }  // namespace

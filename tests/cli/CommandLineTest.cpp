@@ -38,6 +38,11 @@ TEST(CommandLineTest, SeparatesSharedOptionsFromCommandWords) {
         // After "--" nothing is a shared option, not even --json.
         {{"search", "--", "--json"}, {}, {}, {}, false, {"search", "--", "--json"}},
         {{"--json", "--store=x.xml", "currencies"}, "x.xml", {}, {}, true, {"currencies"}},
+        // The usual options in the command's place; after a command they are its own words.
+        {{"--json", "--help"}, {}, {}, {}, true, {"help"}},
+        {{"-h"}, {}, {}, {}, false, {"help"}},
+        {{"--version"}, {}, {}, {}, false, {"version"}},
+        {{"search", "-h"}, {}, {}, {}, false, {"search", "-h"}},
     };
     for (const ParseCase& c : cases) {
         SCOPED_TRACE(c.arguments.front());

@@ -35,9 +35,32 @@ void readBoth(int outFd, int errFd, std::string& out, std::string& err) {
     }
 }
 
+// This process's environment with `changes` applied, as "NAME=value" texts.
+std::vector<std::string> changedEnvironment(const EnvironmentChanges& changes) {
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        const std::string text = *entry;
+        const std::string name = text.substr(0, text.find('='));
+        bool changed = false;
+        for (const auto& change : changes) {
+            changed = changed || change.first == name;
+        }
+        if (!changed) {
+            entries.push_back(text);
+        }
+    }
+    for (const auto& [name, value] : changes) {
+        if (value) {
+            entries.push_back(name + "=" + *value);
+        }
+    }
+    return entries;
+}
+
 }  // namespace
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const EnvironmentChanges& environment) {
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
@@ -57,8 +80,16 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     }
     argv.push_back(nullptr);
 
+    std::vector<std::string> entries = changedEnvironment(environment);
+    std::vector<char*> envp;
+    for (std::string& entry : entries) {
+        envp.push_back(entry.data());
+    }
+    envp.push_back(nullptr);
+
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int spawned =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);

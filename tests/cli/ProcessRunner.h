@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Runs a program without a shell and collects what it printed and how it ended.
@@ -10,4 +12,8 @@ struct ProcessResult {
     std::string err;
 };
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
+// Variables to set (a value) or remove (nothing) in the program's environment.
+using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         const EnvironmentChanges& environment = {});

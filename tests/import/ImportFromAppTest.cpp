@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "StatementCorpus.h"
 #include "TestApplicationModel.h"
 #include "import/ImportFromApp.h"
 #include "import/ImportFromAppSheet.h"
@@ -168,16 +170,76 @@ TEST(ImportFromApp, TwoAccountExportWithSplitsAndNotesGoesAfterTheExistingAccoun
     EXPECT_FALSE(ctx.hasChanges());
 }
 
-// Real exports of the statements corpus, and a file that is not there. An outcome is the tree
-// and the category names after the import, or the error.
-TEST(ImportFromApp, RealExportsImportOrAreRefused) {
-    const std::string corpus = std::string(PENNORA_STATEMENTS_DIR) + "/qif/";
+// An outcome is the tree and the category names after the import, or the error.
+std::string importOutcome(const std::string& path) {
+    ObjectContext ctx(applicationModel());
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    ImportFromAppResult result = ImportFromApp::importFile(path, ctx);
+    if (!result.succeeded()) {
+        EXPECT_EQ(Account::countInContext(ctx), 0u);
+        EXPECT_FALSE(ctx.hasChanges());
+        return "error: " + *result.error;
+    }
+    return describeTree(ctx) + categoryNames(ctx);
+}
+
+std::string testData(const std::string& name) {
+    return std::string(PENNORA_TEST_DATA_DIR) + "/import/app/" + name;
+}
+
+// Exports as other programs write them, and a file that is not there.
+TEST(ImportFromApp, ExportsImportOrAreRefused) {
     const struct {
         std::string path;
         std::string outcome;
     } kCases[] = {
         // An account repeated, and splits into one category.
-        {corpus + "csv2ofx__xero.qif",
+        {testData("repeated-account.qif"),
+         "Savings Jar:\n"
+         "  2021-02-03 420.00 Bake Sale | Cakes / Cookies | Fundraising 300.00 Fundraising 120.00\n"
+         "Petty Cash:\n"
+         "  2021-02-05 -35.00 Hardware Store | Hinges | Repairs\n"
+         "Savings Jar:\n"
+         "  2021-02-09 -2.50 Bank Fee | - | Fees\n"
+         "Fees;Fundraising;Repairs;"},
+        // A whole-file export: only bank, cash and card accounts are kept.
+        {testData("whole-file.qif"),
+         "Everyday:\n"
+         "  2009-07-01 0.00 Opening Balance | - | [Everyday]\n"
+         "  2009-07-03 2150.00 Employer Ltd | July | Wages 2600.00 Tax:Income -150.00"
+         " Home:Rates -300.00\n"
+         "  2009-07-20 -84.20 Grocer | - | Home\n"
+         "Purse:\n"
+         "  2009-07-01 0.00 Opening Balance | - | [Purse]\n"
+         "Store Card:\n"
+         "  2009-07-04 -45.99 Garden Centre | - | Home\n"
+         "Home;Home:Rates;Tax:Income;Wages;[Everyday];[Purse];"},
+        // Day-first dates such as 25/04/2019 do not read as month first; the file is refused
+        // rather than dated today.
+        {testData("day-first.qif"),
+         "error: Transaction 2 of account \"Travel Money\" has no readable date."},
+        {testing::TempDir() + "/none.qif",
+         "error: The file " + testing::TempDir() + "/none.qif could not be read."},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(importOutcome(c.path), c.outcome);
+    }
+}
+
+// Real exports of the statements corpus.
+TEST(ImportFromApp, RealExportsImportOrAreRefused) {
+    const std::optional<fs::path> corpus = StatementCorpus::path();
+    if (!corpus) {
+        GTEST_SKIP() << StatementCorpus::missingMessage();
+    }
+    const std::string qif = (*corpus / "qif").string() + "/";
+    const struct {
+        std::string path;
+        std::string outcome;
+    } kCases[] = {
+        // An account repeated, and splits into one category.
+        {qif + "csv2ofx__xero.qif",
          "Income:\n"
          "  2015-01-23 149000.00 Sales | Bicycle Office / Charger Office |"
          " Cash 113000.00 Cash 36000.00\n"
@@ -190,7 +252,7 @@ TEST(ImportFromApp, RealExportsImportOrAreRefused) {
          "  2015-01-25 -30000.00 Charger-baisikeli (distributor price) | Charger | John\n"
          "Cash;John;Office;"},
         // A whole-file export: only bank, cash and card accounts are kept.
-        {corpus + "financeqif__test.qif",
+        {qif + "financeqif__test.qif",
          "Bank:\n"
          "  2006-01-10 0.00 Opening Balance | - | [Bank]\n"
          "  2006-01-10 1690.00 Paycheck | - | Salary 2000.00 Payroll Taxes, Self:Medicare"
@@ -207,23 +269,12 @@ TEST(ImportFromApp, RealExportsImportOrAreRefused) {
          "Payroll Taxes, Self:Soc Sec;Salary;[Bank];[Cash];[Credit Card];"},
         // Day-first dates such as 23/10/2013 do not read as month first; the file is refused
         // rather than dated today.
-        {corpus + "qifparse__file.qif",
+        {qif + "qifparse__file.qif",
          "error: Transaction 1 of account \"My Cash\" has no readable date."},
-        {testing::TempDir() + "/none.qif",
-         "error: The file " + testing::TempDir() + "/none.qif could not be read."},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.path);
-        ObjectContext ctx(applicationModel());
-        ctx.setPersistentStore(std::make_unique<InMemoryStore>());
-        ImportFromAppResult result = ImportFromApp::importFile(c.path, ctx);
-        EXPECT_EQ(
-            result.succeeded() ? describeTree(ctx) + categoryNames(ctx) : "error: " + *result.error,
-            c.outcome);
-        if (!result.succeeded()) {
-            EXPECT_EQ(Account::countInContext(ctx), 0u);
-            EXPECT_FALSE(ctx.hasChanges());
-        }
+        EXPECT_EQ(importOutcome(c.path), c.outcome);
     }
 }
 
@@ -299,14 +350,14 @@ TEST(ImportFromAppSheet, ImportsTheChosenFileOnlyWhenEndedWithImport) {
     sheet.show();
     EXPECT_FALSE(sheet.canImport());
     EXPECT_FALSE(sheet.didEndSheet(ImportFromAppSheet::kReturnImport));
-    sheet.chooseFile(std::string(PENNORA_STATEMENTS_DIR) + "/qif/csv2ofx__xero.qif");
+    sheet.chooseFile(testData("repeated-account.qif"));
     EXPECT_TRUE(sheet.canImport());
     EXPECT_FALSE(sheet.didEndSheet(0));
     EXPECT_EQ(Account::countInContext(ctx), 0u);
     std::optional<ImportFromAppResult> result =
         sheet.didEndSheet(ImportFromAppSheet::kReturnImport);
     ASSERT_TRUE(result && result->succeeded());
-    EXPECT_EQ(result->accounts.size(), 4u);
+    EXPECT_EQ(result->accounts.size(), 3u);
     sheet.show();
     EXPECT_FALSE(sheet.filename());
 }

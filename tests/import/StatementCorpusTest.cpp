@@ -7,9 +7,11 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "ImportTestSupport.h"
+#include "StatementCorpus.h"
 #include "TestApplicationModel.h"
 #include "import/OFXReader.h"
 #include "import/QIFReader.h"
@@ -171,10 +173,11 @@ const std::map<std::string, std::string> kExpected = {
 };
 
 TEST(StatementCorpus, EveryFileReadsOrFailsWithTheReadersOwnError) {
-    const fs::path root = PENNORA_STATEMENTS_DIR;
-    if (!fs::exists(root)) {
-        GTEST_SKIP() << "no statement corpus at " << root;
+    const std::optional<fs::path> corpus = StatementCorpus::path();
+    if (!corpus) {
+        GTEST_SKIP() << StatementCorpus::missingMessage();
     }
+    const fs::path& root = *corpus;
     int files = 0;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         if (!entry.is_regular_file() || entry.path().filename() == "MANIFEST.md") {
@@ -194,10 +197,11 @@ TEST(StatementCorpus, EveryFileReadsOrFailsWithTheReadersOwnError) {
 // A few values the manifest states, through the whole read: an account number with a space,
 // a balance of 17 significant digits, Latin-1 bytes, thousands separators and UTF-8 names.
 TEST(StatementCorpus, ValuesTheManifestStates) {
-    const fs::path root = PENNORA_STATEMENTS_DIR;
-    if (!fs::exists(root)) {
-        GTEST_SKIP() << "no statement corpus at " << root;
+    const std::optional<fs::path> corpus = StatementCorpus::path();
+    if (!corpus) {
+        GTEST_SKIP() << StatementCorpus::missingMessage();
     }
+    const fs::path& root = *corpus;
     const auto ofx = [&](const char* file) {
         return OFXReader::readTransactions(StatementText::readFile(root / file));
     };

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "ImportTestSupport.h"
 #include "TestApplicationModel.h"
+#include "import/ImportedTransactions.h"
 #include "import/OFXReader.h"
 #include "import/QIFReader.h"
 #include "import/StatementImporter.h"
@@ -92,10 +97,92 @@ TEST_F(StatementImportTest, SameOFXTwiceGivesOnlyDuplicatesAndAFirstImportSetsTh
     EXPECT_FALSE(ctx.validateChanges().has_value());
 }
 
-TEST_F(StatementImportTest, BalanceAfterFirstImportEqualsTheLedgerBalance) {
-    importOFX(ofxStatement({{"20100301", "-10.00", "A1", "X"}, {"20100302", "3.25", "A2", "Y"}},
-                           "1000.00"));
-    EXPECT_EQ(account->balance(), Decimal::fromString("1000.00"));
+// The account holds amounts of two places, so the opening balance is worked out from those
+// and from the ledger balance to the cent: money-market statements give 13 places or more.
+TEST_F(StatementImportTest, BalanceAfterFirstImportEqualsTheLedgerBalanceToTheCent) {
+    const struct {
+        std::vector<std::vector<std::string>> entries;
+        const char* ledgerBalance;
+        const char* startBalance;
+        const char* balance;
+    } cases[] = {
+        {{{"20100301", "-10.00", "A1", "X"}, {"20100302", "3.25", "A2", "Y"}},
+         "1000.00",
+         "1006.75",
+         "1000.00"},
+        {{{"20100301", "-612.3349172201486", "M1", "SWEEP OUT"},
+          {"20100315", "95.4462180937714", "M2", "DIVIDEND"},
+          {"20100330", "2207.1250086613509", "M3", "SWEEP IN"}},
+         "4183.0047311583952",
+         "2492.75",
+         "4183.00"},
+        {{}, "17.125", "17.13", "17.13"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ledgerBalance);
+        ObjectContext fresh(applicationModel());
+        Account* into = accountInTree(fresh);
+        ImportDictionary document =
+            OFXReader::readTransactions(ofxStatement(c.entries, c.ledgerBalance));
+        (void)StatementImporter(*into).importTransactions(document);
+        EXPECT_EQ(into->startBalance(), Decimal::fromString(c.startBalance));
+        EXPECT_EQ(into->balance(), Decimal::fromString(c.balance));
+    }
+}
+
+// Every letter follows the rule, not only ASCII ones: the first of each word upper case (title
+// case), the rest lower case; words are separated by spaces, tabs and line ends only.
+TEST(ImportedTitles, EveryLetterIsCapitalised) {
+    const struct {
+        const char* bank;
+        const char* title;
+    } cases[] = {
+        {"ACME STORE #12", "Acme Store #12"},
+        {"CAF\xC3\x89 M\xC3\x9CLLER", "Caf\xC3\xA9 M\xC3\xBCller"},
+        {"Z\xC3\x9CRICH B\xC3\x84"
+         "CKEREI",
+         "Z\xC3\xBCrich B\xC3\xA4"
+         "ckerei"},
+        {"\xC3\x89PICERIE  \xC3\x96STLICH", "\xC3\x89picerie  \xC3\x96stlich"},  // two spaces
+        {"stra\xC3\x9F"
+         "e\tS\xC3\x9C"
+         "D\nOST",
+         "Stra\xC3\x9F"
+         "e\tS\xC3\xBC"
+         "d\nOst"},
+        {"\xCE\x91\xCE\x98\xCE\x97\xCE\x9D\xCE\x91 \xCE\x9A\xCE\x91\xCE\xA6\xCE\x95",
+         "\xCE\x91\xCE\xB8\xCE\xB7\xCE\xBD\xCE\xB1 \xCE\x9A\xCE\xB1\xCF\x86\xCE\xB5"},
+        {"#12 \xC3\xA9PICERIE", "#12 \xC3\x89picerie"},
+        {"O'NEIL-SMITH", "O'neil-smith"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bank);
+        EXPECT_EQ(ImportedTransactions::capitalizedTitle(c.bank), c.title);
+    }
+}
+
+// The same title from a UTF-8, a UTF-16 and a Latin-1 statement file.
+TEST_F(StatementImportTest, TitlesFromEveryEncodingAreCapitalised) {
+    const std::string utf8 = "!Type:Bank\nD03/25/2010\nT-4.20\nPCAF\xC3\x89 M\xC3\x9CLLER\n^\n";
+    std::string utf16Bytes = "\xFF\xFE";
+    for (char c : std::string("!Type:Bank\nD03/26/2010\nT-4.30\nPCAF") + "\xC9 M\xDCLLER\n^\n") {
+        utf16Bytes += c;
+        utf16Bytes += '\0';
+    }
+    const std::string utf16 = utf16Bytes;
+    const std::string latin1 = "!Type:Bank\nD03/27/2010\nT-4.40\nPCAF\xC9 M\xDCLLER\n^\n";
+    const std::string path = testing::TempDir() + "/capitalised-" + std::to_string(::getpid());
+    for (const std::string* bytes : {&utf8, &utf16, &latin1}) {
+        std::ofstream(path, std::ios::binary) << *bytes;
+        ImportDictionary document = QIFReader::parseFileForTransactions(path);
+        (void)StatementImporter(*account).importTransactions(document);
+    }
+    std::remove(path.c_str());
+    ASSERT_EQ(imported().size(), 3u);
+    for (Transaction* t : imported()) {
+        EXPECT_EQ(t->title(), std::optional<std::string>("Caf\xC3\xA9 M\xC3\xBCller"));
+    }
 }
 
 TEST_F(StatementImportTest, TitleAmountDateDuplicatesDependOnTheFitID) {

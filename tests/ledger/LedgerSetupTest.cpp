@@ -115,6 +115,40 @@ TEST_F(LedgerSetup, RenameIsRefusedForAnyTakenNameButItsOwnExactName) {
               "The name x has already been taken. Please choose a different name");
 }
 
+// Names are compared as text without regard to case and diacritics; "*" and "?" are
+// characters like any other, not wildcards.
+TEST_F(LedgerSetup, CategoryNamesClashOnlyWhenTheyReadTheSame) {
+    ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+    Category* food = ctx.insert<Category>();
+    food->setName("Food");
+    Category* starred = ctx.insert<Category>();
+    starred->setName("Food*");
+    ctx.insert<Category>()->setName("Caf\xC3\xA9?");
+    EXPECT_EQ(ctx.save(), std::nullopt);
+
+    const struct {
+        const char* name;
+        const char* found;  // nullptr: free
+    } cases[] = {
+        {"food", "Food"},   {"F\xC3\x93OD", "Food"},  // FÓOD
+        {"food*", "Food*"}, {"F*", nullptr},           {"Fo?d", nullptr},
+        {"*", nullptr},     {"CAFE?", "Caf\xC3\xA9?"}, {"Cafe!", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Category* found = Category::findByName(c.name, ctx);
+        EXPECT_EQ(found != nullptr ? found->name() : "(none)", c.found ? c.found : "(none)");
+        EXPECT_EQ(Category::nameAlreadyTaken(c.name, ctx), c.found != nullptr);
+    }
+
+    starred->setName("FOOD");
+    const std::optional<ValidationError> clash = ctx.save();
+    ASSERT_TRUE(clash.has_value());
+    EXPECT_EQ(clash->code, 2);
+    EXPECT_EQ(clash->localizedDescription,
+              "The name FOOD has already been taken. Please choose a different name");
+}
+
 TEST_F(LedgerSetup, DeleteDecisionsFollowUseAndContents) {
     using D = CategoryPaneDecisions::Delete;
     Category* food = ctx.insert<Category>();

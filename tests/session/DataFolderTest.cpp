@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "SessionTestFolder.h"
 #include "base/AssertionFailure.h"
@@ -41,24 +42,42 @@ TEST(DataFolderTest, DefaultPathFollowsTheEnvironment) {
     }
 }
 
-TEST(DataFolderTest, CreatesOnlyTheLastFolderPrivately) {
-    SessionTestFolder base;
-    std::string folder = base.file("Pennora");
-    DataFolder::ensureExists(folder);
-    DataFolder::ensureExists(folder);  // existing: nothing to do
+mode_t modeOf(const std::string& path) {
     struct stat info;
-    ASSERT_EQ(::stat(folder.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+    return info.st_mode & 0777;
+}
 
-    std::string deep = base.file("missing/Pennora");
-    try {
-        DataFolder::ensureExists(deep);
-        ADD_FAILURE() << "parent folder was created";
-    } catch (const AssertionFailure& failure) {
-        EXPECT_EQ(failure.message(),
-                  "Failed to create App Support folder " + deep + " : No such file or directory");
+// A new account may have no ~/.local/share yet, or XDG_DATA_HOME may name a folder still to
+// be made: the whole path is created, and only the program's own folder is private.
+TEST(DataFolderTest, CreatesTheWholePathAndOnlyItsOwnFolderPrivately) {
+    SessionTestFolder base;
+    const mode_t mask = ::umask(022);
+    const std::string deep = base.file("home/.local/share/Pennora");
+    DataFolder::ensureExists(deep);
+    DataFolder::ensureExists(deep);  // existing: nothing to do
+    ::umask(mask);
+    EXPECT_EQ(modeOf(deep), 0700u);
+    EXPECT_EQ(modeOf(base.file("home/.local/share")), 0755u);
+    EXPECT_EQ(modeOf(base.file("home")), 0755u);
+}
+
+TEST(DataFolderTest, APathThatCannotBeAFolderIsAnAssertionFailure) {
+    SessionTestFolder base;
+    const std::string file = base.file("share");
+    std::ofstream(file) << "not a folder";
+    for (const std::string& path : {file, file + "/Pennora", file + "/deeper/Pennora"}) {
+        SCOPED_TRACE(path);
+        try {
+            DataFolder::ensureExists(path);
+            ADD_FAILURE() << "no failure";
+        } catch (const AssertionFailure& failure) {
+            EXPECT_EQ(
+                failure.message().rfind("Failed to create App Support folder " + path + " : ", 0),
+                0u)
+                << failure.message();
+        }
     }
-    EXPECT_FALSE(std::filesystem::exists(base.file("missing")));
 }
 
 }  // namespace

@@ -148,7 +148,7 @@ void PayController::showSheetForItem(ScheduledItem& item) {
     m_model = std::make_unique<PaySheetModel>(item);
     ObjectContext& context = *item.managedObjectContext();
     fillTitleArea();
-    m_date->setDateValue(Date::today_PN());
+    m_date->setDateValue(m_model->date());
     m_amount->setCurrency(context, m_model->amountCurrency());
     m_amount->amountField()->setShouldAssumeSign(m_model->assumesNegativeAmount());
     m_amount->amountField()->setValue(m_model->amount());
