@@ -41,8 +41,8 @@ TEST_F(MatchTransactionsCommandTest, AlertsAndTheAmountChoice) {
     };
     const Case cases[] = {
         {"-50.00", "-50.00", -1, true, "-50.00"},
-        {"-49.00", "-50.00", 0, true, "-50.00"},  // Use Imported Amount
-        {"-49.00", "-50.00", 2, true, "-49.00"},  // Use Pending Amount
+        {"-49.00", "-50.00", 0, true, "-50.00"},   // Use Imported Amount
+        {"-49.00", "-50.00", 2, true, "-49.00"},   // Use Pending Amount
         {"-49.00", "-50.00", 1, false, "-49.00"},  // Cancel
     };
     for (const Case& c : cases) {
@@ -56,11 +56,13 @@ TEST_F(MatchTransactionsCommandTest, AlertsAndTheAmountChoice) {
                   (std::vector<std::string>{"Match", "Cancel"}));
         const TransactionMatching::Pair pair = MatchTransactionsCommand::pair(selection);
         EXPECT_EQ(pair.pending, pending);
-        const std::optional<RegisterAlert> question = MatchTransactionsCommand::amountQuestion(pair);
+        const std::optional<RegisterAlert> question =
+            MatchTransactionsCommand::amountQuestion(pair);
         ASSERT_EQ(question.has_value(), c.amountButton >= 0);
         auto choice = TransactionMatching::AmountChoice::UseImported;
         if (question) {
-            EXPECT_EQ(question->title, "The amounts of the transactions being matched are different.");
+            EXPECT_EQ(question->title,
+                      "The amounts of the transactions being matched are different.");
             EXPECT_EQ(question->buttons, (std::vector<std::string>{"Use Imported Amount", "Cancel",
                                                                    "Use Pending Amount"}));
             choice = MatchTransactionsCommand::choiceForButton(c.amountButton);

@@ -117,6 +117,12 @@ QRect TransactionsTable::rowRect(int row) const {
                  m_heights[static_cast<std::size_t>(row)]);
 }
 
+void TransactionsTable::scrollRowTo(int row, int y) {
+    if (row >= 0 && row < static_cast<int>(m_heights.size())) {
+        verticalScrollBar()->setValue(m_tops[static_cast<std::size_t>(row)] - y);
+    }
+}
+
 QRect TransactionsTable::visualRect(const QModelIndex& index) const {
     if (!index.isValid() || m_header->isSectionHidden(index.column())) {
         return {};

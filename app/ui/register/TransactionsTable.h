@@ -35,6 +35,8 @@ public:
     // The row under `y` (viewport coordinates), or -1.
     int rowAt(int y) const;
     QRect rowRect(int row) const;
+    // Scrolls so that the top of `row` is `y` pixels below the top of the viewport.
+    void scrollRowTo(int row, int y);
     int rowHeight(int row) const;
     int mouseOverFlag() const { return m_mouseOverFlag; }
 

@@ -338,7 +338,11 @@ void TransactionsTableController::refreshTransactionsView() {
     const int current = m_table->currentIndex().row();
     Transaction* currentTransaction = m_model->transactionAt(current);
     Transaction* edited = m_editPanelIsOpen ? m_editor->transaction() : nullptr;
+    // The row at the top of the view stays where it is.
     const int scroll = m_table->verticalScrollBar()->value();
+    const int topRow = m_table->rowAt(0);
+    Transaction* top = m_model->transactionAt(topRow);
+    const int topOffset = m_table->rowRect(topRow).top();
     m_closing = true;
     if (edited != nullptr) {
         m_table->closeRowPanel();
@@ -364,7 +368,11 @@ void TransactionsTableController::refreshTransactionsView() {
         m_indexOfEditedRow = m_model->rowOf(*edited);
         m_table->openRowPanel(m_indexOfEditedRow, m_editor);
     }
-    m_table->verticalScrollBar()->setValue(scroll);
+    if (top != nullptr && !top->isDeleted() && m_model->rowOf(*top) >= 0) {
+        m_table->scrollRowTo(m_model->rowOf(*top), topOffset);
+    } else {
+        m_table->verticalScrollBar()->setValue(scroll);
+    }
     m_closing = false;
     updateStatusMessage();
     emit commandStateChanged();
