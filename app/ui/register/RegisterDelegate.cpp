@@ -63,10 +63,14 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
             painter->setPen(hexColor(color));
             const QFontMetricsF metrics(m_fonts.cell());
             const QString text =
-                metrics.elidedText(index.data().toString(), Qt::ElideRight, content.width());
+                metrics.elidedText(index.data().toString(), Qt::ElideRight, content.width() - 4 * m_fonts.pixelsPerPoint());
             const auto alignment =
                 Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
-            painter->drawText(content, alignment | Qt::AlignTop, text);
+            // Right-aligned figures keep clear of the next column and of the scroll bar.
+            const QRectF area = alignment.testFlag(Qt::AlignRight)
+                                    ? content.adjusted(0, 0, -4 * m_fonts.pixelsPerPoint(), 0)
+                                    : content;
+            painter->drawText(area, alignment | Qt::AlignTop, text);
             break;
         }
     }

@@ -1,5 +1,6 @@
 #include "ui/register/TransactionsTableController.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QScrollBar>
@@ -30,15 +31,20 @@ QString qs(const std::string& text) {
 void setColumnWidths(TransactionsTable& table, const RegisterFonts& fonts) {
     QHeaderView& header = *table.header();
     const double pt = fonts.pixelsPerPoint();
+    const QFontMetrics metrics(fonts.cell());
+    // Wide enough for the longest date and a five-digit amount, with the cell spacing.
+    const int padding = static_cast<int>(10 * pt);
+    const int date = metrics.horizontalAdvance(QStringLiteral("Sep 30, 2026")) + padding;
+    const int amount = metrics.horizontalAdvance(QStringLiteral("-$10,000.00")) + padding;
     header.setMinimumSectionSize(static_cast<int>(20 * pt));
     header.setSectionResizeMode(QHeaderView::Interactive);
     header.setSectionResizeMode(RegisterModel::FlagColumn, QHeaderView::Fixed);
     header.setSectionResizeMode(RegisterModel::DescriptionColumn, QHeaderView::Stretch);
-    header.resizeSection(RegisterModel::FlagColumn, static_cast<int>(22 * pt));
-    header.resizeSection(RegisterModel::DateColumn, static_cast<int>(78 * pt));
-    header.resizeSection(RegisterModel::CategoryColumn, static_cast<int>(150 * pt));
-    header.resizeSection(RegisterModel::AmountColumn, static_cast<int>(82 * pt));
-    header.resizeSection(RegisterModel::BalanceColumn, static_cast<int>(86 * pt));
+    header.resizeSection(RegisterModel::FlagColumn, static_cast<int>(20 * pt));
+    header.resizeSection(RegisterModel::DateColumn, date);
+    header.resizeSection(RegisterModel::CategoryColumn, static_cast<int>(120 * pt));
+    header.resizeSection(RegisterModel::AmountColumn, amount);
+    header.resizeSection(RegisterModel::BalanceColumn, amount);
 }
 
 }  // namespace
