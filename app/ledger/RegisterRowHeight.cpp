@@ -9,8 +9,8 @@ RegisterRowHeight::Lines RegisterRowHeight::lines(const Transaction& transaction
     Lines lines;
     const std::size_t splits = transaction.splits().size();
     lines.categories = splits > 1 ? static_cast<int>(splits) : 1;
-    if (const std::optional<std::string> notes = RegisterRowLook::shownNotes(transaction)) {
-        std::string_view text = *notes;
+    if (RegisterRowLook::hasShownNotes(transaction)) {
+        std::string_view text = *transaction.notes();
         while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
             text.remove_suffix(1);
         }

@@ -79,10 +79,23 @@ RegisterRowLook::Colors RegisterRowLook::colors(Column column, const Transaction
     return {kBlack, {}};
 }
 
-std::optional<std::string> RegisterRowLook::shownNotes(const Transaction& transaction) {
+bool RegisterRowLook::hasShownNotes(const Transaction& transaction) {
     const std::optional<std::string>& notes = transaction.notes();
-    if (!notes || isBlank_pn(*notes)) {
+    if (!notes) {
+        return false;
+    }
+    // A printable ASCII character settles it without the Unicode white-space test.
+    for (const char c : *notes) {
+        if (c > ' ' && c < 0x7F) {
+            return true;
+        }
+    }
+    return !isBlank_pn(*notes);
+}
+
+std::optional<std::string> RegisterRowLook::shownNotes(const Transaction& transaction) {
+    if (!hasShownNotes(transaction)) {
         return std::nullopt;
     }
-    return notes;
+    return transaction.notes();
 }

@@ -32,4 +32,6 @@ public:
 
     // The notes when they are not blank.
     static std::optional<std::string> shownNotes(const Transaction& transaction);
+    // True when the notes are set and not blank; copies nothing.
+    static bool hasShownNotes(const Transaction& transaction);
 };

@@ -62,8 +62,8 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
             painter->setFont(m_fonts.cell());
             painter->setPen(hexColor(color));
             const QFontMetricsF metrics(m_fonts.cell());
-            const QString text =
-                metrics.elidedText(index.data().toString(), Qt::ElideRight, content.width() - 4 * m_fonts.pixelsPerPoint());
+            const QString text = metrics.elidedText(index.data().toString(), Qt::ElideRight,
+                                                    content.width() - 4 * m_fonts.pixelsPerPoint());
             const auto alignment =
                 Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt()) & Qt::AlignHorizontal_Mask;
             // Right-aligned figures keep clear of the next column and of the scroll bar.
