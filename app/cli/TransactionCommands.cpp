@@ -19,6 +19,7 @@
 #include "ledger/TransactionDeletion.h"
 #include "ledger/TransactionFlag.h"
 #include "ledger/TransactionSearch.h"
+#include "ledger/TransferCommands.h"
 
 namespace {
 
@@ -184,9 +185,7 @@ void makeTransfer(CommandInvocation& call) {
     ObjectContext& context = store.context();
     Account& from = CliLookup::account(context, call.requiredPositional(0));
     Account& to = CliLookup::account(context, call.requiredPositional(1));
-    if (&from == &to) {
-        throw CliError::failed("An account cannot transfer to itself.");
-    }
+    CliError::throwIfRefused(TransferCommands::checkTransfer(from, to));
     const Decimal amount = CommandInvocation::parseDecimal("AMOUNT", call.requiredPositional(2));
     Category* category = nullptr;
     if (std::optional<std::string> name = call.option("--category")) {

@@ -2,27 +2,16 @@
 
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
-#include "ledger/Currency.h"
 #include "ledger/CurrencyFormatter.h"
 #include "ledger/RegisterRows.h"
 #include "ledger/Transaction.h"
-
-namespace {
-
-CurrencyFormatter formatterFor(const Account& account) {
-    return account.isForeign()
-               ? CurrencyFormatter::formatterForCurrency(account.currency()->code())
-               : CurrencyFormatter::formatterForHomeCurrency(*account.managedObjectContext());
-}
-
-}  // namespace
 
 std::string RegisterStatus::countedTransactions(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " transaction" : " transactions");
 }
 
 std::string RegisterStatus::forAccount(const Account& account, std::size_t rows, bool reconciled) {
-    const CurrencyFormatter formatter = formatterFor(account);
+    const CurrencyFormatter formatter = CurrencyFormatter::formatterForAccount(account);
     if (reconciled) {
         return countedTransactions(rows) + ", " +
                formatter.stringFromDecimal(account.reconciledBalance()) + " reconciled balance";
@@ -49,7 +38,8 @@ std::string RegisterStatus::forSelection(const std::vector<Transaction*>& select
         std::to_string(selection.size()) + " of " + countedTransactions(rows);
     const std::string total =
         account != nullptr && account->isForeign()
-            ? formatterFor(*account).stringFromDecimal(totalOfSelectedTransactions(selection))
+            ? CurrencyFormatter::formatterForAccount(*account).stringFromDecimal(
+                  totalOfSelectedTransactions(selection))
             : CurrencyFormatter::formatterForHomeCurrency(context).stringFromDecimal(
                   totalOfSelectedTransactionsInHomeCurrency(selection));
     return counted + ", " + total + " selected";

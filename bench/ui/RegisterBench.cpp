@@ -42,7 +42,7 @@
 #include "ui/common/Alerts.h"
 #include "ui/register/RegisterModel.h"
 #include "ui/register/RowEditor.h"
-#include "ui/register/SearchController.h"
+#include "ui/register/SearchResultsController.h"
 #include "ui/register/TransactionsTable.h"
 #include "ui/register/TransactionsTableController.h"
 
@@ -252,7 +252,7 @@ int main(int argc, char** argv) {
     }
     report("close the editor after a change (write, save, sort)", closes);
 
-    auto* search = new SearchController(
+    auto* search = new SearchResultsController(
         context, alerts, sticky, [&] { return session.save(); }, new BenchEditor);
     layout->addWidget(search);
     controller->table().hide();

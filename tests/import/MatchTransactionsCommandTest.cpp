@@ -4,9 +4,9 @@
 #include <string>
 
 #include "ImportTestSupport.h"
+#include "TestApplicationModel.h"
 #include "import/MatchTransactionsCommand.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ protected:
         return t;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = accountInTree(ctx);
 };
 

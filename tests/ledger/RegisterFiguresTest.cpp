@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "base/Clock.h"
 #include "base/UserLocale.h"
 #include "ledger/Account.h"
@@ -24,7 +25,6 @@
 #include "ledger/Transaction.h"
 #include "ledger/TransactionDeletion.h"
 #include "ledger/TransactionFlag.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -74,7 +74,7 @@ protected:
         return shown;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = ctx.insert<Account>();
 };
 

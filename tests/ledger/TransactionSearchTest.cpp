@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
@@ -13,7 +14,6 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransactionSearch.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 #include "store/UndoGrouping.h"
 
@@ -41,7 +41,7 @@ protected:
         return titles;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = ctx.insert<Account>();
 };
 

@@ -22,7 +22,7 @@
 #include "session/StartSequence.h"
 #include "session/StoreSession.h"
 #include "ui/register/RegisterModel.h"
-#include "ui/register/SearchController.h"
+#include "ui/register/SearchResultsController.h"
 #include "ui/register/StatusField.h"
 #include "ui/register/TransactionsTable.h"
 #include "ui/register/TransactionsTableController.h"
@@ -122,9 +122,10 @@ TEST_F(RegisterScreenshots, SampleRegisters) {
 }
 
 TEST_F(RegisterScreenshots, SearchResults) {
-    auto* search = new SearchController(context(), m_alerts, m_sticky, saver(), new FakeRowEditor);
+    auto* search =
+        new SearchResultsController(context(), m_alerts, m_sticky, saver(), new FakeRowEditor);
     RegisterFrame frame(search);
-    QObject::connect(search, &SearchController::statusMessageChanged, frame.status,
+    QObject::connect(search, &SearchResultsController::statusMessageChanged, frame.status,
                      &QLabel::setText);
     search->searchWithString("rent", {});
     EXPECT_TRUE(frame.status->text().startsWith("Found "));

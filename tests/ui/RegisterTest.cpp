@@ -29,7 +29,7 @@
 #include "store/ObjectContext.h"
 #include "store/UndoGrouping.h"
 #include "ui/register/RegisterModel.h"
-#include "ui/register/SearchController.h"
+#include "ui/register/SearchResultsController.h"
 #include "ui/register/TransactionsTable.h"
 #include "ui/register/TransactionsTableController.h"
 
@@ -425,8 +425,8 @@ TEST_F(RegisterTest, SearchFindsWordsCategoriesAndAmounts) {
     (*hertz->splits().begin())->setCategory(car);
     add(3, "Cafe", "-4.00");
     add(4, "Bakery", "-45.50");
-    SearchController search(ctx, alerts, sticky, save(), new FakeRowEditor);
-    QSignalSpy status(&search, &SearchController::statusMessageChanged);
+    SearchResultsController search(ctx, alerts, sticky, save(), new FakeRowEditor);
+    QSignalSpy status(&search, &SearchResultsController::statusMessageChanged);
     struct Case {
         const char* text;
         const char* status;

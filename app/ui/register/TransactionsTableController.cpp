@@ -15,6 +15,7 @@
 #include "ledger/RegisterTexts.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransactionDeletion.h"
+#include "scheduled/ScheduledItem.h"
 #include "ui/common/Alerts.h"
 #include "ui/register/RegisterDelegate.h"
 #include "ui/register/RegisterFonts.h"
@@ -261,7 +262,7 @@ void TransactionsTableController::showEditPanel() {
     }
     Transaction* transaction = m_model->transactionAt(rows.front());
     if (transaction->isGenerated()) {
-        emit revealScheduledItemRequested(transaction->scheduledItem());
+        emit revealScheduledItemRequested(ScheduledItem::itemOfTransaction(*transaction));
         return;
     }
     renderEditPanelForAdd(false);
