@@ -9,6 +9,7 @@
 #include "ledger/Category.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "ledger/TransactionEditorModel.h"
 #include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
@@ -136,6 +137,30 @@ void BM_CategoryAmountAfterEdit(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CategoryAmountAfterEdit)->Unit(benchmark::kMicrosecond);
+
+// The transaction editor's core at one opening and closing: fill it from a transaction, split
+// it over two categories, write it back and fix the splits, as the register does.
+void BM_EditorOpenSplitAndWriteBack(benchmark::State& state) {
+    GeneratedStore& g = generated(10);
+    TransactionEditorModel model;
+    Transaction* edited = g.accounts[3]->orderedTransactions()[100];
+    int round = 0;
+    for (auto _ : state) {
+        ++round;
+        model.setup(*edited, false, true);
+        if (model.isShowingSplits()) {
+            model.removeSplitRow(1);
+        } else {
+            model.split();
+            model.rowAmountChanged(0, Decimal(-round % 500) / Decimal(100));
+            model.rowCategoryChanged(1, g.categories[static_cast<std::size_t>(round % 40)]);
+        }
+        model.writeFieldsToTransaction();
+        edited->fixSplitsIfNecessary();
+        model.clear();
+    }
+}
+BENCHMARK(BM_EditorOpenSplitAndWriteBack)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -12,15 +12,23 @@
 
 #include "UiTestApplication.h"
 #include "base/UserLocale.h"
+#include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
+#include "ledger/Transaction.h"
 #include "session/ApplicationModel.h"
+#include "session/FileStores.h"
 #include "store/ObjectContext.h"
+#include "store/PersistentStore.h"
 #include "ui/common/AmountField.h"
 #include "ui/common/CategoryField.h"
 #include "ui/common/CheckNumberField.h"
 #include "ui/common/CurrencyField.h"
 #include "ui/common/PNDatePicker.h"
+#include "ui/editor/AdvancedAreaView.h"
+#include "ui/editor/EditViewController.h"
+#include "ui/editor/RemainderView.h"
+#include "ui/editor/SplitRowController.h"
 
 namespace {
 
@@ -107,6 +115,92 @@ TEST_F(EditorScreenshots, EntryControls) {
     popup->show();
     saveShot(*popup, "date-picker-calendar");
     popup->close();
+}
+
+// The editor over the shipped sample store, as it opens over a row of the register; the
+// sample is read into memory only and never saved.
+class EditorOnSample : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureUiTestApplication();
+        UserLocale::set("en_US");
+        std::unique_ptr<PersistentStore> sample =
+            FileStores::make(StoreKind::XML, FileStores::sampleResourcePath());
+        ASSERT_FALSE(sample->load(ctx).has_value());
+        // White around the panel shows its edges as they lie over the table.
+        host = std::make_unique<QWidget>();
+        host->setAutoFillBackground(true);
+        QPalette palette = host->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        host->setPalette(palette);
+        editor = new EditViewController(ctx, host.get());
+        editor->setAnimated(false);
+        editor->move(0, 12);
+        editor->resize(760, editor->height());
+    }
+    void TearDown() override {
+        host.reset();
+        UserLocale::reset();
+    }
+
+    Transaction* transactionTitled(const std::string& title) {
+        return Transaction::findFirstByPredicate(
+            [&](const Transaction& t) { return t.title() == title; }, ctx);
+    }
+    void open(Transaction& transaction, bool accountMode = true) {
+        editor->beginEditing(transaction, false, !accountMode);
+        host->resize(760, editor->height() + 24);
+        host->show();
+        editor->show();
+        QApplication::setActiveWindow(host.get());
+        editor->focusFirstField();
+    }
+    void shoot(const QString& name) {
+        host->resize(760, editor->height() + 24);
+        saveShot(*host, name);
+    }
+
+    ObjectContext ctx{ApplicationModel::shared()};
+    std::unique_ptr<QWidget> host;
+    EditViewController* editor = nullptr;
+};
+
+TEST_F(EditorOnSample, SingleSplitAndMatchedTransactions) {
+    Transaction* rent = transactionTitled("Greenleaf Property Rent");
+    ASSERT_NE(rent, nullptr);
+    rent->setCheckNumber(1042);
+    rent->setNotes(std::string("September"));
+    open(*rent);
+    shoot("editor-single-category");
+
+    Transaction* groceries = transactionTitled("Northwind Telecom");
+    ASSERT_NE(groceries, nullptr);
+    open(*groceries);
+    editor->split();
+    SplitRowController* first = editor->rowControllers().at(0);
+    first->amountField()->setFocus();
+    first->amountField()->setText("-40.00");
+    first->amountField()->commitEditing();
+    SplitRowController* second = editor->rowControllers().at(1);
+    second->categoryField()->setCategoryValue(Category::findByName("Household", ctx));
+    emit second->categoryField()->categoryChanged();
+    second->amountField()->setFocus();
+    second->amountField()->setText("-15.00");
+    second->amountField()->commitEditing();
+    ASSERT_TRUE(editor->remainderView()->isVisible());
+    editor->titleField()->setFocus();
+    shoot("editor-splits-remainder");
+
+    Transaction* payroll = transactionTitled("Acme Corp Payroll");
+    ASSERT_NE(payroll, nullptr);
+    payroll->setOfxAmount(payroll->amount());
+    payroll->setOfxTitle(std::string("ACME CORP PAYROLL PPD ID: 9912345"));
+    payroll->setOfxDate(payroll->date().advanceDays_PN(-1));
+    open(*payroll, false);
+    shoot("editor-matched-collapsed");
+    editor->showAdvanced();
+    ASSERT_TRUE(editor->advancedView()->matchRow()->isVisible());
+    shoot("editor-advanced-matched");
 }
 
 }  // namespace
