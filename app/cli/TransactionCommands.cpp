@@ -241,7 +241,7 @@ void matchTransactions(CommandInvocation& call) {
         &CliRows::transaction(context, call.requiredPositional(0)),
         &CliRows::transaction(context, call.requiredPositional(1))};
     if (auto refusal = MatchTransactionsCommand::refusal(selection)) {
-        throw CliError::failed(refusal->title + "\n" + refusal->message);
+        throw CliError::failed(refusal->text());
     }
     const TransactionMatching::Pair pair = MatchTransactionsCommand::pair(selection);
     const auto choice = amountChoice(call.option("--use"));

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "TransactionMatching.h"
-#include "ledger/RegisterAlert.h"
+#include "base/Alert.h"
 
 class Transaction;
 
@@ -23,14 +23,14 @@ public:
 
     // Enabled for any selection: the refusals explain what a match needs.
     static bool isEnabled(const std::vector<Transaction*>& /*selection*/) { return true; }
-    static std::optional<RegisterAlert> refusal(const std::vector<Transaction*>& selection);
+    static std::optional<Alert> refusal(const std::vector<Transaction*>& selection);
     // REQUIRES: no refusal.
     static TransactionMatching::Pair pair(const std::vector<Transaction*>& selection) {
         return TransactionMatching::pairForSelection(selection);
     }
-    static RegisterAlert confirmation();
+    static Alert confirmation();
     // Nothing when the two amounts are equal.
-    static std::optional<RegisterAlert> amountQuestion(const TransactionMatching::Pair& pair);
+    static std::optional<Alert> amountQuestion(const TransactionMatching::Pair& pair);
     // The choice of the amount question's button `index` (0 default, 1, 2).
     static TransactionMatching::AmountChoice choiceForButton(int index);
     // Settles the amounts as chosen and merges the imported transaction into the pending

@@ -17,17 +17,17 @@ std::vector<Transaction*> TransactionDeletion::deletable(
     return kept;
 }
 
-RegisterAlert TransactionDeletion::confirmation(const std::vector<Transaction*>& transactions) {
+Alert TransactionDeletion::confirmation(const std::vector<Transaction*>& transactions) {
     PN_ASSERT(!transactions.empty(), "Nothing to delete");
-    RegisterAlert alert;
+    Alert alert;
     if (transactions.size() == 1) {
-        alert.title = "Are you sure you want to delete the transaction \"" +
-                      transactions.front()->title().value_or("") + "\"?";
+        alert.message = "Are you sure you want to delete the transaction \"" +
+                        transactions.front()->title().value_or("") + "\"?";
     } else {
-        alert.title = "Are you sure you want to delete the selected " +
-                      RegisterStatus::countedTransactions(transactions.size()) + "?";
+        alert.message = "Are you sure you want to delete the selected " +
+                        RegisterStatus::countedTransactions(transactions.size()) + "?";
     }
-    alert.message = "A deleted transaction will be permanently removed from its account.";
+    alert.informativeText = "A deleted transaction will be permanently removed from its account.";
     alert.buttons = {"Delete", "Cancel"};
     return alert;
 }

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ledger/RegisterAlert.h"
+#include "base/Alert.h"
 
 class Transaction;
 
@@ -16,7 +16,7 @@ public:
     static std::vector<Transaction*> deletable(const std::vector<Transaction*>& selection);
     // The question asked before deleting `transactions` (not empty): "Delete" (default) or
     // "Cancel".
-    static RegisterAlert confirmation(const std::vector<Transaction*>& transactions);
+    static Alert confirmation(const std::vector<Transaction*>& transactions);
     // Deletes each from its account and the store.
     static void perform(const std::vector<Transaction*>& transactions);
 };

@@ -252,12 +252,12 @@ int main(int argc, char** argv) {
     }
     report("close the editor after a change (write, save, sort)", closes);
 
-    auto* search = new SearchResultsController(
+    auto search = std::make_unique<SearchResultsController>(
         context, alerts, sticky, [&] { return session.save(); }, new BenchEditor);
-    layout->addWidget(search);
+    layout->addWidget(search->view());
     controller->table().hide();
     app.processEvents();
-    TransactionsTable& results = search->transactionsTableController().table();
+    TransactionsTable& results = search->tableController().table();
     const std::string typed = "fresh market";
     std::vector<double> first, keystrokes;
     for (int run = 0; run < 3; ++run) {

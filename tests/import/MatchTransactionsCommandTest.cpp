@@ -56,12 +56,11 @@ TEST_F(MatchTransactionsCommandTest, AlertsAndTheAmountChoice) {
                   (std::vector<std::string>{"Match", "Cancel"}));
         const TransactionMatching::Pair pair = MatchTransactionsCommand::pair(selection);
         EXPECT_EQ(pair.pending, pending);
-        const std::optional<RegisterAlert> question =
-            MatchTransactionsCommand::amountQuestion(pair);
+        const std::optional<Alert> question = MatchTransactionsCommand::amountQuestion(pair);
         ASSERT_EQ(question.has_value(), c.amountButton >= 0);
         auto choice = TransactionMatching::AmountChoice::UseImported;
         if (question) {
-            EXPECT_EQ(question->title,
+            EXPECT_EQ(question->message,
                       "The amounts of the transactions being matched are different.");
             EXPECT_EQ(question->buttons, (std::vector<std::string>{"Use Imported Amount", "Cancel",
                                                                    "Use Pending Amount"}));
@@ -79,12 +78,11 @@ TEST_F(MatchTransactionsCommandTest, AlertsAndTheAmountChoice) {
 
 TEST_F(MatchTransactionsCommandTest, RefusalsHaveOneOKButton) {
     Transaction* pending = transaction("-1.00", false);
-    const std::optional<RegisterAlert> one = MatchTransactionsCommand::refusal({pending});
+    const std::optional<Alert> one = MatchTransactionsCommand::refusal({pending});
     ASSERT_TRUE(one.has_value());
-    EXPECT_EQ(*one,
-              (RegisterAlert{"You must select two transactions to match together.",
-                             "Select a pending and an imported transaction to merge them into one.",
-                             {"OK"}}));
+    EXPECT_EQ(*one, (Alert{"You must select two transactions to match together.",
+                           "Select a pending and an imported transaction to merge them into one.",
+                           {"OK"}}));
     // The same transaction twice is one transaction.
     EXPECT_EQ(MatchTransactionsCommand::refusal({pending, pending}), one);
 }

@@ -295,10 +295,10 @@ TEST_F(RegisterFiguresTest, DeletingLeavesProjectedTransactionsAndAsksByCount) {
     EXPECT_EQ(TransactionDeletion::deletable({projected, rent}), std::vector<Transaction*>{rent});
 
     EXPECT_EQ(TransactionDeletion::confirmation({rent}),
-              (RegisterAlert{"Are you sure you want to delete the transaction \"Rent\"?",
-                             "A deleted transaction will be permanently removed from its account.",
-                             {"Delete", "Cancel"}}));
-    EXPECT_EQ(TransactionDeletion::confirmation({rent, food}).title,
+              (Alert{"Are you sure you want to delete the transaction \"Rent\"?",
+                     "A deleted transaction will be permanently removed from its account.",
+                     {"Delete", "Cancel"}}));
+    EXPECT_EQ(TransactionDeletion::confirmation({rent, food}).message,
               "Are you sure you want to delete the selected 2 transactions?");
     TransactionDeletion::perform({rent, food});
     EXPECT_TRUE(rent->isDeleted());

@@ -122,12 +122,11 @@ TEST_F(RegisterScreenshots, SampleRegisters) {
 }
 
 TEST_F(RegisterScreenshots, SearchResults) {
-    auto* search =
-        new SearchResultsController(context(), m_alerts, m_sticky, saver(), new FakeRowEditor);
-    RegisterFrame frame(search);
-    QObject::connect(search, &SearchResultsController::statusMessageChanged, frame.status,
+    SearchResultsController search(context(), m_alerts, m_sticky, saver(), new FakeRowEditor);
+    RegisterFrame frame(search.view());
+    QObject::connect(&search, &SearchResultsController::statusMessageChanged, frame.status,
                      &QLabel::setText);
-    search->searchWithString("rent", {});
+    search.searchWithString("rent", {});
     EXPECT_TRUE(frame.status->text().startsWith("Found "));
     save(frame, "register-search-rent");
 }

@@ -441,10 +441,10 @@ TEST_F(RegisterTest, SearchFindsWordsCategoriesAndAmounts) {
         SCOPED_TRACE(c.text);
         search.searchWithString(QString::fromUtf8(c.text), {});
         EXPECT_EQ(status.last().first().toString(), c.status);
-        EXPECT_TRUE(search.transactionsTableController().selectedTransactions().empty());
+        EXPECT_TRUE(search.tableController().selectedTransactions().empty());
     }
     search.searchWithString("rent", {});
-    EXPECT_EQ(search.transactionsTableController().model().transactionAt(0), hertz);
+    EXPECT_EQ(search.tableController().model().transactionAt(0), hertz);
 }
 
 }  // namespace

@@ -231,14 +231,8 @@ bool TransactionsTableController::saveStore() {
     return m_save ? m_save() : true;
 }
 
-int TransactionsTableController::answer(const RegisterAlert& alert) {
-    AlertContent content;
-    content.message = qs(alert.title);
-    content.informativeText = qs(alert.message);
-    for (const std::string& button : alert.buttons) {
-        content.buttons << qs(button);
-    }
-    return m_alerts.run(content, m_table->window()).button;
+int TransactionsTableController::answer(const Alert& alert) {
+    return m_alerts.show(alert, m_table->window()).button;
 }
 
 // ---- The editor ----
@@ -442,7 +436,7 @@ void TransactionsTableController::clickedFlagAtRow(int row) {
 void TransactionsTableController::matchTransactions() {
     commitEditing();
     const std::vector<Transaction*> selection = selectedTransactions();
-    if (const std::optional<RegisterAlert> refusal = MatchTransactionsCommand::refusal(selection)) {
+    if (const std::optional<Alert> refusal = MatchTransactionsCommand::refusal(selection)) {
         answer(*refusal);
         return;
     }
@@ -451,8 +445,7 @@ void TransactionsTableController::matchTransactions() {
     }
     const TransactionMatching::Pair pair = MatchTransactionsCommand::pair(selection);
     auto choice = TransactionMatching::AmountChoice::UseImported;
-    if (const std::optional<RegisterAlert> question =
-            MatchTransactionsCommand::amountQuestion(pair)) {
+    if (const std::optional<Alert> question = MatchTransactionsCommand::amountQuestion(pair)) {
         choice = MatchTransactionsCommand::choiceForButton(answer(*question));
     }
     Transaction* pending = pair.pending;

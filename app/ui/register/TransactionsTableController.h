@@ -25,7 +25,7 @@ class Transaction;
 class TransactionsTable;
 class QItemSelection;
 class QWidget;
-struct RegisterAlert;
+struct Alert;
 
 // The register: shows the transactions of an account, a group, the whole store or a given
 // list, keeps its status message, opens the row editor in place over a row and carries the
@@ -127,7 +127,7 @@ private:
     void selectionDidChange(const QItemSelection& selected, const QItemSelection& deselected);
     void selectRow(int row);
     bool saveStore();
-    int answer(const RegisterAlert& alert);
+    int answer(const Alert& alert);
     void discardEditorIfGone();
 
     ObjectContext& m_context;

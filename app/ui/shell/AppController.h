@@ -19,7 +19,9 @@ class Budget;
 class MainWindowCommands;
 class Node;
 class ObjectContext;
+class RegisterCommands;
 class RegisterController;
+class StickyDate;
 class SourceListModel;
 
 // Runs the main window: wires the source list to the view router (the selection decides the
@@ -64,6 +66,9 @@ public:
     MainWindowCommands& commands() const { return *m_commands; }
     // The register's controller, made on first use.
     RegisterController& registerController() const;
+    // The commands of the register or the search results when one is in the content area.
+    RegisterCommands* registerCommands() const;
+    StickyDate& stickyDate() const;
 
     // ---- Commands ----
     void toggleStatusMessage();
