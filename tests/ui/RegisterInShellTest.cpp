@@ -52,8 +52,8 @@ protected:
 
 TEST_F(RegisterInShell, EachRegisterItemShowsItsRowsAndBalanceInTheStatusLine) {
     startOnSample();
-    AccountGroup* group = AccountGroup::findFirstByPredicate(
-        [](const AccountGroup&) { return true; }, context());
+    AccountGroup* group =
+        AccountGroup::findFirstByPredicate([](const AccountGroup&) { return true; }, context());
     ASSERT_NE(group, nullptr);
     const struct {
         const char* name;
