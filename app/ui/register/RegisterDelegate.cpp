@@ -77,6 +77,17 @@ void RegisterDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->restore();
 }
 
+// A split's "Name: " shortened to `width`, keeping the ": " before its amount.
+QString RegisterDelegate::elidedLabel(const QFontMetricsF& metrics, const QString& label,
+                                      double width) {
+    const QString separator = QStringLiteral(": ");
+    if (metrics.horizontalAdvance(label) <= width || !label.endsWith(separator)) {
+        return metrics.elidedText(label, Qt::ElideRight, std::max(0.0, width));
+    }
+    const double room = std::max(0.0, width - metrics.horizontalAdvance(separator));
+    return metrics.elidedText(label.chopped(separator.size()), Qt::ElideRight, room) + separator;
+}
+
 void RegisterDelegate::paintCategories(QPainter& painter, const QRectF& rect,
                                        const QModelIndex& index, bool highlighted) const {
     const QStringList labels = index.data(RegisterModel::CategoryLabelsRole).toStringList();
@@ -93,8 +104,7 @@ void RegisterDelegate::paintCategories(QPainter& painter, const QRectF& rect,
     for (int i = 0; i < labels.size(); ++i) {
         const QString amount = i < amounts.size() ? amounts[i] : QString();
         const double amountWidth = metrics.horizontalAdvance(amount);
-        const QString label = metrics.elidedText(labels[i], Qt::ElideRight,
-                                                 std::max(0.0, rect.width() - amountWidth));
+        const QString label = elidedLabel(metrics, labels[i], rect.width() - amountWidth);
         const QRectF line(rect.left(), y, rect.width(), metrics.height());
         painter.setPen(labelColor);
         painter.drawText(line, Qt::AlignLeft | Qt::AlignTop, label);

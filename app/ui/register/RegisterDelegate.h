@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+class QFontMetricsF;
+
 class RegisterFonts;
 
 // Paints the cells of a register row from the model's figures: the flag image, the date,
@@ -25,6 +27,7 @@ public:
     QRectF contentRect(const QRect& cell) const;
 
 private:
+    static QString elidedLabel(const QFontMetricsF& metrics, const QString& label, double width);
     void paintCategories(QPainter& painter, const QRectF& rect, const QModelIndex& index,
                          bool highlighted) const;
 
