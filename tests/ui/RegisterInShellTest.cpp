@@ -146,6 +146,8 @@ TEST_F(RegisterInShell, SearchResultsAreARegisterWithTheirOwnStatusAndCommands) 
 // The main window with the editor open over a row, on one category and split.
 TEST_F(RegisterInShell, Screenshots) {
     startOnSample();
+    select(SourceListItem::fixed(SourceListItem::Kind::AllAccounts));
+    saveScreenshot(m_delegate->window(), "main-window-register-all-accounts");
     select(SourceListItem::forObject(&checking()));
     selectNewest();
     table().editTransaction();
@@ -155,9 +157,6 @@ TEST_F(RegisterInShell, Screenshots) {
     editor().split();
     editor().addSplitRow();
     saveScreenshot(m_delegate->window(), "main-window-register-editor-split");
-    pressKey(Qt::Key_Escape);
-    select(SourceListItem::fixed(SourceListItem::Kind::AllAccounts));
-    saveScreenshot(m_delegate->window(), "main-window-register-all-accounts");
 }
 
 }  // namespace
