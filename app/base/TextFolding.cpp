@@ -58,6 +58,20 @@ bool globMatch(const std::vector<UChar32>& text, const std::vector<UChar32>& pat
 }  // namespace
 
 std::string foldForComparison(std::string_view text) {
+    // Plain ASCII has no marks to strip and folds to lower case: most texts need no ICU.
+    bool ascii = true;
+    for (const char c : text) {
+        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+    }
+    if (ascii) {
+        std::string lower(text);
+        for (char& c : lower) {
+            if (c >= 'A' && c <= 'Z') {
+                c = static_cast<char>(c - 'A' + 'a');
+            }
+        }
+        return lower;
+    }
     icu::UnicodeString out;
     for (UChar32 c : foldedCodePoints(text)) {
         out.append(c);

@@ -9,13 +9,16 @@
 #include "cli/CliStore.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
-#include "import/TransactionMatching.h"
+#include "import/MatchTransactionsCommand.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
 #include "ledger/RegisterStatus.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "ledger/TransactionDeletion.h"
+#include "ledger/TransactionFlag.h"
+#include "ledger/TransactionSearch.h"
 #include "ledger/TransferCommands.h"
 #include "ledger/TransferSheetModel.h"
 
@@ -157,12 +160,13 @@ void showRegister(CommandInvocation& call) {
 void deleteTransaction(CommandInvocation& call) {
     CliStore store(call.global());
     Transaction& transaction = CliRows::transaction(store.context(), call.requiredPositional(0));
-    if (transaction.isGenerated()) {
+    const std::vector<Transaction*> deletable = TransactionDeletion::deletable({&transaction});
+    if (deletable.empty()) {
         throw CliError::failed(
             "A projected transaction is removed only through its scheduled transaction.");
     }
     call.result()["deleted"] = CliRows::transactionRow(transaction, false);
-    store.context().deleteObject(transaction);
+    TransactionDeletion::perform(deletable);
     store.save();
 }
 
@@ -170,13 +174,8 @@ void deleteTransaction(CommandInvocation& call) {
 void toggleFlag(CommandInvocation& call) {
     CliStore store(call.global());
     Transaction& transaction = CliRows::transaction(store.context(), call.requiredPositional(0));
-    if (transaction.isGenerated()) {
+    if (!TransactionFlag::toggle(transaction)) {
         throw CliError::failed("A projected transaction has no flag.");
-    }
-    if (transaction.isImported() || transaction.isMatched()) {
-        transaction.setIsNew(!transaction.isNew());
-    } else {
-        transaction.setIsPending(!transaction.isPending());
     }
     store.save();
     call.result() = CliRows::transactionRow(transaction, true);
@@ -210,23 +209,20 @@ void search(CommandInvocation& call) {
     if (account && group) {
         throw CliError::usage("give --account or --group, not both");
     }
-    std::vector<Transaction*> scope;
+    TransactionSearch::Scope scope;
     if (account) {
-        scope = CliLookup::account(context, *account).transactions().toVector();
+        scope.account = &CliLookup::account(context, *account);
     } else if (group) {
-        scope = CliLookup::group(context, *group).transactions();
-    } else {
-        scope = Transaction::allInContext(context);
+        scope.group = &CliLookup::group(context, *group);
     }
-    const std::string& text = call.requiredPositional(0);
-    std::erase_if(scope, [&](const Transaction* t) { return !containsCD(t->keywords(), text); });
-    Transaction::sortInStandardOrder(scope);
+    const std::vector<Transaction*> found =
+        TransactionSearch::search(context, scope, call.requiredPositional(0));
     JsonSink& sink = call.beginStreamedArray("transactions");
-    for (const Transaction* transaction : scope) {
+    for (const Transaction* transaction : found) {
         CliRows::writeTransactionRow(sink, *transaction, false);
     }
     call.endStreamedArray();
-    call.result()["status"] = RegisterStatus::forSearch(scope.size());
+    call.result()["status"] = RegisterStatus::forSearch(found.size());
 }
 
 TransactionMatching::AmountChoice amountChoice(const std::optional<std::string>& use) {
@@ -248,24 +244,22 @@ void matchTransactions(CommandInvocation& call) {
     const std::vector<Transaction*> selection = {
         &CliRows::transaction(context, call.requiredPositional(0)),
         &CliRows::transaction(context, call.requiredPositional(1))};
-    if (selection[0] == selection[1]) {
-        throw CliError::failed("You must select two transactions to match together.");
+    if (auto refusal = MatchTransactionsCommand::refusal(selection)) {
+        throw CliError::failed(refusal->text());
     }
-    if (auto refusal = TransactionMatching::refusalForSelection(selection)) {
-        throw CliError::failed(refusal->title + "\n" + refusal->message);
-    }
-    const TransactionMatching::Pair pair = TransactionMatching::pairForSelection(selection);
+    const TransactionMatching::Pair pair = MatchTransactionsCommand::pair(selection);
     const auto choice = amountChoice(call.option("--use"));
-    if (TransactionMatching::amountsDiffer(pair) &&
+    if (MatchTransactionsCommand::amountQuestion(pair) &&
         choice == TransactionMatching::AmountChoice::Cancel) {
         throw CliError::failed("The two amounts differ (" + pair.pending->amount().toString(2) +
                                " and " + pair.imported->amount().toString(2) +
                                "); say which to keep with --use imported or --use pending.");
     }
     Transaction& pending = *pair.pending;
-    TransactionMatching::match(pair, choice == TransactionMatching::AmountChoice::Cancel
-                                         ? TransactionMatching::AmountChoice::UseImported
-                                         : choice);
+    (void)MatchTransactionsCommand::perform(pair,
+                                            choice == TransactionMatching::AmountChoice::Cancel
+                                                ? TransactionMatching::AmountChoice::UseImported
+                                                : choice);
     store.save();
     call.result() = CliRows::transactionRow(pending, true);
 }

@@ -18,7 +18,7 @@ CategoryEntry::Outcome CategoryEntry::resolve(std::string_view text, ObjectConte
     return {Outcome::Kind::Missing, nullptr, std::move(name)};
 }
 
-AlertQuestion CategoryEntry::createQuestion(const std::string& name) {
+Alert CategoryEntry::createQuestion(const std::string& name) {
     return {"The category \"" + name + "\" does not exist, do you want to create it?",
             "You can manage all of your categories in the application preferences panel.",
             {"Create", "Cancel"}};

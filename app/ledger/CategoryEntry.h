@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "ledger/AlertQuestion.h"
+#include "base/Alert.h"
 
 class Category;
 class ObjectContext;
@@ -30,7 +30,7 @@ public:
     [[nodiscard]] static Outcome resolve(std::string_view text, ObjectContext& context);
     // Whether to create the missing category `name`: "Create" (default) or "Cancel". Cancel
     // puts the field's previous category back.
-    [[nodiscard]] static AlertQuestion createQuestion(const std::string& name);
+    [[nodiscard]] static Alert createQuestion(const std::string& name);
     // Inserts a category named `name` and posts PNCategoriesChanged. Saves nothing.
     static Category* createCategory(const std::string& name, ObjectContext& context);
 };

@@ -89,6 +89,16 @@ CurrencyFormatter CurrencyFormatter::formatterForCurrency(const std::string& cod
     return make(code, false);
 }
 
+CurrencyFormatter CurrencyFormatter::symbolFreeFormatterForCurrency(const std::string& code) {
+    CurrencyFormatter formatter = make(code, false);
+    // Literal affixes replace the pattern's currency sign and whatever surrounds it.
+    formatter.m_format->setPositivePrefix(u"");
+    formatter.m_format->setPositiveSuffix(u"");
+    formatter.m_format->setNegativePrefix(u"-");
+    formatter.m_format->setNegativeSuffix(u"");
+    return formatter;
+}
+
 CurrencyFormatter CurrencyFormatter::wholeAmountFormatterForCurrency(const std::string& code) {
     return make(code, true);
 }

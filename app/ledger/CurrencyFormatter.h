@@ -31,6 +31,8 @@ public:
     [[nodiscard]] static CurrencyFormatter formatterForCurrency(const std::string& code);
     // The same without fraction digits, for whole amounts (reports, the sidebar): "$1,235".
     [[nodiscard]] static CurrencyFormatter wholeAmountFormatterForCurrency(const std::string& code);
+    // The amount alone, without the currency's symbol: "1,234.56", "-60.00" in en_US.
+    [[nodiscard]] static CurrencyFormatter symbolFreeFormatterForCurrency(const std::string& code);
     // The same two for the home currency of the store (Global.homeCurrency).
     [[nodiscard]] static CurrencyFormatter formatterForHomeCurrency(ObjectContext& context);
     [[nodiscard]] static CurrencyFormatter wholeAmountFormatterForHomeCurrency(

@@ -228,7 +228,7 @@ std::string TransactionEditorModel::accountName() const {
     return account != nullptr ? account->name() : std::string();
 }
 
-AlertQuestion TransactionEditorModel::undoMatchQuestion() {
+Alert TransactionEditorModel::undoMatchQuestion() {
     return {"Are you sure you want to undo this match?",
             "You will end up with the original pending transaction and the imported "
             "transaction, which will be marked as new.",

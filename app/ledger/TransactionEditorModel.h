@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "base/Alert.h"
 #include "base/Date.h"
 #include "base/DateFormatter.h"
 #include "base/Decimal.h"
-#include "ledger/AlertQuestion.h"
 
 class Category;
 class Transaction;
@@ -109,7 +109,7 @@ public:
     std::string accountName() const;
 
     // Asked before a match is undone: "Undo Match" (default) or "Cancel".
-    [[nodiscard]] static AlertQuestion undoMatchQuestion();
+    [[nodiscard]] static Alert undoMatchQuestion();
 
 private:
     void requireTransaction() const;

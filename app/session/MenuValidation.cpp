@@ -1,5 +1,6 @@
 #include "session/MenuValidation.h"
 
+#include "ledger/TransactionFlag.h"
 #include "scheduled/ScheduledListCommands.h"
 
 namespace {
@@ -26,7 +27,20 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
     const SourceListItem& selected = state.selection.item;
     switch (command) {
         case MenuCommand::DeleteItem:
+            if (state.showsRegister && state.registerHasFocus) {
+                return {.enabled = !state.selectedTransactions.empty(), .title = "Delete"};
+            }
             return SourceListCommands::deleteMenuItem(state.selection);
+        case MenuCommand::EditTransaction:
+            return enabledIf(state.showsRegister && state.selectedTransactions.size() == 1);
+        case MenuCommand::ToggleTransactionFlag: {
+            const TransactionFlag::MenuItem flag = TransactionFlag::menuItem(
+                state.showsRegister ? state.selectedTransactions : std::vector<Transaction*>{});
+            return {.enabled = flag.enabled, .title = flag.title};
+        }
+        case MenuCommand::MatchTransactions:
+            // What keeps a selection from matching is explained by the command's alerts.
+            return enabledIf(state.showsRegister);
         case MenuCommand::Rename:
             return SourceListCommands::renameMenuItem(selected);
         case MenuCommand::EditAccount:

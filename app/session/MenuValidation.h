@@ -1,10 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "base/MenuItemState.h"
 #include "session/MenuCommand.h"
 #include "session/SourceListCommands.h"
+
+class Transaction;
 
 // Whether each command of the main window's menus is enabled and how it reads, from what the
 // main window shows. The desktop asks before a menu opens and again before a command runs.
@@ -19,6 +22,12 @@ public:
         // The register of one account is in the content area.
         bool showsAccountRegister = false;
         bool balanceColumnVisible = false;
+        // A register (of an account, a group, all accounts, or search results) is in the
+        // content area, with these transactions selected.
+        bool showsRegister = false;
+        std::vector<Transaction*> selectedTransactions{};
+        // The register's table has the keyboard focus: Delete acts on its selection.
+        bool registerHasFocus = false;
         bool canUndo = false;
         bool canRedo = false;
     };

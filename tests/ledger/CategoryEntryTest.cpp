@@ -114,10 +114,10 @@ TEST_F(CategoryEntryTest, TypedTextIsNoCategoryAKnownOneOrAMissingOne) {
 
 TEST_F(CategoryEntryTest, CreatingAskedForCategoryInsertsItAndAnnouncesIt) {
     EXPECT_EQ(CategoryEntry::createQuestion("Books"),
-              (AlertQuestion{"The category \"Books\" does not exist, do you want to create it?",
-                             "You can manage all of your categories in the application "
-                             "preferences panel.",
-                             {"Create", "Cancel"}}));
+              (Alert{"The category \"Books\" does not exist, do you want to create it?",
+                     "You can manage all of your categories in the application "
+                     "preferences panel.",
+                     {"Create", "Cancel"}}));
     int posted = 0;
     NotificationObserver observer = NotificationCenter::defaultCenter().observe(
         kPNCategoriesChanged, [&](const std::string&) { ++posted; });

@@ -244,10 +244,10 @@ TEST_F(TransactionEditorModelTest, AdvancedRowsDependOnTheKindOfTransaction) {
         EXPECT_EQ(model.accountName(), "Checking");
     }
     EXPECT_EQ(Model::undoMatchQuestion(),
-              (AlertQuestion{"Are you sure you want to undo this match?",
-                             "You will end up with the original pending transaction and the "
-                             "imported transaction, which will be marked as new.",
-                             {"Undo Match", "Cancel"}}));
+              (Alert{"Are you sure you want to undo this match?",
+                     "You will end up with the original pending transaction and the "
+                     "imported transaction, which will be marked as new.",
+                     {"Undo Match", "Cancel"}}));
 }
 
 }  // namespace

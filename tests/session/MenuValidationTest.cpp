@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ledger/Account.h"
+#include "ledger/Transaction.h"
 #include "scheduled/ScheduledItem.h"
 #include "session/ApplicationModel.h"
 #include "session/ContentView.h"
@@ -114,6 +115,54 @@ TEST(MenuValidation, ScheduledCommandsFollowTheListsSelection) {
         {"pay a deposit", MenuCommand::PayScheduledItem, withItems({payroll}), true, "Deposit..."},
         {"pay elsewhere", MenuCommand::PayScheduledItem, onMainWindow(), false, "Pay..."},
         {"delete two", MenuCommand::DeleteItem, withItems({bill, payroll}), true, "Delete"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MenuItemState item = MenuValidation::validate(c.command, c.state);
+        EXPECT_EQ(item.enabled, c.enabled);
+        EXPECT_EQ(item.title.value_or(""), c.title);
+    }
+}
+
+// The register's commands act on its selection; Delete does only while its table has the
+// focus, and acts on the source list's item otherwise.
+TEST(MenuValidation, RegisterCommandsFollowItsSelectionAndFocus) {
+    ObjectContext ctx{ApplicationModel::shared()};
+    auto* rent = ctx.insert<Transaction>();
+    rent->setIsPending(true);
+    auto* food = ctx.insert<Transaction>();
+    const auto shown = [](std::vector<Transaction*> selection, bool focused) {
+        MenuValidation::State state = onMainWindow(Kind::AllAccounts);
+        state.showsRegister = true;
+        state.selectedTransactions = std::move(selection);
+        state.registerHasFocus = focused;
+        return state;
+    };
+    MenuValidation::State budget = onMainWindow(Kind::Budget);
+    budget.selectedTransactions = {rent};
+    const struct {
+        const char* name;
+        MenuCommand command;
+        MenuValidation::State state;
+        bool enabled;
+        std::string title;
+    } cases[] = {
+        {"edit one", MenuCommand::EditTransaction, shown({rent}, true), true, ""},
+        {"edit two", MenuCommand::EditTransaction, shown({rent, food}, true), false, ""},
+        {"edit outside a register", MenuCommand::EditTransaction, budget, false, ""},
+        {"flag a pending one", MenuCommand::ToggleTransactionFlag, shown({rent}, false), true,
+         "Mark as Not Pending"},
+        {"flag outside a register", MenuCommand::ToggleTransactionFlag, budget, false,
+         "Mark as Pending"},
+        {"match refusals come as alerts", MenuCommand::MatchTransactions, shown({}, false), true,
+         ""},
+        {"match outside a register", MenuCommand::MatchTransactions, budget, false, ""},
+        {"delete two from the table", MenuCommand::DeleteItem, shown({rent, food}, true), true,
+         "Delete"},
+        {"delete none from the table", MenuCommand::DeleteItem, shown({}, true), false, "Delete"},
+        // All Accounts cannot be deleted, whatever the register has selected.
+        {"delete from the source list", MenuCommand::DeleteItem, shown({rent}, false), false,
+         "Delete"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -73,5 +73,7 @@ void ShellFixture::saveScreenshot(QWidget& widget, const QString& name) {
     // Pending layout changes (a hidden toolbar strip) take effect first.
     QApplication::processEvents();
     QDir().mkpath(PENNORA_SCREENSHOTS_DIR);
-    widget.grab().save(QStringLiteral(PENNORA_SCREENSHOTS_DIR "/") + name + ".png");
+    // At QT_SCALE_FACTOR=2 the pictures are "<name>@2x.png".
+    const QString suffix = widget.devicePixelRatioF() > 1.5 ? QStringLiteral("@2x") : QString();
+    widget.grab().save(QStringLiteral(PENNORA_SCREENSHOTS_DIR "/") + name + suffix + ".png");
 }

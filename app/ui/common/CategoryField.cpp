@@ -14,8 +14,8 @@
 #include "ledger/CategoryCompletion.h"
 #include "ledger/CategoryEntry.h"
 #include "ledger/CategoryMenu.h"
+#include "ui/common/Alerts.h"
 #include "ui/common/Images.h"
-#include "ui/common/QuestionAlert.h"
 
 namespace {
 
@@ -171,7 +171,7 @@ void CategoryField::finishEditing() {
         case CategoryEntry::Outcome::Kind::Missing:
             break;
     }
-    if (askQuestion(CategoryEntry::createQuestion(outcome.name), window()) != 0) {
+    if (Alerts::shared().show(CategoryEntry::createQuestion(outcome.name), window()).button != 0) {
         setCategoryValue(m_category);
         return;
     }

@@ -13,13 +13,13 @@
 #include "ledger/Currency.h"
 #include "ledger/Global.h"
 #include "ledger/Transaction.h"
+#include "ui/common/Alerts.h"
 #include "ui/common/AmountField.h"
 #include "ui/common/CategoryField.h"
 #include "ui/common/CheckNumberField.h"
 #include "ui/common/CurrencyField.h"
 #include "ui/common/Images.h"
 #include "ui/common/PNDatePicker.h"
-#include "ui/common/QuestionAlert.h"
 #include "ui/editor/AdvancedAreaView.h"
 #include "ui/editor/EditView.h"
 #include "ui/editor/RemainderView.h"
@@ -472,7 +472,7 @@ void EditViewController::undoMatch() {
     if (matched == nullptr || !matched->isMatched()) {
         return;
     }
-    if (askQuestion(TransactionEditorModel::undoMatchQuestion(), window()) != 0) {
+    if (Alerts::shared().show(TransactionEditorModel::undoMatchQuestion(), window()).button != 0) {
         return;
     }
     // The first save writes the panel back and closes it; the second keeps the undone match.

@@ -9,10 +9,12 @@
 #include "session/ContentView.h"
 #include "store/ObjectContext.h"
 #include "ui/common/Alerts.h"
+#include "ui/common/RegisterCommands.h"
 #include "ui/common/RegisterController.h"
 #include "ui/common/SearchController.h"
 #include "ui/preferences/CategoriesController.h"
 #include "ui/preferences/MBPreferencesController.h"
+#include "ui/register/StatusField.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/ContentViews.h"
 #include "ui/shell/MainWindow.h"
@@ -42,6 +44,8 @@ AppController::AppController(MainWindow& window, ApplicationDelegate& delegate)
     connect(m_sourceList.get(), &SourceListController::renamed, this,
             [this](const SourceListItem& item) { nameChanged(item); });
     connect(m_window.searchField(), &QLineEdit::textChanged, this, [this] { search(); });
+    // A click on the status line switches an account's balance to the reconciled one.
+    connect(m_window.statusField(), &StatusField::clicked, this, [this] { toggleStatusMessage(); });
     TransactionsView* strip = m_transactionsView.get();
     connect(strip, &TransactionsView::newTransactionClicked, this,
             [this] { m_commands->newTransaction(); });
@@ -117,6 +121,18 @@ RegisterController& AppController::registerController() const {
     return m_router->controllerAs<RegisterController>(ContentView::Register);
 }
 
+RegisterCommands* AppController::registerCommands() const {
+    const ContentView view = m_router->currentView();
+    if (view != ContentView::Register && view != ContentView::SearchResults) {
+        return nullptr;
+    }
+    return dynamic_cast<RegisterCommands*>(m_router->currentController());
+}
+
+StickyDate& AppController::stickyDate() const {
+    return m_delegate.stickyDate();
+}
+
 SourceListCommands::Selection AppController::selection() const {
     SourceListCommands::Selection selection{.item = selectedSourceListItem()};
     if (m_router->currentView() == ContentView::ScheduledList) {
@@ -131,11 +147,16 @@ SourceListCommands::Selection AppController::selection() const {
 
 MenuValidation::State AppController::menuState() const {
     const bool accountRegister = isShowingTransactionsViewForAccount();
+    const RegisterCommands* commands = registerCommands();
     return {
         .storeOpen = m_context != nullptr,
         .selection = {.item = selectedSourceListItem()},
         .showsAccountRegister = accountRegister,
         .balanceColumnVisible = accountRegister && registerController().isBalanceColumnVisible(),
+        .showsRegister = commands != nullptr,
+        .selectedTransactions =
+            commands != nullptr ? commands->selectedTransactions() : std::vector<Transaction*>{},
+        .registerHasFocus = commands != nullptr && commands->tableHasFocus(),
         .canUndo = m_context != nullptr && m_context->undoManager().canUndo(),
         .canRedo = m_context != nullptr && m_context->undoManager().canRedo()};
 }

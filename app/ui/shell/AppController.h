@@ -20,7 +20,9 @@ class MainWindowCommands;
 class MBPreferencesController;
 class Node;
 class ObjectContext;
+class RegisterCommands;
 class RegisterController;
+class StickyDate;
 class SourceListModel;
 
 // Runs the main window: wires the source list to the view router (the selection decides the
@@ -67,6 +69,9 @@ public:
     MBPreferencesController& preferences() const { return *m_preferences; }
     // The register's controller, made on first use.
     RegisterController& registerController() const;
+    // The commands of the register or the search results when one is in the content area.
+    RegisterCommands* registerCommands() const;
+    StickyDate& stickyDate() const;
 
     // ---- Commands ----
     void toggleStatusMessage();

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/Date.h"
+#include "ledger/StickyDate.h"
 #include "scheduled/DayChangeCheck.h"
 #include "session/MenuValidation.h"
 #include "session/StoreSession.h"
@@ -78,10 +79,9 @@ public:
 
     // The sticky date: while on, the register dates a new transaction on the date of the last
     // one closed in the editor instead of today. Off at every start.
-    bool stickyDateIsOn() const { return m_stickyDateIsOn; }
-    void setStickyDateIsOn(bool on) { m_stickyDateIsOn = on; }
-    std::optional<Date> lastEnteredDate() const { return m_lastEnteredDate; }
-    void setLastEnteredDate(std::optional<Date> date) { m_lastEnteredDate = date; }
+    bool stickyDateIsOn() const { return m_stickyDate.isOn(); }
+    void setStickyDateIsOn(bool on) { m_stickyDate.setIsOn(on); }
+    StickyDate& stickyDate() { return m_stickyDate; }
 
     // Logs a save error in detail and shows it in the standard error alert.
     void outputSaveError(const ValidationError& error);
@@ -101,6 +101,5 @@ private:
     bool m_contextOpened = false;
     std::uint64_t m_generation = 0;
     DayChangeCheck m_dayCheck;
-    bool m_stickyDateIsOn = false;
-    std::optional<Date> m_lastEnteredDate;
+    StickyDate m_stickyDate;
 };

@@ -3,15 +3,17 @@
 #include <QCoreApplication>
 
 #include "budgets/Budget.h"
+#include "ledger/TransactionSearch.h"
 #include "ui/accounts/AddAccountMessageController.h"
 #include "ui/breakdown/BreakdownContentController.h"
 #include "ui/breakdown/BreakdownTransactionList.h"
+#include "ui/editor/EditViewController.h"
+#include "ui/register/RegisterViewController.h"
+#include "ui/register/SearchResultsController.h"
 #include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/MainWindowCommands.h"
 #include "ui/shell/PlaceholderContentController.h"
-#include "ui/shell/PlaceholderRegisterController.h"
-#include "ui/shell/PlaceholderSearchController.h"
 #include "ui/shell/ViewRouter.h"
 #include "ui/trends/TrendsContentController.h"
 
@@ -23,6 +25,11 @@ ViewRouter::Factory placeholder(PlaceholderContentController::TextForItem text,
     return [text = std::move(text), newItemTitle](MainWindowHost& host) {
         return std::make_unique<PlaceholderContentController>(text, newItemTitle, host.window());
     };
+}
+
+// Search within the account, the group or (anything else) all accounts selected.
+TransactionSearch::Scope searchScope(const SourceListItem& item) {
+    return {.account = item.account(), .group = item.group()};
 }
 
 QString tr(const char* text) {
@@ -38,11 +45,19 @@ void ContentViews::registerAll(ViewRouter& router, AppController& controller) {
                          &controller, [&controller] { controller.commands().addAccount(); });
         return message;
     });
-    router.setFactory(ContentView::Register, [](MainWindowHost& host) {
-        return std::make_unique<PlaceholderRegisterController>(host.window());
+    // The register and the search results each open an editor of their own over their rows.
+    router.setFactory(ContentView::Register, [&controller](MainWindowHost& host) {
+        return std::make_unique<RegisterViewController>(host, controller.stickyDate(),
+                                                        new EditViewController(host.context()));
     });
-    router.setFactory(ContentView::SearchResults, [](MainWindowHost&) {
-        return std::make_unique<PlaceholderSearchController>();
+    router.setFactory(ContentView::SearchResults, [&controller](MainWindowHost& host) {
+        auto results = std::make_unique<SearchResultsController>(
+            host.context(), host.alerts(), controller.stickyDate(), [&host] { return host.save(); },
+            new EditViewController(host.context()),
+            [&controller] { return searchScope(controller.selectedSourceListItem()); });
+        QObject::connect(results.get(), &SearchResultsController::statusMessageChanged, &controller,
+                         [&controller](const QString& text) { controller.setStatusMessage(text); });
+        return results;
     });
     router.setFactory(ContentView::ScheduledList, [&controller](MainWindowHost& host) {
         auto list = std::make_unique<ScheduledController>(host);

@@ -143,6 +143,14 @@ void MainMenu::buildTransactionMenu() {
     add(menu, MenuCommand::Transfer, tr("Transfer..."), QKeySequence(tr("Ctrl+T")),
         [&d] { d.appController().commands().transfer(); });
     menu->addSeparator();
+    // The rows selected in the register or the search results.
+    add(menu, MenuCommand::EditTransaction, tr("Edit Transaction"), {},
+        [&d] { d.appController().commands().editTransaction(); });
+    add(menu, MenuCommand::ToggleTransactionFlag, {}, QKeySequence(tr("Ctrl+K")),
+        [&d] { d.appController().commands().toggleTransactionFlag(); });
+    add(menu, MenuCommand::MatchTransactions, tr("Match"), {},
+        [&d] { d.appController().commands().matchTransactions(); });
+    menu->addSeparator();
     // The items selected in the scheduled list.
     add(menu, MenuCommand::EditScheduledItem, tr("Edit Scheduled Transaction..."), {},
         [&d] { d.appController().commands().editScheduledItem(); });

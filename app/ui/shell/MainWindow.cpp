@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/common/Images.h"
+#include "ui/register/StatusField.h"
 #include "ui/sourcelist/SourceListView.h"
 
 namespace {
@@ -88,7 +89,7 @@ QWidget* MainWindow::buildBottomBar() {
         button->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; }"));
         layout->addWidget(button);
     }
-    m_statusField = new QLabel(bar);
+    m_statusField = new StatusField(bar);
     m_statusField->setAlignment(Qt::AlignCenter);
     m_statusField->setStyleSheet(QStringLiteral("color: #3A3A3A;"));
     layout->addWidget(m_statusField, 1);

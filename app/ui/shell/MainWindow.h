@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <functional>
 
-class QLabel;
+class StatusField;
 class QLineEdit;
 class QSplitter;
 class QToolButton;
@@ -23,7 +23,7 @@ public:
     QWidget* contentArea() const { return m_contentArea; }
     QVBoxLayout* contentLayout() const { return m_contentLayout; }
     QSplitter* splitView() const { return m_split; }
-    QLabel* statusField() const { return m_statusField; }
+    StatusField* statusField() const { return m_statusField; }
     QLineEdit* searchField() const { return m_searchField; }
     QToolButton* addButton() const { return m_addButton; }
     QToolButton* actionButton() const { return m_actionButton; }
@@ -41,7 +41,7 @@ private:
     QWidget* m_contentArea = nullptr;
     QVBoxLayout* m_contentLayout = nullptr;
     QSplitter* m_split = nullptr;
-    QLabel* m_statusField = nullptr;
+    StatusField* m_statusField = nullptr;
     QLineEdit* m_searchField = nullptr;
     QToolButton* m_addButton = nullptr;
     QToolButton* m_actionButton = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/accounts/NewAccountController.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/FilePicker.h"
+#include "ui/common/RegisterCommands.h"
 #include "ui/common/RegisterController.h"
 #include "ui/common/UrlOpener.h"
 #include "ui/importing/ImportController.h"
@@ -126,6 +127,10 @@ void MainWindowCommands::addBudget() {
 }
 
 void MainWindowCommands::deleteItem() {
+    if (RegisterCommands* rows = m_controller.registerCommands(); rows && rows->tableHasFocus()) {
+        rows->deleteTransactions();
+        return;
+    }
     const SourceListCommands::Selection selection = m_controller.selection();
     if (selection.item.account() != nullptr) {
         m_controller.save();
@@ -152,6 +157,24 @@ void MainWindowCommands::newTransaction() {
     PN_ASSERT(m_controller.selectedSourceListItem().kind() == Kind::Scheduled,
               "newTransaction: Scheduled expected");
     m_controller.router().controller(ContentView::ScheduledList).newItem();
+}
+
+void MainWindowCommands::editTransaction() {
+    if (RegisterCommands* rows = m_controller.registerCommands()) {
+        rows->editTransaction();
+    }
+}
+
+void MainWindowCommands::toggleTransactionFlag() {
+    if (RegisterCommands* rows = m_controller.registerCommands()) {
+        rows->toggleTransactionFlag();
+    }
+}
+
+void MainWindowCommands::matchTransactions() {
+    if (RegisterCommands* rows = m_controller.registerCommands()) {
+        rows->matchTransactions();
+    }
 }
 
 ScheduledController& MainWindowCommands::scheduledList() {

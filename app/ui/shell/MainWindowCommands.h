@@ -45,6 +45,10 @@ public:
     // Starts editing the selected entry's name in place.
     void rename();
     void newTransaction();
+    // The commands on the rows of the register or the search results in the content area.
+    void editTransaction();
+    void toggleTransactionFlag();
+    void matchTransactions();
     // The commands on the item selected in the scheduled list.
     void editScheduledItem();
     void payScheduledItem();

@@ -1,5 +1,7 @@
 #include "ui/sourcelist/SourceListModel.h"
 
+#include "store/EntityDescription.h"
+
 #include <QMimeData>
 #include <QTimer>
 #include <algorithm>
@@ -260,9 +262,13 @@ void SourceListModel::objectRemoved(ManagedObject& object) {
     }
 }
 
-void SourceListModel::relationshipLinked(ManagedObject& object, const RelationshipDescription&,
+void SourceListModel::relationshipLinked(ManagedObject& object,
+                                         const RelationshipDescription& relationship,
                                          ManagedObject&) {
-    if (dynamic_cast<Node*>(&object) != nullptr) {
+    // Only a move in the tree changes the list: a transaction added to an account does not,
+    // and reloading would re-run the selection handling under the register's open editor.
+    const bool treeLink = relationship.name == "parent" || relationship.name == "children";
+    if (treeLink && dynamic_cast<Node*>(&object) != nullptr) {
         scheduleReload();
     }
 }
