@@ -7,7 +7,6 @@
 
 #include "AppImportPlan.h"
 #include "CategoriesByName.h"
-#include "InsertionRollback.h"
 #include "QIFReader.h"
 #include "StatementText.h"
 #include "base/ParseError.h"
@@ -17,6 +16,7 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "store/ObjectContext.h"
+#include "store/Savepoint.h"
 
 namespace {
 
@@ -107,16 +107,16 @@ ImportFromAppResult ImportFromApp::importAccountList(ImportArray accounts, Objec
         return failure(*problem);
     }
     ImportFromAppResult result;
-    InsertionRollback rollback(context);
-    try {
-        result.accounts = insertPlan(std::get<AppImportPlan>(plan), context);
-    } catch (...) {
-        // An internal error half way must not leave half an import for a later save.
-        rollback.rollback();
-        throw;
+    // The import is one unit: an internal error half way (the guard rolls back as it unwinds)
+    // or a refused save leaves nothing of it for a later save.
+    Savepoint unit(context);
+    result.accounts = insertPlan(std::get<AppImportPlan>(plan), context);
+    std::optional<ValidationError> error = context.save();
+    if (!error) {
+        error = unit.release();
     }
-    if (std::optional<ValidationError> error = context.save()) {
-        rollback.rollback();
+    if (error) {
+        unit.rollback();
         return failure(error->localizedDescription);
     }
     return result;
