@@ -7,6 +7,7 @@
 #include "cli/CliError.h"
 #include "cli/JsonDomBuilder.h"
 #include "cli/JsonStreamWriter.h"
+#include "ledger/AmountRange.h"
 
 CommandInvocation::CommandInvocation(const CommandDefinition& definition,
                                      const GlobalOptions& global,
@@ -157,6 +158,9 @@ Decimal CommandInvocation::parseDecimal(const std::string& what, const std::stri
     const std::optional<Decimal> amount = plain ? Decimal::parse(text) : std::nullopt;
     if (!amount) {
         throw CliError::usage(what + " expects an amount such as -1234.50, not \"" + text + "\"");
+    }
+    if (!AmountRange::contains(*amount)) {
+        throw CliError::failed(AmountRange::tooLargeMessage(text));
     }
     return *amount;
 }

@@ -3,6 +3,29 @@
 #include "base/AssertionFailure.h"
 #include "store/ManagedObject.h"
 
+namespace {
+
+// Codes of the store's own rule errors, as the platform's validation codes number them.
+constexpr int kDateTooLateErrorCode = 1630;
+constexpr int kDateTooSoonErrorCode = 1640;
+
+bool acceptsDate(const AttributeValue& value) {
+    return std::get<Date>(value).isInYears1To9999();
+}
+
+ValidationError refuseDate(const AttributeValue& value) {
+    const Date date = std::get<Date>(value);
+    return ValidationError{kStoreErrorDomain,
+                           date > Date() ? kDateTooLateErrorCode : kDateTooSoonErrorCode,
+                           "The date " + date.toISOString() + " is outside the years 1 to 9999.",
+                           {},
+                           {}};
+}
+
+}  // namespace
+
+const AttributeRule kDateRule{&acceptsDate, &refuseDate};
+
 const RelationshipDescription& RelationshipDescription::inverse() const {
     PN_ASSERT(m_inverse, "Relationship " + name + " is not part of an entity model");
     return *m_inverse;

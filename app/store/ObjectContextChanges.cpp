@@ -293,6 +293,12 @@ std::optional<ValidationError> ObjectContext::validateChanges() const {
     std::optional<ValidationError> all;
     const auto validateProperties = [&](const ManagedObject& object) {
         for (const AttributeDescription& a : object.entity().attributes()) {
+            if (a.rule.accepts) {
+                const AttributeValue value = a.accessor->get(object);
+                if (!a.accepts(value)) {
+                    mergeValidation(all, a.rule.refusal(value));
+                }
+            }
             if (a.validator) {
                 runRule(all, [&](auto& e) { return a.validator(object, e); });
             }

@@ -309,7 +309,7 @@ void SQLiteStore::loadObjects(ObjectContext& context) {
             for (const AttributeDescription& a : entity->attributes()) {
                 std::optional<AttributeValue> value =
                     SQLiteValueCodec::read(rows, columns.attributes[a.index], a.kind, a.optional);
-                if (!value) {
+                if (!value || !a.accepts(*value)) {
                     throw UnreadableStore{"the value of " + a.name + " of " + entityName + " " +
                                           std::to_string(id) + " is damaged"};
                 }
