@@ -2,6 +2,8 @@
 
 #include <variant>
 
+#include "ledger/CurrenciesFile.h"
+#include "ledger/LedgerStoreCheck.h"
 #include "session/ApplicationModel.h"
 #include "session/DataFolder.h"
 #include "session/UnopenableStore.h"
@@ -29,5 +31,8 @@ StoreSession::Options FileStores::sessionOptions() {
     options.dataFolder = DataFolder::defaultPath();
     options.sampleResource = sampleResourcePath();
     options.makeStore = &FileStores::make;
+    options.findDamage = [](ObjectContext& context) {
+        return LedgerStoreCheck::findDamage(context, CurrenciesFile::defaultPath());
+    };
     return options;
 }
