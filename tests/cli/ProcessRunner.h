@@ -11,3 +11,9 @@ struct ProcessResult {
 };
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments);
+
+// The same as another user: run as root, the program runs as `user` (say 65534, nobody), so
+// that file permissions hold for it as they do for anyone but root; run as anyone else, as
+// that user itself.
+ProcessResult runProcessAsUser(unsigned user, const std::string& program,
+                               const std::vector<std::string>& arguments);
