@@ -2,11 +2,6 @@
 
 namespace {
 
-const Decimal& bound() {
-    static const Decimal value = Decimal::fromString("1e15");
-    return value;
-}
-
 bool acceptsAmount(const AttributeValue& value) {
     return AmountRange::contains(std::get<Decimal>(value));
 }
@@ -38,7 +33,7 @@ const AttributeRule AmountRange::kRule{&acceptsAmount, &refuseAmount};
 const AttributeRule AmountRange::kRateRule{&acceptsRate, &refuseRate};
 
 bool AmountRange::contains(const Decimal& amount) {
-    return amount < bound() && -bound() < amount;
+    return amount.isAbsoluteBelowPowerOfTen(kMaximumWholeDigits);
 }
 
 std::string AmountRange::tooLargeMessage(std::string_view amountText) {

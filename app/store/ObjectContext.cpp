@@ -149,7 +149,9 @@ void ObjectContext::registerObject(ManagedObject& object) {
     object.m_live = true;
     addToRegistry(object);
     if (!m_loading) {
-        noteTracking(object);
+        if (journaling()) {
+            noteTracking(object);
+        }
         if (object.m_persisted) {
             // Back before its deletion was saved: the stored row may be older than the object.
             m_deleted.erase(&object);
@@ -161,7 +163,9 @@ void ObjectContext::registerObject(ManagedObject& object) {
         }
     }
     UndoRecord change{UndoRecord::Kind::Register, &object, nullptr, nullptr, nullptr, {}};
-    noteStructure(change);
+    if (journaling()) {
+        noteStructure(change);
+    }
     record(std::move(change));
     notify([&](ContextObserver& o) { o.objectInserted(object); });
 }
@@ -170,13 +174,17 @@ void ObjectContext::unregisterObject(ManagedObject& object) {
     notify([&](ContextObserver& o) { o.objectRemoved(object); });
     object.m_live = false;
     removeFromRegistry(object);
-    noteTracking(object);
+    if (journaling()) {
+        noteTracking(object);
+    }
     if (m_inserted.erase(&object) == 0 && object.m_persisted) {
         m_updated.erase(&object);
         m_deleted.insert(&object);
     }
     UndoRecord change{UndoRecord::Kind::Unregister, &object, nullptr, nullptr, nullptr, {}};
-    noteStructure(change);
+    if (journaling()) {
+        noteStructure(change);
+    }
     record(std::move(change));
 }
 

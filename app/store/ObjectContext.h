@@ -239,7 +239,10 @@ private:
     void record(UndoRecord record);
     bool recording() const;
 
-    // Savepoint journal (ObjectContextSavepoints.cpp). Each is a no-op without a savepoint.
+    // Savepoint journal (ObjectContextSavepoints.cpp): the note functions record a change
+    // for the innermost savepoint; call them only while journaling() (the check is inline, so
+    // loading and work without a savepoint pay nothing).
+    bool journaling() const { return !m_savepoints.empty() && !m_rollingBack && !m_loading; }
     SavepointJournal* journal();
     void noteTracking(ManagedObject& object);
     void noteAttribute(ManagedObject& object, const AttributeDescription& attribute);

@@ -95,7 +95,9 @@ void ObjectContext::setAttributeValue(ManagedObject& object, const AttributeDesc
 AttributeValue ObjectContext::willChangeAttribute(ManagedObject& object,
                                                   const AttributeDescription& attribute) {
     PN_ASSERT(object.m_live, "Changing " + attribute.name + " of a deleted object");
-    noteAttribute(object, attribute);
+    if (journaling()) {
+        noteAttribute(object, attribute);
+    }
     notify([&](ContextObserver& o) { o.attributeWillChange(object, attribute); });
     return recording() ? attribute.accessor->get(object) : AttributeValue{};
 }
@@ -198,7 +200,9 @@ void ObjectContext::link(ManagedObject& a, const RelationshipDescription& rel, M
     markUpdated(a, 0, bit(rel.index));
     markUpdated(b, 0, bit(inv.index));
     UndoRecord change{UndoRecord::Kind::Link, &a, nullptr, &rel, &b, {}};
-    noteStructure(change);
+    if (journaling()) {
+        noteStructure(change);
+    }
     record(std::move(change));
     notify([&](ContextObserver& o) {
         o.relationshipLinked(a, rel, b);
@@ -216,7 +220,9 @@ void ObjectContext::unlink(ManagedObject& a, const RelationshipDescription& rel,
     markUpdated(a, 0, bit(rel.index));
     markUpdated(b, 0, bit(inv.index));
     UndoRecord change{UndoRecord::Kind::Unlink, &a, nullptr, &rel, &b, {}};
-    noteStructure(change);
+    if (journaling()) {
+        noteStructure(change);
+    }
     record(std::move(change));
     notify([&](ContextObserver& o) {
         o.relationshipUnlinked(a, rel, b);
@@ -231,7 +237,9 @@ void ObjectContext::markUpdated(ManagedObject& object, std::uint64_t attributes,
     if (m_loading || !object.m_live || m_inserted.contains(&object)) {
         return;
     }
-    noteTracking(object);
+    if (journaling()) {
+        noteTracking(object);
+    }
     Masks& masks = m_updated[&object];
     masks.attributes |= attributes;
     masks.relationships |= relationships;
