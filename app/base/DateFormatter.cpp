@@ -67,3 +67,13 @@ std::optional<Date> DateFormatter::dateFromString(std::string_view text) const {
     std::int64_t days = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
     return Date::fromDaysSinceEpoch(static_cast<std::int32_t>(days));
 }
+
+std::string DateFormatter::pattern() const {
+    icu::UnicodeString text;
+    if (auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(m_format.get())) {
+        simple->toPattern(text);
+    }
+    std::string utf8;
+    text.toUTF8String(utf8);
+    return utf8;
+}

@@ -29,6 +29,8 @@ public:
     std::string stringFromDate(Date date) const;
     // Reads text in this formatter's form; nothing when it does not parse.
     std::optional<Date> dateFromString(std::string_view text) const;
+    // The ICU pattern in use ("MMM d, y" for the medium style in en_US).
+    std::string pattern() const;
 
 protected:
     explicit DateFormatter(std::unique_ptr<icu::DateFormat> format);

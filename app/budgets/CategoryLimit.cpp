@@ -5,7 +5,7 @@
 #include "budgets/LimitAmount.h"
 #include "ledger/AmountRange.h"
 #include "ledger/Category.h"
-#include "reports/LedgerSums.h"
+#include "ledger/LedgerSums.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& CategoryLimit::entityDescription() {

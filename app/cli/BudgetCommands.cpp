@@ -3,10 +3,12 @@
 #include "base/TextFolding.h"
 #include "budgets/Budget.h"
 #include "budgets/BudgetCreation.h"
+#include "budgets/BudgetListCommands.h"
 #include "budgets/BudgetSummary.h"
 #include "budgets/BudgetViewFigures.h"
 #include "budgets/CategoryLimit.h"
 #include "budgets/LimitSheetFields.h"
+#include "budgets/SummaryFigures.h"
 #include "budgets/TrackResult.h"
 #include "cli/CliError.h"
 #include "cli/CliLookup.h"
@@ -15,7 +17,6 @@
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
 #include "ledger/Category.h"
-#include "reports/SummaryFigures.h"
 
 namespace {
 
@@ -191,7 +192,7 @@ void deleteBudget(CommandInvocation& call) {
     CliStore store(call.global());
     Budget& budget = CliLookup::budget(store.context(), call.requiredPositional(0));
     call.result()["deleted"] = budget.name();
-    store.context().deleteObject(budget);
+    BudgetListCommands::performDelete(budget, store.context());
     store.save();
 }
 

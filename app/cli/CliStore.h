@@ -73,7 +73,6 @@ private:
     void throwIfErrorShown() const;
 
     std::shared_ptr<Unit> m_unit;
-    std::optional<ValidationError> m_shownError;
     std::optional<HomeCurrencyAlert> m_alert;
     Node* m_root = nullptr;
 };

@@ -7,6 +7,7 @@
 #include "cli/CliError.h"
 #include "cli/JsonDomBuilder.h"
 #include "cli/JsonStreamWriter.h"
+#include "ledger/AmountFormatter.h"
 #include "ledger/AmountRange.h"
 
 CommandInvocation::CommandInvocation(const CommandDefinition& definition,
@@ -150,12 +151,7 @@ Date CommandInvocation::parseDate(const std::string& what, const std::string& te
 }
 
 Decimal CommandInvocation::parseDecimal(const std::string& what, const std::string& text) {
-    // Plain decimal text only: an optional sign, digits and at most one point.
-    const std::size_t start = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    const bool plain = text.size() > start && std::count(text.begin(), text.end(), '.') <= 1 &&
-                       std::all_of(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
-                                   [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
-    const std::optional<Decimal> amount = plain ? Decimal::parse(text) : std::nullopt;
+    const std::optional<Decimal> amount = AmountFormatter::plainAmountFromString(text);
     if (!amount) {
         throw CliError::usage(what + " expects an amount such as -1234.50, not \"" + text + "\"");
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TestApplicationModel.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
@@ -15,7 +16,6 @@
 #include "ledger/LedgerIndex.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -193,7 +193,7 @@ protected:
         }
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     std::mt19937 rng{GetParam()};
     std::vector<Category*> categories;
     Currency* euro = nullptr;

@@ -16,7 +16,7 @@
 #include "ledger/CurrencyExchange.h"
 #include "ledger/Global.h"
 #include "store/ObjectContext.h"
-#include "ui/accounts/AmountField.h"
+#include "ui/common/AmountField.h"
 
 namespace {
 
@@ -113,10 +113,10 @@ void AccountSheet::setup(ObjectContext& context, const AccountSheetFields& field
     typeChanged();
     m_balance->setCurrencyCode(fields.currency != nullptr ? fields.currency->code() : home);
     if (m_kind == Kind::New) {
-        m_balance->clear();
+        m_balance->setValue(std::nullopt);
         m_date->setDate(toQDate(fields.startBalanceDate));
     } else {
-        m_balance->setAmount(fields.startBalance);
+        m_balance->setValue(fields.startBalance);
         m_closed->setChecked(fields.isClosed);
     }
     m_name->setFocus();

@@ -6,8 +6,10 @@
 
 // The program's images by name, drawn as simple vector shapes so they are crisp at every
 // scale: "account_icon", "closedAccountIcon", "folder_icon", "sourceListBudgetIcon",
-// "allAccountsIcon", "scheduledIcon", "breakdown_icon", "trends_icon", "welcomePattern" and
-// "appIcon". An unknown name gives a null icon.
+// "allAccountsIcon", "scheduledIcon", "breakdown_icon", "trends_icon", "welcomePattern",
+// "appIcon", the entry controls' "categoryFieldButton", "up_chevron" and "down_chevron", and
+// the scheduled list's "repeatingIcon", "transferIcon" and "scheduledBackground".
+// An unknown name gives a null icon.
 class Images final {
 public:
     // The icon of `name`, with pixmaps for 1x and 2x at 16 and 32 points.
