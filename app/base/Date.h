@@ -36,6 +36,8 @@ public:
     static Date utcDateFromLocalDate_PN(TimePoint time);
     // 1 January 4001: later than any real date.
     static constexpr Date distantFuture() { return Date(741'808); }
+    // True for a day of the years 1 to 9999, the days a store keeps and ISO text can show.
+    constexpr bool isInYears1To9999() const { return m_days >= -719'162 && m_days <= 2'932'896; }
     // Reads "YYYY-MM-DD" exactly; nothing for any other text or a day that does not exist.
     static std::optional<Date> fromISOString(std::string_view text);
     // "YYYY-MM-DD" (years below 1000 zero-padded to four digits).

@@ -220,6 +220,42 @@ bool Decimal::isZero() const {
     return bid128_isZero(bits(*this)) != 0;
 }
 
+bool Decimal::isAbsoluteBelowPowerOfTen(int power) const {
+    // A finite value in the usual encoding is coefficient * 10^(exponent - 6176), with the
+    // exponent in bits 49-62 and the coefficient in the 113 bits below. Where the coefficient
+    // fits 64 bits (every amount a person types) the answer is one comparison of integers.
+    constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
+    constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
+    if ((m_high & kSpecialOrLarge) != kSpecialOrLarge && (m_high & kCoefficientHigh) == 0 &&
+        power >= 0) {
+        const int exponent = static_cast<int>((m_high >> 49) & 0x3fff) - 6176;
+        const std::uint64_t coefficient = m_low;
+        if (coefficient == 0) {
+            return true;
+        }
+        const int digits = power - exponent;  // the coefficient must stay below 10^digits
+        if (digits <= 0) {
+            return false;
+        }
+        if (digits > 19) {
+            return true;  // 10^19 < 2^64 <= 10^20
+        }
+        std::uint64_t limit = 1;
+        for (int i = 0; i < digits; ++i) {
+            limit *= 10;
+        }
+        return coefficient < limit;
+    }
+    if (power < 0) {
+        return false;
+    }
+    Decimal bound = 1;
+    for (int i = 0; i < power; ++i) {
+        bound *= Decimal(10);
+    }
+    return absolute_pn() < bound;
+}
+
 int Decimal::sign() const {
     if (isZero()) {
         return 0;

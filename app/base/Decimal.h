@@ -52,6 +52,9 @@ public:
     std::strong_ordering operator<=>(const Decimal& other) const;
 
     bool isZero() const;
+    // True when |this| < 10^power (power >= 0). Cheap for the values amounts take: it reads the
+    // coefficient and exponent instead of comparing.
+    bool isAbsoluteBelowPowerOfTen(int power) const;
     // -1, 0 or 1.
     int sign() const;
 

@@ -3,6 +3,7 @@
 #include "base/AssertionFailure.h"
 #include "budgets/Budget.h"
 #include "budgets/LimitAmount.h"
+#include "ledger/AmountRange.h"
 #include "ledger/Category.h"
 #include "ledger/LedgerSums.h"
 #include "store/EntityBuilder.h"
@@ -11,6 +12,7 @@ const EntityDescription& CategoryLimit::entityDescription() {
     static const EntityDescription description =
         EntityBuilder<CategoryLimit>("CategoryLimit")
             .attribute("amount", &CategoryLimit::m_amount)
+            .rule(AmountRange::kRule)
             .attribute("showMonthlyAmount", &CategoryLimit::m_showMonthlyAmount)
             .attribute("notes", &CategoryLimit::m_notes)
             .toOne("category", &CategoryLimit::m_category, &Category::entityDescription, "limits")

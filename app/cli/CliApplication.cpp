@@ -8,6 +8,7 @@
 #include "base/UserLocale.h"
 #include "cli/CliCommands.h"
 #include "cli/CliError.h"
+#include "cli/CliStore.h"
 #include "cli/CommandInvocation.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonStreamWriter.h"
@@ -76,14 +77,20 @@ int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
     const std::vector<std::string> arguments(
         line.words.begin() + static_cast<std::ptrdiff_t>(match.wordsUsed), line.words.end());
     CommandInvocation invocation(*match.definition, line.global, arguments);
+    // The stores the command opens are written once it has succeeded and its answer is made:
+    // a command that fails at any point writes nothing.
+    CliStore::Run storesOfTheCommand;
     if (!line.global.json) {
         match.definition->run(invocation);
-        out << TextRenderer::render(invocation.result());
+        const std::string text = TextRenderer::render(invocation.result());
+        storesOfTheCommand.finish();
+        out << text;
         return static_cast<int>(ExitStatus::Success);
     }
     JsonStreamWriter writer(out);
     invocation.streamTo(writer);
     match.definition->run(invocation);
+    storesOfTheCommand.finish();
     if (invocation.hasStreamed()) {
         // The streamed members are out already; the rest of the answer closes the object.
         for (const auto& [name, member] : invocation.result().items()) {

@@ -1,9 +1,9 @@
 #include "cli/CliStore.h"
 
-#include <exception>
 #include <filesystem>
 #include <iostream>
 
+#include "base/AssertionFailure.h"
 #include "cli/CliError.h"
 #include "scheduled/ScheduledHooks.h"
 #include "session/ApplicationModel.h"
@@ -23,43 +23,75 @@ std::string describe(const ValidationError& error) {
     return text;
 }
 
+CliStore::Run* g_activeRun = nullptr;
+
 }  // namespace
+
+// The session of one CliStore, and the unit of change open on its context. A Run keeps it
+// after the CliStore is gone, until the command has succeeded.
+struct CliStore::Unit final {
+    std::unique_ptr<StoreSession> session;
+    // What the desktop would show in an alert, which ends the command here.
+    std::optional<ValidationError> shownError;
+    bool commandSaved = false;
+
+    ObjectContext& context() { return session->context(); }
+
+    // Writes the unit and begins the next one.
+    void write() {
+        if (std::optional<ValidationError> error = context().releaseSavepoint()) {
+            throw CliError::failed(describe(*error));
+        }
+        context().setSavepoint();
+    }
+
+    void finish() {
+        const PersistentStore* store = context().persistentStore();
+        if (!commandSaved && store != nullptr && store->isReadOnly()) {
+            // Only the start sequence changed anything: a store the user may only read is
+            // left as it is.
+            context().rollbackToSavepoint();
+            return;
+        }
+        if (std::optional<ValidationError> error = context().releaseSavepoint()) {
+            throw CliError::failed(describe(*error));
+        }
+    }
+};
 
 std::string CliStore::defaultPath() {
     return (std::filesystem::path(DataFolder::defaultPath()) / StoreSession::kDatabaseName)
         .string();
 }
 
-CliStore::CliStore(const GlobalOptions& global) : m_uncaughtAtStart(std::uncaught_exceptions()) {
-    const std::string path = global.storePath.value_or(defaultPath());
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) {
-        m_createdPath = path;
-    }
-    try {
-        open(global);
-    } catch (...) {
-        discardCreatedFile();
-        throw;
+CliStore::CliStore(const GlobalOptions& global) : m_unit(std::make_shared<Unit>()) {
+    open(global);
+    if (g_activeRun != nullptr) {
+        g_activeRun->m_units.push_back(m_unit);
     }
 }
+
+CliStore::~CliStore() = default;
 
 void CliStore::open(const GlobalOptions& global) {
     StoreSession::Options options = FileStores::sessionOptions();
     options.databasePath = global.storePath.value_or("");
-    // What the desktop shows in an alert ends the command here.
-    options.presentError = [this](const ValidationError& error) {
-        if (!m_shownError) {
-            m_shownError = error;
+    options.presentError = [unit = m_unit.get()](const ValidationError& error) {
+        if (!unit->shownError) {
+            unit->shownError = error;
         }
     };
-    m_session = std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(options));
-    // One command is one change with nothing to undo: keeping undo records would only hold a
-    // second copy of what a large import or edit changed.
-    m_session->context().undoManager().disableUndoRegistration();
+    m_unit->session =
+        std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(options));
+    ObjectContext& context = m_unit->context();
     throwIfErrorShown();
+    // One command is one change with nothing to undo: keeping undo records would only hold a
+    // second copy of what a large import or edit changed. The unit below costs nothing of the
+    // kind: it keeps no record of what is inserted under it.
+    context.undoManager().disableUndoRegistration();
+    context.setSavepoint();
     installScheduledHooks();
-    StartSequence::Outcome outcome = StartSequence(*m_session).run();
+    StartSequence::Outcome outcome = StartSequence(*m_unit->session).run();
     throwIfErrorShown();
     m_root = outcome.accountsRoot;
     m_alert = outcome.homeCurrencyAlert;
@@ -68,35 +100,42 @@ void CliStore::open(const GlobalOptions& global) {
     }
 }
 
-CliStore::~CliStore() {
-    if (std::uncaught_exceptions() > m_uncaughtAtStart) {
-        discardCreatedFile();
-    }
-}
-
-void CliStore::discardCreatedFile() {
-    if (m_createdPath.empty()) {
-        return;
-    }
-    m_session.reset();
-    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
-        std::error_code ignored;
-        std::filesystem::remove(m_createdPath + suffix, ignored);
-    }
-}
-
 ObjectContext& CliStore::context() {
-    return m_session->context();
+    return m_unit->context();
 }
 
 void CliStore::throwIfErrorShown() const {
-    if (m_shownError) {
-        throw CliError::failed(describe(*m_shownError));
+    if (m_unit->shownError) {
+        throw CliError::failed(describe(*m_unit->shownError));
     }
 }
 
 void CliStore::save() {
+    // Inside the unit a save checks the changes and leaves the writing to the unit's end.
     if (std::optional<ValidationError> error = context().save()) {
         throw CliError::failed(describe(*error));
     }
+    m_unit->commandSaved = true;
+    if (g_activeRun == nullptr) {
+        m_unit->write();
+    }
+}
+
+CliStore::Run::Run() {
+    PN_ASSERT(g_activeRun == nullptr, "Command runs do not nest");
+    g_activeRun = this;
+}
+
+CliStore::Run::~Run() {
+    if (g_activeRun == this) {
+        g_activeRun = nullptr;
+    }
+}
+
+void CliStore::Run::finish() {
+    g_activeRun = nullptr;
+    for (const std::shared_ptr<Unit>& unit : m_units) {
+        unit->finish();
+    }
+    m_units.clear();
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/CommandLine.h"
 #include "session/HomeCurrencyAlert.h"
@@ -14,19 +15,28 @@ class StoreSession;
 // The store one command works on: opened through the session from --store (or the data
 // folder's "Database.pennorasql"), brought through the start sequence the desktop runs (root
 // node, currencies, application-level migrations: for a new store the locale's home currency
-// and the default categories), and saved only when the command succeeded. A command that
-// fails on a store it had to create leaves no file behind.
+// and the default categories).
+//
+// The start sequence and the command are one unit of change (a savepoint on the context):
+// every save inside it, the command's own and those of the core operations it calls, checks
+// the changes at once but writes nothing yet. The unit is written whole when the command has
+// succeeded: inside a CliStore::Run (CliApplication makes one around every command) after the
+// command returned with its answer complete, so that a command that fails anywhere, also
+// after its save, writes nothing, and a store file that was missing is not even created.
 class CliStore final {
 public:
-    // Throws CliError (failed) with the store's own error text when the file cannot be read,
-    // or when a save of the start sequence fails.
+    // Throws CliError (failed) with the store's own error text when the file cannot be read.
     explicit CliStore(const GlobalOptions& global);
     ~CliStore();
+    CliStore(const CliStore&) = delete;
+    CliStore& operator=(const CliStore&) = delete;
 
     ObjectContext& context();
     Node& accountsRoot() { return *m_root; }
-    // Saves; a refused or failed save is a CliError (failed) with the error's description, and
-    // nothing reaches the file.
+    // The command's save. Refused changes are a CliError (failed) with the error's
+    // description. Inside a Run the write follows when the command has succeeded; outside one
+    // it happens now, and a failed write is a CliError too. Either way nothing reaches the file
+    // unless all of it does.
     void save();
     // The alert of a start that moved an older store's home currency (also logged).
     const std::optional<HomeCurrencyAlert>& homeCurrencyAlert() const { return m_alert; }
@@ -34,16 +44,35 @@ public:
     // The default store file: "Database.pennorasql" in the data folder.
     static std::string defaultPath();
 
+    struct Unit;
+
+    // The run of one command. The stores the command opens while a run is active are written
+    // by finish(), after the command returned; a run that ends without finish() writes
+    // nothing. Runs do not nest.
+    class Run final {
+    public:
+        Run();
+        ~Run();
+        Run(const Run&) = delete;
+        Run& operator=(const Run&) = delete;
+
+        // Writes what the command's stores hold: the command's changes and the start
+        // sequence's in one save when the command saved; only the start sequence's otherwise
+        // (none when the file may not be written, so that commands that change nothing work
+        // on a read-only store). Throws CliError (failed) when a save fails; the file is then
+        // as it was.
+        void finish();
+
+    private:
+        friend class CliStore;
+        std::vector<std::shared_ptr<Unit>> m_units;
+    };
+
 private:
     void open(const GlobalOptions& global);
     void throwIfErrorShown() const;
-    // Closes the store and removes the file this command created, with SQLite's side files.
-    void discardCreatedFile();
 
-    std::unique_ptr<StoreSession> m_session;
-    std::optional<ValidationError> m_shownError;
+    std::shared_ptr<Unit> m_unit;
     std::optional<HomeCurrencyAlert> m_alert;
     Node* m_root = nullptr;
-    std::string m_createdPath;  // the store's file when this command created it
-    int m_uncaughtAtStart = 0;
 };

@@ -8,6 +8,7 @@
 #include "cli/JsonDomBuilder.h"
 #include "cli/JsonStreamWriter.h"
 #include "ledger/AmountFormatter.h"
+#include "ledger/AmountRange.h"
 
 CommandInvocation::CommandInvocation(const CommandDefinition& definition,
                                      const GlobalOptions& global,
@@ -153,6 +154,9 @@ Decimal CommandInvocation::parseDecimal(const std::string& what, const std::stri
     const std::optional<Decimal> amount = AmountFormatter::plainAmountFromString(text);
     if (!amount) {
         throw CliError::usage(what + " expects an amount such as -1234.50, not \"" + text + "\"");
+    }
+    if (!AmountRange::contains(*amount)) {
+        throw CliError::failed(AmountRange::tooLargeMessage(text));
     }
     return *amount;
 }

@@ -49,6 +49,8 @@ public:
     std::optional<std::int64_t> integerOption(const std::string& name) const;
 
     static Date parseDate(const std::string& what, const std::string& text);
+    // A plain amount ("-1234.50"); CliError (usage) for other text and (failed) for an amount
+    // outside AmountRange.
     static Decimal parseDecimal(const std::string& what, const std::string& text);
     static std::int64_t parseInteger(const std::string& what, const std::string& text);
 

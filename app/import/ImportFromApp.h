@@ -35,9 +35,10 @@ struct ImportFromAppResult {
 // nor looks for duplicates. What the import sheet and `pennora-cli import-app` run.
 //
 // All or nothing: the file is read and every transaction checked before anything is inserted,
-// and the import is saved at once. When the file cannot be read, the reader rejects it, a
+// and the import is saved at once as one unit of change (inside an enclosing savepoint the
+// save waits for that one's release). When the file cannot be read, the reader rejects it, a
 // transaction lacks a readable date or amount, its splits do not add up, or the save fails,
-// the result carries the error and the context holds exactly what the store file holds.
+// the result carries the error and the context is as it was before the import.
 class ImportFromApp final {
 public:
     ImportFromApp() = delete;

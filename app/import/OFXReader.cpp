@@ -9,6 +9,7 @@
 #include "base/DateFormatter.h"
 #include "base/ParseError.h"
 #include "base/UserLocale.h"
+#include "ledger/AmountRange.h"
 
 namespace {
 
@@ -41,6 +42,9 @@ Decimal amount(std::string_view text) {
     std::optional<Decimal> value = DecimalReader::readPlainDecimal(text);
     if (!value) {
         throw ParseError("PNParseError", "Amount could not be parsed.");
+    }
+    if (!AmountRange::contains(*value)) {
+        throw ParseError("PNParseError", AmountRange::tooLargeMessage(text));
     }
     return *value;
 }

@@ -6,6 +6,7 @@
 #include "StatementText.h"
 #include "base/ParseError.h"
 #include "base/StringHelpers.h"
+#include "ledger/AmountRange.h"
 
 namespace {
 
@@ -25,9 +26,19 @@ void setName(ImportDictionary& entry, const char* key, const std::optional<std::
     }
 }
 
+// An amount of an entry: out of AmountRange it ends the read, naming the amount.
+std::optional<Decimal> readAmount(const std::string& text) {
+    std::optional<Decimal> value = QIFReader::readDecimal(text);
+    if (value && !AmountRange::contains(*value)) {
+        throw ParseError("PNParseError",
+                         AmountRange::tooLargeMessage(QIFTextScanner::collapseWhiteSpace(text)));
+    }
+    return value;
+}
+
 void setDecimal(ImportDictionary& entry, const char* key, const std::optional<std::string>& text) {
     if (text) {
-        if (std::optional<Decimal> value = QIFReader::readDecimal(*text)) {
+        if (std::optional<Decimal> value = readAmount(*text)) {
             entry.emplace(key, *value);
         }
     }
@@ -45,7 +56,7 @@ ImportDictionary statementTransaction(std::string_view record) {
         throw ParseError("PNParseError", "Missing amount in record.");
     }
     std::erase(*amountText, '$');
-    std::optional<Decimal> amount = QIFReader::readDecimal(*amountText);
+    std::optional<Decimal> amount = readAmount(*amountText);
     if (!amount) {
         throw ParseError("PNParseError", "Amount could not be parsed.");
     }

@@ -61,6 +61,7 @@ public:
     static void check(std::int64_t value, std::set<std::int64_t>& set);
     static int maxField(const std::set<std::int64_t>& first, const std::set<std::int64_t>& middle,
                         const std::set<std::int64_t>& last);
-    // The shared number reader: "," thousands, "." decimal point.
+    // The shared number reader: "," thousands, "." decimal point. (An entry's amount outside
+    // AmountRange ends the read with a ParseError saying so.)
     static std::optional<Decimal> readDecimal(std::string_view text);
 };

@@ -5,6 +5,7 @@
 #include "base/AssertionFailure.h"
 #include "base/StringHelpers.h"
 #include "base/TextFolding.h"
+#include "ledger/AmountRange.h"
 #include "ledger/Currency.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransferSetting.h"
@@ -20,6 +21,7 @@ const EntityDescription& Account::entityDescription() {
             .attribute("type", &Account::m_type)
             .attribute("isClosed", &Account::m_isClosed)
             .attribute("startBalance", &Account::m_startBalance)
+            .rule(AmountRange::kRule)
             .attribute("startBalanceDate", &Account::m_startBalanceDate)
             .attribute("qifDateOrder", &Account::m_qifDateOrder)
             .attribute("specialBank", &Account::m_specialBank)

@@ -5,6 +5,7 @@
 
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
+#include "ledger/AmountRange.h"
 #include "ledger/CurrenciesFile.h"
 #include "ledger/CurrencyExchange.h"
 #include "ledger/Global.h"
@@ -50,6 +51,7 @@ const EntityDescription& Currency::entityDescription() {
             .attribute("code", &Currency::m_code)
             .attribute("name", &Currency::m_name)
             .attribute("rate", &Currency::m_rate)
+            .rule(AmountRange::kRateRule)
             .toMany("account", &Currency::m_account, &Account::entityDescription, "currency")
             .build();
     return description;

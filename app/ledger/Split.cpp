@@ -1,6 +1,7 @@
 #include "ledger/Split.h"
 
 #include "ledger/Account.h"
+#include "ledger/AmountRange.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
 #include "ledger/CurrencyExchange.h"
@@ -11,6 +12,7 @@ const EntityDescription& Split::entityDescription() {
     static const EntityDescription description =
         EntityBuilder<Split>("Split")
             .attribute("amount", &Split::m_amount)
+            .rule(AmountRange::kRule)
             .toOne("transaction", &Split::m_transaction, &Transaction::entityDescription, "splits")
             .toOne("category", &Split::m_category, &Category::entityDescription, "splits")
             .build();

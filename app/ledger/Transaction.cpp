@@ -4,6 +4,7 @@
 
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
+#include "ledger/AmountRange.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
 #include "ledger/CurrencyExchange.h"
@@ -19,12 +20,14 @@ const EntityDescription& Transaction::entityDescription() {
             .attribute("title", &Transaction::m_title)
             .attribute("notes", &Transaction::m_notes)
             .attribute("amount", &Transaction::m_amount)
+            .rule(AmountRange::kRule)
             .attribute("sortID", &Transaction::m_sortID)
             .attribute("checkNumber", &Transaction::m_checkNumber)
             .attribute("isPending", &Transaction::m_isPending)
             .attribute("isImported", &Transaction::m_isImported)
             .attribute("isNew", &Transaction::m_isNew)
             .attribute("ofxAmount", &Transaction::m_ofxAmount)
+            .rule(AmountRange::kRule)
             .attribute("ofxTitle", &Transaction::m_ofxTitle)
             .attribute("ofxDate", &Transaction::m_ofxDate)
             .attribute("ofxCheckNumber", &Transaction::m_ofxCheckNumber)

@@ -2,6 +2,7 @@
 
 #include "base/NotificationCenter.h"
 #include "ledger/Account.h"
+#include "ledger/AmountRange.h"
 #include "ledger/Category.h"
 #include "store/EntityBuilder.h"
 
@@ -13,6 +14,7 @@ const EntityDescription& TransferSetting::entityDescription() {
             .toOne("toAccount", &TransferSetting::m_toAccount, &Account::entityDescription,
                    "toTransferSettings")
             .attribute("amount", &TransferSetting::m_amount)
+            .rule(AmountRange::kRule)
             .attribute("title", &TransferSetting::m_title)
             .toOne("category", &TransferSetting::m_category, &Category::entityDescription,
                    "transferSettings")

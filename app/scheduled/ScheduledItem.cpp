@@ -4,6 +4,7 @@
 
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
+#include "ledger/AmountRange.h"
 #include "ledger/Category.h"
 #include "ledger/Global.h"
 #include "ledger/Transaction.h"
@@ -34,6 +35,7 @@ const EntityDescription& ScheduledItem::entityDescription() {
         EntityBuilder<ScheduledItem>("ScheduledItem")
             .attribute("title", &ScheduledItem::m_title)
             .attribute("amount", &ScheduledItem::m_amount)
+            .rule(AmountRange::kRule)
             .attribute("notes", &ScheduledItem::m_notes)
             .attribute("paymentURL", &ScheduledItem::m_paymentURL)
             .attribute("paymentInstructions", &ScheduledItem::m_paymentInstructions)

@@ -3,6 +3,8 @@
 #include <variant>
 
 #include "base/ResourcesFolder.h"
+#include "ledger/CurrenciesFile.h"
+#include "ledger/LedgerStoreCheck.h"
 #include "session/ApplicationModel.h"
 #include "session/DataFolder.h"
 #include "session/UnopenableStore.h"
@@ -30,5 +32,8 @@ StoreSession::Options FileStores::sessionOptions() {
     options.dataFolder = DataFolder::defaultPath();
     options.sampleResource = sampleResourcePath();
     options.makeStore = &FileStores::make;
+    options.findDamage = [](ObjectContext& context) {
+        return LedgerStoreCheck::findDamage(context, CurrenciesFile::defaultPath());
+    };
     return options;
 }

@@ -17,7 +17,8 @@ public:
     // The shipped sample store, in the program's resources folder (ResourcesFolder).
     [[nodiscard]] static std::string sampleResourcePath();
 
-    // Session options over the user's data folder, the shipped sample and make(); the
-    // front end adds how errors are shown and how pending edits are committed.
+    // Session options over the user's data folder, the shipped sample, make() and the
+    // ledger's check of a loaded store; the front end adds how errors are shown and how
+    // pending edits are committed.
     [[nodiscard]] static StoreSession::Options sessionOptions();
 };

@@ -63,6 +63,16 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
         return nullptr;
     }
     m_openError = store->load(*m_context);
+    if (!m_openError && m_options.findDamage) {
+        if (std::optional<std::string> damage = m_options.findDamage(*m_context)) {
+            m_openError =
+                ValidationError{kStoreErrorDomain,
+                                kPersistentStoreOpenErrorCode,
+                                "The store file \"" + path + "\" could not be read: " + *damage,
+                                {},
+                                {{"path", path}}};
+        }
+    }
     if (m_openError) {
         return nullptr;
     }

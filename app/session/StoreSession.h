@@ -43,6 +43,9 @@ public:
         std::function<void(const ValidationError&)> presentError;
         // Asks bound fields to commit pending edits; false when one refuses. Empty: commits.
         std::function<bool()> commitEditing;
+        // Looks over a store right after it loaded: nothing when it is sound, else what is
+        // damaged. A damaged store is treated as one that could not be opened. May be empty.
+        std::function<std::optional<std::string>(ObjectContext&)> findDamage;
     };
 
     StoreSession(const EntityModel& model, Options options);
@@ -57,8 +60,10 @@ public:
     void reset();
 
     // The context, opening the store on first use: creates the data folder (DataFolder),
-    // picks the file for the mode and loads it. A store that cannot be opened is presented;
-    // the context then has no store (saves fail) and the file is left as it is.
+    // picks the file for the mode, loads it and looks it over (Options::findDamage). A store
+    // that cannot be opened or is damaged ("The store file "…" could not be read: …") is
+    // presented; the context then holds nothing and has no store (saves fail), and the file
+    // is left as it is.
     ObjectContext& context();
     bool hasContext() const { return m_context != nullptr; }
     // The error of the last failed open, if any.

@@ -60,6 +60,9 @@ public:
         a.index = m_attributes.size();
         a.accessor = std::make_shared<MemberAttributeAccessor<C, T>>(member);
         a.memberType = &typeid(T C::*);
+        if (a.kind == AttributeKind::Date) {
+            a.rule = kDateRule;
+        }
         m_attributes.push_back(std::move(a));
         m_lastIsAttribute = true;
         return *this;
@@ -105,10 +108,10 @@ public:
     // Attaches a per-property validator to the property declared last, e.g.
     // .attribute("name", &Node::m_name).validator(&Node::validateName).
     template <class C>
-    EntityBuilder& validator(bool (C::*rule)(std::optional<ValidationError>&) const) {
-        PropertyValidator v = [rule](const ManagedObject& object,
-                                     std::optional<ValidationError>& error) {
-            return (static_cast<const C&>(object).*rule)(error);
+    EntityBuilder& validator(bool (C::*method)(std::optional<ValidationError>&) const) {
+        PropertyValidator v = [method](const ManagedObject& object,
+                                       std::optional<ValidationError>& error) {
+            return (static_cast<const C&>(object).*method)(error);
         };
         if (m_lastIsAttribute) {
             PN_ASSERT(!m_attributes.empty(), "validator() needs a property before it");
@@ -117,6 +120,15 @@ public:
             PN_ASSERT(!m_relationships.empty(), "validator() needs a property before it");
             m_relationships.back().validator = std::move(v);
         }
+        return *this;
+    }
+
+    // Gives the attribute declared last a rule its values keep (see AttributeRule), e.g.
+    // .attribute("amount", &Split::m_amount).rule(AmountRange::kRule).
+    EntityBuilder& rule(AttributeRule attributeRule) {
+        PN_ASSERT(m_lastIsAttribute && !m_attributes.empty(),
+                  "rule() needs an attribute before it");
+        m_attributes.back().rule = attributeRule;
         return *this;
     }
 

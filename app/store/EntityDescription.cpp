@@ -3,6 +3,29 @@
 #include "base/AssertionFailure.h"
 #include "store/ManagedObject.h"
 
+namespace {
+
+// Codes of the store's own rule errors, as the platform's validation codes number them.
+constexpr int kDateTooLateErrorCode = 1630;
+constexpr int kDateTooSoonErrorCode = 1640;
+
+bool acceptsDate(const AttributeValue& value) {
+    return std::get<Date>(value).isInYears1To9999();
+}
+
+ValidationError refuseDate(const AttributeValue& value) {
+    const Date date = std::get<Date>(value);
+    return ValidationError{kStoreErrorDomain,
+                           date > Date() ? kDateTooLateErrorCode : kDateTooSoonErrorCode,
+                           "The date " + date.toISOString() + " is outside the years 1 to 9999.",
+                           {},
+                           {}};
+}
+
+}  // namespace
+
+const AttributeRule kDateRule{&acceptsDate, &refuseDate};
+
 const EntityDescription& RelationshipDescription::unresolvedDestination() const {
     PN_ASSERT(destinationFunction != nullptr,
               "Destination " + destinationName + " of " + name + " is not resolved by a model");

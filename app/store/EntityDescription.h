@@ -26,6 +26,18 @@ enum class DeleteRule { Nullify, Cascade };
 using PropertyValidator =
     std::function<bool(const ManagedObject& object, std::optional<ValidationError>& error)>;
 
+// A rule every value of an attribute keeps, in memory and in the store file alike: `accepts`
+// answers whether a value keeps it (an unset value of an optional attribute is not asked
+// about); `refusal` is the validation error for one that does not. A save refuses a value that
+// breaks the rule, and a store whose file holds one is damaged: loading it fails.
+struct AttributeRule final {
+    bool (*accepts)(const AttributeValue& value) = nullptr;
+    ValidationError (*refusal)(const AttributeValue& value) = nullptr;
+};
+
+// The rule of every date attribute: a day of the years 1 to 9999.
+extern const AttributeRule kDateRule;
+
 // Reads and writes one attribute of any object of the entity, with no change tracking.
 class AttributeAccessor {
 public:
@@ -57,8 +69,15 @@ struct AttributeDescription final {
     std::size_t index = 0;
     std::shared_ptr<const AttributeAccessor> accessor;
     PropertyValidator validator;  // empty when the attribute has none
+    AttributeRule rule;           // no `accepts`: every value of the kind is sound
     // typeid of the C++ member pointer; lets typed setters find their description.
     const std::type_info* memberType = nullptr;
+
+    // False when `value` is set and breaks the attribute's rule.
+    bool accepts(const AttributeValue& value) const {
+        return rule.accepts == nullptr || std::holds_alternative<std::monostate>(value) ||
+               rule.accepts(value);
+    }
 };
 
 // One relationship of an entity. Every relationship has an inverse on its destination.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/AssertionFailure.h"
+#include "store/FlagScope.h"
 
 namespace {
 
@@ -11,19 +12,6 @@ ObjectContext* g_applicationContext = nullptr;
 bool idBelow(const ManagedObject* object, ObjectID id) {
     return object->objectID() < id;
 }
-
-// Sets a flag for the lifetime of a scope, restoring the previous value (exceptions included).
-class FlagScope final {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_previous; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_previous;
-};
 
 }  // namespace
 
@@ -161,6 +149,9 @@ void ObjectContext::registerObject(ManagedObject& object) {
     object.m_live = true;
     addToRegistry(object);
     if (!m_loading) {
+        if (journaling()) {
+            noteTracking(object);
+        }
         if (object.m_persisted) {
             // Back before its deletion was saved: the stored row may be older than the object.
             m_deleted.erase(&object);
@@ -171,7 +162,11 @@ void ObjectContext::registerObject(ManagedObject& object) {
             m_inserted.insert(&object);
         }
     }
-    record(UndoRecord{UndoRecord::Kind::Register, &object, nullptr, nullptr, nullptr, {}});
+    UndoRecord change{UndoRecord::Kind::Register, &object, nullptr, nullptr, nullptr, {}};
+    if (journaling()) {
+        noteStructure(change);
+    }
+    record(std::move(change));
     notify([&](ContextObserver& o) { o.objectInserted(object); });
 }
 
@@ -179,11 +174,18 @@ void ObjectContext::unregisterObject(ManagedObject& object) {
     notify([&](ContextObserver& o) { o.objectRemoved(object); });
     object.m_live = false;
     removeFromRegistry(object);
+    if (journaling()) {
+        noteTracking(object);
+    }
     if (m_inserted.erase(&object) == 0 && object.m_persisted) {
         m_updated.erase(&object);
         m_deleted.insert(&object);
     }
-    record(UndoRecord{UndoRecord::Kind::Unregister, &object, nullptr, nullptr, nullptr, {}});
+    UndoRecord change{UndoRecord::Kind::Unregister, &object, nullptr, nullptr, nullptr, {}};
+    if (journaling()) {
+        noteStructure(change);
+    }
+    record(std::move(change));
 }
 
 // ---- Queries ----
@@ -218,6 +220,7 @@ ManagedObject& ObjectContext::loadObject(const EntityDescription& entity, Object
     PN_ASSERT(m_model.contains(entity),
               "Entity " + entity.name() + " is not in this context's model");
     PN_ASSERT(!objectWithID(id), "Object ID " + std::to_string(id) + " used twice");
+    PN_ASSERT(m_savepoints.empty(), "Loading while a savepoint is open");
     FlagScope loading(m_loading);
     ManagedObject& object = adopt(entity.instantiate(), id);
     object.m_persisted = true;

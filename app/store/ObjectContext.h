@@ -16,6 +16,7 @@
 #include "store/EntityModel.h"
 #include "store/ManagedObject.h"
 #include "store/PersistentStore.h"
+#include "store/SavepointJournal.h"
 #include "store/UndoGrouping.h"
 #include "store/UndoManager.h"
 
@@ -30,6 +31,9 @@
 // that is not a user action (generated stores, benchmarks) should run with
 // undoManager().disableUndoRegistration(): records cost several hundred bytes per inserted
 // object.
+//
+// A savepoint (setSavepoint, or the Savepoint guard) makes a run of changes one unit that can
+// be taken back whole; see "Savepoints" below.
 class ObjectContext final {
 public:
     // REQUIRES: `model` outlives the context.
@@ -108,8 +112,54 @@ public:
     // Validates, then writes the changes through the store. Returns nothing on success (the
     // change tracking is cleared). On failure returns the error and changes nothing: the
     // store's content is as before and the context keeps all its changes. Without changes it
-    // succeeds at once; without a store it fails.
+    // succeeds at once; without a store it fails. While a savepoint is open the write is held
+    // back (see below): valid changes answer success and stay pending.
     [[nodiscard]] std::optional<ValidationError> save();
+
+    // ---- Savepoints: one unit of change ----
+    //
+    // setSavepoint() marks the state of the graph, of the change tracking and of the undo
+    // stack. rollbackToSavepoint() returns to that state and closes the savepoint:
+    //  - objects inserted since are deleted (they stay allocated like any deleted object, and
+    //    their IDs are not handed out again); objects deleted since are back;
+    //  - every attribute and relationship changed since has its value at the savepoint, with
+    //    both ends of every relationship consistent;
+    //  - the pending changes (changes(), hasChanges()) are exactly those at the savepoint, so
+    //    the next save writes what it would have written then, and nothing of an object
+    //    inserted since;
+    //  - the undo and redo stacks are as they were: no record of what was rolled back remains,
+    //    and a redo stack that a change since had cleared is back.
+    // Observers see a rollback as ordinary inserts, removals and changes, so indexes kept by
+    // them (extensions) follow it.
+    //
+    // releaseSavepoint() closes the savepoint and keeps its changes; they then belong to the
+    // enclosing savepoint, if any. Savepoints nest; the innermost open one is the one rolled
+    // back or released.
+    //
+    // Saves inside a savepoint: save() validates as always, but when the changes are valid it
+    // only notes that a save was asked for and answers success; the write happens when the
+    // outermost savepoint is released. A unit of change thus reaches the store whole or not at
+    // all, and a rollback never has to take back a write.
+    //
+    // While a savepoint is open: undo, redo and UndoManager::removeAllActions are
+    // AssertionFailures (canUndo and canRedo answer false), and nothing may be loaded.
+    //
+    // Cost: setting one is O(1). While one is open, the first change of each attribute of an
+    // object that existed at the savepoint keeps its old value, and each link or unlink between
+    // two such objects keeps one record; changes to objects inserted since keep nothing, so a
+    // bulk insert under a savepoint holds no second copy of what it inserted (undo records, by
+    // contrast, cost several hundred bytes per inserted object). A rollback costs time in the
+    // number of objects inserted since plus the records kept.
+
+    void setSavepoint();
+    // REQUIRES: a savepoint is open (AssertionFailure otherwise).
+    void rollbackToSavepoint();
+    // Closes the innermost savepoint keeping its changes. When it is the outermost and a save
+    // was asked for inside it, saves now and returns the save's result; on failure the
+    // savepoint stays open with everything in it (roll back, or release again to retry).
+    // REQUIRES: a savepoint is open.
+    [[nodiscard]] std::optional<ValidationError> releaseSavepoint();
+    std::size_t savepointDepth() const { return m_savepoints.size(); }
 
     // ---- Loading (for PersistentStore::load): no undo, no change tracking ----
 
@@ -188,6 +238,18 @@ private:
     void markUpdated(ManagedObject& object, std::uint64_t attributes, std::uint64_t relationships);
     void record(UndoRecord record);
     bool recording() const;
+
+    // Savepoint journal (ObjectContextSavepoints.cpp): the note functions record a change
+    // for the innermost savepoint; call them only while journaling() (the check is inline, so
+    // loading and work without a savepoint pay nothing).
+    bool journaling() const { return !m_savepoints.empty() && !m_rollingBack && !m_loading; }
+    SavepointJournal* journal();
+    void noteTracking(ManagedObject& object);
+    void noteAttribute(ManagedObject& object, const AttributeDescription& attribute);
+    void noteStructure(const UndoRecord& record);
+    void takeOutNewObjects(const SavepointJournal& journal);
+    void restoreTracking(const SavepointJournal& journal);
+    static void mergeInto(SavepointJournal& outer, SavepointJournal&& inner);
     void revert(const UndoRecord& record);
     void commitSavedChanges();
     template <class F>
@@ -217,6 +279,8 @@ private:
     UndoManager m_undoManager;
     ObjectID m_nextID = 1;
     bool m_loading = false;
+    bool m_rollingBack = false;
+    std::vector<SavepointJournal> m_savepoints;
     // Last, so extensions (which may watch the context) go first.
     std::unordered_map<std::type_index, std::shared_ptr<void>> m_extensions;
 };

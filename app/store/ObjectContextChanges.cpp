@@ -95,6 +95,9 @@ void ObjectContext::setAttributeValue(ManagedObject& object, const AttributeDesc
 AttributeValue ObjectContext::willChangeAttribute(ManagedObject& object,
                                                   const AttributeDescription& attribute) {
     PN_ASSERT(object.m_live, "Changing " + attribute.name + " of a deleted object");
+    if (journaling()) {
+        noteAttribute(object, attribute);
+    }
     notify([&](ContextObserver& o) { o.attributeWillChange(object, attribute); });
     return recording() ? attribute.accessor->get(object) : AttributeValue{};
 }
@@ -196,7 +199,11 @@ void ObjectContext::link(ManagedObject& a, const RelationshipDescription& rel, M
     rawLink(b, inv, a);
     markUpdated(a, 0, bit(rel.index));
     markUpdated(b, 0, bit(inv.index));
-    record(UndoRecord{UndoRecord::Kind::Link, &a, nullptr, &rel, &b, {}});
+    UndoRecord change{UndoRecord::Kind::Link, &a, nullptr, &rel, &b, {}};
+    if (journaling()) {
+        noteStructure(change);
+    }
+    record(std::move(change));
     notify([&](ContextObserver& o) {
         o.relationshipLinked(a, rel, b);
         o.relationshipLinked(b, inv, a);
@@ -212,7 +219,11 @@ void ObjectContext::unlink(ManagedObject& a, const RelationshipDescription& rel,
     rawUnlink(b, inv, a);
     markUpdated(a, 0, bit(rel.index));
     markUpdated(b, 0, bit(inv.index));
-    record(UndoRecord{UndoRecord::Kind::Unlink, &a, nullptr, &rel, &b, {}});
+    UndoRecord change{UndoRecord::Kind::Unlink, &a, nullptr, &rel, &b, {}};
+    if (journaling()) {
+        noteStructure(change);
+    }
+    record(std::move(change));
     notify([&](ContextObserver& o) {
         o.relationshipUnlinked(a, rel, b);
         o.relationshipUnlinked(b, inv, a);
@@ -226,13 +237,16 @@ void ObjectContext::markUpdated(ManagedObject& object, std::uint64_t attributes,
     if (m_loading || !object.m_live || m_inserted.contains(&object)) {
         return;
     }
+    if (journaling()) {
+        noteTracking(object);
+    }
     Masks& masks = m_updated[&object];
     masks.attributes |= attributes;
     masks.relationships |= relationships;
 }
 
 bool ObjectContext::recording() const {
-    return !m_loading && m_undoManager.isUndoRegistrationEnabled();
+    return !m_loading && !m_rollingBack && m_undoManager.isUndoRegistrationEnabled();
 }
 
 void ObjectContext::record(UndoRecord undoRecord) {
@@ -287,6 +301,12 @@ std::optional<ValidationError> ObjectContext::validateChanges() const {
     std::optional<ValidationError> all;
     const auto validateProperties = [&](const ManagedObject& object) {
         for (const AttributeDescription& a : object.entity().attributes()) {
+            if (a.rule.accepts) {
+                const AttributeValue value = a.accessor->get(object);
+                if (!a.accepts(value)) {
+                    mergeValidation(all, a.rule.refusal(value));
+                }
+            }
             if (a.validator) {
                 runRule(all, [&](auto& e) { return a.validator(object, e); });
             }
@@ -325,6 +345,10 @@ std::optional<ValidationError> ObjectContext::save() {
                                "The changes could not be saved because no store is open.",
                                {},
                                {}};
+    }
+    if (!m_savepoints.empty()) {
+        m_savepoints.back().saveHeld = true;  // written by the outermost release
+        return std::nullopt;
     }
     if (std::optional<ValidationError> failed = m_store->save(changes())) {
         return failed;

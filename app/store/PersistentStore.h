@@ -27,4 +27,7 @@ public:
     // Writes `changes` all or nothing: on success returns nothing and the store holds the
     // context's state; on failure returns the error and the store's content is unchanged.
     [[nodiscard]] virtual std::optional<ValidationError> save(const ChangeSet& changes) = 0;
+
+    // True when the store may be read but not written: every save fails.
+    virtual bool isReadOnly() const { return false; }
 };

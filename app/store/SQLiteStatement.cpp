@@ -52,7 +52,13 @@ bool SQLiteStatement::step() {
 }
 
 void SQLiteStatement::run() {
-    while (step()) {
+    try {
+        while (step()) {
+        }
+    } catch (const SQLiteError&) {
+        // A failed statement holds on to its transaction's work until it is reset.
+        reset();
+        throw;
     }
     reset();
 }

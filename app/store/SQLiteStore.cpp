@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 
 #include "store/EntityDescription.h"
@@ -28,6 +30,10 @@ ValidationError openError(const std::string& path, const std::string& reason) {
                       "The store file \"" + path + "\" could not be read: " + reason);
 }
 
+ValidationError writeError(const std::string& reason) {
+    return storeError(kPersistentStoreSaveErrorCode, "The store could not be written: " + reason);
+}
+
 // A damaged or foreign file, found while reading it.
 struct UnreadableStore final {
     std::string reason;
@@ -43,6 +49,45 @@ bool fileExists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
+bool folderOfExists(const std::string& path) {
+    const std::string::size_type slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// "file:" URI of `path` for SQLite, with the characters a URI gives a meaning escaped.
+std::string fileURI(const std::string& path) {
+    std::string uri = "file:";
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            static const char* const kHex = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
+            uri += kHex[static_cast<unsigned char>(c) & 0xf];
+        } else {
+            uri += c;
+        }
+    }
+    return uri;
+}
+
+// Moves `from` to `to` unless something is at `to` already (then false, and `from` stays).
+bool renameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return true;
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return false;
+    }
+    // A file system without the flag: a hard link does not replace either.
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        return false;
+    }
+    ::unlink(from.c_str());
+    return true;
+}
+
 }  // namespace
 
 SQLiteStore::SQLiteStore(sqlite3* db, std::string path, const EntityModel& model)
@@ -53,30 +98,30 @@ SQLiteStore::~SQLiteStore() {
     sqlite3_close(m_db);
 }
 
-std::optional<ValidationError> SQLiteStore::createEmptyStore(const std::string& path,
-                                                             const EntityModel& model) {
+std::optional<std::string> SQLiteStore::createEmptyStore(const std::string& path,
+                                                         const EntityModel& model) {
     // Built beside the destination and moved into place whole, so that a crash while creating
     // leaves either no store or a complete empty one, never a file that cannot be opened.
     const std::string building = path + ".new";
     ::unlink(building.c_str());
     const int fd = ::open(building.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
-        return openError(path, "the file could not be created");
+        return std::string("the file could not be created");
     }
     ::close(fd);
     sqlite3* db = nullptr;
-    std::optional<ValidationError> error;
+    std::optional<std::string> error;
     if (sqlite3_open_v2(building.c_str(), &db, kOpenFlags, nullptr) != SQLITE_OK) {
-        error = openError(path, db != nullptr ? sqlite3_errmsg(db) : "out of memory");
+        error = db != nullptr ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close(db);
     } else {
         SQLiteStore store(db, building, model);
         try {
             sqliteExecute(db, "PRAGMA synchronous=FULL");
             store.createSchema();
         } catch (const SQLiteError& failure) {
-            error = openError(path, failure.message);
+            error = failure.message;
         }
-        db = nullptr;  // closed by the store
     }
     if (!error) {
         const int file = ::open(building.c_str(), O_RDONLY | O_CLOEXEC);
@@ -84,8 +129,9 @@ std::optional<ValidationError> SQLiteStore::createEmptyStore(const std::string& 
         if (file >= 0) {
             ::close(file);
         }
-        if (!synced || ::rename(building.c_str(), path.c_str()) != 0) {
-            error = openError(path, "the new file could not be put in place");
+        // Whatever appeared at `path` meanwhile is not ours to replace.
+        if (!synced || !renameWithoutReplacing(building, path)) {
+            error = "the new file could not be put in place";
         }
     }
     if (error) {
@@ -113,50 +159,90 @@ StoreMigrator::Format sqliteFormat() {
 }
 
 std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::open(
-    const std::string& path, const EntityModel& model) {
-    return openFile(path, model, true);
+    const std::string& path, const EntityModel& model, Access access) {
+    return openFile(path, model, true, access);
 }
 
 std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::openFile(
-    const std::string& path, const EntityModel& model, bool mayMigrate) {
+    const std::string& path, const EntityModel& model, bool mayMigrate, Access access) {
     if (!fileExists(path)) {
-        if (std::optional<ValidationError> error = createEmptyStore(path, model)) {
-            return *error;
+        if (!folderOfExists(path)) {
+            return openError(path, "the file could not be created");
+        }
+        // The first save creates it.
+        std::unique_ptr<SQLiteStore> store(new SQLiteStore(nullptr, path, model));
+        store->m_fileVersion = model.version();
+        store->m_readOnly = access == Access::ReadOnly;
+        return store;
+    }
+    const bool readOnly = access == Access::ReadOnly || ::access(path.c_str(), W_OK) != 0;
+    try {
+        std::variant<std::unique_ptr<SQLiteStore>, ValidationError> opened =
+            connect(path, model, readOnly, false);
+        if (std::holds_alternative<ValidationError>(opened) && readOnly &&
+            !fileExists(path + "-wal")) {
+            // SQLite reads a file in WAL mode through a shared-memory file beside it; where that
+            // cannot be made (a folder the user may not write), a file without a WAL file
+            // holds its whole content and is read as it is.
+            auto retried = connect(path, model, true, true);
+            if (std::holds_alternative<std::unique_ptr<SQLiteStore>>(retried)) {
+                return retried;
+            }
+        }
+        return opened;
+    } catch (const OlderModelVersion& older) {
+        const std::string version = std::to_string(older.version);
+        if (readOnly) {
+            return openError(path, "it is of data model version " + version +
+                                       " and cannot be brought up to date, since it cannot be "
+                                       "written");
+        }
+        if (!mayMigrate) {
+            return openError(path,
+                             "it is still of data model version " + version + " after migration");
+        }
+        if (std::optional<std::string> reason =
+                StoreMigrator::migrateFile(path, older.version, model, sqliteFormat())) {
+            return openError(path, "it could not be migrated from data model version " + version +
+                                       ": " + *reason);
         }
     }
+    return openFile(path, model, false, access);
+}
+
+std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::connect(
+    const std::string& path, const EntityModel& model, bool readOnly, bool immutable) {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db, kOpenFlags, nullptr) != SQLITE_OK) {
+    const std::string name = immutable ? fileURI(path) + "?immutable=1" : path;
+    const int flags =
+        readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI : kOpenFlags;
+    if (sqlite3_open_v2(name.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         const std::string reason = db != nullptr ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close(db);
         return openError(path, reason);
     }
     std::unique_ptr<SQLiteStore> store(new SQLiteStore(db, path, model));
+    store->m_readOnly = readOnly;
     try {
         sqlite3_busy_timeout(db, 2000);
         // Read-only checks first: nothing is written to a file that is not ours.
         store->checkSchema();
-        store->enableDurableWrites();
+        if (!readOnly) {
+            store->enableDurableWrites();
+        }
     } catch (const SQLiteError& error) {
         return openError(path, error.message);
     } catch (const UnreadableStore& error) {
         return openError(path, error.reason);
-    } catch (const OlderModelVersion& older) {
-        store.reset();  // closes the file before it is replaced
-        if (!mayMigrate) {
-            return openError(path, "it is still of data model version " +
-                                       std::to_string(older.version) + " after migration");
-        }
-        if (std::optional<std::string> reason =
-                StoreMigrator::migrateFile(path, older.version, model, sqliteFormat())) {
-            return openError(path, "it could not be migrated from data model version " +
-                                       std::to_string(older.version) + ": " + *reason);
-        }
-        return openFile(path, model, false);
     }
+    // OlderModelVersion passes to the caller; the store, closing the file, goes first.
     return store;
 }
 
 std::optional<std::string> SQLiteStore::integrityCheck() {
+    if (m_db == nullptr) {
+        return std::string("the file has not been created");
+    }
     try {
         SQLiteStatement check(m_db, "PRAGMA integrity_check");
         if (!check.step() || !check.isText(0)) {
@@ -232,6 +318,9 @@ void SQLiteStore::checkSchema() {
 }
 
 std::optional<ValidationError> SQLiteStore::load(ObjectContext& context) {
+    if (m_db == nullptr) {
+        return std::nullopt;  // no file yet: an empty store
+    }
     try {
         sqliteExecute(m_db, "BEGIN");
         loadObjects(context);
@@ -309,7 +398,7 @@ void SQLiteStore::loadObjects(ObjectContext& context) {
             for (const AttributeDescription& a : entity->attributes()) {
                 std::optional<AttributeValue> value =
                     SQLiteValueCodec::read(rows, columns.attributes[a.index], a.kind, a.optional);
-                if (!value) {
+                if (!value || !a.accepts(*value)) {
                     throw UnreadableStore{"the value of " + a.name + " of " + entityName + " " +
                                           std::to_string(id) + " is damaged"};
                 }
@@ -484,15 +573,44 @@ void SQLiteStore::writeDeleted(const ManagedObject& object) {
     }
 }
 
+std::optional<ValidationError> SQLiteStore::createFile() {
+    if (std::optional<std::string> reason = createEmptyStore(m_path, m_model)) {
+        return writeError(*reason);
+    }
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(m_path.c_str(), &db, kOpenFlags, nullptr) != SQLITE_OK) {
+        const std::string reason = db != nullptr ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close(db);
+        return writeError(reason);
+    }
+    m_db = db;
+    try {
+        sqlite3_busy_timeout(m_db, 2000);
+        enableDurableWrites();
+    } catch (const SQLiteError& error) {
+        return writeError(error.message);
+    }
+    return std::nullopt;
+}
+
 std::optional<ValidationError> SQLiteStore::save(const ChangeSet& changes) {
+    if (m_readOnly) {
+        return storeError(
+            kPersistentStoreSaveErrorCode,
+            "The store file \"" + m_path + "\" cannot be written, so the changes were not saved.");
+    }
+    if (m_db == nullptr) {
+        if (std::optional<ValidationError> error = createFile()) {
+            return error;
+        }
+    }
     if (changes.empty()) {
         return std::nullopt;
     }
     try {
         sqliteExecute(m_db, "BEGIN IMMEDIATE");
     } catch (const SQLiteError& error) {
-        return storeError(kPersistentStoreSaveErrorCode,
-                          "The store could not be written: " + error.message);
+        return writeError(error.message);
     }
     try {
         for (const ManagedObject* object : changes.deleted) {
@@ -507,8 +625,7 @@ std::optional<ValidationError> SQLiteStore::save(const ChangeSet& changes) {
         sqliteExecute(m_db, "COMMIT");
     } catch (const SQLiteError& error) {
         sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-        return storeError(kPersistentStoreSaveErrorCode,
-                          "The store could not be written: " + error.message);
+        return writeError(error.message);
     }
     return std::nullopt;
 }

@@ -20,17 +20,25 @@ class SQLiteStatement;
 // that is not a store of this model is reported and never written to.
 class SQLiteStore final : public PersistentStore {
 public:
+    // For reading and writing where the user may write the file, or for reading only.
+    enum class Access { AsPermitted, ReadOnly };
+
     ~SQLiteStore() override;
 
-    // Opens the store at `path`, creating an empty one (mode 0600) when no file is there.
-    // A file of an older model version that the migration registry can bring up to `model`
-    // is migrated in place first (StoreMigrator); a newer one is refused.
+    // Opens the store at `path`. A missing file is not made here: the first save creates it
+    // (mode 0600), so that opening and leaving without a save leaves nothing behind; its folder
+    // must exist. A file the user may not write (access(2)), or any file with
+    // Access::ReadOnly, is opened for reading only: it loads as usual and every save is refused
+    // ("… cannot be written …"). A file of an older model version that the migration registry
+    // can bring up to `model` is migrated in place first (StoreMigrator), unless it is read
+    // only; a newer one is refused.
     // On failure the error (store open error code) and nothing else: the file is left as it was.
     static std::variant<std::unique_ptr<SQLiteStore>, ValidationError> open(
-        const std::string& path, const EntityModel& model);
+        const std::string& path, const EntityModel& model, Access access = Access::AsPermitted);
 
     [[nodiscard]] std::optional<ValidationError> load(ObjectContext& context) override;
     [[nodiscard]] std::optional<ValidationError> save(const ChangeSet& changes) override;
+    bool isReadOnly() const override { return m_readOnly; }
 
     const std::string& path() const { return m_path; }
     // The model version the file records.
@@ -41,9 +49,14 @@ public:
 private:
     SQLiteStore(sqlite3* db, std::string path, const EntityModel& model);
     static std::variant<std::unique_ptr<SQLiteStore>, ValidationError> openFile(
-        const std::string& path, const EntityModel& model, bool mayMigrate);
-    static std::optional<ValidationError> createEmptyStore(const std::string& path,
-                                                           const EntityModel& model);
+        const std::string& path, const EntityModel& model, bool mayMigrate, Access access);
+    // Opens and checks an existing file; throws OlderModelVersion for one to migrate.
+    static std::variant<std::unique_ptr<SQLiteStore>, ValidationError> connect(
+        const std::string& path, const EntityModel& model, bool readOnly, bool immutable);
+    // Makes an empty store at `path`; what went wrong otherwise.
+    static std::optional<std::string> createEmptyStore(const std::string& path,
+                                                       const EntityModel& model);
+    std::optional<ValidationError> createFile();
     void createSchema();
     void checkSchema();
     void enableDurableWrites();
@@ -55,10 +68,11 @@ private:
     void writeJoinRows(const ManagedObject& object, const SQLiteSchema::JoinTable& join);
     SQLiteStatement& cached(const std::string& sql);
 
-    sqlite3* m_db;
+    sqlite3* m_db;  // nothing until the first save creates a missing file
     std::string m_path;
     const EntityModel& m_model;
     SQLiteSchema m_schema;
     int m_fileVersion = 0;
+    bool m_readOnly = false;
     std::map<std::string, std::unique_ptr<SQLiteStatement>> m_statements;
 };

@@ -1,5 +1,7 @@
 #include "store/UndoManager.h"
 
+#include <algorithm>
+
 #include "base/AssertionFailure.h"
 #include "base/NotificationCenter.h"
 #include "store/ObjectContext.h"
@@ -20,11 +22,11 @@ void UndoManager::endUndoGrouping() {
 }
 
 bool UndoManager::canUndo() const {
-    return !m_undoStack.empty() || !m_implicit.empty() || !m_open.empty();
+    return m_marks == 0 && (!m_undoStack.empty() || !m_implicit.empty() || !m_open.empty());
 }
 
 bool UndoManager::canRedo() const {
-    return !m_redoStack.empty();
+    return m_marks == 0 && !m_redoStack.empty();
 }
 
 void UndoManager::enableUndoRegistration() {
@@ -49,6 +51,7 @@ void UndoManager::closePendingChanges() {
 
 void UndoManager::undo() {
     PN_ASSERT(m_mode == Mode::Normal, "undo while undoing or redoing");
+    PN_ASSERT(m_marks == 0, "undo while a savepoint is open");
     closePendingChanges();
     if (m_undoStack.empty()) {
         return;
@@ -59,6 +62,7 @@ void UndoManager::undo() {
 
 void UndoManager::redo() {
     PN_ASSERT(m_mode == Mode::Normal, "redo while undoing or redoing");
+    PN_ASSERT(m_marks == 0, "redo while a savepoint is open");
     closePendingChanges();
     if (m_redoStack.empty()) {
         return;
@@ -90,6 +94,7 @@ void UndoManager::revertTopGroup(std::vector<Group>& from, std::vector<Group>& t
 
 void UndoManager::removeAllActions() {
     PN_ASSERT(m_mode == Mode::Normal, "removeAllActions while undoing or redoing");
+    PN_ASSERT(m_marks == 0, "removeAllActions while a savepoint is open");
     m_undoStack.clear();
     m_redoStack.clear();
     m_open.clear();
@@ -104,6 +109,54 @@ void UndoManager::record(UndoRecord undoRecord) {
         m_collect.push_back(std::move(undoRecord));
         return;
     }
-    m_redoStack.clear();
+    if (!m_redoStack.empty()) {
+        if (m_marks > 0) {
+            // A rollback to the mark will bring it back.
+            m_stashedRedo = std::move(m_redoStack);
+            m_stashMarks = m_marks;
+        }
+        m_redoStack.clear();
+    }
     (m_level > 0 ? m_open : m_implicit).push_back(std::move(undoRecord));
+}
+
+UndoManager::Mark UndoManager::setMark() {
+    PN_ASSERT(m_mode == Mode::Normal, "savepoint while undoing or redoing");
+    ++m_marks;
+    // Changes go to m_open inside a group and to m_implicit outside one; the other is empty.
+    return m_level > 0 ? Mark{m_undoStack.size(), m_open.size(), true}
+                       : Mark{m_undoStack.size(), m_implicit.size(), false};
+}
+
+void UndoManager::rollbackToMark(const Mark& mark) {
+    PN_ASSERT(m_marks > 0, "rollback without a savepoint");
+    PN_ASSERT(m_undoStack.size() >= mark.groups, "the undo stack lost groups under a savepoint");
+    if (m_undoStack.size() > mark.groups) {
+        // The group that was being built at the mark was closed since: its head is older.
+        Group& first = m_undoStack[mark.groups];
+        first.resize(std::min(first.size(), mark.partial));
+        m_undoStack.resize(first.empty() ? mark.groups : mark.groups + 1);
+        m_open.clear();
+        m_implicit.clear();
+    } else {
+        Group& marked = mark.partialIsOpen ? m_open : m_implicit;
+        marked.resize(std::min(marked.size(), mark.partial));
+        (mark.partialIsOpen ? m_implicit : m_open).clear();
+    }
+    if (!m_stashedRedo.empty() && m_stashMarks >= m_marks) {
+        m_redoStack = std::move(m_stashedRedo);
+        m_stashedRedo.clear();
+    }
+    --m_marks;
+}
+
+void UndoManager::releaseMark() {
+    PN_ASSERT(m_marks > 0, "release without a savepoint");
+    if (m_stashMarks == m_marks) {
+        m_stashMarks = m_marks - 1;
+        if (m_stashMarks == 0) {
+            m_stashedRedo.clear();
+        }
+    }
+    --m_marks;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "store/AttributeValue.h"
@@ -32,6 +33,9 @@ struct UndoRecord final {
 // is closed by the next beginUndoGrouping, undo or redo. A new change clears the redo stack.
 // After undo and redo the default notification centre posts kUndoManagerDidUndoChange /
 // kUndoManagerDidRedoChange.
+//
+// Marks serve the context's savepoints: while one is set, nothing can be undone or redone, and
+// rolling back to it removes every record made since, as if none had been made.
 class UndoManager final {
 public:
     explicit UndoManager(ObjectContext& context) : m_context(context) {}
@@ -43,11 +47,13 @@ public:
     void endUndoGrouping();
     int groupingLevel() const { return m_level; }
 
+    // Both false while a mark is set.
     bool canUndo() const;
     bool canRedo() const;
     // Reverts the last group; what the revert changes becomes the redo group. May be called
     // while groups are open (from inside a user action): what the open group holds so far is
     // closed off as its own step first, and the group stays open for later changes.
+    // REQUIRES: no mark is set (AssertionFailure otherwise).
     void undo();
     void redo();
     bool isUndoing() const { return m_mode == Mode::Undoing; }
@@ -58,9 +64,27 @@ public:
     void enableUndoRegistration();
     bool isUndoRegistrationEnabled() const { return m_disabled == 0; }
 
+    // REQUIRES: no mark is set.
     void removeAllActions();
     // Called by the context for every change.
     void record(UndoRecord record);
+
+    // ---- Marks (nest; the innermost is the one rolled back or released) ----
+
+    // Where the records stood when a mark was set.
+    struct Mark final {
+        std::size_t groups = 0;   // closed groups on the undo stack
+        std::size_t partial = 0;  // records of the group being built
+        bool partialIsOpen = false;
+    };
+    [[nodiscard]] Mark setMark();
+    // Drops every record made since `mark` (groups closed since lose them too; a group left
+    // empty goes) and brings back the redo stack that a change since the mark cleared; the
+    // grouping level stays as it is. REQUIRES: `mark` is the innermost mark set.
+    void rollbackToMark(const Mark& mark);
+    // Keeps the records made since the innermost mark; an enclosing mark now covers them.
+    void releaseMark();
+    bool hasMark() const { return m_marks > 0; }
 
 private:
     enum class Mode { Normal, Undoing, Redoing };
@@ -79,4 +103,8 @@ private:
     int m_level = 0;
     int m_disabled = 0;
     Mode m_mode = Mode::Normal;
+    int m_marks = 0;
+    // The redo stack a change under a mark cleared, and how many marks were set at that time.
+    std::vector<Group> m_stashedRedo;
+    int m_stashMarks = 0;
 };

@@ -48,7 +48,7 @@ XMLStore::XMLStore(std::string path, const EntityModel& model)
 ValidationError XMLStore::openError(const std::string& reason) const {
     return ValidationError{kStoreErrorDomain,
                            kPersistentStoreOpenErrorCode,
-                           "The store file " + m_path + " could not be opened: " + reason,
+                           "The store file \"" + m_path + "\" could not be read: " + reason,
                            {},
                            {{"path", m_path}}};
 }
@@ -160,8 +160,9 @@ std::optional<ValidationError> XMLStore::readAttributes(pugi::xml_node node, Man
             return openError("unknown or repeated attribute in " + entity.name());
         }
         std::optional<AttributeValue> value = XMLValueCodec::read(a, attribute->kind);
-        if (!value) {
-            return openError("bad value of " + entity.name() + "." + attribute->name);
+        if (!value || !attribute->accepts(*value)) {
+            return openError("the value of " + attribute->name + " of " + entity.name() + " " +
+                             std::to_string(object.objectID()) + " is damaged");
         }
         seen[attribute->index] = true;
         context.loadAttribute(object, *attribute, *value);

@@ -105,6 +105,34 @@ TEST(Decimal, ComparesNumerically) {
     EXPECT_EQ(d("5").sign(), 1);
 }
 
+TEST(Decimal, AbsoluteBelowAPowerOfTen) {
+    struct Case {
+        const char* text;
+        int power;
+        bool below;
+    };
+    const Case cases[] = {
+        {"999999999999999.99", 15, true},
+        {"-999999999999999.999999", 15, true},
+        {"1000000000000000", 15, false},
+        {"-1000000000000000.00", 15, false},
+        {"1e15", 15, false},
+        {"9.99e14", 15, true},
+        {"0", 0, true},
+        {"-0.5", 0, true},
+        {"1", 0, false},
+        {"0.00000000000000000000000000000001", 15, true},
+        // Coefficients beyond 64 bits take the long way.
+        {"12345678901234567890123456789012.34", 15, false},
+        {"123.000000000000000000000000000000", 3, true},
+        {"-123.000000000000000000000000000000", 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " below 10^" + std::to_string(c.power));
+        EXPECT_EQ(Decimal::fromString(c.text).isAbsoluteBelowPowerOfTen(c.power), c.below);
+    }
+}
+
 TEST(Decimal, SignHelpers) {
     EXPECT_EQ(d("-4.2").absolute_pn(), d("4.2"));
     EXPECT_EQ(d("4.2").absolute_pn(), d("4.2"));

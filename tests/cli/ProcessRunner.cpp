@@ -1,5 +1,6 @@
 #include "ProcessRunner.h"
 
+#include <grp.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -57,7 +58,59 @@ std::vector<std::string> changedEnvironment(const EnvironmentChanges& changes) {
     return entries;
 }
 
+std::vector<char*> argumentVector(const std::string& program,
+                                  const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
+ProcessResult collect(pid_t pid, int outFd, int errFd) {
+    ProcessResult result;
+    readBoth(outFd, errFd, result.out, result.err);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
 }  // namespace
+
+ProcessResult runProcessAsUser(unsigned user, const std::string& program,
+                               const std::vector<std::string>& arguments) {
+    if (getuid() != 0) {
+        return runProcess(program, arguments);
+    }
+    int outPipe[2];
+    int errPipe[2];
+    if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
+        throw std::runtime_error("pipe failed");
+    }
+    std::vector<char*> argv = argumentVector(program, arguments);
+    const pid_t pid = fork();
+    if (pid < 0) {
+        throw std::runtime_error("fork failed");
+    }
+    if (pid == 0) {
+        // Only async-signal-safe calls between fork and exec.
+        dup2(outPipe[1], 1);
+        dup2(errPipe[1], 2);
+        close(outPipe[0]);
+        close(errPipe[0]);
+        if (setgroups(0, nullptr) != 0 || setgid(user) != 0 || setuid(user) != 0) {
+            _exit(126);
+        }
+        execve(program.c_str(), argv.data(), environ);
+        _exit(127);
+    }
+    close(outPipe[1]);
+    close(errPipe[1]);
+    return collect(pid, outPipe[0], errPipe[0]);
+}
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const EnvironmentChanges& environment) {
@@ -73,12 +126,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_addclose(&actions, outPipe[0]);
     posix_spawn_file_actions_addclose(&actions, errPipe[0]);
 
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& argument : arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
+    std::vector<char*> argv = argumentVector(program, arguments);
 
     std::vector<std::string> entries = changedEnvironment(environment);
     std::vector<char*> envp;
@@ -93,15 +141,10 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);
-    ProcessResult result;
     if (spawned != 0) {
         close(outPipe[0]);
         close(errPipe[0]);
         throw std::runtime_error("could not start " + program);
     }
-    readBoth(outPipe[0], errPipe[0], result.out, result.err);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    return collect(pid, outPipe[0], errPipe[0]);
 }

@@ -17,3 +17,9 @@ using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std:
 
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
                          const EnvironmentChanges& environment = {});
+
+// The same as another user: run as root, the program runs as `user` (say 65534, nobody), so
+// that file permissions hold for it as they do for anyone but root; run as anyone else, as
+// that user itself.
+ProcessResult runProcessAsUser(unsigned user, const std::string& program,
+                               const std::vector<std::string>& arguments);

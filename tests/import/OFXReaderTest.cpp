@@ -126,6 +126,10 @@ TEST(OFXReader, RequiredCountsAndUnreadableAmountsFail) {
          "Amount could not be parsed."},
         {"<STMTRS><ACCTID>1<LEDGERBAL><BALAMT>348,29<DTASOF>1</LEDGERBAL></STMTRS>",
          "Amount could not be parsed."},
+        {"<STMTRS><ACCTID>1" + ledger + "<BANKTRANLIST><DTSTART>1<DTEND>2" + trn +
+             "1e33</STMTTRN></BANKTRANLIST></STMTRS>",
+         "The amount 1e33 is too large: an amount may have at most 15 digits before the "
+         "decimal point."},
         {"<LANGUAGE>ENG<LANGUAGE>POR", "Expected 0 or 1 LANGUAGE(s), got 2 instead"},
         {"<STMTRS><ACCTID>1<BANKTRANLIST>\n<DTSTART>1<DTEND>2" + trn + "1</STMTTRN>" + ledger +
              "</STMTRS>",

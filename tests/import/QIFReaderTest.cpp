@@ -50,6 +50,9 @@ TEST(QIFReaderStatement, BadRecordsEndTheReadWithTheirReason) {
         {"D03/15/2009\nT$\n^\n", "Amount could not be parsed."},
         {"D03/15/2009\nT1,50\n^\n", "Amount could not be parsed."},
         {"D03/15/2009\nT1.234,56\n^\n", "Amount could not be parsed."},
+        {"D03/15/2009\nT-1,000,000,000,000,000.00\n^\n",
+         "The amount -1,000,000,000,000,000.00 is too large: an amount may have at most 15 "
+         "digits before the decimal point."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,5 +1,6 @@
-// Balances and category sums answered from the context's index must equal the sums walked
-// from their definitions after every edit, insert, delete, undo and redo.
+// Balances, category sums and FIT ID counts answered from the context's indexes must equal
+// what is walked from their definitions after every edit, insert, delete, undo and redo, and
+// after savepoints are released or rolled back.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -11,6 +12,7 @@
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
+#include "ledger/FitIDIndex.h"
 #include "ledger/LedgerIndex.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
@@ -70,7 +72,7 @@ protected:
         Transaction* t = pick(transactions);
         Category* category = rng() % 4 == 0 ? nullptr : pick(categories);
         UndoGrouping group(ctx.undoManager());
-        switch (rng() % 13) {
+        switch (rng() % 17) {
             case 0:
             case 1:
             case 2:
@@ -121,6 +123,23 @@ protected:
                 else
                     euro->setRate(Decimal(static_cast<int>(rng() % 3) + 1));
                 break;
+            case 12:
+                if (t)
+                    t->setOfxFitID("F" + std::to_string(rng() % 3));
+                break;
+            case 13:
+                if (ctx.savepointDepth() < 3)
+                    ctx.setSavepoint();
+                break;
+            case 14:
+                if (ctx.savepointDepth() > 0)
+                    ctx.rollbackToSavepoint();
+                break;
+            case 15:
+                if (ctx.savepointDepth() > 0) {
+                    EXPECT_FALSE(ctx.releaseSavepoint());
+                }
+                break;
             default:
                 if (rng() % 2 == 0 && ctx.undoManager().canUndo())
                     ctx.undo();
@@ -162,6 +181,16 @@ protected:
                         : std::pair{t->date(), t->date()};
         }
         ASSERT_EQ(LedgerIndex::of(ctx).transactionDateSpan(), span);
+        const std::vector<Transaction*> all = Transaction::allInContext(ctx);
+        for (const Transaction* t : all) {
+            if (t->ofxFitID()) {
+                const auto same = std::count_if(all.begin(), all.end(), [t](const Transaction* o) {
+                    return o->account() == t->account() && o->ofxFitID() == t->ofxFitID();
+                });
+                ASSERT_EQ(FitIDIndex::of(ctx).count(t->account(), *t->ofxFitID()),
+                          static_cast<std::size_t>(same));
+            }
+        }
     }
 
     ObjectContext ctx{applicationModel()};

@@ -1,6 +1,8 @@
 // Balances, amounts, dates, splits, keywords and the validation rules of transactions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <chrono>
 #include <optional>
 #include <string>
@@ -144,6 +146,28 @@ TEST_F(TransactionTest, UnbalancedSplitsFailUntilFixed) {
     ASSERT_EQ(t->splits().size(), 3u);
     EXPECT_EQ(t->sortedSplits().front()->amount(), Decimal(-10));
     EXPECT_FALSE(ctx.validateChanges().has_value());
+}
+
+TEST_F(TransactionTest, SavesRefuseAmountsOfSixteenWholeDigitsAndDatesBeyondTheYear9999) {
+    account->moveTo(ctx.insert<Node>(), 0);  // so that only what is set here can fail
+    Transaction* t = add(kDay, "-100");
+    t->setAmount(dec("999999999999999.99"));
+    (*t->splits().begin())->setAmount(dec("-999999999999999.99"));
+    account->setStartBalance(dec("-999999999999999.99"));
+    EXPECT_FALSE(ctx.validateChanges().has_value());
+
+    t->setAmount(dec("1e15"));
+    (*t->splits().begin())->setAmount(dec("-1000000000000000.5"));
+    account->setStartBalanceDate(ymd(10000, 1, 1));
+    const std::string tooLarge =
+        " is too large: an amount may have at most 15 digits before the decimal point.";
+    std::vector<std::string> errors = descriptions(ctx.validateChanges());
+    std::sort(errors.begin(), errors.end());
+    EXPECT_EQ(errors, (std::vector<std::string>{
+                          "The amount -1000000000000000.5" + tooLarge,
+                          "The amount 1000000000000000" + tooLarge,
+                          "The date 10000-01-01 is outside the years 1 to 9999.",
+                      }));
 }
 
 TEST_F(TransactionTest, OneSplitCountsTheTransactionAmountForItsCategory) {

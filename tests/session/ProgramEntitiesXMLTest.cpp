@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SessionTestFolder.h"
+#include "ledger/Currency.h"
 #include "ledger/Global.h"
 #include "scheduled/DIMonth.h"
 #include "scheduled/DIWeek.h"
@@ -28,6 +29,7 @@ TEST(XMLStoreTest, ProgramEntitiesRoundTrip) {
         }
     }
     Global::sharedInstanceInContext(ctx)->setProjectionEndDate(Date::dateWithYear_PN(2030, 1, 31));
+    Currency::allInContext(ctx).front()->setRate(Decimal(1));  // a rate is never zero
     ScheduledItem* item = ctx.insert<ScheduledItem>();
     item->setAmount(Decimal::fromString("-12.34"));
     item->setRepeatRules(std::vector<RepeatRule>{DIWeek(2), DIMonth(1), DIMonth(3)});

@@ -168,6 +168,54 @@ TEST_F(SQLiteStoreTest, RefusedSaveWritesNothingAndKeepsTheChanges) {
     EXPECT_EQ(dumpObjectGraph(*openContext(path)), before);
 }
 
+TEST_F(SQLiteStoreTest, AMissingFileIsMadeByTheFirstSaveAndNeverReplacesOneMadeMeanwhile) {
+    openContext(path);
+    EXPECT_FALSE(fs::exists(path)) << "opening alone created the file";
+    const fs::path nowhere = folder / "missing" / "Database.pennorasql";
+    EXPECT_EQ(openError(nowhere)->localizedDescription,
+              "The store file \"" + nowhere.string() +
+                  "\" could not be read: the file could not be created");
+
+    auto ctx = openContext(path);
+    fill(*ctx);
+    writeBytes(path, "made by someone else meanwhile");
+    std::optional<ValidationError> error = ctx->save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(readBytes(path), "made by someone else meanwhile");
+    EXPECT_TRUE(ctx->hasChanges());
+    EXPECT_FALSE(fs::exists(path.string() + ".new"));
+}
+
+TEST_F(SQLiteStoreTest, AReadOnlyStoreLoadsAndRefusesEverySave) {
+    std::string saved;
+    {
+        auto ctx = openContext(path);
+        fill(*ctx);
+        saveOrFail(*ctx);
+        saved = dumpObjectGraph(*ctx);
+    }
+    const std::string before = readBytes(path);
+    {
+        auto opened = SQLiteStore::open(path.string(), ApplicationModel::shared(),
+                                        SQLiteStore::Access::ReadOnly);
+        ASSERT_TRUE(std::holds_alternative<std::unique_ptr<SQLiteStore>>(opened));
+        std::unique_ptr<SQLiteStore> store = std::move(std::get<0>(opened));
+        EXPECT_TRUE(store->isReadOnly());
+        ObjectContext ctx(ApplicationModel::shared());
+        ASSERT_FALSE(store->load(ctx));
+        EXPECT_EQ(dumpObjectGraph(ctx), saved);
+        ctx.setPersistentStore(std::move(store));
+        Category::allInContext(ctx).front()->setName("Changed");
+        std::optional<ValidationError> error = ctx.save();
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->localizedDescription,
+                  "The store file \"" + path.string() +
+                      "\" cannot be written, so the changes were not saved.");
+        EXPECT_TRUE(ctx.hasChanges());
+    }
+    EXPECT_EQ(readBytes(path), before);
+}
+
 TEST_F(SQLiteStoreTest, FilesThatAreNotStoresAreReportedAndLeftAlone) {
     struct Case {
         const char* name;

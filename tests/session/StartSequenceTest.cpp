@@ -231,6 +231,7 @@ TEST_F(StartSequenceTest, SampleModeOpensACurrentHouseholdAndSaveAsContinuesOnSQ
     const std::string copy = folder.file("Pennora/" + std::string(StoreSession::kSaveAsName));
     EXPECT_EQ(session->storePath(), copy);
     global().setProjectedMonths(3);
+    global().setProjectionEndDate(Date::dateWithYear_PN(2026, 5, 31));
     ASSERT_TRUE(session->save());
     session.reset();
     StoreSession::Options options = FileStores::sessionOptions();

@@ -7,10 +7,13 @@
 #include "ScheduledUiFixture.h"
 #include "WidgetInput.h"
 #include "ledger/Account.h"
+#include "ledger/Category.h"
 #include "ledger/Global.h"
 #include "ledger/Transaction.h"
 #include "scheduled/ScheduledItem.h"
+#include "store/InMemoryStore.h"
 #include "ui/common/AmountField.h"
+#include "ui/common/CategoryField.h"
 #include "ui/common/CheckNumberField.h"
 #include "ui/common/CurrencyField.h"
 #include "ui/common/DefaultsKeys.h"
@@ -90,6 +93,43 @@ TEST_F(PaySheetTest, TheNoticeStaysAwayOnceSuppressed) {
     EXPECT_EQ(transactionsOf(*m_checking),
               QStringList({"2026-03-15 -80.00 real", "2026-03-15 -80.00 real"}));
     EXPECT_EQ(water->nextDueDate(), ymd(2026, 5, 10));
+}
+
+// What changes while the sheet is open is one unit with the payment: a category created in it
+// goes with Cancel; a save asked for elsewhere meanwhile is written when the sheet is confirmed,
+// and when that write fails the sheet stays open with the error shown, to be confirmed again.
+TEST_F(PaySheetTest, ChangesWhileTheSheetIsOpenGoWithItsCancelAndAreWrittenByItsConfirm) {
+    ScheduledItem* water = addItem("Water", ymd(2026, 3, 10), "-80");
+    ASSERT_FALSE(m_context.save());
+    PayController& sheet = openPay(*water);
+    CategoryField* field = sheet.categoryField();
+    focusWidget(field->textField());
+    field->textField()->selectAll();
+    typeText("Books");
+    field->commitEditing();  // the question's default button creates it
+    ASSERT_NE(Category::findByName("Books", m_context), nullptr);
+    sheet.cancel();
+    EXPECT_EQ(Category::findByName("Books", m_context), nullptr);
+    EXPECT_FALSE(m_context.hasChanges());
+    EXPECT_TRUE(transactionsOf(*m_checking).isEmpty());
+
+    openPay(*water);
+    m_reserve->setName("Savings");
+    ASSERT_FALSE(m_context.save());  // held back by the open sheet
+    EXPECT_TRUE(m_context.hasChanges());
+    m_memory->failNextSave(ValidationError{"Test", 1, "The disk is full.", {}, {}});
+    m_alerts.shown.clear();
+    sheet.okay();
+    EXPECT_TRUE(sheet.isVisible());
+    ASSERT_EQ(m_alerts.shown.size(), 1u);
+    EXPECT_EQ(m_alerts.shown[0].message, "The disk is full.");
+    EXPECT_TRUE(transactionsOf(*m_checking).isEmpty());
+
+    sheet.okay();
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(transactionsOf(*m_checking), QStringList({"2026-03-15 -80.00 real"}));
+    EXPECT_EQ(m_reserve->name(), "Savings");
+    EXPECT_FALSE(m_context.hasChanges());
 }
 
 TEST_F(PaySheetTest, QuestionsKeepTheSheetOpenUntilAnswered) {

@@ -221,6 +221,35 @@ TEST_F(ScheduledSheetTest, ARefusedItemKeepsTheSheetOpenAndTheStoreAsItWas) {
     EXPECT_FALSE(m_context.hasChanges());
 }
 
+// A category the category field creates belongs to the sheet: a cancelled sheet takes it back
+// with nothing pending and nothing to undo; a confirmed one keeps and saves it.
+TEST_F(ScheduledSheetTest, ACategoryCreatedInTheSheetGoesWithItsCancel) {
+    const bool couldUndo = m_context.undoManager().canUndo();
+    for (const bool confirm : {false, true}) {
+        SCOPED_TRACE(confirm ? "confirmed" : "cancelled");
+        ScheduledSheetController& sheet = openCreate();
+        CategoryField* field = sheet.categoryField();
+        focusWidget(field->textField());
+        field->textField()->selectAll();
+        typeText("Books");
+        field->commitEditing();  // the question's default button creates it
+        ASSERT_NE(Category::findByName("Books", m_context), nullptr);
+        if (confirm) {
+            sheet.okay();
+        } else {
+            sheet.cancel();
+            EXPECT_EQ(m_context.undoManager().canUndo(), couldUndo);
+        }
+        EXPECT_FALSE(sheet.isVisible());
+        Category* books = Category::findByName("Books", m_context);
+        EXPECT_EQ(books != nullptr, confirm);
+        EXPECT_FALSE(m_context.hasChanges());
+        EXPECT_EQ(listedTitles(), confirm ? QStringList({"New Transaction"}) : QStringList());
+    }
+    ASSERT_EQ(list().selectedItems().size(), 1u);
+    EXPECT_EQ(list().selectedItems().front()->category(), Category::findByName("Books", m_context));
+}
+
 TEST_F(ScheduledSheetTest, AfterTheEditorTheDueAutomaticItemIsPaidAndRemindersShown) {
     addItem("Water", ymd(2026, 3, 17), "-40")->setReminderDays(2);
     ASSERT_FALSE(m_context.save());

@@ -35,7 +35,8 @@ QString qt(const std::string& text) {
 
 }  // namespace
 
-PayController::PayController(MainWindowHost& host) : QDialog(&host.window()), m_host(host) {
+PayController::PayController(MainWindowHost& host)
+    : QDialog(&host.window()), m_host(host), m_changes(host.context()) {
     setWindowTitle(tr("Pay"));
     buildWidgets();
     connect(this, &QDialog::finished, this, [this](int code) { sheetDidEnd(code); });
@@ -158,6 +159,7 @@ void PayController::showSheetForItem(ScheduledItem& item) {
     m_notes->setText(qt(m_model->notes().value_or(std::string())));
     m_confirm->setText(qt(m_model->verb()));
     setWindowTitle(qt(m_model->heading()));
+    m_changes.begin();
     open();
     m_amount->amountField()->setFocus(Qt::OtherFocusReason);
 }
@@ -175,6 +177,9 @@ void PayController::okay() {
     if (!m_host.alerts().mayProceed(m_model->checkConfirm(m_amount->amountField()->value()),
                                     this)) {
         m_amount->amountField()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!m_changes.keep(m_host.alerts(), this)) {
         return;
     }
     done(1);
@@ -199,6 +204,9 @@ std::optional<Alert> PayController::pay() {
 }
 
 void PayController::sheetDidEnd(int returnCode) {
+    if (returnCode != 1) {
+        m_changes.takeBack();
+    }
     if (!m_model) {
         return;
     }

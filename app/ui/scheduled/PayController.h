@@ -4,6 +4,8 @@
 #include <memory>
 #include <optional>
 
+#include "ui/common/SheetChanges.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -70,6 +72,8 @@ private:
     void showNotice(const Alert& notice);
 
     MainWindowHost& m_host;
+    // A category the category field creates is taken back when the sheet is cancelled.
+    SheetChanges m_changes;
     std::unique_ptr<PaySheetModel> m_model;
     QLabel* m_heading = nullptr;
     QLabel* m_due = nullptr;

@@ -57,7 +57,7 @@ AlertContent alertFor(const ValidationError& error) {
 }  // namespace
 
 ScheduledSheetController::ScheduledSheetController(MainWindowHost& host)
-    : QDialog(&host.window()), m_host(host), m_context(host.context()) {
+    : QDialog(&host.window()), m_host(host), m_context(host.context()), m_changes(host.context()) {
     const QFontMetrics metrics(font());
     for (const QString& label :
          {tr("Next Due Date:"), tr("From Account:"), tr("To Account:"), tr("Instructions")}) {
@@ -349,6 +349,7 @@ void ScheduledSheetController::begin(bool creating, ScheduledItem* item,
         m_amount->amountField()->setValue(form.amount);
     }
     showForm();
+    m_changes.begin();
     QDialog::open();
     m_title->setFocus(Qt::OtherFocusReason);
     m_title->selectAll();
@@ -518,6 +519,9 @@ void ScheduledSheetController::okay() {
         m_host.alerts().run(alertFor(*error), this);
         return;
     }
+    if (!m_changes.keep(m_host.alerts(), this)) {
+        return;
+    }
     done(1);
 }
 
@@ -526,6 +530,9 @@ void ScheduledSheetController::cancel() {
 }
 
 void ScheduledSheetController::sheetDidEnd(int returnCode) {
+    if (returnCode != 1) {
+        m_changes.takeBack();
+    }
     ScheduledItem* created = nullptr;
     if (returnCode == 1) {
         ScheduledItem* item = m_item;

@@ -5,6 +5,7 @@
 
 #include "scheduled/ScheduledItem.h"
 #include "scheduled/ScheduledItemForm.h"
+#include "ui/common/SheetChanges.h"
 
 class QCheckBox;
 class QComboBox;
@@ -116,6 +117,8 @@ private:
 
     MainWindowHost& m_host;
     ObjectContext& m_context;
+    // A category the category field creates is taken back when the sheet is cancelled.
+    SheetChanges m_changes;
     ScheduledItemForm m_form;
     ScheduledItem* m_item = nullptr;
     bool m_creating = false;
