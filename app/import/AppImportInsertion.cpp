@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "CategoriesByName.h"
-#include "InsertionRollback.h"
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
 #include "ledger/AccountsRoot.h"
@@ -11,6 +10,7 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "store/ObjectContext.h"
+#include "store/Savepoint.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ AppImportInsertion::AppImportInsertion(AppImportPlan plan, ObjectContext& contex
         m_transactionCount += account.transactions.size();
     }
     m_context.undoManager().disableUndoRegistration();
-    m_rollback = std::make_unique<InsertionRollback>(context);
+    m_unit = std::make_unique<Savepoint>(context);
     m_root = &AccountsRoot::setup(context);
     m_categories = std::make_unique<CategoriesByName>(context);
 }
@@ -116,13 +116,21 @@ void AppImportInsertion::finishAccount() {
 ImportFromAppResult AppImportInsertion::save() {
     PN_ASSERT(!m_ended && isFinished(), "The import from another application is not finished");
     ImportFromAppResult result;
-    if (std::optional<ValidationError> error = m_context.save()) {
+    // The write happens as the unit is released; a refused one leaves the unit open to roll back.
+    std::optional<ValidationError> error = m_context.save();
+    if (!error) {
+        error = m_unit->release();
+    }
+    if (error) {
         cancel();
         result.error = error->localizedDescription;
         return result;
     }
     end();
-    m_context.undoManager().removeAllActions();
+    // Inside an enclosing unit (a command of the command line) the undo history is that unit's.
+    if (m_context.savepointDepth() == 0) {
+        m_context.undoManager().removeAllActions();
+    }
     result.accounts = std::move(m_created);
     return result;
 }
@@ -131,12 +139,12 @@ void AppImportInsertion::cancel() {
     if (m_ended) {
         return;
     }
-    m_rollback->rollback();
+    m_unit->rollback();
     end();
 }
 
 void AppImportInsertion::end() {
     m_ended = true;
-    m_rollback.reset();
+    m_unit.reset();
     m_context.undoManager().enableUndoRegistration();
 }

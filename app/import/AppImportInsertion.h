@@ -7,14 +7,15 @@
 #include "ImportFromApp.h"
 
 class CategoriesByName;
-class InsertionRollback;
+class Savepoint;
 class Node;
 class ObjectContext;
 
 // Puts a planned import from another application into a context in steps, so that a front
 // end can keep its window live between them: insertNext() inserts the next transactions,
 // save() saves the whole import, cancel() takes every insertion back. Until one of those two,
-// the context holds part of an import, which nobody else may save.
+// the import is one unit of change on the context (a savepoint): a save asked for meanwhile
+// waits for the unit, so no part of an import ever reaches the store file alone.
 //
 // An import of a whole export is not undone step by step: undo registration is off while
 // the insertion lives (the records would cost more memory than the import), and once the
@@ -47,7 +48,7 @@ private:
 
     AppImportPlan m_plan;
     ObjectContext& m_context;
-    std::unique_ptr<InsertionRollback> m_rollback;
+    std::unique_ptr<Savepoint> m_unit;
     std::unique_ptr<CategoriesByName> m_categories;
     Node* m_root = nullptr;
     std::vector<ImportFromAppResult::CreatedAccount> m_created;
