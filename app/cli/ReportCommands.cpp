@@ -11,6 +11,7 @@
 #include "ledger/CategoryGroup.h"
 #include "ledger/Transaction.h"
 #include "reports/BreakdownPeriods.h"
+#include "reports/BreakdownReport.h"
 #include "reports/BreakdownRows.h"
 #include "reports/BreakdownTotals.h"
 #include "reports/ChartScale.h"
@@ -35,13 +36,14 @@ struct KeyText {
 };
 
 KeyText describeKey(const BreakdownKey& key) {
-    if (const auto* category = std::get_if<const Category*>(&key)) {
-        return {(*category)->name(), "category"};
+    const std::string name = BreakdownReport::titleForKey(key);
+    if (std::holds_alternative<const Category*>(key)) {
+        return {name, "category"};
     }
-    if (const auto* group = std::get_if<const CategoryGroup*>(&key)) {
-        return {(*group)->name(), "group"};
+    if (std::holds_alternative<const CategoryGroup*>(key)) {
+        return {name, "group"};
     }
-    return {"Uncategorized", "uncategorized"};
+    return {name, "uncategorized"};
 }
 
 std::vector<Decimal> amountsOf(const Breakdown& side) {

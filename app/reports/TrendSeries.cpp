@@ -68,6 +68,6 @@ std::vector<Decimal> TrendSeries::values(const std::vector<DataPoint>& series) {
 }
 
 std::string TrendSeries::tooltipDateText(Date date, bool shouldShowDay) {
-    auto formatter = DateFormatter::withPattern(shouldShowDay ? "MMM dd, yyyy" : "MMMM, yyyy");
+    auto formatter = DateFormatter::withPattern(tooltipDatePattern(shouldShowDay));
     return formatter.stringFromDate(date);
 }

@@ -59,4 +59,7 @@ public:
 
     // The tooltip's first line: "MMM dd, yyyy" when the day is shown, else "MMMM, yyyy".
     [[nodiscard]] static std::string tooltipDateText(Date date, bool shouldShowDay);
+    [[nodiscard]] static const char* tooltipDatePattern(bool shouldShowDay) {
+        return shouldShowDay ? "MMM dd, yyyy" : "MMMM, yyyy";
+    }
 };

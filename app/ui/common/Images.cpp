@@ -3,7 +3,12 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
+#include <algorithm>
 #include <functional>
+
+#include "base/AssertionFailure.h"
+#include "ui/common/ChromeImages.h"
 
 namespace {
 
@@ -217,4 +222,54 @@ QIcon Images::icon(const QString& name) {
         }
     }
     return icon;
+}
+
+QSizeF Images::imageSize(const QString& name) {
+    const auto found = ChromeImages::all().find(name);
+    return found == ChromeImages::all().end() ? QSizeF() : found->size;
+}
+
+QPixmap Images::image(const QString& name, qreal devicePixelRatio) {
+    const auto found = ChromeImages::all().find(name);
+    if (found == ChromeImages::all().end()) {
+        return {};
+    }
+    QPixmap pixmap((found->size * devicePixelRatio).toSize());
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    found->draw(painter, found->size);
+    return pixmap;
+}
+
+QPixmap Images::rotateBy(const QPixmap& pixmap, int degrees) {
+    PN_ASSERT(degrees == 90 || degrees == 180 || degrees == 270,
+              "Only perpendicular rotations are supported");
+    // Qt's y axis grows downward, so a counter-clockwise turn is a negative angle.
+    QPixmap rotated = pixmap.transformed(QTransform().rotate(-degrees));
+    rotated.setDevicePixelRatio(pixmap.devicePixelRatio());
+    return rotated;
+}
+
+void Images::drawThreePartImage(QPainter& painter, const QRectF& rect, const QString& left,
+                                const QString& middle, const QString& right) {
+    const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSizeF leftSize = imageSize(left);
+    const QSizeF rightSize = imageSize(right);
+    const qreal leftWidth = std::min(leftSize.width(), rect.width() / 2);
+    const qreal rightWidth = std::min(rightSize.width(), rect.width() / 2);
+    // Caps are cut, not squeezed, when the rect is narrower than both.
+    painter.drawPixmap(QRectF(rect.left(), rect.top(), leftWidth, rect.height()),
+                       image(left, ratio),
+                       QRectF(0, 0, leftWidth * ratio, leftSize.height() * ratio));
+    painter.drawPixmap(QRectF(rect.right() - rightWidth, rect.top(), rightWidth, rect.height()),
+                       image(right, ratio),
+                       QRectF((rightSize.width() - rightWidth) * ratio, 0, rightWidth * ratio,
+                              rightSize.height() * ratio));
+    const qreal middleWidth = rect.width() - leftWidth - rightWidth;
+    if (middleWidth > 0) {
+        painter.drawPixmap(QRectF(rect.left() + leftWidth, rect.top(), middleWidth, rect.height()),
+                           image(middle, ratio), QRectF());
+    }
 }

@@ -1,0 +1,167 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <iostream>
+
+#include "../../tests/ui/FakeTransactionList.h"
+#include "../../tests/ui/ReportStores.h"
+#include "base/Clock.h"
+#include "base/UserLocale.h"
+#include "ledger/Category.h"
+#include "ledger/Transaction.h"
+#include "store/ObjectContext.h"
+#include "ui/breakdown/BreakdownController.h"
+#include "ui/breakdown/BreakdownView.h"
+#include "ui/trends/TrendsController.h"
+#include "ui/trends/TrendsMenuModel.h"
+
+// The trends and breakdown views on the 200 000-transaction store of pennora-bench-data
+// (bench/ui/make-report-bench-store.sh), offscreen: each case computes a view from the store
+// and paints it, as showing it on screen does. The drill-down register is a stand-in that only
+// keeps the listed set, so the last step measures the report's own work.
+namespace {
+
+const Date kToday = Date::dateWithYear_PN(2026, 3, 15);
+
+ObjectContext* benchContext() {
+    static std::unique_ptr<StoreSession> session;
+    if (!session) {
+        const QString path = ReportStores::benchStorePath();
+        if (path.isEmpty()) {
+            return nullptr;
+        }
+        session = ReportStores::openFile(path);
+    }
+    return &session->context();
+}
+
+QPixmap paint(QWidget& widget) {
+    return widget.grab();
+}
+
+void BM_TrendsSeries(benchmark::State& state) {
+    ObjectContext* context = benchContext();
+    if (context == nullptr) {
+        state.SkipWithError("no benchmark store");
+        return;
+    }
+    TrendsController trends(*context);
+    trends.resize(900, 560);
+    trends.show();
+    trends.setup();
+    int row = static_cast<int>(state.range(0));
+    if (row < 0) {
+        // A category with spending every month.
+        row = trends.menuModel().rowForCategory(Category::findByName("Groceries", *context));
+    }
+    for (auto _ : state) {
+        trends.popupButton().setCurrentIndex(row);
+        trends.showSelectedChart();
+        benchmark::DoNotOptimize(paint(trends));
+    }
+}
+// 0 balance, 1 income, 2 expense, -1 a category.
+BENCHMARK(BM_TrendsSeries)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(-1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+struct Breakdown {
+    FakeTransactionLists lists;
+    std::unique_ptr<BreakdownController> controller;
+    explicit Breakdown(ObjectContext& context)
+        : controller(std::make_unique<BreakdownController>(context, lists.factory())) {
+        controller->resize(900, 560);
+        controller->show();
+        controller->setup();
+    }
+};
+
+BreakdownPeriods::Period periodFor(int which, ObjectContext& context) {
+    if (which == 0) {
+        return BreakdownPeriods::yearPeriod(2025);
+    }
+    return {Transaction::reportDateRange(context), "Everything"};
+}
+
+void BM_BreakdownPeriod(benchmark::State& state) {
+    ObjectContext* context = benchContext();
+    if (context == nullptr) {
+        state.SkipWithError("no benchmark store");
+        return;
+    }
+    Breakdown breakdown(*context);
+    const BreakdownPeriods::Period period = periodFor(static_cast<int>(state.range(0)), *context);
+    for (auto _ : state) {
+        breakdown.controller->showPeriod(period);
+        benchmark::DoNotOptimize(paint(*breakdown.controller));
+    }
+}
+// 0 the year 2025, 1 the whole span of the data.
+BENCHMARK(BM_BreakdownPeriod)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// One drill-down step over a year: into the largest group, or from there into its largest
+// category (the transactions behind the figure).
+void BM_DrillDownStep(benchmark::State& state) {
+    ObjectContext* context = benchContext();
+    if (context == nullptr) {
+        state.SkipWithError("no benchmark store");
+        return;
+    }
+    Breakdown breakdown(*context);
+    BreakdownController& controller = *breakdown.controller;
+    const bool toTransactions = state.range(0) == 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        controller.showPeriod(BreakdownPeriods::yearPeriod(2025));
+        BreakdownKey group = *controller.breakdownView().rows().front().key;
+        if (toTransactions) {
+            controller.clickedKey(group);
+        }
+        const BreakdownKey key = *controller.breakdownView().rows().front().key;
+        state.ResumeTiming();
+        controller.clickedKey(key);
+        benchmark::DoNotOptimize(paint(controller));
+    }
+    if (toTransactions && !breakdown.lists.made.empty()) {
+        state.counters["transactions"] =
+            static_cast<double>(breakdown.lists.made.front()->shown.size());
+    }
+}
+// 0 root to group, 1 group to transactions.
+BENCHMARK(BM_DrillDownStep)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    Clock::setFixedToday(kToday);
+    UserLocale::set("en_US");
+    if (benchContext() == nullptr) {
+        std::cerr << "report_views_bench: no benchmark store; run "
+                     "bench/ui/make-report-bench-store.sh BUILD_DIR first\n";
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
