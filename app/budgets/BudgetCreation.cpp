@@ -12,10 +12,10 @@ bool BudgetCreation::hasEnoughDataForBudget(long long transactionCount, Date ear
     return latest.numberOfDaysAfter_PN(earliest) + 1 > kMinimumDaysOfData;
 }
 
-AlertQuestion BudgetCreation::notEnoughDataQuestion() {
-    return {kNotEnoughDataTitle,
-            kNotEnoughDataText,
-            {kNotEnoughDataWaitButton, kNotEnoughDataCreateButton}};
+Alert BudgetCreation::notEnoughDataQuestion() {
+    return {.message = kNotEnoughDataTitle,
+            .informativeText = kNotEnoughDataText,
+            .buttons = {kNotEnoughDataWaitButton, kNotEnoughDataCreateButton}};
 }
 
 std::string BudgetCreation::defaultName(int year) {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "base/Alert.h"
 #include "base/Date.h"
-#include "ledger/AlertQuestion.h"
 
 // The rules around creating a budget that need no store: whether there is enough history to
 // estimate from, and what the new-budget sheet proposes.
@@ -25,7 +25,7 @@ public:
 
     // The question before a budget is made from too little history: the default button
     // ("No, I'll Wait") ends the command, the other creates the budget anyway.
-    [[nodiscard]] static AlertQuestion notEnoughDataQuestion();
+    [[nodiscard]] static Alert notEnoughDataQuestion();
 
     // False with fewer than 2 transactions; otherwise true when the days from the earliest to
     // the latest transaction, both included, are more than 21 (21 days apart is enough, 20 is

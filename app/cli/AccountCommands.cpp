@@ -14,6 +14,7 @@
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/AccountSheets.h"
+#include "ledger/AccountTreeCommands.h"
 #include "ledger/Global.h"
 
 namespace {
@@ -41,9 +42,7 @@ void addAccount(CommandInvocation& call) {
     CliStore store(call.global());
     ObjectContext& context = store.context();
     const std::string name = call.requiredPositional(0);
-    if (Account::nameAlreadyTaken(name, context)) {
-        throw CliError::failed("An account named \"" + name + "\" exists already.");
-    }
+    CliError::throwIfRefused(AccountTreeCommands::checkAccountNameIsFree(context, name, nullptr));
     Node* parent = &store.accountsRoot();
     if (std::optional<std::string> group = call.option("--group")) {
         parent = &CliLookup::group(context, *group);
@@ -67,12 +66,10 @@ void addAccount(CommandInvocation& call) {
 
 void addGroup(CommandInvocation& call) {
     CliStore store(call.global());
-    AccountGroup* group = store.context().insert<AccountGroup>();
-    Node& root = store.accountsRoot();
-    group->moveTo(&root, static_cast<std::int64_t>(root.children().size()));
-    group->setName(call.requiredPositional(0));
+    AccountGroup& group = AccountTreeCommands::addGroup(store.context(), store.accountsRoot(),
+                                                        call.requiredPositional(0));
     store.save();
-    call.result()["name"] = group->name();
+    call.result()["name"] = group.name();
 }
 
 void editAccount(CommandInvocation& call) {
@@ -91,14 +88,8 @@ void editAccount(CommandInvocation& call) {
         .isClosed = call.flag("--closed") || (account.isClosed() && !call.flag("--open")),
     };
     if (fields.name != account.name()) {
-        const std::string folded = foldForComparison(fields.name);
-        if (Account::findFirstByPredicate(
-                [&](const Account& other) {
-                    return &other != &account && foldForComparison(other.name()) == folded;
-                },
-                context) != nullptr) {
-            throw CliError::failed("An account named \"" + fields.name + "\" exists already.");
-        }
+        CliError::throwIfRefused(
+            AccountTreeCommands::checkAccountNameIsFree(context, fields.name, &account));
     }
     if (std::optional<std::string> code = call.option("--currency")) {
         fields.currency = CliRows::currencyForCode(context, *code);
@@ -123,8 +114,7 @@ void deleteAccount(CommandInvocation& call) {
     Account& account = CliLookup::account(store.context(), call.requiredPositional(0));
     const std::string name = account.name();
     const std::size_t count = account.transactions().size();
-    account.removeFromParent();
-    store.context().deleteObject(account);
+    AccountTreeCommands::performDelete(account, store.context());
     store.save();
     call.result()["deleted"] = name;
     call.result()["transactionsDeleted"] = count;
@@ -133,14 +123,9 @@ void deleteAccount(CommandInvocation& call) {
 void deleteGroup(CommandInvocation& call) {
     CliStore store(call.global());
     AccountGroup& group = CliLookup::group(store.context(), call.requiredPositional(0));
-    if (!group.children().empty()) {
-        throw CliError::failed(
-            "Account group cannot be deleted because it still contains accounts.\n"
-            "To delete this account group, first remove all accounts within it.");
-    }
+    CliError::throwIfRefused(AccountTreeCommands::checkDelete(group));
     const std::string name = group.name();
-    group.removeFromParent();
-    store.context().deleteObject(group);
+    AccountTreeCommands::performDelete(group, store.context());
     store.save();
     call.result()["deleted"] = name;
 }
@@ -176,20 +161,11 @@ void moveNode(CommandInvocation& call) {
     if (!to || !index) {
         throw CliError::usage("move needs --to ROOT|GROUP and --index I");
     }
-    Node* parent = &store.accountsRoot();
-    if (*to != "ROOT") {
-        parent = &CliLookup::group(context, *to);
-        if (dynamic_cast<AccountGroup*>(&node) != nullptr) {
-            throw CliError::failed("An account group cannot be put inside another group.");
-        }
-    }
+    Node& parent = *to == "ROOT" ? store.accountsRoot() : CliLookup::group(context, *to);
     // The index is a drop position among the parent's current children, as in the source
     // list: under the same parent, a position past the node's own place ends one lower.
-    const auto children = static_cast<std::int64_t>(parent->children().size());
-    if (*index < 0 || *index > children) {
-        throw CliError::failed("The index must be from 0 to " + std::to_string(children) + ".");
-    }
-    node.moveTo(parent, *index);
+    CliError::throwIfRefused(AccountTreeCommands::checkMove(node, parent, *index));
+    AccountTreeCommands::performMove(node, parent, *index, store.accountsRoot());
     store.save();
     call.result()["moved"] = call.requiredPositional(0);
     call.result()["parent"] = *to;

@@ -3,6 +3,7 @@
 #include "base/TextFolding.h"
 #include "budgets/Budget.h"
 #include "budgets/BudgetCreation.h"
+#include "budgets/BudgetListCommands.h"
 #include "budgets/BudgetSummary.h"
 #include "budgets/BudgetViewFigures.h"
 #include "budgets/CategoryLimit.h"
@@ -187,7 +188,7 @@ void deleteBudget(CommandInvocation& call) {
     CliStore store(call.global());
     Budget& budget = CliLookup::budget(store.context(), call.requiredPositional(0));
     call.result()["deleted"] = budget.name();
-    store.context().deleteObject(budget);
+    BudgetListCommands::performDelete(budget, store.context());
     store.save();
 }
 

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/CommandCheck.h"
+
 // Errors a command reports to the person at the terminal. The exit status tells scripts
 // what kind of failure it was.
 enum class ExitStatus : int {
@@ -23,6 +25,14 @@ public:
     }
     static CliError failed(const std::string& message) {
         return CliError(ExitStatus::Failed, message);
+    }
+
+    // A core command's refusal fails the command with the alert's texts; asking for
+    // confirmation is no refusal: running the command was the person's confirmation.
+    static void throwIfRefused(const CommandCheck& check) {
+        if (check.isRefused()) {
+            throw failed(check.alert.text());
+        }
     }
 
     ExitStatus status() const { return m_status; }

@@ -64,8 +64,7 @@ void CliStore::open(const GlobalOptions& global) {
     m_root = outcome.accountsRoot;
     m_alert = outcome.homeCurrencyAlert;
     if (m_alert) {
-        std::cerr << "pennora-cli: " << m_alert->messageText << " " << m_alert->informativeText
-                  << "\n";
+        std::cerr << "pennora-cli: " << m_alert->message << " " << m_alert->informativeText << "\n";
     }
 }
 

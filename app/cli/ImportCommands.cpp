@@ -17,10 +17,6 @@ namespace {
 
 using CliRows::Json;
 
-std::string alertText(const ImportSession::Alert& alert) {
-    return alert.informativeText.empty() ? alert.title : alert.title + "\n" + alert.informativeText;
-}
-
 // The offered statements, one "INDEX: LABEL" line each, for a file that holds several.
 std::string statementChoiceText(const ImportSession& session) {
     std::string text = "The file holds several statements; choose one with --statement INDEX:";
@@ -48,7 +44,7 @@ void refuseDateOrder(ImportSession& session) {
                        "\nSample date: " + session.dateOrderQuestion().sampleText +
                        "\nGive the order with --date-order MDY, DMY or YMD.";
     if (std::optional<ImportSession::Alert> alert = session.takeAlert()) {
-        text += "\n" + alertText(*alert);
+        text += "\n" + alert->text();
     }
     throw CliError::failed(text);
 }
@@ -93,14 +89,14 @@ void importStatement(CommandInvocation& call) {
         refuseDateOrder(session);
     }
     if (std::optional<ImportSession::Alert> alert = session.takeAlert()) {
-        std::string text = alertText(*alert);
+        std::string text = alert->text();
         for (const std::string& line : session.log()) {
             text += "\n" + line;
         }
         throw CliError::failed(text);
     }
     if (session.page() != ImportSession::Page::Summary) {
-        throw CliError::failed(alertText(ImportSession::couldNotImportAlert()));
+        throw CliError::failed(ImportSession::couldNotImportAlert().text());
     }
     store.save();
     call.result() = summaryJson(session);

@@ -11,6 +11,7 @@
 #include "ledger/Category.h"
 #include "ledger/Global.h"
 #include "scheduled/ScheduledItem.h"
+#include "scheduled/ScheduledListCommands.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void deleteItem(CommandInvocation& call) {
     ScheduledItem& item = CliLookup::scheduledItem(store.context(), call.requiredPositional(0));
     call.result()["deleted"] = item.title();
     call.result()["projectedTransactionsDeleted"] = item.projectedTransactions().size();
-    store.context().deleteObject(item);
+    ScheduledListCommands::performDelete({&item}, store.context());
     store.save();
 }
 

@@ -68,7 +68,7 @@ void readRepeatOptions(ScheduledItemForm& form, const CommandInvocation& call) {
     if (std::optional<std::string> repeat = call.option("--repeat")) {
         form.chooseRepeatType(repeatTag(*repeat));
     }
-    if (form.repeat.repeatTypeTag == RepeatForm::kNoRepeatTag) {
+    if (!form.repeats()) {
         if (call.option("--interval") || !call.options("--on").empty() ||
             call.option("--ends-after")) {
             throw CliError::usage("--interval, --on and --ends-after need an item that repeats");
@@ -102,7 +102,7 @@ void readReminderAndPayment(ScheduledItemForm& form, const CommandInvocation& ca
     if (std::optional<std::string> reminder = call.option("--reminder")) {
         if (*reminder == "none") {
             form.chooseReminder(std::nullopt);
-        } else if (form.payAutomatically) {
+        } else if (!form.canChooseReminder()) {
             throw CliError::usage("an item paid automatically has no reminder");
         } else {
             form.chooseReminder(positiveInt(call, "--reminder", 0));
@@ -139,12 +139,7 @@ void readOptions(ScheduledItemForm form, ScheduledItem& item, const CommandInvoc
     if (std::optional<std::string> to = call.option("--to")) {
         form.toAccount = *to == "none" ? nullptr : &CliLookup::account(context, *to);
     }
-    if (form.account == nullptr) {
-        throw CliError::failed("A scheduled transaction needs an account; add one first.");
-    }
-    if (form.toAccount == form.account) {
-        throw CliError::failed("An account cannot transfer to itself.");
-    }
+    CliError::throwIfRefused(form.checkAccounts());
     form.keepTransferAPayment();
     readReminderAndPayment(form, call);
     if (std::optional<std::string> notes = call.option("--notes")) {

@@ -16,6 +16,7 @@
 #include "ledger/RegisterStatus.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "ledger/TransferCommands.h"
 
 namespace {
 
@@ -185,9 +186,7 @@ void makeTransfer(CommandInvocation& call) {
     ObjectContext& context = store.context();
     Account& from = CliLookup::account(context, call.requiredPositional(0));
     Account& to = CliLookup::account(context, call.requiredPositional(1));
-    if (&from == &to) {
-        throw CliError::failed("An account cannot transfer to itself.");
-    }
+    CliError::throwIfRefused(TransferCommands::checkTransfer(from, to));
     const Decimal amount = CommandInvocation::parseDecimal("AMOUNT", call.requiredPositional(2));
     Category* category = nullptr;
     if (std::optional<std::string> name = call.option("--category")) {

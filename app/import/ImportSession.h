@@ -7,6 +7,7 @@
 
 #include "ImportValue.h"
 #include "StatementImporter.h"
+#include "base/Alert.h"
 
 class Account;
 class ParseError;
@@ -19,10 +20,7 @@ class ImportSession final {
 public:
     enum class Page { Main, StatementChoice, DateOrder, Summary };
 
-    struct Alert {
-        std::string title;
-        std::string informativeText;
-    };
+    using Alert = ::Alert;
     struct SummaryTexts {
         std::string title;
         std::string matched;

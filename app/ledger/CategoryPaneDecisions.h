@@ -1,7 +1,8 @@
 #pragma once
 
 #include <string>
-#include <vector>
+
+#include "base/Alert.h"
 
 class Category;
 class CategoryGroup;
@@ -14,11 +15,7 @@ public:
     enum class Rename { Accept, NameTaken };
     enum class Delete { CategoryInUse, ConfirmCategory, GroupNotEmpty, GroupWithoutAsking };
 
-    struct Alert {
-        std::string message;
-        std::string informativeText;
-        std::vector<std::string> buttons;  // the first is the default
-    };
+    using Alert = ::Alert;
 
     // Puts the category's name back to `originalName`; then refuses `newName` when it is not
     // exactly the original and any category (this one included) already matches it without

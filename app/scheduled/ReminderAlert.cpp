@@ -47,6 +47,13 @@ std::string ReminderAlert::shortenedTitle(std::string_view title) {
     return std::string(title.substr(0, prefix.bytesOfShort)) + "...";
 }
 
+Alert ReminderAlert::asAlert() const {
+    return {.message = messageText,
+            .informativeText = informativeText,
+            .buttons = {defaultButton, alternateButton},
+            .style = Alert::Style::Informational};
+}
+
 std::optional<ReminderAlert> ReminderAlert::forItems(const std::vector<Item>& items, Date today) {
     if (items.empty()) {
         return std::nullopt;

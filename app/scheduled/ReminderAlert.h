@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Alert.h"
 #include "base/Date.h"
 
 // The alert that lists the scheduled items whose reminder period has begun: its texts and what
@@ -28,6 +29,9 @@ struct ReminderAlert final {
     std::string informativeText;
     std::string defaultButton = kOKButton;
     std::string alternateButton = kShowInScheduledButton;
+
+    // The alert to show: both buttons, informational.
+    [[nodiscard]] Alert asAlert() const;
 
     // Nothing when there is no item to remind of.
     static std::optional<ReminderAlert> forItems(const std::vector<Item>& items, Date today);

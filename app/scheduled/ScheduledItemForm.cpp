@@ -4,6 +4,7 @@
 #include "base/StringHelpers.h"
 #include "ledger/Account.h"
 #include "ledger/Global.h"
+#include "ledger/TransferCommands.h"
 #include "scheduled/ScheduledItem.h"
 #include "store/ObjectContext.h"
 
@@ -92,6 +93,17 @@ void ScheduledItemForm::chooseAddressMode(int tag) {
         addressTag = tag;
         addressText.clear();
     }
+}
+
+CommandCheck ScheduledItemForm::checkAccounts() const {
+    if (account == nullptr) {
+        return CommandCheck::refuse(
+            {.message = "A scheduled transaction needs an account; add one first."});
+    }
+    if (toAccount != nullptr) {
+        return TransferCommands::checkTransfer(*account, *toAccount);
+    }
+    return CommandCheck::proceed();
 }
 
 void ScheduledItemForm::keepTransferAPayment() {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/CommandCheck.h"
 #include "base/Decimal.h"
 #include "scheduled/RepeatForm.h"
 
@@ -40,6 +41,14 @@ struct ScheduledItemForm final {
     static ScheduledItemForm forNewItem(ObjectContext& context);
     // The form showing `item`.
     static ScheduledItemForm forItem(const ScheduledItem& item);
+
+    // True while the item repeats: only then are the interval, the rules and the end shown.
+    bool repeats() const { return repeat.repeatTypeTag != RepeatForm::kNoRepeatTag; }
+    // The reminder can be turned on only while the item is not paid automatically.
+    bool canChooseReminder() const { return !payAutomatically; }
+    // Refuses a form without an account and a transfer to the item's own account; the form
+    // can be read into an item only when this proceeds.
+    CommandCheck checkAccounts() const;
 
     // A new repeat type drops the custom rules and their end.
     void chooseRepeatType(int tag);

@@ -42,8 +42,10 @@ std::optional<HomeCurrencyAlert> ApplicationMigrations::performApplicationLevelM
         applyLocaleRule(session, updater);
         if (global.homeCurrency() != before) {
             alert = HomeCurrencyAlert{
-                CurrencyUpdater::homeCurrencyChangedMessage(before, global.homeCurrency()),
-                CurrencyUpdater::kHomeCurrencyChangedInformativeText};
+                .message =
+                    CurrencyUpdater::homeCurrencyChangedMessage(before, global.homeCurrency()),
+                .informativeText = CurrencyUpdater::kHomeCurrencyChangedInformativeText,
+                .style = Alert::Style::Informational};
         }
     }
     // A later version belongs to a newer program; lowering it would make that program

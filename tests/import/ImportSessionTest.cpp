@@ -76,7 +76,7 @@ TEST_F(ImportSessionTest, FileWithoutOfferableStatementFailsWithTheCouldNotImpor
         EXPECT_EQ(session.page(), ImportSession::Page::Main);
         std::optional<ImportSession::Alert> alert = session.takeAlert();
         ASSERT_TRUE(alert.has_value());
-        EXPECT_EQ(alert->title, "The selected file could not be imported.");
+        EXPECT_EQ(alert->message, "The selected file could not be imported.");
         ASSERT_EQ(session.log().size(), 1u);
         EXPECT_EQ(session.log()[0].rfind("Parse Error: ", 0), 0u);
         EXPECT_TRUE(account->transactions().empty());

@@ -119,3 +119,23 @@ TEST_F(ScheduledItemFormTest, ReadingClearsWhatTheFormLeavesEmpty) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ScheduledItemFormTest, AFormNeedsAnAccountAndNoTransferToItself) {
+    ScheduledItemForm form = ScheduledItemForm::forNewItem(ctx);
+    EXPECT_FALSE(form.checkAccounts().isRefused());
+    form.toAccount = form.account;
+    EXPECT_EQ(form.checkAccounts().alert.message, "An account cannot transfer to itself.");
+    form.toAccount = savings;
+    EXPECT_FALSE(form.checkAccounts().isRefused());
+    form.account = nullptr;
+    EXPECT_EQ(form.checkAccounts().alert.message,
+              "A scheduled transaction needs an account; add one first.");
+    form.choosePayAutomatically(true);
+    EXPECT_FALSE(form.canChooseReminder());
+    form.chooseRepeatType(RepeatForm::kNoRepeatTag);
+    EXPECT_FALSE(form.repeats());
+}
+
+}  // namespace

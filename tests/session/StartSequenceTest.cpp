@@ -137,7 +137,7 @@ TEST_F(StartSequenceTest, VersionZeroFollowsTheLocaleAndNamesBothCodesWhenTheHom
         EXPECT_EQ(global().homeCurrency(), c.expectedHome);
         if (c.alert) {
             ASSERT_TRUE(outcome.homeCurrencyAlert);
-            EXPECT_EQ(outcome.homeCurrencyAlert->messageText, c.alert);
+            EXPECT_EQ(outcome.homeCurrencyAlert->message, c.alert);
             EXPECT_EQ(outcome.homeCurrencyAlert->informativeText,
                       CurrencyUpdater::kHomeCurrencyChangedInformativeText);
         } else {

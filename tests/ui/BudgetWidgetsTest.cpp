@@ -439,15 +439,21 @@ protected:
         ShellFixture::SetUp();
         m_food = m_store.category("Food");
         m_salary = m_store.category("Salary");
+        m_window = std::make_unique<QWidget>();
         m_controller = std::make_unique<NewBudgetController>(m_store.context(), m_alerts,
-                                                             *m_defaults, &m_window);
+                                                             *m_defaults, m_window.get());
         QObject::connect(m_controller.get(), &NewBudgetController::budgetCreated,
                          [this](Budget* budget) { m_created.push_back(budget); });
-        m_window.resize(600, 400);
-        m_window.show();
+        m_window->resize(600, 400);
+        m_window->show();
+    }
+    void TearDown() override {
+        m_controller.reset();
+        m_window.reset();
+        ShellFixture::TearDown();
     }
 
-    QWidget m_window;
+    std::unique_ptr<QWidget> m_window;
     ReportTestStore m_store;
     Category* m_food = nullptr;
     Category* m_salary = nullptr;
@@ -457,7 +463,7 @@ protected:
 
 TEST_F(NewBudgetSheet, AnEmptyStoreAsksFirstAndThenEstimatesZeroSpendingLimits) {
     m_alerts.answers = {0};  // "No, I'll Wait"
-    EXPECT_EQ(m_controller->addBudget(&m_window), nullptr);
+    EXPECT_EQ(m_controller->addBudget(m_window.get()), nullptr);
     ASSERT_EQ(m_alerts.shown.size(), 1U);
     EXPECT_EQ(m_alerts.shown[0].message, "Are you sure you want to create a budget now?");
     EXPECT_EQ(m_alerts.shown[0].buttons, QStringList({"No, I'll Wait", "Create Anyway"}));
@@ -481,7 +487,7 @@ TEST_F(NewBudgetSheet, AnEmptyStoreAsksFirstAndThenEstimatesZeroSpendingLimits) 
         });
         sheet.confirmButton()->click();
     });
-    Budget* budget = m_controller->addBudget(&m_window);
+    Budget* budget = m_controller->addBudget(m_window.get());
     ASSERT_NE(budget, nullptr);
     EXPECT_TRUE(helpShown);
     EXPECT_EQ(m_created, std::vector<Budget*>({budget}));
@@ -497,7 +503,7 @@ TEST_F(NewBudgetSheet, CancellingCreatesNothingAndTheHelpCanBeTurnedOff) {
     m_store.add(checking, S::day(2026, 1, 1), "-310", m_food);
     m_store.add(checking, S::day(2026, 3, 1), "2000", m_salary);
     whenDialogNamed("NewBudgetSheet", [](QDialog& dialog) { dialog.done(0); });
-    EXPECT_EQ(m_controller->addBudget(&m_window), nullptr);
+    EXPECT_EQ(m_controller->addBudget(m_window.get()), nullptr);
     EXPECT_TRUE(m_alerts.shown.empty());  // 60 days of data: no question
     EXPECT_EQ(Budget::countInContext(m_store.context()), 0U);
 
@@ -505,7 +511,7 @@ TEST_F(NewBudgetSheet, CancellingCreatesNothingAndTheHelpCanBeTurnedOff) {
     whenDialogNamed("NewBudgetSheet", [](QDialog& dialog) {
         dynamic_cast<NewBudgetController&>(dialog).confirmButton()->click();
     });
-    Budget* budget = m_controller->addBudget(&m_window);
+    Budget* budget = m_controller->addBudget(m_window.get());
     ASSERT_NE(budget, nullptr);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     // 74 days of data from 1 January to today; a 365-day budget.
@@ -528,14 +534,14 @@ TEST_F(NewBudgetSheet, AStartDateWellBeforeTheDataIsQuestionedOncePerOpening) {
         EXPECT_TRUE(m_alerts.shown[0].informativeText.endsWith("Jan 20, 2026"));
         dialog.done(0);
     });
-    (void)m_controller->addBudget(&m_window);
+    (void)m_controller->addBudget(m_window.get());
     whenDialogNamed("NewBudgetSheet", [this](QDialog& dialog) {
         auto& sheet = dynamic_cast<NewBudgetController&>(dialog);
         sheet.startDateField()->setDateValue(S::day(2025, 1, 4));
         EXPECT_EQ(m_alerts.shown.size(), 2U);  // armed again by the new opening
         dialog.done(0);
     });
-    (void)m_controller->addBudget(&m_window);
+    (void)m_controller->addBudget(m_window.get());
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 
 #include "ShellFixture.h"
 #include "ledger/Account.h"
+#include "session/SourceListItem.h"
 #include "store/ObjectContext.h"
+#include "ui/common/SimpleSheetController.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/sourcelist/SourceListItem.h"
-#include "ui/welcome/SimpleSheetController.h"
+#include "ui/shell/MainWindowCommands.h"
 #include "ui/welcome/WelcomeController.h"
 
 namespace {
@@ -29,18 +30,18 @@ TEST_F(Screenshots, WelcomeMainWindowAndSheets) {
     AppController& controller = m_delegate->appController();
     Account* checking = Account::findFirstByPredicate(
         [](const Account& a) { return a.name() == "Checking"; }, context());
-    controller.selectItem(SourceListItem::forObject(checking));
+    controller.selectSourceListItem(SourceListItem::forObject(checking));
     saveScreenshot(m_delegate->window(), "main-window-sample");
     EXPECT_EQ(m_delegate->window().size(), QSize(887, 546));
 
-    controller.selectItem(SourceListItem::fixed(SourceListItem::Kind::AllAccounts));
+    controller.selectSourceListItem(SourceListItem::fixed(SourceListItem::Kind::AllAccounts));
     saveScreenshot(m_delegate->window(), "main-window-all-accounts");
 
     whenDialogShows([](QDialog& sheet) { saveScreenshot(sheet, "new-account-sheet"); });
-    controller.addAccount();
-    controller.selectItem(SourceListItem::forObject(checking));
+    controller.commands().addAccount();
+    controller.selectSourceListItem(SourceListItem::forObject(checking));
     whenDialogShows([](QDialog& sheet) { saveScreenshot(sheet, "edit-account-sheet"); });
-    controller.editAccount();
+    controller.commands().editAccount();
     for (const QString layout : {"AccountHelp", "CashAccountHelp", "BudgetHelp"}) {
         SimpleSheetController sheet(layout, *m_defaults, &m_delegate->window());
         sheet.adjustSize();

@@ -23,6 +23,7 @@
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainMenu.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/MainWindowCommands.h"
 #include "ui/sourcelist/SourceListModel.h"
 #include "ui/welcome/WelcomeController.h"
 
@@ -62,7 +63,7 @@ protected:
             [&](const AccountGroup& g) { return g.name() == name; }, context());
     }
     void select(ManagedObject* object) {
-        controller().selectItem(SourceListItem::forObject(object));
+        controller().selectSourceListItem(SourceListItem::forObject(object));
     }
     // Drags `node` and drops it on `parent` at `row`; true when the drop was accepted.
     bool drag(Node* node, const SourceListItem& parent, int row) {
@@ -71,11 +72,7 @@ protected:
         return model().dropMimeData(data.get(), Qt::MoveAction, row, 0,
                                     model().indexForItem(parent));
     }
-    QAction& action(MenuCommand command) {
-        QAction& a = *m_menu->action(command);
-        m_delegate->validateUserInterfaceItem(command, a);
-        return a;
-    }
+    QAction& action(MenuCommand command) { return m_menu->validate(command); }
 };
 
 TEST_F(Shell, FirstStartShowsTheWelcomeWindowAndNoMainWindow) {
@@ -117,7 +114,7 @@ TEST_F(Shell, NewStoreShowsAllAccountsAndTheAddAccountMessageThenScheduledAfterT
         sheet.balanceField()->setText("125.505");
         dialog.done(1);
     });
-    controller().addAccount();
+    controller().commands().addAccount();
     EXPECT_EQ(transactionsRows(model()), QStringList({"All Accounts", "New Account", "Scheduled"}));
     Account* created = account("New Account");
     ASSERT_NE(created, nullptr);
@@ -141,7 +138,7 @@ TEST_F(Shell, DropsMoveNodesWhereTheListShowsThemAndRefuseTheRest) {
     // A group does not go into a group.
     auto* other = context().insert<AccountGroup>();
     other->setName("Other");
-    other->moveTo(controller().accountsRoot(), 3);
+    other->moveTo(&controller().accountsRoot(), 3);
     controller().reloadSourceList();
     EXPECT_FALSE(drag(other, bank, -1));
 
@@ -157,7 +154,7 @@ TEST_F(Shell, DropsMoveNodesWhereTheListShowsThemAndRefuseTheRest) {
 TEST_F(Shell, DeletingFollowsTheRulesOfEachKindAndFixesTheSelection) {
     startOnSample();
     select(group("Bank"));
-    m_delegate->deleteItem();
+    controller().commands().deleteItem();
     ASSERT_EQ(m_alerts.shown.size(), 1u);
     EXPECT_EQ(m_alerts.shown[0].message,
               "Account group cannot be deleted because it still contains accounts.");
@@ -165,18 +162,18 @@ TEST_F(Shell, DeletingFollowsTheRulesOfEachKindAndFixesTheSelection) {
 
     select(account("Visa Card"));
     m_alerts.answers = {1};  // Cancel
-    m_delegate->deleteItem();
+    controller().commands().deleteItem();
     EXPECT_EQ(m_alerts.shown.back().message, "Are you sure you want to delete this account?");
     EXPECT_NE(account("Visa Card"), nullptr);
-    m_delegate->deleteItem();  // Delete
+    controller().commands().deleteItem();  // Delete
     EXPECT_EQ(account("Visa Card"), nullptr);
     // The row below moves up into the selection.
     EXPECT_EQ(controller().selectedSourceListItem().account(), account("Wallet"));
-    EXPECT_EQ(controller().accountsRoot()->children().size(), 3u);
+    EXPECT_EQ(controller().accountsRoot().children().size(), 3u);
 
     Budget* budget = Budget::allInContext(context()).front();
     select(budget);
-    m_delegate->deleteItem();
+    controller().commands().deleteItem();
     EXPECT_EQ(m_alerts.shown.back().message, "Are you sure you want to delete this budget?");
     EXPECT_TRUE(Budget::allInContext(context()).empty());
     // Nothing is left in the selected row: "All Accounts" when no budget remains.
@@ -206,7 +203,7 @@ TEST_F(Shell, MenuTitlesFollowTheSelection) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.deleteTitle.toStdString() + " / " + c.newTitle.toStdString());
-        controller().selectItem(c.item);
+        controller().selectSourceListItem(c.item);
         EXPECT_EQ(action(MenuCommand::DeleteItem).text(), c.deleteTitle);
         EXPECT_EQ(action(MenuCommand::DeleteItem).isEnabled(), c.deleteEnabled);
         EXPECT_EQ(action(MenuCommand::NewTransaction).text(), c.newTitle);
@@ -259,7 +256,7 @@ TEST_F(Shell, QuittingWithAFailingSaveKeepsTheProgramRunningAndShowsTheError) {
     ASSERT_FALSE(m_alerts.shown.empty());
     EXPECT_EQ(m_alerts.shown.back().message, "Parent cannot be nil");
     EXPECT_TRUE(context().hasChanges());
-    orphan->moveTo(controller().accountsRoot(), 0);
+    orphan->moveTo(&controller().accountsRoot(), 0);
     EXPECT_TRUE(m_delegate->applicationShouldTerminate());
     EXPECT_FALSE(context().hasChanges());
 }

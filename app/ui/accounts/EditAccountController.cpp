@@ -3,20 +3,16 @@
 #include "ledger/Account.h"
 #include "ledger/Global.h"
 #include "ui/accounts/AccountSheet.h"
-#include "ui/shell/AppController.h"
-#include "ui/shell/ApplicationDelegate.h"
-#include "ui/shell/MainWindow.h"
+#include "ui/common/MainWindowHost.h"
 
-EditAccountController::EditAccountController(AppController& controller,
-                                             ApplicationDelegate& delegate)
-    : m_controller(controller), m_delegate(delegate) {}
+EditAccountController::EditAccountController(MainWindowHost& host) : m_host(host) {}
 
 EditAccountController::~EditAccountController() = default;
 
 void EditAccountController::run(Account& account) {
-    ObjectContext& context = *m_controller.managedObjectContext();
+    ObjectContext& context = m_host.context();
     if (!m_sheet) {
-        m_sheet = std::make_unique<AccountSheet>(AccountSheet::Kind::Edit, &m_controller.window());
+        m_sheet = std::make_unique<AccountSheet>(AccountSheet::Kind::Edit, &m_host.window());
     }
     m_sheet->setup(context, AccountSheetFields::forAccount(account));
     if (m_sheet->exec() != 1) {
@@ -25,7 +21,7 @@ void EditAccountController::run(Account& account) {
     AccountSheets::confirmEdit(account, m_sheet->fields().asEdit(),
                                Global::sharedInstanceInContext(context)->isShowingProjection(),
                                Date::today_PN());
-    m_delegate.save();
-    m_controller.reloadSourceList();
-    m_controller.updateToolbar();
+    m_host.save();
+    // The reload runs the selection handling, which refreshes the register and the strip.
+    m_host.reloadSourceList();
 }

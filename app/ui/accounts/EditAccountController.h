@@ -4,21 +4,19 @@
 
 class Account;
 class AccountSheet;
-class AppController;
-class ApplicationDelegate;
+class MainWindowHost;
 
 // The edit-account sheet on the main window: applies the sheet to the account when
-// confirmed, saves, and refreshes the register and the toolbar strip.
+// confirmed, saves, and refreshes the source list, the register and the toolbar strip.
 class EditAccountController final {
 public:
-    EditAccountController(AppController& controller, ApplicationDelegate& delegate);
+    explicit EditAccountController(MainWindowHost& host);
     ~EditAccountController();
 
     void run(Account& account);
     AccountSheet* sheet() const { return m_sheet.get(); }
 
 private:
-    AppController& m_controller;
-    ApplicationDelegate& m_delegate;
+    MainWindowHost& m_host;
     std::unique_ptr<AccountSheet> m_sheet;
 };

@@ -9,9 +9,8 @@
 #include "budgets/BudgetCreation.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/DefaultsKeys.h"
-#include "ui/common/QuestionAlert.h"
+#include "ui/common/SimpleSheetController.h"
 #include "ui/common/UserDefaults.h"
-#include "ui/welcome/SimpleSheetController.h"
 
 namespace {
 
@@ -52,8 +51,7 @@ void NewBudgetController::setupDefaultValues() {
 
 Budget* NewBudgetController::addBudget(QWidget* window) {
     if (!Budget::hasEnoughDataForBudget(m_context) &&
-        m_alerts.run(alertContentFor(BudgetCreation::notEnoughDataQuestion()), window).button ==
-            0) {
+        m_alerts.show(BudgetCreation::notEnoughDataQuestion(), window).button == 0) {
         return nullptr;
     }
     setupDefaultValues();

@@ -1,5 +1,6 @@
 #include "ui/common/Alerts.h"
 
+#include "base/Alert.h"
 #include "ui/common/MessageBoxAlerts.h"
 
 namespace {
@@ -15,4 +16,25 @@ Alerts& Alerts::shared() {
 
 void Alerts::setShared(Alerts* alerts) {
     g_replacement = alerts;
+}
+
+AlertContent AlertContent::from(const Alert& alert) {
+    AlertContent content{.message = QString::fromStdString(alert.message),
+                         .informativeText = QString::fromStdString(alert.informativeText),
+                         .suppressionText = QString::fromStdString(alert.suppressionText)};
+    for (const std::string& button : alert.buttons) {
+        content.buttons << QString::fromStdString(button);
+    }
+    switch (alert.style) {
+        case Alert::Style::Informational:
+            content.style = Style::Informational;
+            break;
+        case Alert::Style::Critical:
+            content.style = Style::Critical;
+            break;
+        case Alert::Style::Warning:
+            content.style = Style::Warning;
+            break;
+    }
+    return content;
 }

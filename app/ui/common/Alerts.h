@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QWidget;
+struct Alert;
 
 // What a modal alert says and offers: a message, an informative text, up to three buttons
 // (the first is the default, the second the alternate, the third the other button) and an
@@ -16,6 +17,9 @@ struct AlertContent {
     QStringList buttons{};      // empty: one "OK" button
     QString suppressionText{};  // empty: no suppression box
     Style style = Style::Warning;
+
+    // The core's alert, its texts as they are.
+    static AlertContent from(const Alert& alert);
 };
 
 // How the person answered: the index of the button pressed (0 = default) and whether the
@@ -34,6 +38,10 @@ public:
     // Shows `content` modally over `parent` (or application-modal when null) and returns
     // the answer once the alert is closed.
     virtual AlertAnswer run(const AlertContent& content, QWidget* parent) = 0;
+    // Shows an alert the core asks for.
+    AlertAnswer show(const Alert& alert, QWidget* parent) {
+        return run(AlertContent::from(alert), parent);
+    }
 
     // The service the application uses; a message-box implementation unless replaced.
     static Alerts& shared();

@@ -21,3 +21,11 @@ UrlOpener& UrlOpener::shared() {
 void UrlOpener::setShared(UrlOpener* opener) {
     g_replacement = opener;
 }
+
+void UrlOpener::showWebsite() {
+    shared().open(QUrl(QStringLiteral("https://pennora.org/")));
+}
+
+void UrlOpener::showSupport() {
+    shared().open(QUrl(QStringLiteral("https://pennora.org/support/")));
+}

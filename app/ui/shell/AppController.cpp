@@ -1,143 +1,66 @@
 #include "ui/shell/AppController.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QHBoxLayout>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QToolButton>
-#include <QVBoxLayout>
-#include <algorithm>
 
 #include "base/AssertionFailure.h"
-#include "base/Log.h"
-#include "budgets/Budget.h"
 #include "ledger/Account.h"
-#include "ledger/AccountGroup.h"
-#include "ledger/Node.h"
+#include "scheduled/ScheduledItem.h"
+#include "session/ContentView.h"
 #include "store/ObjectContext.h"
-#include "ui/accounts/EditAccountController.h"
-#include "ui/accounts/NewAccountController.h"
 #include "ui/common/Alerts.h"
-#include "ui/common/Images.h"
-#include "ui/common/PlaceholderView.h"
-#include "ui/common/UrlOpener.h"
+#include "ui/common/RegisterController.h"
+#include "ui/common/SearchController.h"
 #include "ui/shell/ApplicationDelegate.h"
+#include "ui/shell/ContentViews.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/sourcelist/SourceListModel.h"
+#include "ui/shell/MainWindowCommands.h"
+#include "ui/shell/SourceListController.h"
+#include "ui/shell/TransactionsView.h"
+#include "ui/shell/ViewRouter.h"
 #include "ui/sourcelist/SourceListView.h"
 
 namespace {
 
 using Kind = SourceListItem::Kind;
 
-const QColor kContentBackground(QStringLiteral("#F6F7F9"));
-constexpr int kToolbarHeight = 36;
-
 }  // namespace
 
 AppController::AppController(MainWindow& window, ApplicationDelegate& delegate)
-    : m_window(window), m_delegate(delegate) {
-    buildTransactionsView();
-    buildAddAccountMessageView();
-    SourceListView* list = m_window.sourceList();
-    connect(list, &QTreeView::expanded, this,
-            [this](const QModelIndex& index) { groupExpansionChanged(index, true); });
-    connect(list, &QTreeView::collapsed, this,
-            [this](const QModelIndex& index) { groupExpansionChanged(index, false); });
+    : m_window(window),
+      m_delegate(delegate),
+      m_transactionsView(std::make_unique<TransactionsView>()),
+      m_router(std::make_unique<ViewRouter>(*window.contentLayout(), *m_transactionsView, *this)),
+      m_sourceList(std::make_unique<SourceListController>(*window.sourceList(), *this)),
+      m_commands(std::make_unique<MainWindowCommands>(*this, delegate)) {
+    ContentViews::registerAll(*m_router, *this);
+    connect(m_sourceList.get(), &SourceListController::selectionChanged, this,
+            [this] { outlineViewSelectionDidChange(); });
+    connect(m_sourceList.get(), &SourceListController::renamed, this,
+            [this](const SourceListItem& item) { nameChanged(item); });
     connect(m_window.searchField(), &QLineEdit::textChanged, this, [this] { search(); });
+    TransactionsView* strip = m_transactionsView.get();
+    connect(strip, &TransactionsView::newTransactionClicked, this,
+            [this] { m_commands->newTransaction(); });
+    connect(strip, &TransactionsView::importClicked, this,
+            [this] { m_commands->importFromBank(); });
+    connect(strip, &TransactionsView::editAccountClicked, this,
+            [this] { m_commands->editAccount(); });
 }
 
 AppController::~AppController() {
     forgetStore();
 }
 
-void AppController::buildTransactionsView() {
-    m_transactionsView = new QWidget;
-    auto* layout = new QVBoxLayout(m_transactionsView);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    m_transactionsToolbar = new QWidget;
-    m_transactionsToolbar->setObjectName(QStringLiteral("transactionsToolbar"));
-    m_transactionsToolbar->setFixedHeight(kToolbarHeight);
-    m_transactionsToolbar->setStyleSheet(QStringLiteral(
-        "#transactionsToolbar { background: #EDEFF2; border-bottom: 1px solid #C9CDD2; }"));
-    auto* strip = new QHBoxLayout(m_transactionsToolbar);
-    strip->setContentsMargins(10, 4, 10, 4);
-    m_toolbarTitle = new QLabel;
-    QFont titleFont = m_toolbarTitle->font();
-    titleFont.setBold(true);
-    m_toolbarTitle->setFont(titleFont);
-    strip->addWidget(m_toolbarTitle, 1);
-    auto* newTransaction = new QPushButton(tr("New Transaction"));
-    connect(newTransaction, &QPushButton::clicked, this, [this] { m_delegate.newTransaction(); });
-    m_importButton = new QPushButton(tr("Import..."));
-    connect(m_importButton, &QPushButton::clicked, this, [this] { importFromBank(); });
-    auto* edit = new QPushButton(tr("Edit Account..."));
-    connect(edit, &QPushButton::clicked, this, [this] { editAccount(); });
-    for (QPushButton* button : {newTransaction, m_importButton, edit}) {
-        strip->addWidget(button);
-    }
-    m_transactionsTablePlaceholder = new PlaceholderView;
-    m_transactionsTablePlaceholder->setColor(kContentBackground);
-    layout->addWidget(m_transactionsToolbar);
-    layout->addWidget(m_transactionsTablePlaceholder, 1);
-}
-
-void AppController::buildAddAccountMessageView() {
-    auto* background = new PlaceholderView;
-    background->setPattern(Images::pixmap(QStringLiteral("welcomePattern"), 16, 1.0));
-    auto* outer = new QVBoxLayout(background);
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("addAccountPanel"));
-    panel->setStyleSheet(QStringLiteral(
-        "#addAccountPanel { background: white; border: 1px solid #C9CDD2; border-radius: 8px; }"));
-    panel->setFixedWidth(380);
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(24, 20, 24, 20);
-    auto* title = new QLabel(tr("You have no accounts yet"));
-    QFont font = title->font();
-    font.setPointSizeF(font.pointSizeF() * 1.3);
-    font.setBold(true);
-    title->setFont(font);
-    auto* text =
-        new QLabel(tr("Add your checking, savings or credit card account, or the cash "
-                      "in your wallet, to start keeping your transactions."));
-    text->setWordWrap(true);
-    // Centred layouts ask for the size hint, which a wrapped label gets wrong.
-    text->setFixedHeight(text->heightForWidth(380 - 48));
-    auto* button = new QPushButton(tr("Add Account..."));
-    connect(button, &QPushButton::clicked, this, [this] { addAccount(); });
-    layout->addWidget(title);
-    layout->addWidget(text);
-    layout->addSpacing(8);
-    layout->addWidget(button, 0, Qt::AlignLeft);
-    outer->addStretch();
-    outer->addWidget(panel, 0, Qt::AlignHCenter);
-    outer->addStretch();
-    m_addAccountMessageView = background;
-}
-
 void AppController::forgetStore() {
-    if (m_model) {
-        m_window.sourceList()->setModel(nullptr);
-        m_model.reset();
-    }
+    m_sourceList->detach();
     m_undoObserver.cancel();
     m_redoObserver.cancel();
     m_categoriesObserver.cancel();
+    m_router->reset();
+    m_commands->forgetStore();
     m_context = nullptr;
     m_accountsRoot = nullptr;
-    m_newAccountController.reset();
-    m_editAccountController.reset();
-    for (QPointer<PlaceholderView>* view :
-         {&m_scheduledView, &m_budgetView, &m_trendsView, &m_breakdownView, &m_searchView}) {
-        delete view->data();
-        *view = nullptr;
-    }
 }
 
 void AppController::reset(ObjectContext& context, Node& accountsRoot) {
@@ -147,66 +70,29 @@ void AppController::reset(ObjectContext& context, Node& accountsRoot) {
         const QSignalBlocker blocker(m_window.searchField());
         m_window.searchField()->clear();
     }
-    hideToolbar();
-    switchView(m_transactionsView);
     m_context = &context;
+    m_accountsRoot = &accountsRoot;
+    m_router->show(ContentView::Register, SourceListItem::fixed(Kind::AllAccounts));
+    m_transactionsView->hideToolbar();
     NotificationCenter& center = NotificationCenter::defaultCenter();
     m_undoObserver = center.observe(kUndoManagerDidUndoChange, [this](auto&) { didUndoOrRedo(); });
     m_redoObserver = center.observe(kUndoManagerDidRedoChange, [this](auto&) { didUndoOrRedo(); });
     m_categoriesObserver =
         center.observe(kPNCategoriesChanged, [this](auto&) { updateAllViews(); });
-    m_accountsRoot = &accountsRoot;
-    m_model = std::make_unique<SourceListModel>(context, *m_accountsRoot);
-    m_model->setRenameHandler(
-        [this](const SourceListItem& item, const QString& name) { renameItem(item, name); });
-    m_model->setDropHandler(
-        [this](const SourceListDropRules::Proposal& proposal) { return acceptDrop(proposal); });
-    connect(m_model.get(), &SourceListModel::needsReload, this, [this] { reloadSourceList(); });
-    SourceListView* list = m_window.sourceList();
-    list->setModel(m_model.get());
-    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { outlineViewSelectionDidChange(); });
-    expandStoredGroups();
-    selectItem(SourceListItem::fixed(Kind::AllAccounts));
+    m_sourceList->attach(context, accountsRoot);
+    m_sourceList->selectItem(SourceListItem::fixed(Kind::AllAccounts));
 }
 
-void AppController::expandStoredGroups() {
-    m_restoringExpansion = true;
-    SourceListView* list = m_window.sourceList();
-    list->expandHeaders();
-    for (AccountGroup* group : AccountGroup::findByPredicate(
-             [](const AccountGroup& g) { return g.isExpanded(); }, *m_context)) {
-        list->expand(m_model->indexForItem(SourceListItem::forObject(group)));
-    }
-    m_restoringExpansion = false;
-}
-
-void AppController::groupExpansionChanged(const QModelIndex& index, bool expanded) {
-    if (m_restoringExpansion || !m_model) {
-        return;
-    }
-    if (AccountGroup* group = m_model->itemForIndex(index).group()) {
-        group->setIsExpanded(expanded);
-    }
+bool AppController::commitEditing() {
+    m_sourceList->commitEditing();
+    return m_router->commitEditing();
 }
 
 // ---- Queries ----
 
-SourceListItem AppController::selectedSourceListItem() const {
-    if (!m_model) {
-        return {};
-    }
-    const QModelIndexList rows = m_window.sourceList()->selectionModel()->selectedRows();
-    return rows.isEmpty() ? SourceListItem() : m_model->itemForIndex(rows.front());
-}
-
-QWidget* AppController::contentView() const {
-    QLayoutItem* item = m_window.contentLayout()->itemAt(0);
-    return item != nullptr ? item->widget() : nullptr;
-}
-
 bool AppController::isShowingTransactionsView() const {
-    return selectedSourceListItem().showsRegister() && contentView() == m_transactionsView;
+    return selectedSourceListItem().showsRegister() &&
+           m_router->currentView() == ContentView::Register;
 }
 
 bool AppController::isShowingTransactionsViewForAccount() const {
@@ -214,74 +100,50 @@ bool AppController::isShowingTransactionsViewForAccount() const {
 }
 
 bool AppController::isShowingSearchView() const {
-    return m_searchView != nullptr && contentView() == m_searchView;
+    return m_router->currentView() == ContentView::SearchResults;
 }
 
-bool AppController::shouldShowScheduled() const {
-    return m_context != nullptr && Account::countInContext(*m_context) > 0;
+QWidget* AppController::addAccountMessageView() const {
+    ContentViewController* message = m_router->existingController(ContentView::AddAccountMessage);
+    return message != nullptr ? message->view() : nullptr;
 }
 
-std::vector<Budget*> AppController::budgets() const {
-    std::vector<Budget*> all = Budget::allInContext(*m_context);
-    std::stable_sort(all.begin(), all.end(),
-                     [](const Budget* a, const Budget* b) { return a->name() < b->name(); });
-    return all;
+RegisterController& AppController::registerController() const {
+    return m_router->controllerAs<RegisterController>(ContentView::Register);
 }
 
-bool AppController::isImportButtonHidden() const {
-    return m_importButton->isHidden();
-}
-
-// ---- Content views ----
-
-void AppController::switchView(QWidget* view) {
-    QVBoxLayout* layout = m_window.contentLayout();
-    PN_ASSERT(layout->count() <= 1, "more than one view in the content area");
-    if (QWidget* current = contentView(); current != nullptr && current != view) {
-        layout->removeWidget(current);
-        current->hide();
-        current->setParent(nullptr);
+SourceListCommands::Selection AppController::selection() const {
+    SourceListCommands::Selection selection{.item = selectedSourceListItem()};
+    if (m_router->currentView() == ContentView::ScheduledList) {
+        for (ManagedObject* object : m_router->currentController()->selectedObjects()) {
+            if (auto* item = dynamic_cast<ScheduledItem*>(object)) {
+                selection.scheduledItems.push_back(item);
+            }
+        }
     }
-    if (contentView() != view) {
-        layout->addWidget(view);
+    return selection;
+}
+
+MenuValidation::State AppController::menuState() const {
+    const bool accountRegister = isShowingTransactionsViewForAccount();
+    return {
+        .storeOpen = m_context != nullptr,
+        .selection = {.item = selectedSourceListItem()},
+        .showsAccountRegister = accountRegister,
+        .balanceColumnVisible = accountRegister && registerController().isBalanceColumnVisible(),
+        .canUndo = m_context != nullptr && m_context->undoManager().canUndo(),
+        .canRedo = m_context != nullptr && m_context->undoManager().canRedo()};
+}
+
+// ---- Selection and refresh ----
+
+void AppController::clearSearch() {
+    {
+        const QSignalBlocker blocker(m_window.searchField());
+        m_window.searchField()->clear();
     }
-    view->show();
-}
-
-PlaceholderView* AppController::placeholderFor(QPointer<PlaceholderView>& slot,
-                                               const QString& text) {
-    if (slot == nullptr) {
-        slot = new PlaceholderView;
-        slot->setColor(kContentBackground);
-    }
-    slot->setText(text);
-    return slot;
-}
-
-void AppController::showToolbar() {
-    m_transactionsToolbar->show();
-    updateToolbar();
-}
-
-void AppController::hideToolbar() {
-    m_transactionsToolbar->hide();
-}
-
-void AppController::updateToolbar() {
-    if (Account* account = selectedSourceListItem().account()) {
-        m_toolbarTitle->setText(QString::fromStdString(account->name()));
-        m_importButton->setHidden(account->type() == std::optional<std::string>(kAccountTypeCash));
-    }
-}
-
-void AppController::showRegisterFor(const QString& subject, bool withToolbar) {
-    m_transactionsTablePlaceholder->setText(
-        tr("The register of %1 is not available in this version.").arg(subject));
-    switchView(m_transactionsView);
-    if (withToolbar) {
-        showToolbar();
-    } else {
-        hideToolbar();
+    if (m_router->existingController(ContentView::SearchResults) != nullptr) {
+        m_router->controllerAs<SearchController>(ContentView::SearchResults).clearResults();
     }
 }
 
@@ -290,159 +152,52 @@ void AppController::outlineViewSelectionDidChange() {
         return;
     }
     m_handlingSelection = true;
-    m_delegate.save();
+    save();
     setStatusMessage({});
-    m_balanceColumnVisible = false;
-    m_showsReconciledBalance = false;
+    registerController().resetColumnsAndStatus();
     if (!m_shouldKeepSearchString) {
-        const QSignalBlocker blocker(m_window.searchField());
-        m_window.searchField()->clear();
+        clearSearch();
     }
     const SourceListItem item = selectedSourceListItem();
-    switch (item.kind()) {
-        case Kind::Account:
-            showRegisterFor(
-                tr("\u201c%1\u201d").arg(QString::fromStdString(item.account()->name())), true);
-            break;
-        case Kind::AllAccounts:
-            if (Account::countInContext(*m_context) == 0) {
-                switchView(m_addAccountMessageView);
-            } else {
-                showRegisterFor(tr("all accounts"), false);
-            }
-            break;
-        case Kind::AccountGroup:
-            showRegisterFor(
-                tr("the group \u201c%1\u201d").arg(QString::fromStdString(item.group()->name())),
-                false);
-            break;
-        case Kind::Scheduled:
-            switchView(placeholderFor(m_scheduledView,
-                                      tr("The list of scheduled transactions is not available in "
-                                         "this version.")));
-            break;
-        case Kind::Budget:
-            switchView(placeholderFor(
-                m_budgetView, tr("The budget view of \u201c%1\u201d is not available in this "
-                                 "version.")
-                                  .arg(QString::fromStdString(item.budget()->name()))));
-            break;
-        case Kind::TrendsChart:
-            switchView(placeholderFor(m_trendsView,
-                                      tr("The trends chart is not available in this version.")));
-            break;
-        case Kind::BreakdownChart:
-            switchView(placeholderFor(
-                m_breakdownView, tr("The breakdown report is not available in this version.")));
-            break;
-        default:
-            break;
+    const ContentView view = contentViewFor(item, Account::countInContext(*m_context) > 0);
+    if (view != ContentView::None) {
+        m_router->show(view, item);
+    }
+    if (view == ContentView::Register) {
+        m_transactionsView->showToolbar(item.account());
     }
     m_handlingSelection = false;
 }
 
 void AppController::updateAllViews() {
-    const SourceListItem item = selectedSourceListItem();
-    if (item.isNone()) {
+    if (selectedSourceListItem().isNone()) {
         return;
     }
-    if (item.kind() == Kind::TrendsChart) {
-        selectItem(item);
-        outlineViewSelectionDidChange();
-        return;
-    }
-    // The register, the budget view, the breakdown and the scheduled list are placeholders
-    // in this version: redrawing them from the store is all a refresh can do.
-    if (QWidget* view = contentView()) {
-        view->update();
+    if (ContentViewController* current = m_router->currentController()) {
+        current->refresh();
     }
     m_window.sourceList()->viewport()->update();
 }
 
 void AppController::didUndoOrRedo() {
-    if (!m_model) {
+    if (m_context == nullptr) {
         return;
     }
     reloadSourceList();
-    if (isShowingTransactionsView()) {
-        m_transactionsView->update();
-    } else if (selectedSourceListItem().budget() != nullptr) {
-        outlineViewSelectionDidChange();
-    } else if (isShowingSearchView()) {
+    if (isShowingSearchView()) {
         search();
+    } else if (ContentViewController* current = m_router->currentController()) {
+        current->didUndoOrRedo();
     }
 }
 
-void AppController::reloadSourceList() {
-    if (!m_model) {
-        return;
+void AppController::nameChanged(const SourceListItem& item) {
+    if (item.account() != nullptr && isShowingTransactionsViewForAccount()) {
+        m_transactionsView->updateToolbar(*item.account());
     }
-    const SourceListItem selected = selectedSourceListItem();
-    m_model->reload();
-    expandStoredGroups();
-    const QModelIndex index = m_model->indexForItem(selected);
-    if (index.isValid()) {
-        m_window.sourceList()->setCurrentIndex(index);
+    if (item.budget() != nullptr && m_router->currentView() == ContentView::BudgetView) {
+        m_router->currentController()->refresh();
     }
-    // The reload reposts the selection, as a new selection would.
-    outlineViewSelectionDidChange();
-}
-
-void AppController::selectItem(const SourceListItem& item) {
-    const QModelIndex index = m_model ? m_model->indexForItem(item) : QModelIndex();
-    if (!index.isValid()) {
-        return;
-    }
-    SourceListView* list = m_window.sourceList();
-    if (list->currentIndex() == index && list->selectionModel()->isSelected(index)) {
-        return;
-    }
-    list->setCurrentIndex(index);
-    list->scrollTo(index);
-}
-
-void AppController::editSelectedName() {
-    const QModelIndexList rows = m_window.sourceList()->selectionModel()->selectedRows();
-    if (!rows.isEmpty()) {
-        m_window.sourceList()->edit(rows.front());
-    }
-}
-
-void AppController::renameItem(const SourceListItem& item, const QString& name) {
-    const std::string text = name.toStdString();
-    if (Account* account = item.account()) {
-        account->setName(text);
-    } else if (AccountGroup* group = item.group()) {
-        group->setName(text);
-    } else if (Budget* budget = item.budget()) {
-        budget->setName(text);
-    } else {
-        return;
-    }
-    m_delegate.save();
-    updateToolbar();
-    if (item.budget() != nullptr && m_budgetView != nullptr) {
-        outlineViewSelectionDidChange();
-    }
-}
-
-bool AppController::acceptDrop(const SourceListDropRules::Proposal& proposal) {
-    const SourceListItem dragged = m_model->draggedItem();
-    if (dragged.node() == nullptr || !SourceListDropRules::validateDrop(proposal, dragged)) {
-        return false;
-    }
-    const SourceListItem selected = selectedSourceListItem();
-    const auto placement = SourceListDropRules::placementForDrop(proposal, m_accountsRoot);
-    dragged.node()->moveTo(placement.parent, placement.index);
-    m_accountsRoot->validateIndex();
-    m_delegate.save();
-    m_model->reload();
-    expandStoredGroups();
-    m_window.sourceList()->expand(m_model->indexForItem(proposal.parent));
-    m_model->forgetDraggedItem();
-    selectItem(selected);
-    outlineViewSelectionDidChange();
-    return true;
 }
 
 // ---- Status line, toolbar commands, search ----
@@ -453,13 +208,13 @@ void AppController::setStatusMessage(const QString& message) {
 
 void AppController::toggleStatusMessage() {
     if (isShowingTransactionsViewForAccount()) {
-        m_showsReconciledBalance = !m_showsReconciledBalance;
+        registerController().toggleStatusMessage();
     }
 }
 
 void AppController::toggleBalanceColumn() {
     if (isShowingTransactionsViewForAccount()) {
-        m_balanceColumnVisible = !m_balanceColumnVisible;
+        registerController().toggleBalanceColumn();
     }
 }
 
@@ -472,138 +227,64 @@ void AppController::search() {
     if (m_context == nullptr) {
         return;
     }
+    auto& results = m_router->controllerAs<SearchController>(ContentView::SearchResults);
     const QString text = m_window.searchField()->text();
     if (text.isEmpty()) {
         outlineViewSelectionDidChange();
         return;
     }
-    m_delegate.save();
-    if (!isShowingSearchView()) {
-        if (!isShowingTransactionsView()) {
-            m_shouldKeepSearchString = true;
-            selectItem(SourceListItem::fixed(Kind::AllAccounts));
-            m_shouldKeepSearchString = false;
-        }
+    save();
+    if (!isShowingSearchView() && !isShowingTransactionsView()) {
+        m_shouldKeepSearchString = true;
+        selectSourceListItem(SourceListItem::fixed(Kind::AllAccounts));
+        m_shouldKeepSearchString = false;
     }
-    switchView(placeholderFor(
-        m_searchView,
-        tr("Searching for \u201c%1\u201d is not available in this version.").arg(text)));
-}
-
-void AppController::addAccount() {
-    if (!m_newAccountController) {
-        m_newAccountController = std::make_unique<NewAccountController>(*this, m_delegate);
-    }
-    m_newAccountController->run();
-}
-
-void AppController::addAccountGroup() {
-    auto* group = m_context->insert<AccountGroup>();
-    group->setName(tr("New Group").toStdString());
-    group->moveTo(m_accountsRoot, static_cast<std::int64_t>(m_accountsRoot->children().size()));
-    m_model->reload();
-    expandStoredGroups();
-    selectItem(SourceListItem::forObject(group));
-    outlineViewSelectionDidChange();
-    editSelectedName();
-}
-
-void AppController::editAccount() {
-    Account* account = selectedSourceListItem().account();
-    PN_ASSERT(account != nullptr, "editAccount: the selected item is not an account");
-    if (!m_editAccountController) {
-        m_editAccountController = std::make_unique<EditAccountController>(*this, m_delegate);
-    }
-    m_editAccountController->run(*account);
-}
-
-void AppController::importFromBank() {
-    if (selectedSourceListItem().account() == nullptr) {
-        Alerts::shared().run(
-            {.message = tr("No account is selected."),
-             .informativeText =
-                 tr("Please select an account from the list on the left side of the window")},
-            &m_window);
-        return;
-    }
-    Alerts::shared().run({.message = tr("Importing statements is not available in this version."),
-                          .style = AlertContent::Style::Informational},
-                         &m_window);
-}
-
-void AppController::importFromApp() {
-    Alerts::shared().run(
-        {.message = tr("Importing from another application is not available in this version."),
-         .style = AlertContent::Style::Informational},
-        &m_window);
-}
-
-void AppController::addBudget() {
-    Alerts::shared().run({.message = tr("Creating budgets is not available in this version."),
-                          .style = AlertContent::Style::Informational},
-                         &m_window);
+    m_router->showAsIs(ContentView::SearchResults);
+    results.search(text);
 }
 
 void AppController::switchToScheduled() {
-    selectItem(SourceListItem::fixed(Kind::Scheduled));
+    selectSourceListItem(SourceListItem::fixed(Kind::Scheduled));
 }
 
-void AppController::showPreferencePanel() {
-    Alerts::shared().run({.message = tr("Preferences are not available in this version."),
-                          .style = AlertContent::Style::Informational},
-                         &m_window);
+// ---- MainWindowHost ----
+
+ObjectContext& AppController::context() {
+    PN_ASSERT(m_context != nullptr, "managedObjectContext missing");
+    return *m_context;
 }
 
-void AppController::showWebsite() {
-    UrlOpener::shared().open(QUrl("https://pennora.org/"));
+Node& AppController::accountsRoot() {
+    PN_ASSERT(m_accountsRoot != nullptr, "the store is not open");
+    return *m_accountsRoot;
 }
 
-void AppController::showSupport() {
-    UrlOpener::shared().open(QUrl("https://pennora.org/support/"));
+Alerts& AppController::alerts() {
+    return Alerts::shared();
 }
 
-void AppController::setSegmentMenus(QMenu* addMenu, QMenu* actionMenu) {
-    m_window.addButton()->setMenu(addMenu);
-    m_window.actionButton()->setMenu(actionMenu);
+UserDefaults& AppController::defaults() {
+    return m_delegate.defaults();
 }
 
-void AppController::validateUserInterfaceItem(MenuCommand command, QAction& action) const {
-    if (m_delegate.isWelcomeWindowVisible()) {
-        action.setEnabled(command == MenuCommand::ShowSupport);
-        return;
+bool AppController::save() {
+    return m_delegate.save();
+}
+
+void AppController::showPreferences() {
+    m_commands->showPreferencePanel();
+}
+
+void AppController::revealScheduledItem(ScheduledItem& item) {
+    switchToScheduled();
+    if (m_router->currentView() == ContentView::ScheduledList) {
+        m_router->currentController()->reveal(item);
     }
-    const SourceListItem item = selectedSourceListItem();
-    switch (command) {
-        case MenuCommand::ToggleBalanceColumn:
-            if (isShowingTransactionsViewForAccount()) {
-                action.setEnabled(true);
-                action.setText(m_balanceColumnVisible ? tr("Hide Balance Column")
-                                                      : tr("Show Balance Column"));
-            } else {
-                action.setEnabled(false);
-                action.setText(tr("Show Balance Column"));
-            }
-            break;
-        case MenuCommand::ToggleStatusMessage:
-            action.setEnabled(isShowingTransactionsViewForAccount());
-            break;
-        case MenuCommand::ImportFromBank:
-            action.setEnabled(item.account() != nullptr &&
-                              item.account()->type() !=
-                                  std::optional<std::string>(kAccountTypeCash));
-            break;
-        case MenuCommand::EditAccount:
-            action.setEnabled(item.account() != nullptr);
-            break;
-        case MenuCommand::Undo:
-            action.setEnabled(m_context != nullptr && m_context->undoManager().canUndo());
-            break;
-        case MenuCommand::Redo:
-            action.setEnabled(m_context != nullptr && m_context->undoManager().canRedo());
-            break;
-        default:
-            action.setEnabled(m_context != nullptr || command == MenuCommand::ShowSupport ||
-                              command == MenuCommand::ShowWebsite);
-            break;
-    }
+}
+
+void AppController::showRegisterOf(const std::vector<Transaction*>& transactions,
+                                   const QString& subject) {
+    registerController().showTransactions(transactions, subject);
+    m_router->showAsIs(ContentView::Register);
+    m_transactionsView->hideToolbar();
 }

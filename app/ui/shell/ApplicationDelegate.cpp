@@ -1,17 +1,8 @@
 #include "ui/shell/ApplicationDelegate.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QSplitter>
-#include <QTreeView>
 
 #include "base/AssertionFailure.h"
-#include "base/Log.h"
-#include "budgets/Budget.h"
-#include "ledger/Account.h"
-#include "ledger/AccountGroup.h"
-#include "scheduled/ReminderAlert.h"
-#include "scheduled/ScheduledItem.h"
 #include "session/ApplicationModel.h"
 #include "session/StartSequence.h"
 #include "store/ObjectContext.h"
@@ -19,73 +10,16 @@
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/AppController.h"
+#include "ui/shell/DayActions.h"
 #include "ui/shell/MainWindow.h"
-#include "ui/sourcelist/SourceListModel.h"
-#include "ui/sourcelist/SourceListView.h"
 #include "ui/welcome/QuitSamplePanel.h"
-#include "ui/welcome/SimpleSheetController.h"
 #include "ui/welcome/WelcomeController.h"
-
-namespace {
-
-using Kind = SourceListItem::Kind;
-
-}  // namespace
-
-// The once-a-day work, run through the delegate.
-class ApplicationDelegate::DayActions final : public DayChangeActions {
-public:
-    explicit DayActions(ApplicationDelegate& delegate) : m_delegate(delegate) {}
-    bool needsToUpdateProjection() override {
-        return ScheduledItem::needsToUpdateProjection(context(), Date::today_PN());
-    }
-    void updateProjections() override {
-        ScheduledItem::updateProjections(context(), Date::today_PN());
-    }
-    void save() override { m_delegate.save(); }
-    void updateAllViews() override { m_delegate.updateAllViews(); }
-    void showReminders() override;
-    bool processAutomaticPayments() override {
-        return ScheduledItem::processAutomaticPayments(Date::today_PN(), context());
-    }
-
-private:
-    ObjectContext& context() { return *m_delegate.managedObjectContext(); }
-    ApplicationDelegate& m_delegate;
-};
-
-void ApplicationDelegate::DayActions::showReminders() {
-    const std::vector<ScheduledItem*> due =
-        ScheduledItem::checkReminders(context(), Date::today_PN());
-    m_delegate.save();
-    std::vector<ReminderAlert::Item> items;
-    for (const ScheduledItem* item : due) {
-        items.push_back({item->title(), item->nextDueDate()});
-    }
-    const auto alert = ReminderAlert::forItems(items, Date::today_PN());
-    if (!alert) {
-        return;
-    }
-    const AlertAnswer answer =
-        Alerts::shared().run({.message = QString::fromStdString(alert->messageText),
-                              .informativeText = QString::fromStdString(alert->informativeText),
-                              .buttons = {QString::fromStdString(alert->defaultButton),
-                                          QString::fromStdString(alert->alternateButton)},
-                              .style = AlertContent::Style::Informational},
-                             nullptr);
-    const auto outcome = ReminderAlert::outcomeOfButton(
-        answer.button == 1 ? ReminderAlert::Button::ShowInScheduled : ReminderAlert::Button::OK,
-        items.size());
-    if (outcome != ReminderAlert::Outcome::Nothing && m_delegate.m_contextOpened) {
-        m_delegate.appController().switchToScheduled();
-    }
-}
 
 ApplicationDelegate::ApplicationDelegate(StoreSession::Options storeOptions, UserDefaults& defaults,
                                          QObject* parent)
     : QObject(parent), m_defaults(defaults) {
     storeOptions.presentError = [this](const ValidationError& error) { presentError(error); };
-    storeOptions.commitEditing = [this] { return commitEditing(); };
+    storeOptions.commitEditing = [this] { return m_appController->commitEditing(); };
     m_session = std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(storeOptions));
     m_window = std::make_unique<MainWindow>();
     m_appController = std::make_unique<AppController>(*m_window, *this);
@@ -98,7 +32,9 @@ ApplicationDelegate::~ApplicationDelegate() {
 }
 
 void ApplicationDelegate::awakeFromNib() {
-    m_welcomeController = std::make_unique<WelcomeController>(*this);
+    m_welcomeController = std::make_unique<WelcomeController>(m_defaults);
+    connect(m_welcomeController.get(), &WelcomeController::startRequested, this,
+            [this](bool sample) { startPennora(sample); });
     if (m_defaults.boolForKey(DefaultsKeys::kShouldShowWelcomeScreen)) {
         m_welcomeController->showWindow();
         return;
@@ -117,20 +53,15 @@ void ApplicationDelegate::startPennora(bool sample) {
     m_window->activateWindow();
     if (sample) {
         if (!m_quitSamplePanel) {
-            m_quitSamplePanel = std::make_unique<QuitSamplePanel>(*this);
+            m_quitSamplePanel = std::make_unique<QuitSamplePanel>();
+            connect(m_quitSamplePanel.get(), &QuitSamplePanel::quitSampleRequested, this,
+                    [this] { quitSample(); });
         }
         m_quitSamplePanel->showNear(*m_window);
     }
     if (outcome.homeCurrencyAlert) {
-        showHomeCurrencyAlert(*outcome.homeCurrencyAlert);
+        Alerts::shared().show(*outcome.homeCurrencyAlert, m_window.get());
     }
-}
-
-void ApplicationDelegate::showHomeCurrencyAlert(const HomeCurrencyAlert& alert) {
-    Alerts::shared().run({.message = QString::fromStdString(alert.messageText),
-                          .informativeText = QString::fromStdString(alert.informativeText),
-                          .style = AlertContent::Style::Informational},
-                         m_window.get());
 }
 
 void ApplicationDelegate::reset() {
@@ -155,17 +86,6 @@ ObjectContext* ApplicationDelegate::openContext() const {
     return m_session->hasContext() ? &m_session->context() : nullptr;
 }
 
-bool ApplicationDelegate::commitEditing() {
-    // An open name editor in the source list writes its text back first.
-    QTreeView* list = m_window->sourceList();
-    QWidget* focus = QApplication::focusWidget();
-    if (focus != nullptr && list->viewport()->isAncestorOf(focus)) {
-        emit list->itemDelegate()->commitData(focus);
-        emit list->itemDelegate()->closeEditor(focus);
-    }
-    return true;
-}
-
 bool ApplicationDelegate::save() {
     return m_session->save();
 }
@@ -184,18 +104,6 @@ void ApplicationDelegate::presentError(const ValidationError& error) {
                           .informativeText = details.join('\n'),
                           .style = AlertContent::Style::Critical},
                          m_window->isVisible() ? m_window.get() : nullptr);
-}
-
-void ApplicationDelegate::showHelpSheetAfterNewAccount(const Account& account) {
-    const bool cash = account.type() == std::optional<std::string>(kAccountTypeCash);
-    const QString layout = cash ? QStringLiteral("CashAccountHelp") : QStringLiteral("AccountHelp");
-    const QString key =
-        cash ? DefaultsKeys::kShouldShowCashAccountHelp : DefaultsKeys::kShouldShowAccountHelp;
-    if (!m_defaults.boolForKey(key)) {
-        return;
-    }
-    SimpleSheetController sheet(layout, m_defaults, m_window.get());
-    sheet.beginSheet(m_window.get());
 }
 
 void ApplicationDelegate::updateAllViews() {
@@ -239,122 +147,6 @@ bool ApplicationDelegate::isWelcomeWindowVisible() const {
 }
 
 // ---- Menu commands ----
-
-void ApplicationDelegate::newTransaction() {
-    if (m_appController->isShowingTransactionsViewForAccount()) {
-        showUnavailable(tr("Entering transactions"));
-        return;
-    }
-    PN_ASSERT(m_appController->selectedSourceListItem().kind() == Kind::Scheduled,
-              "newTransaction: Scheduled expected");
-    showUnavailable(tr("Scheduling transactions"));
-}
-
-bool ApplicationDelegate::confirm(const QString& message, const QString& informativeText) {
-    const AlertAnswer answer = Alerts::shared().run({.message = message,
-                                                     .informativeText = informativeText,
-                                                     .buttons = {tr("Delete"), tr("Cancel")}},
-                                                    m_window.get());
-    return answer.button == 0;
-}
-
-void ApplicationDelegate::showUnavailable(const QString& what) {
-    Alerts::shared().run({.message = tr("%1 is not available in this version.").arg(what),
-                          .style = AlertContent::Style::Informational},
-                         m_window.get());
-}
-
-void ApplicationDelegate::deleteItem() {
-    const SourceListItem item = m_appController->selectedSourceListItem();
-    ManagedObject* doomed = nullptr;
-    if (Account* account = item.account()) {
-        save();
-        if (!confirm(tr("Are you sure you want to delete this account?"),
-                     tr("All transactions within the account will be deleted as well."))) {
-            return;
-        }
-        account->removeFromParent();
-        doomed = account;
-    } else if (AccountGroup* group = item.group()) {
-        if (!group->children().empty()) {
-            Alerts::shared().run(
-                {.message = tr("Account group cannot be deleted because it still contains "
-                               "accounts."),
-                 .informativeText =
-                     tr("To delete this account group, first remove all accounts within it.")},
-                m_window.get());
-            return;
-        }
-        group->removeFromParent();
-        doomed = group;
-    } else if (Budget* budget = item.budget()) {
-        if (!confirm(tr("Are you sure you want to delete this budget?"),
-                     tr("This action cannot be undone."))) {
-            return;
-        }
-        doomed = budget;
-    } else {
-        PN_ASSERTION_FAILURE("deleteItem: unexpected source list item");
-    }
-    const int row = visualRowOfSelection();
-    managedObjectContext()->deleteObject(*doomed);
-    m_appController->sourceListModel()->reload();
-    fixSelectionAfterDelete(row);
-    save();
-}
-
-int ApplicationDelegate::visualRowOfSelection() const {
-    QTreeView* list = m_window->sourceList();
-    const QModelIndexList selected = list->selectionModel()->selectedRows();
-    if (selected.isEmpty()) {
-        return -1;
-    }
-    int row = 0;
-    for (QModelIndex index = list->model()->index(0, 0); index.isValid();
-         index = list->indexBelow(index), ++row) {
-        if (index == selected.front()) {
-            return row;
-        }
-    }
-    return -1;
-}
-
-// The row that held the deleted item keeps the selection, as a list that was reloaded in
-// place would: onto the "Charts" header it moves up a row; past the end it goes to the last
-// budget, or to "All Accounts" when there is none.
-void ApplicationDelegate::fixSelectionAfterDelete(int row) {
-    AppController& controller = *m_appController;
-    SourceListModel& model = *controller.sourceListModel();
-    SourceListView* list = m_window->sourceList();
-    list->expandHeaders();
-    controller.reloadSourceList();
-    QModelIndex index = row < 0 ? QModelIndex() : model.index(0, 0);
-    for (int i = 0; i < row && index.isValid(); ++i) {
-        index = list->indexBelow(index);
-    }
-    if (model.itemForIndex(index).kind() == Kind::ChartsHeader) {
-        index = list->indexAbove(index);
-    }
-    if (index.isValid() && (model.flags(index) & Qt::ItemIsSelectable)) {
-        list->setCurrentIndex(index);
-        return;
-    }
-    const auto budgets = controller.budgets();
-    controller.selectItem(budgets.empty() ? SourceListItem::fixed(Kind::AllAccounts)
-                                          : SourceListItem::forObject(budgets.back()));
-}
-
-void ApplicationDelegate::rename() {
-    m_appController->editSelectedName();
-}
-
-void ApplicationDelegate::transfer() {
-    showUnavailable(tr("Transfers between accounts"));
-}
-
-void ApplicationDelegate::toggleScheduledTransactions() {
-    showUnavailable(tr("Showing projected scheduled transactions"));
-}
 
 void ApplicationDelegate::closeAllWindows() {
     m_window->hide();
@@ -408,57 +200,9 @@ void ApplicationDelegate::redo() {
     }
 }
 
-void ApplicationDelegate::validateUserInterfaceItem(MenuCommand command, QAction& action) const {
-    const bool welcome = isWelcomeWindowVisible();
-    const SourceListItem item = m_appController->selectedSourceListItem();
-    const bool accountRegister = m_appController->isShowingTransactionsViewForAccount();
-    switch (command) {
-        case MenuCommand::DeleteItem:
-            if (item.account() != nullptr) {
-                action.setText(tr("Delete Account..."));
-            } else if (item.group() != nullptr) {
-                action.setText(tr("Delete Account Group"));
-            } else if (item.budget() != nullptr) {
-                action.setText(tr("Delete Budget..."));
-            } else {
-                action.setText(tr("Delete"));
-            }
-            action.setEnabled(!welcome && item.object() != nullptr);
-            return;
-        case MenuCommand::Rename:
-            action.setEnabled(!welcome && item.object() != nullptr);
-            return;
-        case MenuCommand::NewTransaction:
-            if (accountRegister) {
-                action.setText(tr("New Transaction"));
-                action.setEnabled(!welcome);
-            } else if (item.kind() == Kind::Scheduled) {
-                action.setText(tr("New Scheduled Transaction"));
-                action.setEnabled(!welcome);
-            } else {
-                action.setText(tr("New Transaction"));
-                action.setEnabled(false);
-            }
-            return;
-        case MenuCommand::Transfer:
-            action.setEnabled(!welcome && accountRegister);
-            return;
-        case MenuCommand::ToggleScheduledTransactions:
-        case MenuCommand::SaveAs:
-        case MenuCommand::SizeForScreenshot:
-            action.setEnabled(!welcome && openContext() != nullptr);
-            return;
-        case MenuCommand::ShowWelcomeScreen:
-            action.setEnabled(!welcome);
-            return;
-        case MenuCommand::QuitSample:
-            action.setEnabled(!welcome && sampleMode());
-            return;
-        case MenuCommand::ShowMainWindow:
-            action.setEnabled(!welcome && openContext() != nullptr);
-            return;
-        default:
-            m_appController->validateUserInterfaceItem(command, action);
-            return;
-    }
+MenuValidation::State ApplicationDelegate::menuState() const {
+    MenuValidation::State state = m_appController->menuState();
+    state.welcomeWindowVisible = isWelcomeWindowVisible();
+    state.sampleMode = sampleMode();
+    return state;
 }

@@ -7,26 +7,22 @@
 
 #include "base/Date.h"
 #include "scheduled/DayChangeCheck.h"
+#include "session/MenuValidation.h"
 #include "session/StoreSession.h"
-#include "ui/shell/MenuCommand.h"
 
-class QAction;
-class QWidget;
-class Account;
 class AppController;
 class MainWindow;
 class ObjectContext;
 class UserDefaults;
 class WelcomeController;
 class QuitSamplePanel;
-struct HomeCurrencyAlert;
 struct ValidationError;
 
 // The object that lives for the whole run: it decides at start between the welcome window
 // and the main window, opens the store through its StoreSession (which owns the context) and
 // runs the start sequence on it, saves it, answers termination, runs the once-a-day work on
-// activation, and carries the menu commands not tied to one view (delete, rename, new transaction,
-// save as, ...).
+// activation, and leaves and enters the sample. The main window is AppController's; its menu
+// commands are MainWindowCommands'.
 class ApplicationDelegate final : public QObject {
     Q_OBJECT
 public:
@@ -61,20 +57,15 @@ public:
     bool applicationShouldHandleReopen();
     bool windowShouldClose();
 
-    // ---- Menu commands ----
-    void newTransaction();
-    void deleteItem();
-    void rename();
-    void transfer();
-    void toggleScheduledTransactions();
+    // ---- Menu commands of the application ----
     void showWelcomeScreen();
     void quitSample();
     void saveAs();
     void sizeForScreenshot();
     void undo();
     void redo();
-    // Sets enabled state and title of the action of `command`.
-    void validateUserInterfaceItem(MenuCommand command, QAction& action) const;
+    // What the menus need to decide which commands are enabled and how they read.
+    MenuValidation::State menuState() const;
 
     bool sampleMode() const { return m_session->sampleMode(); }
     bool isWelcomeWindowVisible() const;
@@ -92,22 +83,12 @@ public:
     std::optional<Date> lastEnteredDate() const { return m_lastEnteredDate; }
     void setLastEnteredDate(std::optional<Date> date) { m_lastEnteredDate = date; }
 
-    // After a new account: the "CashAccountHelp" or "AccountHelp" sheet while its default
-    // is on.
-    void showHelpSheetAfterNewAccount(const Account& account);
-
     // Logs a save error in detail and shows it in the standard error alert.
     void outputSaveError(const ValidationError& error);
 
 private:
-    bool commitEditing();
     void closeAllWindows();
-    int visualRowOfSelection() const;
-    void fixSelectionAfterDelete(int row);
-    bool confirm(const QString& message, const QString& informativeText);
-    void showUnavailable(const QString& what);
     void presentError(const ValidationError& error);
-    void showHomeCurrencyAlert(const HomeCurrencyAlert& alert);
     // The open context, or nullptr before the store is opened.
     ObjectContext* openContext() const;
 
@@ -122,7 +103,4 @@ private:
     DayChangeCheck m_dayCheck;
     bool m_stickyDateIsOn = false;
     std::optional<Date> m_lastEnteredDate;
-
-    class DayActions;
-    friend class DayActions;
 };

@@ -4,12 +4,16 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 
+#include "session/MenuValidation.h"
 #include "ui/common/DefaultsKeys.h"
+#include "ui/common/UrlOpener.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/MainWindowCommands.h"
 #include "ui/sourcelist/SourceListView.h"
 
 MainMenu::MainMenu(ApplicationDelegate& delegate) : QObject(&delegate), m_delegate(delegate) {
@@ -31,10 +35,14 @@ QAction* MainMenu::add(QMenu* menu, MenuCommand command, const QString& title,
         m_delegate.window().addAction(action);
         m_actions.insert(command, action);
         m_commands.insert(action, command);
+        // Titles the core decides come from it; the action stays enabled until validated, so
+        // its shortcut reaches the check made before the command runs.
+        const MenuItemState state = MenuValidation::validate(command, m_delegate.menuState());
+        if (state.title) {
+            action->setText(QString::fromStdString(*state.title));
+        }
         connect(action, &QAction::triggered, this, [this, command, run] {
-            QAction* self = m_actions.value(command);
-            m_delegate.validateUserInterfaceItem(command, *self);
-            if (self->isEnabled()) {
+            if (validate(command).isEnabled()) {
                 run();
             }
         });
@@ -47,15 +55,25 @@ void MainMenu::validateMenu(QMenu* menu) {
     for (QAction* action : menu->actions()) {
         const auto found = m_commands.find(action);
         if (found != m_commands.end()) {
-            m_delegate.validateUserInterfaceItem(found.value(), *action);
+            validate(found.value());
         }
     }
 }
 
 void MainMenu::validateAll() {
     for (auto it = m_actions.begin(); it != m_actions.end(); ++it) {
-        m_delegate.validateUserInterfaceItem(it.key(), *it.value());
+        validate(it.key());
     }
+}
+
+QAction& MainMenu::validate(MenuCommand command) {
+    QAction& action = *m_actions.value(command);
+    const MenuItemState state = MenuValidation::validate(command, m_delegate.menuState());
+    action.setEnabled(state.enabled);
+    if (state.title) {
+        action.setText(QString::fromStdString(*state.title));
+    }
+    return action;
 }
 
 void MainMenu::trigger(MenuCommand command) {
@@ -67,16 +85,16 @@ void MainMenu::buildFileMenu() {
     QMenu* menu = d.window().menuBar()->addMenu(tr("&File"));
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
     add(menu, MenuCommand::NewAccount, tr("New Account..."), QKeySequence(tr("Ctrl+Shift+N")),
-        [&d] { d.appController().addAccount(); });
+        [&d] { d.appController().commands().addAccount(); });
     add(menu, MenuCommand::NewAccountGroup, tr("New Account Group"), {},
-        [&d] { d.appController().addAccountGroup(); });
+        [&d] { d.appController().commands().addAccountGroup(); });
     add(menu, MenuCommand::NewBudget, tr("New Budget..."), {},
-        [&d] { d.appController().addBudget(); });
+        [&d] { d.appController().commands().addBudget(); });
     menu->addSeparator();
     add(menu, MenuCommand::ImportFromBank, tr("Import from Bank..."), QKeySequence(tr("Ctrl+I")),
-        [&d] { d.appController().importFromBank(); });
+        [&d] { d.appController().commands().importFromBank(); });
     add(menu, MenuCommand::ImportFromApp, tr("Import from Another Application..."), {},
-        [&d] { d.appController().importFromApp(); });
+        [&d] { d.appController().commands().importFromApp(); });
     menu->addSeparator();
     add(menu, MenuCommand::SaveAs, tr("Save As..."), QKeySequence::SaveAs, [&d] { d.saveAs(); });
     add(menu, MenuCommand::ShowWelcomeScreen, tr("Show Welcome Screen"), {},
@@ -96,33 +114,34 @@ void MainMenu::buildEditMenu() {
     add(menu, MenuCommand::Undo, tr("Undo"), QKeySequence::Undo, [&d] { d.undo(); });
     add(menu, MenuCommand::Redo, tr("Redo"), QKeySequence(tr("Ctrl+Shift+Z")), [&d] { d.redo(); });
     menu->addSeparator();
-    QAction* del = add(menu, MenuCommand::DeleteItem, tr("Delete"), QKeySequence::Delete,
-                       [&d] { d.deleteItem(); });
+    QAction* del = add(menu, MenuCommand::DeleteItem, {}, QKeySequence::Delete,
+                       [&d] { d.appController().commands().deleteItem(); });
     // Delete in a text field deletes text, not the selected account.
     del->setShortcutContext(Qt::WidgetShortcut);
     d.window().sourceList()->addAction(del);
-    add(menu, MenuCommand::Rename, tr("Rename"), QKeySequence(Qt::Key_F2), [&d] { d.rename(); });
+    add(menu, MenuCommand::Rename, tr("Rename"), QKeySequence(Qt::Key_F2),
+        [&d] { d.appController().commands().rename(); });
     menu->addSeparator();
     add(menu, MenuCommand::StartSearch, tr("Find..."), QKeySequence::Find,
         [&d] { d.appController().startSearch(); });
     menu->addSeparator();
     add(menu, MenuCommand::ShowPreferencePanel, tr("Preferences..."), QKeySequence(tr("Ctrl+,")),
-        [&d] { d.appController().showPreferencePanel(); });
+        [&d] { d.appController().commands().showPreferencePanel(); });
 }
 
 void MainMenu::buildTransactionMenu() {
     ApplicationDelegate& d = m_delegate;
     QMenu* menu = d.window().menuBar()->addMenu(tr("&Transaction"));
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
-    add(menu, MenuCommand::NewTransaction, tr("New Transaction"), QKeySequence::New,
-        [&d] { d.newTransaction(); });
+    add(menu, MenuCommand::NewTransaction, {}, QKeySequence::New,
+        [&d] { d.appController().commands().newTransaction(); });
     add(menu, MenuCommand::Transfer, tr("Transfer..."), QKeySequence(tr("Ctrl+T")),
-        [&d] { d.transfer(); });
+        [&d] { d.appController().commands().transfer(); });
     menu->addSeparator();
     add(menu, MenuCommand::ToggleScheduledTransactions, tr("Show Scheduled Transactions..."), {},
-        [&d] { d.toggleScheduledTransactions(); });
+        [&d] { d.appController().commands().toggleScheduledTransactions(); });
     add(menu, MenuCommand::EditAccount, tr("Edit Account..."), QKeySequence(tr("Ctrl+E")),
-        [&d] { d.appController().editAccount(); });
+        [&d] { d.appController().commands().editAccount(); });
     if (d.defaults().boolForKey(DefaultsKeys::kShowStickyDateOption)) {
         QAction* sticky = menu->addAction(tr("Keep Date of Last Transaction"));
         sticky->setCheckable(true);
@@ -136,7 +155,7 @@ void MainMenu::buildViewMenu() {
     ApplicationDelegate& d = m_delegate;
     QMenu* menu = d.window().menuBar()->addMenu(tr("&View"));
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
-    add(menu, MenuCommand::ToggleBalanceColumn, tr("Show Balance Column"), {},
+    add(menu, MenuCommand::ToggleBalanceColumn, {}, {},
         [&d] { d.appController().toggleBalanceColumn(); });
     add(menu, MenuCommand::ToggleStatusMessage, tr("Show Reconciled Balance"), {},
         [&d] { d.appController().toggleStatusMessage(); });
@@ -160,9 +179,9 @@ void MainMenu::buildHelpMenu() {
     QMenu* menu = d.window().menuBar()->addMenu(tr("&Help"));
     connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
     add(menu, MenuCommand::ShowWebsite, tr("Pennora Website"), {},
-        [&d] { d.appController().showWebsite(); });
+        [] { UrlOpener::showWebsite(); });
     add(menu, MenuCommand::ShowSupport, tr("Pennora Support"), {},
-        [&d] { d.appController().showSupport(); });
+        [] { UrlOpener::showSupport(); });
 }
 
 void MainMenu::buildSegmentMenus() {
@@ -180,5 +199,6 @@ void MainMenu::buildSegmentMenus() {
     actionMenu->addSeparator();
     actionMenu->addAction(action(MenuCommand::Rename));
     actionMenu->addAction(action(MenuCommand::DeleteItem));
-    d.appController().setSegmentMenus(addMenu, actionMenu);
+    d.window().addButton()->setMenu(addMenu);
+    d.window().actionButton()->setMenu(actionMenu);
 }

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <functional>
 
-#include "ui/shell/MenuCommand.h"
+#include "session/MenuCommand.h"
 
 class QAction;
 class QMenu;
@@ -12,8 +12,8 @@ class ApplicationDelegate;
 
 // The main window's menus (File, Edit, Transaction, View, Window, Help) and the bottom bar's
 // add and action menus, one QAction per command. Every menu validates its actions when it
-// opens, and a command is validated again before it runs, so a shortcut never runs a
-// command that is disabled.
+// opens (the core's MenuValidation decides), and a command is validated again before it runs,
+// so a shortcut never runs a command that is disabled.
 class MainMenu final : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +22,8 @@ public:
     QAction* action(MenuCommand command) const { return m_actions.value(command); }
     // Validates every action (enabled state and title).
     void validateAll();
+    // Validates the action of `command` and returns it.
+    QAction& validate(MenuCommand command);
     // Validates, then runs the command when it is enabled.
     void trigger(MenuCommand command);
 

@@ -8,7 +8,6 @@
 #include "budgets/Budget.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
-#include "scheduled/ScheduledItem.h"
 #include "store/ObjectContext.h"
 #include "ui/common/Images.h"
 
@@ -16,23 +15,12 @@ namespace {
 
 using Kind = SourceListItem::Kind;
 
-bool isTreeOrBudget(const ManagedObject& object) {
-    return dynamic_cast<const Node*>(&object) != nullptr ||
-           dynamic_cast<const Budget*>(&object) != nullptr ||
-           dynamic_cast<const ScheduledItem*>(&object) != nullptr;
-}
-
 }  // namespace
 
 SourceListModel::SourceListModel(ObjectContext& context, Node& root, QObject* parent)
     : QAbstractItemModel(parent),
       m_context(context),
-      m_root(root),
-      m_headers{SourceListItem::fixed(Kind::TransactionsHeader),
-                SourceListItem::fixed(Kind::ChartsHeader),
-                SourceListItem::fixed(Kind::BudgetsHeader)},
-      m_charts{SourceListItem::fixed(Kind::BreakdownChart),
-               SourceListItem::fixed(Kind::TrendsChart)},
+      m_tree(context, root),
       m_accountIcon(Images::icon("account_icon")),
       m_closedAccountIcon(Images::icon("closedAccountIcon")),
       m_folderIcon(Images::icon("folder_icon")),
@@ -41,7 +29,6 @@ SourceListModel::SourceListModel(ObjectContext& context, Node& root, QObject* pa
       m_scheduledIcon(Images::icon("scheduledIcon")),
       m_breakdownIcon(Images::icon("breakdown_icon")),
       m_trendsIcon(Images::icon("trends_icon")) {
-    reload();
     m_context.addObserver(this);
 }
 
@@ -49,49 +36,10 @@ SourceListModel::~SourceListModel() {
     m_context.removeObserver(this);
 }
 
-std::vector<SourceListItem> SourceListModel::childNodes(const Node& node) const {
-    std::vector<Node*> nodes(node.children().begin(), node.children().end());
-    std::sort(nodes.begin(), nodes.end(),
-              [](const Node* a, const Node* b) { return a->index() < b->index(); });
-    std::vector<SourceListItem> items;
-    for (Node* child : nodes) {
-        // Only accounts and groups belong in the tree; anything else is not shown.
-        if (dynamic_cast<Account*>(child) != nullptr ||
-            dynamic_cast<AccountGroup*>(child) != nullptr) {
-            items.push_back(SourceListItem::forObject(child));
-        }
-    }
-    return items;
-}
-
 void SourceListModel::reload() {
     beginResetModel();
     m_reloadPending = false;
-    m_showScheduled = Account::countInContext(m_context) > 0;
-    m_transactions = {SourceListItem::fixed(Kind::AllAccounts)};
-    m_groupChildren.clear();
-    m_parents.clear();
-    for (const SourceListItem& item : childNodes(m_root)) {
-        m_transactions.push_back(item);
-        m_parents[idForItem(item)] = m_headers[0];
-        if (AccountGroup* group = item.group()) {
-            auto& children = m_groupChildren[group];
-            children = childNodes(*group);
-            for (const SourceListItem& child : children) {
-                m_parents[idForItem(child)] = item;
-            }
-        }
-    }
-    if (m_showScheduled) {
-        m_transactions.push_back(SourceListItem::fixed(Kind::Scheduled));
-    }
-    std::vector<Budget*> budgets = Budget::allInContext(m_context);
-    std::stable_sort(budgets.begin(), budgets.end(),
-                     [](const Budget* a, const Budget* b) { return a->name() < b->name(); });
-    m_budgets.clear();
-    for (Budget* budget : budgets) {
-        m_budgets.push_back(SourceListItem::forObject(budget));
-    }
+    m_tree.reload();
     endResetModel();
 }
 
@@ -109,67 +57,17 @@ SourceListItem SourceListModel::itemForId(quintptr id) const {
     return SourceListItem::forObject(reinterpret_cast<ManagedObject*>(id));
 }
 
-const std::vector<SourceListItem>& SourceListModel::childrenOf(const SourceListItem& item) const {
-    switch (item.kind()) {
-        case Kind::None:
-            return m_headers;
-        case Kind::TransactionsHeader:
-            return m_transactions;
-        case Kind::ChartsHeader:
-            return m_charts;
-        case Kind::BudgetsHeader:
-            return m_budgets;
-        case Kind::AccountGroup: {
-            const auto found = m_groupChildren.find(item.object());
-            return found == m_groupChildren.end() ? m_noChildren : found->second;
-        }
-        default:
-            return m_noChildren;
-    }
-}
-
-SourceListItem SourceListModel::parentOf(const SourceListItem& item) const {
-    switch (item.kind()) {
-        case Kind::AllAccounts:
-        case Kind::Scheduled:
-            return m_headers[0];
-        case Kind::BreakdownChart:
-        case Kind::TrendsChart:
-            return m_headers[1];
-        case Kind::Budget:
-            return m_headers[2];
-        case Kind::Account:
-        case Kind::AccountGroup: {
-            const auto found = m_parents.find(idForItem(item));
-            return found == m_parents.end() ? SourceListItem() : found->second;
-        }
-        default:
-            return {};
-    }
-}
-
 SourceListItem SourceListModel::itemForIndex(const QModelIndex& index) const {
     return index.isValid() ? itemForId(index.internalId()) : SourceListItem();
 }
 
 QModelIndex SourceListModel::indexForItem(const SourceListItem& item) const {
-    if (item.isNone()) {
-        return {};
-    }
-    const SourceListItem parent = item.isHeader() ? SourceListItem() : parentOf(item);
-    if (!item.isHeader() && parent.isNone()) {
-        return {};
-    }
-    const auto& siblings = childrenOf(parent);
-    const auto found = std::find(siblings.begin(), siblings.end(), item);
-    if (found == siblings.end()) {
-        return {};
-    }
-    return createIndex(static_cast<int>(found - siblings.begin()), 0, idForItem(item));
+    const int row = m_tree.row(item);
+    return row < 0 ? QModelIndex() : createIndex(row, 0, idForItem(item));
 }
 
 QModelIndex SourceListModel::index(int row, int column, const QModelIndex& parent) const {
-    const auto& children = childrenOf(itemForIndex(parent));
+    const auto& children = m_tree.children(itemForIndex(parent));
     if (column != 0 || row < 0 || row >= static_cast<int>(children.size())) {
         return {};
     }
@@ -181,14 +79,14 @@ QModelIndex SourceListModel::parent(const QModelIndex& child) const {
     if (item.isNone() || item.isHeader()) {
         return {};
     }
-    return indexForItem(parentOf(item));
+    return indexForItem(m_tree.parent(item));
 }
 
 int SourceListModel::rowCount(const QModelIndex& parent) const {
     if (parent.column() > 0) {
         return 0;
     }
-    return static_cast<int>(childrenOf(itemForIndex(parent)).size());
+    return static_cast<int>(m_tree.children(itemForIndex(parent)).size());
 }
 
 int SourceListModel::columnCount(const QModelIndex&) const {
@@ -244,14 +142,6 @@ QIcon SourceListModel::iconOf(const SourceListItem& item) const {
     }
 }
 
-int SourceListModel::badgeOf(const SourceListItem& item) const {
-    if (item.kind() != Kind::Scheduled) {
-        return 0;
-    }
-    return static_cast<int>(ScheduledItem::countWithPredicate(
-        [](const ScheduledItem& scheduled) { return scheduled.shouldColorRed(); }, m_context));
-}
-
 QVariant SourceListModel::data(const QModelIndex& index, int role) const {
     const SourceListItem item = itemForIndex(index);
     if (item.isNone()) {
@@ -264,7 +154,7 @@ QVariant SourceListModel::data(const QModelIndex& index, int role) const {
         case Qt::DecorationRole:
             return iconOf(item);
         case BadgeRole:
-            return badgeOf(item);
+            return item.kind() == Kind::Scheduled ? m_tree.scheduledBadge() : 0;
         case IsHeaderRole:
             return item.isHeader();
         default:
@@ -325,8 +215,9 @@ SourceListDropRules::Proposal SourceListModel::proposalFor(int row,
                                                            const QModelIndex& parent) const {
     return {.parent = itemForIndex(parent),
             .position = row,
-            .transactionsRowCount = static_cast<int>(m_transactions.size()),
-            .scheduledShown = m_showScheduled};
+            .transactionsRowCount = static_cast<int>(
+                m_tree.children(SourceListItem::fixed(Kind::TransactionsHeader)).size()),
+            .scheduledShown = m_tree.shouldShowScheduled()};
 }
 
 bool SourceListModel::canDropMimeData(const QMimeData* data, Qt::DropAction, int row, int,
@@ -358,13 +249,13 @@ void SourceListModel::scheduleReload() {
 }
 
 void SourceListModel::objectInserted(ManagedObject& object) {
-    if (isTreeOrBudget(object)) {
+    if (SourceListTree::affectsEntries(object)) {
         scheduleReload();
     }
 }
 
 void SourceListModel::objectRemoved(ManagedObject& object) {
-    if (isTreeOrBudget(object)) {
+    if (SourceListTree::affectsEntries(object)) {
         scheduleReload();
     }
 }
@@ -377,7 +268,7 @@ void SourceListModel::relationshipLinked(ManagedObject& object, const Relationsh
 }
 
 void SourceListModel::attributeDidChange(ManagedObject& object, const AttributeDescription&) {
-    if (isTreeOrBudget(object)) {
+    if (SourceListTree::affectsEntries(object)) {
         scheduleReload();
     }
 }

@@ -3,21 +3,18 @@
 #include <QAbstractItemModel>
 #include <QIcon>
 #include <functional>
-#include <unordered_map>
-#include <vector>
 
+#include "session/SourceListDropRules.h"
+#include "session/SourceListItem.h"
+#include "session/SourceListTree.h"
 #include "store/ContextObserver.h"
-#include "ui/sourcelist/SourceListDropRules.h"
-#include "ui/sourcelist/SourceListItem.h"
 
 class Node;
 class ObjectContext;
 
-// The main window's source list over one store context: the "Transactions" header with
-// "All Accounts", the account tree and "Scheduled" (while an account exists); "Charts" with
-// "Breakdown" and "Trends"; "Budgets" with every budget by name. The rows are read from the
-// store on reload(); names, icons and the badge are read live. Renaming and dropping are
-// forwarded to the handlers the owner sets.
+// The main window's source list over one store context, adapting the core's SourceListTree:
+// the rows are read from the store on reload(); names, icons and the badge are read live.
+// Renaming and dropping are forwarded to the handlers the owner sets.
 //
 // The model watches the context and emits needsReload() (once, queued) after changes that
 // may move rows, unless reload() ran in the meantime.
@@ -46,7 +43,8 @@ public:
     SourceListItem itemForIndex(const QModelIndex& index) const;
     // The index of `item`, invalid when it is not shown.
     QModelIndex indexForItem(const SourceListItem& item) const;
-    bool shouldShowScheduled() const { return m_showScheduled; }
+    bool shouldShowScheduled() const { return m_tree.shouldShowScheduled(); }
+    const SourceListTree& tree() const { return m_tree; }
     // The node of the drag in progress (an account or group), or nothing.
     SourceListItem draggedItem() const { return m_dragged; }
     void forgetDraggedItem() { m_dragged = {}; }
@@ -74,12 +72,8 @@ signals:
 private:
     static quintptr idForItem(const SourceListItem& item);
     SourceListItem itemForId(quintptr id) const;
-    const std::vector<SourceListItem>& childrenOf(const SourceListItem& item) const;
-    SourceListItem parentOf(const SourceListItem& item) const;
     QString titleOf(const SourceListItem& item) const;
     QIcon iconOf(const SourceListItem& item) const;
-    int badgeOf(const SourceListItem& item) const;
-    std::vector<SourceListItem> childNodes(const Node& node) const;
     SourceListDropRules::Proposal proposalFor(int row, const QModelIndex& parent) const;
 
     void scheduleReload();
@@ -90,15 +84,7 @@ private:
     void attributeDidChange(ManagedObject& object, const AttributeDescription& attribute) override;
 
     ObjectContext& m_context;
-    Node& m_root;
-    std::vector<SourceListItem> m_headers;
-    std::vector<SourceListItem> m_transactions;
-    std::vector<SourceListItem> m_charts;
-    std::vector<SourceListItem> m_budgets;
-    std::unordered_map<ManagedObject*, std::vector<SourceListItem>> m_groupChildren;
-    std::unordered_map<quintptr, SourceListItem> m_parents;
-    std::vector<SourceListItem> m_noChildren;
-    bool m_showScheduled = false;
+    SourceListTree m_tree;
     bool m_reloadPending = false;
     mutable SourceListItem m_dragged;
     RenameHandler m_rename;

@@ -4,10 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/shell/ApplicationDelegate.h"
-
-QuitSamplePanel::QuitSamplePanel(ApplicationDelegate& delegate)
-    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint) {
+QuitSamplePanel::QuitSamplePanel() : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setWindowTitle(tr("Sample"));
     setObjectName(QStringLiteral("quitSamplePanel"));
     auto* layout = new QVBoxLayout(this);
@@ -22,7 +19,7 @@ QuitSamplePanel::QuitSamplePanel(ApplicationDelegate& delegate)
     text->setWordWrap(true);
     auto* quit = new QPushButton(tr("Quit Sample"));
     quit->setDefault(true);
-    connect(quit, &QPushButton::clicked, this, [&delegate] { delegate.quitSample(); });
+    connect(quit, &QPushButton::clicked, this, &QuitSamplePanel::quitSampleRequested);
     layout->addWidget(title);
     layout->addWidget(text);
     layout->addWidget(quit, 0, Qt::AlignRight);

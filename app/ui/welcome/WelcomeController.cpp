@@ -4,14 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/Images.h"
 #include "ui/common/UrlOpener.h"
 #include "ui/common/UserDefaults.h"
-#include "ui/shell/ApplicationDelegate.h"
 
 namespace {
 
@@ -42,7 +40,7 @@ QWidget* choice(const QString& title, const QString& text, QPushButton* button) 
 
 }  // namespace
 
-WelcomeController::WelcomeController(ApplicationDelegate& delegate) : m_delegate(delegate) {
+WelcomeController::WelcomeController(UserDefaults& defaults) : m_defaults(defaults) {
     m_window.reset(buildWindow());
 }
 
@@ -107,11 +105,10 @@ QWidget* WelcomeController::buildWindow() {
     auto* bottomLayout = new QHBoxLayout(bottom);
     bottomLayout->setContentsMargins(14, 2, 14, 2);
     m_showAtStart = new QCheckBox(tr("Show this window when Pennora starts"));
-    m_showAtStart->setChecked(
-        m_delegate.defaults().boolForKey(DefaultsKeys::kShouldShowWelcomeScreen));
+    m_showAtStart->setChecked(m_defaults.boolForKey(DefaultsKeys::kShouldShowWelcomeScreen));
     connect(m_showAtStart, &QCheckBox::toggled, this, [this](bool on) {
-        m_delegate.defaults().setBool(DefaultsKeys::kShouldShowWelcomeScreen, on);
-        m_delegate.defaults().synchronize();
+        m_defaults.setBool(DefaultsKeys::kShouldShowWelcomeScreen, on);
+        m_defaults.synchronize();
     });
     bottomLayout->addWidget(m_showAtStart);
     bottomLayout->addStretch();
@@ -143,19 +140,19 @@ bool WelcomeController::isVisible() const {
 }
 
 void WelcomeController::showSample() {
-    m_delegate.startPennoraWithSampleData();
+    emit startRequested(true);
     hideWindow();
 }
 
 void WelcomeController::startPennora() {
-    m_delegate.startPennora();
+    emit startRequested(false);
     hideWindow();
 }
 
 void WelcomeController::showWebsite() {
-    UrlOpener::shared().open(QUrl("https://pennora.org/"));
+    UrlOpener::showWebsite();
 }
 
 void WelcomeController::showSupport() {
-    UrlOpener::shared().open(QUrl("https://pennora.org/support/"));
+    UrlOpener::showSupport();
 }

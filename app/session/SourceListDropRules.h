@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "ui/sourcelist/SourceListItem.h"
+#include "session/SourceListItem.h"
 
 class Node;
 

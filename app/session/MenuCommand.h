@@ -1,7 +1,7 @@
 #pragma once
 
-// The commands of the main menu and the toolbar strip. Each has one QAction; menu
-// validation decides per command whether it is enabled and what its title is.
+// The commands of the main window's menus and its bottom bar. The desktop gives each one
+// action; MenuValidation decides per command whether it is enabled and how it reads.
 enum class MenuCommand {
     NewAccount,
     NewAccountGroup,

@@ -1,9 +1,18 @@
-#include "ui/sourcelist/SourceListDropRules.h"
+#include "session/SourceListDropRules.h"
 
 #include "base/AssertionFailure.h"
 #include "ledger/AccountGroup.h"
+#include "ledger/AccountTreeCommands.h"
+
+namespace {
+
+using Place = AccountTreeCommands::Place;
+
+}  // namespace
 
 bool SourceListDropRules::validateDrop(const Proposal& proposal, const SourceListItem& dragged) {
+    const Place child =
+        dragged.kind() == SourceListItem::Kind::Account ? Place::Account : Place::Group;
     switch (proposal.parent.kind()) {
         case SourceListItem::Kind::TransactionsHeader:
             // Not above "All Accounts", not onto the header, not below "Scheduled".
@@ -12,8 +21,7 @@ bool SourceListDropRules::validateDrop(const Proposal& proposal, const SourceLis
             }
             return !(proposal.scheduledShown && proposal.position >= proposal.transactionsRowCount);
         case SourceListItem::Kind::AccountGroup:
-            // Groups do not nest.
-            return dragged.kind() == SourceListItem::Kind::Account;
+            return AccountTreeCommands::mayPlace(child, Place::Group);
         default:
             return false;
     }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/sourcelist/SourceListDropRules.h"
+#include "session/SourceListDropRules.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/sourcelist/SourceListItem.h"
+#include "session/SourceListItem.h"
 
 #include "base/AssertionFailure.h"
 #include "budgets/Budget.h"

@@ -1,4 +1,4 @@
-#include "ui/welcome/SimpleSheetController.h"
+#include "ui/common/SimpleSheetController.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

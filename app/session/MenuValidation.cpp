@@ -1,0 +1,63 @@
+#include "session/MenuValidation.h"
+
+namespace {
+
+using Kind = SourceListItem::Kind;
+
+constexpr const char* kNewTransaction = "New Transaction";
+
+MenuItemState enabledIf(bool enabled) {
+    return {.enabled = enabled};
+}
+
+}  // namespace
+
+MenuItemState MenuValidation::validate(MenuCommand command, const State& state) {
+    MenuItemState item = validateSelectionCommand(command, state);
+    if (state.welcomeWindowVisible) {
+        item.enabled = command == MenuCommand::ShowSupport;
+    }
+    return item;
+}
+
+MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, const State& state) {
+    const SourceListItem& selected = state.selection.item;
+    switch (command) {
+        case MenuCommand::DeleteItem:
+            return SourceListCommands::deleteMenuItem(state.selection);
+        case MenuCommand::Rename:
+            return SourceListCommands::renameMenuItem(selected);
+        case MenuCommand::EditAccount:
+            return SourceListCommands::editAccountMenuItem(selected);
+        case MenuCommand::ImportFromBank:
+            return SourceListCommands::importFromBankMenuItem(selected);
+        case MenuCommand::NewTransaction:
+            if (state.showsAccountRegister) {
+                return {.enabled = true, .title = kNewTransaction};
+            }
+            if (selected.kind() == Kind::Scheduled) {
+                return {.enabled = true, .title = "New Scheduled Transaction"};
+            }
+            return {.enabled = false, .title = kNewTransaction};
+        case MenuCommand::Transfer:
+        case MenuCommand::ToggleStatusMessage:
+            return enabledIf(state.showsAccountRegister);
+        case MenuCommand::ToggleBalanceColumn:
+            if (state.showsAccountRegister && state.balanceColumnVisible) {
+                return {.enabled = true, .title = "Hide Balance Column"};
+            }
+            return {.enabled = state.showsAccountRegister, .title = "Show Balance Column"};
+        case MenuCommand::QuitSample:
+            return enabledIf(state.sampleMode);
+        case MenuCommand::Undo:
+            return enabledIf(state.storeOpen && state.canUndo);
+        case MenuCommand::Redo:
+            return enabledIf(state.storeOpen && state.canRedo);
+        case MenuCommand::ShowWelcomeScreen:
+        case MenuCommand::ShowWebsite:
+        case MenuCommand::ShowSupport:
+            return enabledIf(true);
+        default:
+            return enabledIf(state.storeOpen);
+    }
+}

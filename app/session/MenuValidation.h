@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+
+#include "base/MenuItemState.h"
+#include "session/MenuCommand.h"
+#include "session/SourceListCommands.h"
+
+// Whether each command of the main window's menus is enabled and how it reads, from what the
+// main window shows. The desktop asks before a menu opens and again before a command runs.
+class MenuValidation final {
+public:
+    // What the main window shows, as far as the menus care.
+    struct State {
+        bool welcomeWindowVisible = false;
+        bool storeOpen = false;
+        bool sampleMode = false;
+        SourceListCommands::Selection selection;
+        // The register of one account is in the content area.
+        bool showsAccountRegister = false;
+        bool balanceColumnVisible = false;
+        bool canUndo = false;
+        bool canRedo = false;
+    };
+
+    // While the welcome window is up only the support page can be opened. The title is given
+    // for the commands whose title follows the selection.
+    static MenuItemState validate(MenuCommand command, const State& state);
+
+private:
+    static MenuItemState validateSelectionCommand(MenuCommand command, const State& state);
+};

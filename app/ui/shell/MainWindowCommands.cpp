@@ -1,0 +1,137 @@
+#include "ui/shell/MainWindowCommands.h"
+
+#include "base/AssertionFailure.h"
+#include "ledger/Account.h"
+#include "ledger/AccountGroup.h"
+#include "ledger/AccountTreeCommands.h"
+#include "session/SourceListCommands.h"
+#include "ui/accounts/EditAccountController.h"
+#include "ui/accounts/NewAccountController.h"
+#include "ui/common/Alerts.h"
+#include "ui/common/RegisterController.h"
+#include "ui/shell/AppController.h"
+#include "ui/shell/ApplicationDelegate.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/PlaceholderContentController.h"
+#include "ui/shell/SourceListController.h"
+#include "ui/shell/ViewRouter.h"
+
+namespace {
+
+using Kind = SourceListItem::Kind;
+
+}  // namespace
+
+MainWindowCommands::MainWindowCommands(AppController& controller, ApplicationDelegate& delegate)
+    : m_controller(controller), m_delegate(delegate) {}
+
+MainWindowCommands::~MainWindowCommands() = default;
+
+void MainWindowCommands::forgetStore() {
+    m_newAccountController.reset();
+    m_editAccountController.reset();
+}
+
+bool MainWindowCommands::mayProceed(const CommandCheck& check) {
+    if (check.verdict == CommandCheck::Verdict::Proceed) {
+        return true;
+    }
+    const AlertAnswer answer = Alerts::shared().show(check.alert, &m_controller.window());
+    return check.verdict == CommandCheck::Verdict::Confirm && answer.button == 0;
+}
+
+void MainWindowCommands::showUnavailable(const QString& what) {
+    PlaceholderContentController::showUnavailable(m_controller.window(), what);
+}
+
+void MainWindowCommands::addAccount() {
+    if (!m_newAccountController) {
+        m_newAccountController = std::make_unique<NewAccountController>(m_controller);
+    }
+    m_newAccountController->run();
+}
+
+void MainWindowCommands::addAccountGroup() {
+    AccountGroup& group = AccountTreeCommands::addGroup(
+        m_controller.context(), m_controller.accountsRoot(), AccountTreeCommands::kNewGroupName);
+    SourceListController& list = m_controller.sourceList();
+    list.reload();
+    list.selectItem(SourceListItem::forObject(&group));
+    m_controller.outlineViewSelectionDidChange();
+    list.editSelectedName();
+}
+
+void MainWindowCommands::editAccount() {
+    Account* account = m_controller.selectedSourceListItem().account();
+    PN_ASSERT(account != nullptr, "editAccount: the selected item is not an account");
+    if (!m_editAccountController) {
+        m_editAccountController = std::make_unique<EditAccountController>(m_controller);
+    }
+    m_editAccountController->run(*account);
+}
+
+void MainWindowCommands::importFromBank() {
+    if (!mayProceed(
+            SourceListCommands::checkImportFromBank(m_controller.selectedSourceListItem()))) {
+        return;
+    }
+    Alerts::shared().run({.message = tr("Importing statements is not available in this version."),
+                          .style = AlertContent::Style::Informational},
+                         &m_controller.window());
+}
+
+void MainWindowCommands::importFromApp() {
+    Alerts::shared().run(
+        {.message = tr("Importing from another application is not available in this version."),
+         .style = AlertContent::Style::Informational},
+        &m_controller.window());
+}
+
+void MainWindowCommands::addBudget() {
+    Alerts::shared().run({.message = tr("Creating budgets is not available in this version."),
+                          .style = AlertContent::Style::Informational},
+                         &m_controller.window());
+}
+
+void MainWindowCommands::deleteItem() {
+    const SourceListCommands::Selection selection = m_controller.selection();
+    if (selection.item.account() != nullptr) {
+        m_controller.save();
+    }
+    if (!mayProceed(SourceListCommands::checkDelete(selection))) {
+        return;
+    }
+    SourceListController& list = m_controller.sourceList();
+    const int row = list.visibleRowOfSelection();
+    SourceListCommands::performDelete(selection, m_controller.context());
+    list.reloadAfterDelete(row);
+    m_controller.save();
+}
+
+void MainWindowCommands::rename() {
+    m_controller.sourceList().editSelectedName();
+}
+
+void MainWindowCommands::newTransaction() {
+    if (m_controller.isShowingTransactionsViewForAccount()) {
+        m_controller.registerController().newItem();
+        return;
+    }
+    PN_ASSERT(m_controller.selectedSourceListItem().kind() == Kind::Scheduled,
+              "newTransaction: Scheduled expected");
+    m_controller.router().controller(ContentView::ScheduledList).newItem();
+}
+
+void MainWindowCommands::transfer() {
+    showUnavailable(tr("Transfers between accounts"));
+}
+
+void MainWindowCommands::toggleScheduledTransactions() {
+    showUnavailable(tr("Showing projected scheduled transactions"));
+}
+
+void MainWindowCommands::showPreferencePanel() {
+    Alerts::shared().run({.message = tr("Preferences are not available in this version."),
+                          .style = AlertContent::Style::Informational},
+                         &m_controller.window());
+}

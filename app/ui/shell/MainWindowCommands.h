@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+class AppController;
+class ApplicationDelegate;
+class EditAccountController;
+class NewAccountController;
+struct CommandCheck;
+
+// The main window's menu commands that act on the selection or open a sheet: new account and
+// group, edit account, import, new budget, delete, rename, new transaction, transfer,
+// projection, preferences. Each asks the core command what to ask and whether it may run,
+// shows that, and lets the core make the change. The sheet controllers are made on first use
+// and dropped when the store is reopened.
+class MainWindowCommands final : public QObject {
+    Q_OBJECT
+public:
+    MainWindowCommands(AppController& controller, ApplicationDelegate& delegate);
+    ~MainWindowCommands() override;
+
+    // Drops the sheet controllers (the store is being replaced).
+    void forgetStore();
+
+    void addAccount();
+    void addAccountGroup();
+    void editAccount();
+    void importFromBank();
+    void importFromApp();
+    void addBudget();
+    // Deletes what is selected, after asking, and selects what takes its place.
+    void deleteItem();
+    // Starts editing the selected entry's name in place.
+    void rename();
+    void newTransaction();
+    void transfer();
+    void toggleScheduledTransactions();
+    void showPreferencePanel();
+
+private:
+    // Shows the check's alert; true when the command may go on (proceed, or confirmed).
+    bool mayProceed(const CommandCheck& check);
+    void showUnavailable(const QString& what);
+
+    AppController& m_controller;
+    ApplicationDelegate& m_delegate;
+    std::unique_ptr<NewAccountController> m_newAccountController;
+    std::unique_ptr<EditAccountController> m_editAccountController;
+};

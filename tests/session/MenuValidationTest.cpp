@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "session/ContentView.h"
+#include "session/MenuValidation.h"
+
+namespace {
+
+using Kind = SourceListItem::Kind;
+
+MenuValidation::State onMainWindow(Kind kind = Kind::AllAccounts) {
+    return {.storeOpen = true, .selection = {.item = SourceListItem::fixed(kind)}};
+}
+
+MenuValidation::State withAccountRegister(bool balanceColumnVisible) {
+    MenuValidation::State state = onMainWindow();
+    state.showsAccountRegister = true;
+    state.balanceColumnVisible = balanceColumnVisible;
+    return state;
+}
+
+TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
+    MenuValidation::State welcome = onMainWindow();
+    welcome.welcomeWindowVisible = true;
+    MenuValidation::State noStore;
+    MenuValidation::State sample = onMainWindow();
+    sample.sampleMode = true;
+    MenuValidation::State undoable = onMainWindow();
+    undoable.canUndo = true;
+
+    const struct {
+        const char* name;
+        MenuCommand command;
+        MenuValidation::State state;
+        bool enabled;
+        std::string title;  // empty: the command keeps its own title
+    } cases[] = {
+        {"support on the welcome window", MenuCommand::ShowSupport, welcome, true, ""},
+        {"website on the welcome window", MenuCommand::ShowWebsite, welcome, false, ""},
+        {"new account on the welcome window", MenuCommand::NewAccount, welcome, false, ""},
+        {"new account without a store", MenuCommand::NewAccount, noStore, false, ""},
+        {"website without a store", MenuCommand::ShowWebsite, noStore, true, ""},
+        {"new account", MenuCommand::NewAccount, onMainWindow(), true, ""},
+        {"new transaction in an account", MenuCommand::NewTransaction, withAccountRegister(false),
+         true, "New Transaction"},
+        {"new transaction in Scheduled", MenuCommand::NewTransaction, onMainWindow(Kind::Scheduled),
+         true, "New Scheduled Transaction"},
+        {"new transaction elsewhere", MenuCommand::NewTransaction, onMainWindow(), false,
+         "New Transaction"},
+        {"new transaction on the welcome window", MenuCommand::NewTransaction, welcome, false,
+         "New Transaction"},
+        {"transfer in an account", MenuCommand::Transfer, withAccountRegister(false), true, ""},
+        {"transfer elsewhere", MenuCommand::Transfer, onMainWindow(), false, ""},
+        {"balance column shown", MenuCommand::ToggleBalanceColumn, withAccountRegister(true), true,
+         "Hide Balance Column"},
+        {"balance column hidden", MenuCommand::ToggleBalanceColumn, withAccountRegister(false),
+         true, "Show Balance Column"},
+        {"balance column elsewhere", MenuCommand::ToggleBalanceColumn, onMainWindow(), false,
+         "Show Balance Column"},
+        {"reconciled balance elsewhere", MenuCommand::ToggleStatusMessage, onMainWindow(), false,
+         ""},
+        {"quit sample in the sample", MenuCommand::QuitSample, sample, true, ""},
+        {"quit sample in the own store", MenuCommand::QuitSample, onMainWindow(), false, ""},
+        {"undo with something to undo", MenuCommand::Undo, undoable, true, ""},
+        {"redo with nothing to redo", MenuCommand::Redo, undoable, false, ""},
+        {"save as", MenuCommand::SaveAs, onMainWindow(), true, ""},
+        {"save as without a store", MenuCommand::SaveAs, noStore, false, ""},
+        {"delete with nothing to delete", MenuCommand::DeleteItem, onMainWindow(), false, "Delete"},
+        {"rename All Accounts", MenuCommand::Rename, onMainWindow(), false, ""},
+        {"edit account without one", MenuCommand::EditAccount, onMainWindow(), false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MenuItemState item = MenuValidation::validate(c.command, c.state);
+        EXPECT_EQ(item.enabled, c.enabled);
+        EXPECT_EQ(item.title.value_or(""), c.title);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ContentViewChoice, EachSelectionPutsItsViewInTheContentArea) {
+    const struct {
+        Kind kind;
+        bool storeHasAccounts;
+        ContentView view;
+    } cases[] = {
+        {Kind::AllAccounts, true, ContentView::Register},
+        {Kind::AllAccounts, false, ContentView::AddAccountMessage},
+        {Kind::Account, true, ContentView::Register},
+        {Kind::AccountGroup, true, ContentView::Register},
+        {Kind::Scheduled, true, ContentView::ScheduledList},
+        {Kind::Budget, false, ContentView::BudgetView},
+        {Kind::TrendsChart, true, ContentView::TrendsChart},
+        {Kind::BreakdownChart, true, ContentView::BreakdownReport},
+        {Kind::ChartsHeader, true, ContentView::None},
+        {Kind::None, true, ContentView::None},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        EXPECT_EQ(contentViewFor(SourceListItem::fixed(c.kind), c.storeHasAccounts), c.view);
+    }
+}
+
+}  // namespace
