@@ -21,6 +21,8 @@ enum class MenuCommand {
     Transfer,
     ToggleScheduledTransactions,
     EditAccount,
+    EditBudget,
+    EditLimit,
     ToggleBalanceColumn,
     ToggleStatusMessage,
     SizeForScreenshot,

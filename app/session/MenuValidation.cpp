@@ -39,6 +39,10 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
                 return {.enabled = true, .title = "New Scheduled Transaction"};
             }
             return {.enabled = false, .title = kNewTransaction};
+        case MenuCommand::EditBudget:
+            return enabledIf(state.storeOpen && selected.kind() == Kind::Budget);
+        case MenuCommand::EditLimit:
+            return enabledIf(state.storeOpen && state.budgetLimitSelected);
         case MenuCommand::Transfer:
         case MenuCommand::ToggleStatusMessage:
             return enabledIf(state.showsAccountRegister);

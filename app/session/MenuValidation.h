@@ -19,6 +19,8 @@ public:
         // The register of one account is in the content area.
         bool showsAccountRegister = false;
         bool balanceColumnVisible = false;
+        // The budget view shows a side with a category row selected.
+        bool budgetLimitSelected = false;
         bool canUndo = false;
         bool canRedo = false;
     };

@@ -28,6 +28,8 @@ TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
     sample.sampleMode = true;
     MenuValidation::State undoable = onMainWindow();
     undoable.canUndo = true;
+    MenuValidation::State limitSelected = onMainWindow(Kind::Budget);
+    limitSelected.budgetLimitSelected = true;
 
     const struct {
         const char* name;
@@ -69,6 +71,10 @@ TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
         {"delete with nothing to delete", MenuCommand::DeleteItem, onMainWindow(), false, "Delete"},
         {"rename All Accounts", MenuCommand::Rename, onMainWindow(), false, ""},
         {"edit account without one", MenuCommand::EditAccount, onMainWindow(), false, ""},
+        {"edit budget on a budget", MenuCommand::EditBudget, limitSelected, true, ""},
+        {"edit budget elsewhere", MenuCommand::EditBudget, onMainWindow(), false, ""},
+        {"edit limit of a selected category", MenuCommand::EditLimit, limitSelected, true, ""},
+        {"edit limit without one", MenuCommand::EditLimit, onMainWindow(Kind::Budget), false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTimer>
 
 #include "../reports/ReportTestStore.h"
+#include "DialogScript.h"
 #include "FakeTransactionList.h"
 #include "ShellFixture.h"
 #include "base/Clock.h"
@@ -55,29 +55,6 @@ void mouse(QWidget* widget, QEvent::Type type, QPointF position) {
 void click(QWidget* widget, QPointF position) {
     mouse(widget, QEvent::MouseButtonPress, position);
     mouse(widget, QEvent::MouseButtonRelease, position);
-}
-
-// Runs `answer` on the modal dialog named `name` once it is on screen (ends it if `answer`
-// does not). Other modal windows on the way (a progress sheet) are waited out.
-void whenDialogNamed(const QString& name, std::function<void(QDialog&)> answer, int tries = 500) {
-    QTimer::singleShot(0, [=] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || dialog->objectName() != name) {
-            if (tries == 0) {
-                ADD_FAILURE() << "no dialog " << name.toStdString();
-                if (dialog != nullptr) {
-                    dialog->done(0);
-                }
-                return;
-            }
-            whenDialogNamed(name, answer, tries - 1);
-            return;
-        }
-        answer(*dialog);
-        if (dialog->isVisible()) {
-            dialog->done(0);
-        }
-    });
 }
 
 // Today is 15 March 2026 (ShellFixture). A 12-month budget from 15 September 2025: Home (Rent

@@ -1,6 +1,5 @@
 #include "ui/budgets/BudgetController.h"
 
-#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -46,10 +45,6 @@ BudgetController::BudgetController(ObjectContext& context, Alerts& alerts,
       m_alerts(alerts),
       m_makeTransactionList(std::move(makeTransactionList)) {
     setWindowTitle(tr("Budget"));
-    m_editLimitAction = new QAction(tr("Edit Limit..."), this);
-    connect(m_editLimitAction, &QAction::triggered, this, [this] { editLimit(); });
-    m_editBudgetAction = new QAction(tr("Edit Budget..."), this);
-    connect(m_editBudgetAction, &QAction::triggered, this, [this] { showSettings(); });
     buildViews();
 }
 

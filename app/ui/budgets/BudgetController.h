@@ -15,7 +15,6 @@ class Category;
 class EditBudgetController;
 class LimitSheetController;
 class ObjectContext;
-class QAction;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -75,11 +74,6 @@ public:
     void clickedCrumb(const Breadcrumb& crumb);
     // The register's editor closed on `transaction`: list the row's transactions again.
     void didCloseEditPanel(Transaction* transaction);
-
-    // The menu commands' actions, for the main window's menus: Edit Limit (enabled while
-    // canEditLimit()) and Edit Budget.
-    QAction* editLimitAction() const { return m_editLimitAction; }
-    QAction* editBudgetAction() const { return m_editBudgetAction; }
 
     const BudgetTracking& tracking() const { return m_tracking; }
     QLabel& titleField() const { return *m_titleField; }
@@ -143,6 +137,4 @@ private:
     QStackedWidget* m_tablePlaceholder = nullptr;
     BreadcrumbPath* m_breadcrumbPath = nullptr;
     SummaryController* m_summaryController = nullptr;
-    QAction* m_editLimitAction = nullptr;
-    QAction* m_editBudgetAction = nullptr;
 };

@@ -22,6 +22,7 @@ void BudgetOutlineDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
                                   const QModelIndex& index) const {
     QStyleOptionViewItem panel = option;
     initStyleOption(&panel, index);
+    panel.state &= ~QStyle::State_MouseOver;
     const QWidget* widget = option.widget;
     QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
     // The selection's background; the cells paint their own content.

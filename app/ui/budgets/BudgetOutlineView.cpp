@@ -40,7 +40,8 @@ BudgetOutlineView::BudgetOutlineView(QWidget* parent) : QTreeView(parent) {
     setExpandsOnDoubleClick(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setAllColumnsShowFocus(true);
+    // Only category rows are selected; no focus frame marks a group row as if it were.
+    setAllColumnsShowFocus(false);
     setFocusPolicy(Qt::StrongFocus);
     setFrameShape(QFrame::NoFrame);
     setAnimated(false);
@@ -249,7 +250,10 @@ void BudgetOutlineView::drawRow(QPainter* painter, const QStyleOptionViewItem& o
         painter->fillRect(QRect(0, option.rect.y() + 1, width, option.rect.height() - 2),
                           kGroupBackground);
     }
-    QTreeView::drawRow(painter, option, index);
+    // Rows light up only when selected: the bars show where the pointer is.
+    QStyleOptionViewItem row = option;
+    row.state &= ~QStyle::State_MouseOver;
+    QTreeView::drawRow(painter, row, index);
     if (type != TrackRow::Type::Total) {
         painter->fillRect(QRect(0, option.rect.y() + option.rect.height() - 1, width, 1),
                           kSeparator);

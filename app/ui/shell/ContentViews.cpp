@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 
-#include "budgets/Budget.h"
 #include "ui/accounts/AddAccountMessageController.h"
+#include "ui/budgets/BudgetContentController.h"
+#include "ui/budgets/PlaceholderTransactionList.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/MainWindowCommands.h"
 #include "ui/shell/PlaceholderContentController.h"
@@ -47,11 +48,11 @@ void ContentViews::registerAll(ViewRouter& router, AppController& controller) {
                 return tr("The list of scheduled transactions is not available in this version.");
             },
             tr("Scheduling transactions")));
-    router.setFactory(ContentView::BudgetView, placeholder([](const SourceListItem& item) {
-                          return tr("The budget view of \u201c%1\u201d is not available in this "
-                                    "version.")
-                              .arg(QString::fromStdString(item.budget()->name()));
-                      }));
+    // Until the register is there, a row's transactions are a placeholder list.
+    router.setFactory(ContentView::BudgetView, [](MainWindowHost& host) {
+        return std::make_unique<BudgetContentController>(host,
+                                                         PlaceholderTransactionList::factory());
+    });
     router.setFactory(ContentView::TrendsChart, placeholder([](const SourceListItem&) {
                           return tr("The trends chart is not available in this version.");
                       }));

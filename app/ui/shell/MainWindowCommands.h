@@ -5,8 +5,11 @@
 
 class AppController;
 class ApplicationDelegate;
+class Budget;
+class BudgetController;
 class EditAccountController;
 class NewAccountController;
+class NewBudgetController;
 struct CommandCheck;
 
 // The main window's menu commands that act on the selection or open a sheet: new account and
@@ -29,6 +32,9 @@ public:
     void importFromBank();
     void importFromApp();
     void addBudget();
+    // The shown budget's settings sheet, and the limit sheet of its selected category.
+    void editBudget();
+    void editLimit();
     // Deletes what is selected, after asking, and selects what takes its place.
     void deleteItem();
     // Starts editing the selected entry's name in place.
@@ -42,9 +48,14 @@ private:
     // Shows the check's alert; true when the command may go on (proceed, or confirmed).
     bool mayProceed(const CommandCheck& check);
     void showUnavailable(const QString& what);
+    // Lists and selects a budget just made.
+    void budgetCreated(Budget* budget);
+    // The budget view's controller when a budget is shown, else nullptr.
+    BudgetController* shownBudgetController() const;
 
     AppController& m_controller;
     ApplicationDelegate& m_delegate;
     std::unique_ptr<NewAccountController> m_newAccountController;
     std::unique_ptr<EditAccountController> m_editAccountController;
+    std::unique_ptr<NewBudgetController> m_newBudgetController;
 };
