@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 #include "DialogScript.h"
@@ -117,8 +118,22 @@ TEST_F(BudgetShell, EditLimitFollowsTheSelectedRowAndUndoPutsTheLimitAndTheViewB
         category, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     ASSERT_TRUE(m_menu->validate(MenuCommand::EditLimit).isEnabled());
 
+    // Cancelled after every field was changed: the store is as it was.
+    ASSERT_FALSE(context().hasChanges());
     whenDialogNamed("LimitSheet", [](QDialog& dialog) {
         auto& sheet = dynamic_cast<LimitSheetController&>(dialog);
+        sheet.incomeButton()->setChecked(true);
+        sheet.estimateField()->setValue(Decimal(7));
+        sheet.estimateTypeChanged(true);
+        sheet.cancel();
+    });
+    trigger(MenuCommand::EditLimit);
+    EXPECT_FALSE(context().hasChanges());
+    EXPECT_EQ(limit->amount(), before);
+
+    whenDialogNamed("LimitSheet", [](QDialog& dialog) {
+        auto& sheet = dynamic_cast<LimitSheetController&>(dialog);
+        EXPECT_TRUE(sheet.spendingButton()->isChecked());
         sheet.estimateField()->setValue(Decimal(1));
         sheet.save();
     });
