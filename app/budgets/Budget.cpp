@@ -8,8 +8,8 @@
 #include "budgets/TrackResultBuilder.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
+#include "ledger/LedgerSums.h"
 #include "ledger/Transaction.h"
-#include "reports/LedgerSums.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Budget::entityDescription() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/SummaryFigures.h"
+#include "budgets/SummaryFigures.h"
 
 class Budget;
 struct TrackResult;

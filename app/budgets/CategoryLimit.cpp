@@ -4,7 +4,7 @@
 #include "budgets/Budget.h"
 #include "budgets/LimitAmount.h"
 #include "ledger/Category.h"
-#include "reports/LedgerSums.h"
+#include "ledger/LedgerSums.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& CategoryLimit::entityDescription() {

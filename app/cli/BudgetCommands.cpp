@@ -8,6 +8,7 @@
 #include "budgets/BudgetViewFigures.h"
 #include "budgets/CategoryLimit.h"
 #include "budgets/LimitSheetFields.h"
+#include "budgets/SummaryFigures.h"
 #include "budgets/TrackResult.h"
 #include "cli/CliError.h"
 #include "cli/CliLookup.h"
@@ -16,7 +17,6 @@
 #include "cli/CommandInvocation.h"
 #include "cli/CommandRegistry.h"
 #include "ledger/Category.h"
-#include "reports/SummaryFigures.h"
 
 namespace {
 

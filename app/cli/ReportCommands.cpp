@@ -10,12 +10,14 @@
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/Transaction.h"
+#include "reports/AccountReports.h"
 #include "reports/BreakdownPeriods.h"
 #include "reports/BreakdownReport.h"
 #include "reports/BreakdownRows.h"
 #include "reports/BreakdownTotals.h"
 #include "reports/ChartScale.h"
 #include "reports/DateRange.h"
+#include "reports/TransactionReports.h"
 #include "reports/TrendFigures.h"
 #include "reports/TrendSeries.h"
 
@@ -25,7 +27,7 @@ using CliRows::Json;
 
 void showRange(CommandInvocation& call) {
     CliStore store(call.global());
-    const DateRange range = Transaction::reportDateRange(store.context());
+    const DateRange range = TransactionReports::reportDateRange(store.context());
     call.result()["from"] = range.first.toISOString();
     call.result()["to"] = range.last.toISOString();
 }
@@ -74,11 +76,11 @@ void showBreakdown(CommandInvocation& call) {
         group = &CliLookup::categoryGroup(context, *name);
     }
     // The sidebar always shows the totals of all categories, whatever group is listed.
-    const BreakdownPair all = Account::breakdownFromDate(*from, *to, nullptr, context);
+    const BreakdownPair all = AccountReports::breakdownFromDate(*from, *to, nullptr, context);
     const BreakdownTotals totals =
         BreakdownTotals::fromAmounts(amountsOf(all.expense), amountsOf(all.income));
     const BreakdownPair shown =
-        group != nullptr ? Account::breakdownFromDate(*from, *to, group, context) : all;
+        group != nullptr ? AccountReports::breakdownFromDate(*from, *to, group, context) : all;
     const Breakdown& entries = side == "expense" ? shown.expense : shown.income;
     const auto rows = BreakdownRows::make(
         std::vector<std::pair<BreakdownKey, Decimal>>(entries.begin(), entries.end()));
@@ -104,7 +106,7 @@ void showPeriods(CommandInvocation& call) {
     CliStore store(call.global());
     Json years = Json::array();
     for (const BreakdownPeriods::YearEntry& year :
-         BreakdownPeriods::menuYears(Transaction::reportDateRange(store.context()))) {
+         BreakdownPeriods::menuYears(TransactionReports::reportDateRange(store.context()))) {
         Json items = Json::array({BreakdownPeriods::kEntireYearTitle, "-"});
         for (const Date& monthEnd : year.monthsNewestFirst) {
             items.push_back(BreakdownPeriods::monthEntryTitle(monthEnd));
@@ -130,7 +132,7 @@ void showTrends(CommandInvocation& call) {
     } else {
         throw CliError::usage("report trends expects balance, income, expense or category:NAME");
     }
-    const DateRange range = Transaction::reportDateRange(context);
+    const DateRange range = TransactionReports::reportDateRange(context);
     std::vector<TrendSeries::DataPoint> points =
         TrendFigures::series(kind, category, range, context);
     bool inverted = false;

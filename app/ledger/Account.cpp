@@ -8,7 +8,6 @@
 #include "ledger/Currency.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransferSetting.h"
-#include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Account::entityDescription() {
@@ -27,10 +26,10 @@ const EntityDescription& Account::entityDescription() {
             .toOne("currency", &Account::m_currency, &Currency::entityDescription, "account")
             .toMany("transactions", &Account::m_transactions, &Transaction::entityDescription,
                     "account", DeleteRule::Cascade)
-            .toMany("scheduledItems", &Account::m_scheduledItems, &ScheduledItem::entityDescription,
-                    "account", DeleteRule::Cascade)
-            .toMany("toScheduledItems", &Account::m_toScheduledItems,
-                    &ScheduledItem::entityDescription, "toAccount", DeleteRule::Cascade)
+            .toMany("scheduledItems", &Account::m_scheduledItems, "ScheduledItem", "account",
+                    DeleteRule::Cascade)
+            .toMany("toScheduledItems", &Account::m_toScheduledItems, "ScheduledItem", "toAccount",
+                    DeleteRule::Cascade)
             .toMany("transferSettings", &Account::m_transferSettings,
                     &TransferSetting::entityDescription, "account", DeleteRule::Cascade)
             .toMany("toTransferSettings", &Account::m_toTransferSettings,

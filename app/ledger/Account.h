@@ -8,12 +8,9 @@
 #include "base/Date.h"
 #include "base/Decimal.h"
 #include "ledger/Node.h"
-#include "reports/Breakdown.h"
 
 class Category;
-class CategoryGroup;
 class Currency;
-class ScheduledItem;
 class Transaction;
 class TransferSetting;
 
@@ -46,9 +43,10 @@ public:
     const ObjectSet<Transaction>& transactions() const { return m_transactions; }
     void addTransactionsObject(Transaction* transaction);
     void removeTransactionsObject(Transaction* transaction);
-    // The scheduled items paid from or into this account, and the transfers into it.
-    const ObjectSet<ScheduledItem>& scheduledItems() const { return m_scheduledItems; }
-    const ObjectSet<ScheduledItem>& toScheduledItems() const { return m_toScheduledItems; }
+    // The scheduled items paid from or into this account, and the transfers into it, untyped:
+    // the scheduled subsystem offers them typed (ScheduledItem::itemsOfAccount).
+    const ObjectSet<ManagedObject>& scheduledItemObjects() const { return m_scheduledItems; }
+    const ObjectSet<ManagedObject>& toScheduledItemObjects() const { return m_toScheduledItems; }
     // What the transfers from this account to each destination last used, the settings of
     // transfers into it, and the setting of the last transfer made from it.
     const ObjectSet<TransferSetting>& transferSettings() const { return m_transferSettings; }
@@ -80,28 +78,8 @@ public:
     // The first account by name in `context`, closed ones included; nullptr when none.
     [[nodiscard]] static Account* firstInContext(ObjectContext& context);
 
-    // ---- Reports (defined with the reports) ----
+    // ---- Overall balance (the breakdowns by category are AccountReports') ----
 
-    // The net home-currency amount of every category (and of the uncategorized splits) over
-    // [from, to], split by sign: <= 0 expense, > 0 income. With `inGroup` only that group's
-    // categories are kept, keyed by category; without, each side is keyed by group.
-    [[nodiscard]] static BreakdownPair breakdownFromDate(Date from, Date to,
-                                                         const CategoryGroup* inGroup,
-                                                         ObjectContext& context);
-    [[nodiscard]] static Breakdown incomeBreakdownFromDate(Date from, Date to,
-                                                           ObjectContext& context);
-    [[nodiscard]] static Breakdown expenseBreakdownFromDate(Date from, Date to,
-                                                            ObjectContext& context);
-    // The sums of those sides; zero when empty.
-    [[nodiscard]] static Decimal incomeTotalFromDate(Date from, Date to, ObjectContext& context);
-    [[nodiscard]] static Decimal expenseTotalFromDate(Date from, Date to, ObjectContext& context);
-    // Category entries summed under their group; others kept under their own key.
-    [[nodiscard]] static Breakdown groupBreakdown(const Breakdown& breakdown,
-                                                  ObjectContext& context);
-    // Only the entries of categories in `group`.
-    [[nodiscard]] static Breakdown removeAllObjectsNotInGroup(const CategoryGroup* group,
-                                                              const Breakdown& breakdown,
-                                                              ObjectContext& context);
     // The balances of all accounts, open or closed, in the home currency: on `date`, or the
     // current balances when nothing.
     [[nodiscard]] static Decimal overallBalanceOnDate(std::optional<Date> date,
@@ -170,8 +148,8 @@ private:
     Decimal m_startBalance;
     Date m_startBalanceDate;
     ObjectSet<Transaction> m_transactions;
-    ObjectSet<ScheduledItem> m_scheduledItems;
-    ObjectSet<ScheduledItem> m_toScheduledItems;
+    ObjectSet<ManagedObject> m_scheduledItems;
+    ObjectSet<ManagedObject> m_toScheduledItems;
     ObjectSet<TransferSetting> m_transferSettings;
     ObjectSet<TransferSetting> m_toTransferSettings;
     TransferSetting* m_lastTransferSetting = nullptr;

@@ -7,6 +7,7 @@
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/LedgerIndex.h"
+#include "ledger/LedgerSums.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "store/ObjectContext.h"
@@ -29,6 +30,14 @@ Decimal Account::balanceOnDate(Date date) const {
 
 Decimal Account::reconciledBalance() const {
     return balance() - LedgerIndex::of(*managedObjectContext()).unreconciledTotal(*this);
+}
+
+Decimal Account::overallBalanceOnDate(std::optional<Date> date, ObjectContext& context) {
+    Decimal total;
+    for (const Account* account : Account::allInContext(context)) {
+        total += LedgerSums::homeCurrencyBalanceOnDate(*account, date);
+    }
+    return total;
 }
 
 Transaction* Account::createTransactionWithDate(Date date, std::optional<std::string> title,

@@ -3,7 +3,6 @@
 #include <array>
 
 #include "ledger/Account.h"
-#include "scheduled/ScheduledItem.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -11,6 +10,11 @@ namespace {
 constexpr std::array<const char*, 5> kTypesByPosition = {kAccountTypeChecking, kAccountTypeSavings,
                                                          kAccountTypeCreditCard, kAccountTypeCash,
                                                          kAccountTypeOther};
+
+AccountSheets::TransferRegeneration& transferRegeneration() {
+    static AccountSheets::TransferRegeneration regeneration;
+    return regeneration;
+}
 
 }  // namespace
 
@@ -54,18 +58,8 @@ void AccountSheets::confirmEdit(Account& account, const Edit& fields, bool proje
     account.setType(typeAtPosition(fields.typePosition));
     if (fields.currency != account.currency()) {
         account.setCurrency(fields.currency);
-        if (projectionShown) {
-            std::vector<ScheduledItem*> items = account.scheduledItems().toVector();
-            for (ScheduledItem* incoming : account.toScheduledItems()) {
-                if (incoming->account() != &account) {  // a transfer to itself is there already
-                    items.push_back(incoming);
-                }
-            }
-            for (ScheduledItem* item : items) {
-                if (item->isTransfer()) {
-                    item->regenerateProjection();
-                }
-            }
+        if (projectionShown && transferRegeneration()) {
+            transferRegeneration()(account);
         }
     }
     if (!(fields.startBalance == account.startBalance())) {
@@ -74,4 +68,8 @@ void AccountSheets::confirmEdit(Account& account, const Edit& fields, bool proje
         account.setStartBalanceDate(earliest ? earliest->daysAgo_PN(1) : today);
     }
     account.setIsClosed(fields.isClosed);
+}
+
+void AccountSheets::setTransferRegeneration(TransferRegeneration regeneration) {
+    transferRegeneration() = std::move(regeneration);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -41,7 +42,14 @@ public:
     static bool showsHelpAfterCreating(const Account& account);
 
     // Applies the edit sheet. A changed currency regenerates the projection of the account's
-    // transfers, incoming and outgoing, when projection is shown; a numerically changed start
-    // balance moves the start date to the day before the first transaction (today without one).
+    // transfers, incoming and outgoing, when projection is shown (through the regeneration the
+    // scheduled items install); a numerically changed start balance moves the start date to the
+    // day before the first transaction (today without one).
     static void confirmEdit(Account& account, const Edit& fields, bool projectionShown, Date today);
+
+    // Regenerates the projections of the scheduled transfers from and into an account whose
+    // currency changed. The scheduled items connect it (installScheduledHooks); until they do,
+    // nothing is regenerated. Process-wide; nullptr removes it.
+    using TransferRegeneration = std::function<void(Account&)>;
+    static void setTransferRegeneration(TransferRegeneration regeneration);
 };

@@ -2,11 +2,9 @@
 
 #include "base/StringHelpers.h"
 #include "base/TextFolding.h"
-#include "budgets/CategoryLimit.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/Split.h"
 #include "ledger/TransferSetting.h"
-#include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Category::entityDescription() {
@@ -16,10 +14,8 @@ const EntityDescription& Category::entityDescription() {
             .validator(&Category::validateName)
             .toOne("group", &Category::m_group, &CategoryGroup::entityDescription, "categories")
             .toMany("splits", &Category::m_splits, &Split::entityDescription, "category")
-            .toMany("scheduledItems", &Category::m_scheduledItems,
-                    &ScheduledItem::entityDescription, "category")
-            .toMany("limits", &Category::m_limits, &CategoryLimit::entityDescription, "category",
-                    DeleteRule::Cascade)
+            .toMany("scheduledItems", &Category::m_scheduledItems, "ScheduledItem", "category")
+            .toMany("limits", &Category::m_limits, "CategoryLimit", "category", DeleteRule::Cascade)
             .toMany("transferSettings", &Category::m_transferSettings,
                     &TransferSetting::entityDescription, "category")
             .build();
@@ -30,8 +26,23 @@ void Category::setGroup(CategoryGroup* group) {
     setToOne(&Category::m_group, group);
 }
 
+namespace {
+
+Category::InsertionHook& insertionHook() {
+    static Category::InsertionHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void Category::setInsertionHook(InsertionHook hook) {
+    insertionHook() = std::move(hook);
+}
+
 void Category::awakeFromInsert() {
-    addLimitsToEveryBudget();
+    if (insertionHook()) {
+        insertionHook()(*this);
+    }
     setName(nextAvailableDefaultName(*managedObjectContext()));
 }
 

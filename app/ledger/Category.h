@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,8 +11,6 @@
 #include "store/Entity.h"
 
 class CategoryGroup;
-class ScheduledItem;
-class CategoryLimit;
 class Split;
 class TransferSetting;
 
@@ -25,15 +24,18 @@ public:
     CategoryGroup* group() const { return m_group; }
     void setGroup(CategoryGroup* group);
     const ObjectSet<Split>& splits() const { return m_splits; }
-    // The scheduled items that give this category to their transactions.
-    const ObjectSet<ScheduledItem>& scheduledItems() const { return m_scheduledItems; }
-    // Its limit in every budget; deleting the category deletes them.
-    const ObjectSet<CategoryLimit>& limits() const { return m_limits; }
     // The transfer settings that remember this category.
     const ObjectSet<TransferSetting>& transferSettings() const { return m_transferSettings; }
 
-    // Adds a limit of 0 for this category to every budget, then takes the next default name.
+    // Runs the insertion hook (the budgets give the category a limit of 0 in every budget),
+    // then takes the next default name.
     void awakeFromInsert() override;
+
+    // What the subsystems above the ledger do for every new category. Process-wide, like the
+    // notification centre; installed when the application's entity model is built. Nothing
+    // runs until one is installed (nullptr removes it).
+    using InsertionHook = std::function<void(Category&)>;
+    static void setInsertionHook(InsertionHook hook);
 
     // ---- Class operations ----
 
@@ -61,13 +63,13 @@ public:
     [[nodiscard]] bool validateName(std::optional<ValidationError>& error) const;
 
 private:
-    // Gives every budget a limit of 0 for this category.
-    void addLimitsToEveryBudget();
-
     std::string m_name;
     CategoryGroup* m_group = nullptr;
     ObjectSet<Split> m_splits;
-    ObjectSet<ScheduledItem> m_scheduledItems;
-    ObjectSet<CategoryLimit> m_limits;
+    // The scheduled items that give this category to their transactions, and its limit in
+    // every budget (deleting the category deletes them): declared here by their entities'
+    // names, read from the scheduled items' and the limits' side.
+    ObjectSet<ManagedObject> m_scheduledItems;
+    ObjectSet<ManagedObject> m_limits;
     ObjectSet<TransferSetting> m_transferSettings;
 };

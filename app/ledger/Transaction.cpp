@@ -8,8 +8,8 @@
 #include "ledger/Currency.h"
 #include "ledger/CurrencyExchange.h"
 #include "ledger/Global.h"
+#include "ledger/LedgerSums.h"
 #include "ledger/Split.h"
-#include "scheduled/ScheduledItem.h"
 #include "store/EntityBuilder.h"
 
 const EntityDescription& Transaction::entityDescription() {
@@ -35,8 +35,8 @@ const EntityDescription& Transaction::entityDescription() {
             .toMany("splits", &Transaction::m_splits, &Split::entityDescription, "transaction",
                     DeleteRule::Cascade)
             .validator(&Transaction::validateSplits)
-            .toOne("scheduledItem", &Transaction::m_scheduledItem,
-                   &ScheduledItem::entityDescription, "projectedTransactions")
+            .toOne("scheduledItem", &Transaction::m_scheduledItem, "ScheduledItem",
+                   "projectedTransactions")
             .build();
     return description;
 }
@@ -80,6 +80,16 @@ std::int64_t Transaction::nextSortID() {
     const std::int64_t sortID = global->nextSortID();
     global->setNextSortID(sortID + 1);
     return sortID;
+}
+
+Date Transaction::dateOfLatestTransactionInContext(ObjectContext& context) {
+    const auto latest = LedgerSums::latestTransactionDate(context);
+    PN_ASSERT(latest.has_value(), "There is no transaction");
+    return *latest;
+}
+
+std::optional<Date> Transaction::dateOfEarliestTransactionInContext(ObjectContext& context) {
+    return LedgerSums::earliestTransactionDate(context);
 }
 
 bool Transaction::precedesInStandardOrder(const Transaction& a, const Transaction& b) {

@@ -8,12 +8,10 @@
 
 #include "base/Date.h"
 #include "base/Decimal.h"
-#include "reports/DateRange.h"
 #include "store/Entity.h"
 
 class Account;
 class Category;
-class ScheduledItem;
 class Split;
 
 // The type of a transaction projected from a scheduled item.
@@ -91,8 +89,9 @@ public:
     void awakeFromInsert() override;
 
     bool isGenerated() const { return m_type == kTransactionTypeGenerated; }
-    // The item whose projection this transaction is part of; nullptr for others.
-    ScheduledItem* scheduledItem() const { return m_scheduledItem; }
+    // The item whose projection this transaction is part of, untyped (the scheduled subsystem
+    // offers it typed: ScheduledItem::itemOfTransaction); nullptr for others.
+    ManagedObject* scheduledItemObject() const { return m_scheduledItem; }
     bool hasScheduledItem() const { return m_scheduledItem != nullptr; }
     bool isMatched() const { return !m_isImported && m_ofxAmount.has_value(); }
 
@@ -104,14 +103,6 @@ public:
     [[nodiscard]] static Date dateOfLatestTransactionInContext(ObjectContext& context);
     [[nodiscard]] static std::optional<Date> dateOfEarliestTransactionInContext(
         ObjectContext& context);
-    // With a category: transactions dated in the range with a split of it. Without: the
-    // transactions of uncategorized splits dated in the range.
-    [[nodiscard]] static std::vector<Transaction*> allWithDateRange(std::pair<Date, Date> range,
-                                                                    const Category* category,
-                                                                    ObjectContext& context);
-    // The days reports are offered for: today to today in an empty store, otherwise from the
-    // earlier of today and the earliest transaction to the later of today and the latest.
-    [[nodiscard]] static DateRange reportDateRange(ObjectContext& context);
     // True when `a` comes before `b` in the standard order (newest first).
     [[nodiscard]] static bool precedesInStandardOrder(const Transaction& a, const Transaction& b);
     // Puts `transactions` in the standard order.
@@ -165,5 +156,5 @@ private:
     std::optional<std::string> m_ofxFitID;
     std::optional<std::string> m_type;
     bool m_splitsChanged = false;
-    ScheduledItem* m_scheduledItem = nullptr;
+    ManagedObject* m_scheduledItem = nullptr;
 };

@@ -1,9 +1,8 @@
-// The report queries of Account: breakdowns by category and group, their totals, and the
-// overall balance of all accounts.
-#include "ledger/Account.h"
+#include "reports/AccountReports.h"
+
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
-#include "reports/LedgerSums.h"
+#include "ledger/LedgerSums.h"
 
 namespace {
 
@@ -30,8 +29,8 @@ Decimal sumOf(const Breakdown& breakdown) {
 
 }  // namespace
 
-BreakdownPair Account::breakdownFromDate(Date from, Date to, const CategoryGroup* inGroup,
-                                         ObjectContext& context) {
+BreakdownPair AccountReports::breakdownFromDate(Date from, Date to, const CategoryGroup* inGroup,
+                                                ObjectContext& context) {
     BreakdownPair sides;
     for (const auto& [key, amount] : allAmounts(from, to, context)) {
         (amount.sign() <= 0 ? sides.expense : sides.income).emplace(key, amount);
@@ -43,23 +42,23 @@ BreakdownPair Account::breakdownFromDate(Date from, Date to, const CategoryGroup
     return {groupBreakdown(sides.expense, context), groupBreakdown(sides.income, context)};
 }
 
-Breakdown Account::incomeBreakdownFromDate(Date from, Date to, ObjectContext& context) {
+Breakdown AccountReports::incomeBreakdownFromDate(Date from, Date to, ObjectContext& context) {
     return breakdownFromDate(from, to, nullptr, context).income;
 }
 
-Breakdown Account::expenseBreakdownFromDate(Date from, Date to, ObjectContext& context) {
+Breakdown AccountReports::expenseBreakdownFromDate(Date from, Date to, ObjectContext& context) {
     return breakdownFromDate(from, to, nullptr, context).expense;
 }
 
-Decimal Account::incomeTotalFromDate(Date from, Date to, ObjectContext& context) {
+Decimal AccountReports::incomeTotalFromDate(Date from, Date to, ObjectContext& context) {
     return sumOf(incomeBreakdownFromDate(from, to, context));
 }
 
-Decimal Account::expenseTotalFromDate(Date from, Date to, ObjectContext& context) {
+Decimal AccountReports::expenseTotalFromDate(Date from, Date to, ObjectContext& context) {
     return sumOf(expenseBreakdownFromDate(from, to, context));
 }
 
-Breakdown Account::groupBreakdown(const Breakdown& breakdown, ObjectContext& /*context*/) {
+Breakdown AccountReports::groupBreakdown(const Breakdown& breakdown, ObjectContext& /*context*/) {
     Breakdown grouped;
     for (const auto& [key, amount] : breakdown) {
         const auto* category = std::get_if<const Category*>(&key);
@@ -72,9 +71,9 @@ Breakdown Account::groupBreakdown(const Breakdown& breakdown, ObjectContext& /*c
     return grouped;
 }
 
-Breakdown Account::removeAllObjectsNotInGroup(const CategoryGroup* group,
-                                              const Breakdown& breakdown,
-                                              ObjectContext& /*context*/) {
+Breakdown AccountReports::removeAllObjectsNotInGroup(const CategoryGroup* group,
+                                                     const Breakdown& breakdown,
+                                                     ObjectContext& /*context*/) {
     Breakdown kept;
     for (const auto& [key, amount] : breakdown) {
         const auto* category = std::get_if<const Category*>(&key);
@@ -83,12 +82,4 @@ Breakdown Account::removeAllObjectsNotInGroup(const CategoryGroup* group,
         }
     }
     return kept;
-}
-
-Decimal Account::overallBalanceOnDate(std::optional<Date> date, ObjectContext& context) {
-    Decimal total;
-    for (const Account* account : Account::allInContext(context)) {
-        total += LedgerSums::homeCurrencyBalanceOnDate(*account, date);
-    }
-    return total;
 }

@@ -7,6 +7,8 @@
 #include "ledger/CategoryGroup.h"
 #include "ledger/CurrencyFormatter.h"
 #include "ledger/Transaction.h"
+#include "reports/AccountReports.h"
+#include "reports/TransactionReports.h"
 
 namespace {
 
@@ -108,7 +110,7 @@ bool BreakdownReport::dropDeletedLevels() {
 BreakdownReport::Page BreakdownReport::page() const {
     const Date from = m_period.range.first;
     const Date to = m_period.range.last;
-    const BreakdownPair all = Account::breakdownFromDate(from, to, nullptr, m_context);
+    const BreakdownPair all = AccountReports::breakdownFromDate(from, to, nullptr, m_context);
     Page page;
     page.totals = BreakdownTotals::fromAmounts(amountsOf(all.expense), amountsOf(all.income));
     const Level& level = m_levels.back();
@@ -118,7 +120,7 @@ BreakdownReport::Page BreakdownReport::page() const {
             break;
         case Level::Kind::Group: {
             const BreakdownPair inGroup =
-                Account::breakdownFromDate(from, to, level.group, m_context);
+                AccountReports::breakdownFromDate(from, to, level.group, m_context);
             fillRows(m_showingExpense ? inGroup.expense : inGroup.income, m_context, page);
             break;
         }
@@ -126,7 +128,7 @@ BreakdownReport::Page BreakdownReport::page() const {
         case Level::Kind::Uncategorized:
             page.showsTransactions = true;
             page.transactions =
-                Transaction::allWithDateRange({from, to}, level.category, m_context);
+                TransactionReports::allWithDateRange({from, to}, level.category, m_context);
             break;
     }
     return page;

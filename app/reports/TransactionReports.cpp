@@ -1,26 +1,16 @@
-// The report queries of Transaction: the span of transaction dates and the transactions
-// behind one category's figure.
+#include "reports/TransactionReports.h"
+
 #include <algorithm>
 
-#include "base/AssertionFailure.h"
 #include "ledger/Category.h"
+#include "ledger/LedgerSums.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
-#include "reports/LedgerSums.h"
+#include "store/ObjectContext.h"
 
-Date Transaction::dateOfLatestTransactionInContext(ObjectContext& context) {
-    const auto latest = LedgerSums::latestTransactionDate(context);
-    PN_ASSERT(latest.has_value(), "There is no transaction");
-    return *latest;
-}
-
-std::optional<Date> Transaction::dateOfEarliestTransactionInContext(ObjectContext& context) {
-    return LedgerSums::earliestTransactionDate(context);
-}
-
-std::vector<Transaction*> Transaction::allWithDateRange(std::pair<Date, Date> range,
-                                                        const Category* category,
-                                                        ObjectContext& context) {
+std::vector<Transaction*> TransactionReports::allWithDateRange(std::pair<Date, Date> range,
+                                                               const Category* category,
+                                                               ObjectContext& context) {
     const auto inRange = [&](const Transaction* t) {
         return t != nullptr && t->date() >= range.first && t->date() <= range.second;
     };
@@ -48,7 +38,7 @@ std::vector<Transaction*> Transaction::allWithDateRange(std::pair<Date, Date> ra
     return result;
 }
 
-DateRange Transaction::reportDateRange(ObjectContext& context) {
+DateRange TransactionReports::reportDateRange(ObjectContext& context) {
     return DateRange::reportDateRange(LedgerSums::earliestTransactionDate(context),
                                       LedgerSums::latestTransactionDate(context), Date::today_PN());
 }

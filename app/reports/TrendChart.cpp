@@ -5,6 +5,7 @@
 #include "base/DateFormatter.h"
 #include "ledger/CurrencyFormatter.h"
 #include "ledger/Transaction.h"
+#include "reports/TransactionReports.h"
 
 TrendChart TrendChart::make(const std::vector<TrendSeries::DataPoint>& series, bool shouldShowDay,
                             bool shouldInvertSign, const CurrencyFormatter& wholeFormatter,
@@ -44,7 +45,7 @@ TrendChart TrendChart::forSeries(TrendSeries::Kind kind, const Category* categor
     if (category != nullptr) {
         kind = TrendSeries::Kind::Category;
     }
-    const DateRange range = Transaction::reportDateRange(context);
+    const DateRange range = TransactionReports::reportDateRange(context);
     return make(TrendFigures::series(kind, category, range, context),
                 TrendSeries::shouldShowDay(kind), TrendSeries::shouldInvertSign(kind),
                 CurrencyFormatter::wholeAmountFormatterForHomeCurrency(context),

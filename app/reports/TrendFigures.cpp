@@ -7,9 +7,9 @@
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
+#include "ledger/LedgerSums.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
-#include "reports/LedgerSums.h"
 
 namespace {
 

@@ -9,8 +9,8 @@ class Category;
 class ObjectContext;
 
 // The figures of a whole trends series in one pass over the store, equal point by point to
-// the single queries (Account::incomeTotalFromDate, expenseTotalFromDate, a category's amount,
-// Account::overallBalanceOnDate) but without visiting the store once per month.
+// the single queries (AccountReports::incomeTotalFromDate, expenseTotalFromDate, a category's
+// amount, Account::overallBalanceOnDate) but without visiting the store once per month.
 // REQUIRES of the windows: ordered by date and not overlapping (TrendSeries::windows gives such).
 class TrendFigures final {
 public:

@@ -70,6 +70,24 @@ void ScheduledItem::setCategory(Category* category) {
     setToOne(&ScheduledItem::m_category, category);
 }
 
+std::vector<ScheduledItem*> ScheduledItem::itemsOfAccount(const Account& account) {
+    std::vector<ScheduledItem*> items;
+    for (ManagedObject* outgoing : account.scheduledItemObjects()) {
+        items.push_back(static_cast<ScheduledItem*>(outgoing));
+    }
+    for (ManagedObject* object : account.toScheduledItemObjects()) {
+        auto* incoming = static_cast<ScheduledItem*>(object);
+        if (incoming->account() != &account) {  // a transfer to itself is there already
+            items.push_back(incoming);
+        }
+    }
+    return items;
+}
+
+ScheduledItem* ScheduledItem::itemOfTransaction(const Transaction& transaction) {
+    return static_cast<ScheduledItem*>(transaction.scheduledItemObject());
+}
+
 void ScheduledItem::setPaymentURL(std::optional<std::string> url) {
     if (url) {
         url = cleanupURL(*url);

@@ -95,6 +95,12 @@ public:
     // The generated transactions of the projection.
     const ObjectSet<Transaction>& projectedTransactions() const { return m_projectedTransactions; }
 
+    // The same links read from the ledger's side, where they are untyped: the items paid from
+    // `account` and the transfers into it, each once; the item a generated transaction belongs
+    // to (nullptr for others).
+    [[nodiscard]] static std::vector<ScheduledItem*> itemsOfAccount(const Account& account);
+    [[nodiscard]] static ScheduledItem* itemOfTransaction(const Transaction& transaction);
+
     // ---- Kind ----
 
     bool isDeposit() const { return m_amount > Decimal(0); }

@@ -1,6 +1,7 @@
 #include "session/ApplicationModel.h"
 
 #include "budgets/Budget.h"
+#include "budgets/BudgetHooks.h"
 #include "budgets/CategoryLimit.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
@@ -24,8 +25,9 @@ const EntityModel& ApplicationModel::shared() {
             &Global::entityDescription(), &ScheduledItem::entityDescription(),
             &Budget::entityDescription(), &CategoryLimit::entityDescription(),
             &TransferSetting::entityDescription()});
-    // Stores of older model versions migrate when opened with this model.
-    static const bool migrationsInstalled = (LedgerMigrations::install(model), true);
-    (void)migrationsInstalled;
+    // Stores of older model versions migrate when opened with this model, and the budgets
+    // follow every category inserted into one of its contexts.
+    static const bool installed = (LedgerMigrations::install(model), installBudgetHooks(), true);
+    (void)installed;
     return model;
 }

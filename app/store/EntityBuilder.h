@@ -26,7 +26,10 @@
 //
 // Attribute kinds and optionality come from the member's type (see AttributeTraits); a
 // member's initial value is the attribute's default. Destinations are given by their
-// entityDescription function so that entities may refer to each other in any order.
+// entityDescription function so that entities may refer to each other in any order, or by
+// their entity name when their class lies in a higher layer:
+//
+//           .toMany("scheduledItems", &Account::m_scheduledItems, "ScheduledItem", "account")
 template <class Self>
 class EntityBuilder final {
 public:
@@ -76,6 +79,26 @@ public:
                           DeleteRule rule = DeleteRule::Nullify) {
         addRelationship<C, ObjectSet<T>>(std::move(name), member, destination,
                                          std::move(inverseName), rule, true);
+        return *this;
+    }
+
+    // The same with the destination given by its entity name, for a destination in a higher
+    // layer: the member is untyped (ManagedObject* or ObjectSet<ManagedObject>) and the model
+    // resolves the name.
+    template <class C, class T>
+    EntityBuilder& toOne(std::string name, T* C::*member, std::string destinationName,
+                         std::string inverseName, DeleteRule rule = DeleteRule::Nullify) {
+        addRelationship<C, T*>(std::move(name), member, nullptr, std::move(inverseName), rule,
+                               false);
+        m_relationships.back().destinationName = std::move(destinationName);
+        return *this;
+    }
+    template <class C, class T>
+    EntityBuilder& toMany(std::string name, ObjectSet<T> C::*member, std::string destinationName,
+                          std::string inverseName, DeleteRule rule = DeleteRule::Nullify) {
+        addRelationship<C, ObjectSet<T>>(std::move(name), member, nullptr, std::move(inverseName),
+                                         rule, true);
+        m_relationships.back().destinationName = std::move(destinationName);
         return *this;
     }
 

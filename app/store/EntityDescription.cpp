@@ -3,6 +3,12 @@
 #include "base/AssertionFailure.h"
 #include "store/ManagedObject.h"
 
+const EntityDescription& RelationshipDescription::unresolvedDestination() const {
+    PN_ASSERT(destinationFunction != nullptr,
+              "Destination " + destinationName + " of " + name + " is not resolved by a model");
+    return destinationFunction();
+}
+
 const RelationshipDescription& RelationshipDescription::inverse() const {
     PN_ASSERT(m_inverse, "Relationship " + name + " is not part of an entity model");
     return *m_inverse;

@@ -71,15 +71,26 @@ struct RelationshipDescription final {
     std::shared_ptr<const RelationshipAccessor> accessor;
     PropertyValidator validator;
     const std::type_info* memberType = nullptr;
+    // The destination entity: its entityDescription function, or else its name. A class names
+    // the destinations that lie in a higher layer, whose classes it cannot see; the model
+    // resolves the name.
     const EntityDescription& (*destinationFunction)() = nullptr;
+    std::string destinationName;
 
-    const EntityDescription& destination() const { return destinationFunction(); }
+    // REQUIRES: given by function, or the description is part of an EntityModel (which resolves
+    // names), else AssertionFailure.
+    const EntityDescription& destination() const {
+        return m_destination != nullptr ? *m_destination : unresolvedDestination();
+    }
     // The relationship at the other end. REQUIRES: the description is part of an EntityModel
     // (which resolves and checks every inverse).
     const RelationshipDescription& inverse() const;
 
 private:
     friend class EntityModel;
+    const EntityDescription& unresolvedDestination() const;
+
+    mutable const EntityDescription* m_destination = nullptr;
     mutable const RelationshipDescription* m_inverse = nullptr;
 };
 

@@ -15,7 +15,26 @@ EntityModel::EntityModel(int version, std::vector<const EntityDescription*> enti
                   "Super-entity of " + e.name() + " is not in the model");
     }
     for (const EntityDescription* e : m_entities) {
+        resolveDestinations(*e);
+    }
+    for (const EntityDescription* e : m_entities) {
         resolveInverses(*e);
+    }
+}
+
+void EntityModel::resolveDestinations(const EntityDescription& entity) const {
+    for (const RelationshipDescription& r : entity.relationships()) {
+        const std::string where = entity.name() + "." + r.name;
+        const EntityDescription* destination = r.destinationFunction != nullptr
+                                                   ? &r.destinationFunction()
+                                                   : entityNamed(r.destinationName);
+        PN_ASSERT(destination != nullptr && contains(*destination),
+                  "Destination of " + where + " is not in the model");
+        // An entity's classes are shared by every model that holds it, so a name must resolve
+        // to the same entity in each of them.
+        PN_ASSERT(r.m_destination == nullptr || r.m_destination == destination,
+                  "Destination of " + where + " differs from another model's");
+        r.m_destination = destination;
     }
 }
 
@@ -23,7 +42,6 @@ void EntityModel::resolveInverses(const EntityDescription& entity) const {
     for (const RelationshipDescription& r : entity.relationships()) {
         const std::string where = entity.name() + "." + r.name;
         const EntityDescription& destination = r.destination();
-        PN_ASSERT(contains(destination), "Destination of " + where + " is not in the model");
         const RelationshipDescription* inverse = destination.relationshipNamed(r.inverseName);
         PN_ASSERT(inverse, "Inverse of " + where + " is missing");
         PN_ASSERT(inverse->inverseName == r.name && entity.isKindOf(inverse->destination()),

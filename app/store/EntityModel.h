@@ -8,7 +8,8 @@
 // The set of entities a context and its store work with, with a version number the stores
 // stamp into the file. Building a model checks it: unique names, super-entities and relationship
 // destinations inside the model, and every relationship's inverse present on the destination
-// and pointing back (AssertionFailure otherwise). The descriptions must outlive the model.
+// and pointing back (AssertionFailure otherwise). It also resolves the destinations given by
+// entity name. The descriptions must outlive the model.
 class EntityModel final {
 public:
     EntityModel(int version, std::vector<const EntityDescription*> entities);
@@ -25,6 +26,7 @@ public:
     bool contains(const EntityDescription& entity) const;
 
 private:
+    void resolveDestinations(const EntityDescription& entity) const;
     void resolveInverses(const EntityDescription& entity) const;
 
     int m_version;

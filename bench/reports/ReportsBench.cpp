@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "../../tests/reports/ReportTestStore.h"
+#include "../../tests/budgets/BudgetTestStore.h"
 #include "base/Clock.h"
 #include "budgets/Budget.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/Transaction.h"
+#include "reports/AccountReports.h"
+#include "reports/TransactionReports.h"
 #include "reports/TrendFigures.h"
 
 // The report and budget figures on a store of 10 years of transactions over 40 categories in
@@ -24,7 +26,7 @@ using S = ReportTestStore;
 const Date kToday = S::day(2026, 3, 15);
 
 struct GeneratedStore {
-    std::unique_ptr<ReportTestStore> store = std::make_unique<ReportTestStore>();
+    std::unique_ptr<BudgetTestStore> store = std::make_unique<BudgetTestStore>();
     std::vector<Category*> categories;
     Budget* budget = nullptr;
 };
@@ -37,7 +39,7 @@ GeneratedStore& generated(std::size_t transactions) {
     }
     Clock::setFixedToday(kToday);
     GeneratedStore& g = stores[transactions];
-    ReportTestStore& store = *g.store;
+    BudgetTestStore& store = *g.store;
     store.context().undoManager().disableUndoRegistration();
     std::vector<Account*> accounts{store.account("A"), store.account("B"), store.account("C"),
                                    store.account("F", store.currency("EUR", "0.9"))};
@@ -74,8 +76,8 @@ GeneratedStore& generated(std::size_t transactions) {
 void BM_YearBreakdown(benchmark::State& state) {
     GeneratedStore& g = generated(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        auto sides = Account::breakdownFromDate(S::day(2025, 1, 1), S::day(2025, 12, 31), nullptr,
-                                                g.store->context());
+        auto sides = AccountReports::breakdownFromDate(S::day(2025, 1, 1), S::day(2025, 12, 31),
+                                                       nullptr, g.store->context());
         benchmark::DoNotOptimize(sides);
     }
 }
@@ -83,7 +85,7 @@ void BM_YearBreakdown(benchmark::State& state) {
 void BM_TrendSeries(benchmark::State& state) {
     GeneratedStore& g = generated(static_cast<std::size_t>(state.range(0)));
     const auto kind = static_cast<TrendSeries::Kind>(state.range(1));
-    const DateRange range = Transaction::reportDateRange(g.store->context());
+    const DateRange range = TransactionReports::reportDateRange(g.store->context());
     const Category* category = kind == TrendSeries::Kind::Category ? g.categories[3] : nullptr;
     for (auto _ : state) {
         auto series = TrendFigures::series(kind, category, range, g.store->context());

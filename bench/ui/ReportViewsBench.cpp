@@ -10,6 +10,7 @@
 #include "base/UserLocale.h"
 #include "ledger/Category.h"
 #include "ledger/Transaction.h"
+#include "reports/TransactionReports.h"
 #include "store/ObjectContext.h"
 #include "ui/breakdown/BreakdownController.h"
 #include "ui/breakdown/BreakdownView.h"
@@ -87,7 +88,7 @@ BreakdownPeriods::Period periodFor(int which, ObjectContext& context) {
     if (which == 0) {
         return BreakdownPeriods::yearPeriod(2025);
     }
-    return {Transaction::reportDateRange(context), "Everything"};
+    return {TransactionReports::reportDateRange(context), "Everything"};
 }
 
 void BM_BreakdownPeriod(benchmark::State& state) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "../reports/ReportTestStore.h"
+#include "BudgetTestStore.h"
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
 #include "budgets/Budget.h"
@@ -44,7 +44,7 @@ protected:
         return nullptr;
     }
 
-    ReportTestStore store;
+    BudgetTestStore store;
     Account* checking = store.account("Checking");
 };
 

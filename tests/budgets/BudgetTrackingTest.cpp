@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "../reports/ReportTestStore.h"
+#include "BudgetTestStore.h"
 #include "base/AssertionFailure.h"
 #include "budgets/Budget.h"
 #include "budgets/BudgetTracking.h"
@@ -75,7 +75,7 @@ protected:
         tracking.track();
     }
 
-    ReportTestStore store;
+    BudgetTestStore store;
     Category* rent = nullptr;
     Category* repairs = nullptr;
     Category* food = nullptr;

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "ImportTestSupport.h"
+#include "TestApplicationModel.h"
 #include "base/Clock.h"
 #include "import/OFXReader.h"
 #include "import/StatementPreprocessor.h"
-#include "session/ApplicationModel.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ const ImportDictionary& firstEntry(const ImportDictionary& document) {
 
 // The preprocessed document of an account with `specialBank`.
 ImportDictionary preprocessed(ImportDictionary document, std::optional<std::int64_t> specialBank) {
-    ObjectContext ctx(ApplicationModel::shared());
+    ObjectContext ctx(applicationModel());
     Account* account = ctx.insert<Account>();
     account->setSpecialBank(specialBank);
     StatementPreprocessor::preprocessDocument(*account, document);

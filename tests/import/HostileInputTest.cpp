@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "ReaderFuzzing.h"
+#include "TestApplicationModel.h"
 #include "import/ImportFromApp.h"
 #include "ledger/Account.h"
-#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 
@@ -92,7 +92,7 @@ TEST(HostileInput, OFXSeedsTruncationsAndMutations) {
 TEST(HostileInput, ImportFromAppOfMutatedExports) {
     std::vector<std::string> corpus = seeds("qif");
     for (const std::string& text : mutations(corpus, 1500)) {
-        ObjectContext ctx(ApplicationModel::shared());
+        ObjectContext ctx(applicationModel());
         ctx.setPersistentStore(std::make_unique<InMemoryStore>());
         ImportFromAppResult result = ImportFromApp::importText(text, ctx);
         if (!result.succeeded()) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "TestApplicationModel.h"
 #include "import/ImportFromApp.h"
 #include "import/ImportFromAppSheet.h"
 #include "ledger/Account.h"
@@ -15,7 +16,6 @@
 #include "ledger/Node.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 #include "store/SQLiteStore.h"
@@ -141,7 +141,7 @@ std::string readBytes(const fs::path& path) {
 }
 
 TEST(ImportFromApp, TwoAccountExportWithSplitsAndNotesGoesAfterTheExistingAccounts) {
-    ObjectContext ctx(ApplicationModel::shared());
+    ObjectContext ctx(applicationModel());
     ctx.setPersistentStore(std::make_unique<InMemoryStore>());
     fillStore(ctx);
     ASSERT_FALSE(ctx.save());
@@ -214,7 +214,7 @@ TEST(ImportFromApp, RealExportsImportOrAreRefused) {
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.path);
-        ObjectContext ctx(ApplicationModel::shared());
+        ObjectContext ctx(applicationModel());
         ctx.setPersistentStore(std::make_unique<InMemoryStore>());
         ImportFromAppResult result = ImportFromApp::importFile(c.path, ctx);
         EXPECT_EQ(
@@ -237,9 +237,9 @@ TEST_P(FailedImportFromApp, LeavesTheStoreFileByteIdentical) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     const fs::path path = folder / "Database.pennorasql";
-    auto opened = SQLiteStore::open(path.string(), ApplicationModel::shared());
+    auto opened = SQLiteStore::open(path.string(), applicationModel());
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<SQLiteStore>>(opened));
-    ObjectContext ctx(ApplicationModel::shared());
+    ObjectContext ctx(applicationModel());
     ctx.setPersistentStore(std::move(std::get<std::unique_ptr<SQLiteStore>>(opened)));
     fillStore(ctx);
     ASSERT_FALSE(ctx.save());
@@ -276,7 +276,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "has no readable amount."}));
 
 TEST(ImportFromApp, AFailedSaveTakesBackEverythingTheImportInserted) {
-    ObjectContext ctx(ApplicationModel::shared());  // no store: every save fails
+    ObjectContext ctx(applicationModel());  // no store: every save fails
     fillStore(ctx);
     const std::int64_t nextSortID = Global::sharedInstanceInContext(ctx)->nextSortID();
     const std::string tree = describeTree(ctx);
@@ -293,7 +293,7 @@ TEST(ImportFromApp, AFailedSaveTakesBackEverythingTheImportInserted) {
 }
 
 TEST(ImportFromAppSheet, ImportsTheChosenFileOnlyWhenEndedWithImport) {
-    ObjectContext ctx(ApplicationModel::shared());
+    ObjectContext ctx(applicationModel());
     ctx.setPersistentStore(std::make_unique<InMemoryStore>());
     ImportFromAppSheet sheet(ctx);
     sheet.show();

@@ -7,9 +7,9 @@
 #include <unistd.h>
 
 #include "ImportTestSupport.h"
+#include "TestApplicationModel.h"
 #include "import/ImportSession.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ protected:
         return path.string();
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = accountInTree(ctx);
     fs::path dir =
         fs::temp_directory_path() / ("pennora-import-session-" + std::to_string(::getpid()));

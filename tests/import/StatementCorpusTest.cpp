@@ -10,11 +10,11 @@
 #include <string>
 
 #include "ImportTestSupport.h"
+#include "TestApplicationModel.h"
 #include "import/OFXReader.h"
 #include "import/QIFReader.h"
 #include "import/StatementImporter.h"
 #include "import/StatementText.h"
-#include "session/ApplicationModel.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 // whatever the import leaves must pass validation.
 void expectEachStatementImportsCleanly(const ImportDictionary& document) {
     for (const ImportValue& statement : document.at("accounts").array()) {
-        ObjectContext ctx{ApplicationModel::shared()};
+        ObjectContext ctx{applicationModel()};
         Account* account = accountInTree(ctx);
         ImportDictionary single = document;
         single.insert_or_assign("accounts", ImportArray{statement});

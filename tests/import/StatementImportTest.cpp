@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "ImportTestSupport.h"
+#include "TestApplicationModel.h"
 #include "import/OFXReader.h"
 #include "import/QIFReader.h"
 #include "import/StatementImporter.h"
 #include "import/StatementPreprocessor.h"
 #include "import/TransactionMatching.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ protected:
         return found;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = accountInTree(ctx);
 };
 
@@ -147,7 +147,7 @@ TEST_F(StatementImportTest, MergeWindowIsFifteenDaysEitherWayAndPrefersTheCloses
         bool merges;
     };
     for (Case c : {Case{24, true}, Case{25, true}, Case{26, false}}) {
-        ObjectContext local{ApplicationModel::shared()};
+        ObjectContext local{applicationModel()};
         Account* a = accountInTree(local);
         Transaction* p = a->createTransactionWithDate(ymd(2010, 3, 10), std::string("Typed"),
                                                       Decimal::fromString("-50.00"), nullptr,

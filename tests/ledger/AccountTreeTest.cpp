@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "TestApplicationModel.h"
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Node.h"
-#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 
@@ -43,7 +43,7 @@ protected:
         return names;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Node* root = nullptr;
 };
 
@@ -143,7 +143,7 @@ TEST_F(AccountTree, DefaultNamesSkipTakenNamesWhateverTheirCase) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
-        ObjectContext local(ApplicationModel::shared());
+        ObjectContext local(applicationModel());
         for (const std::string& name : c.existing) {
             local.insert<Account>()->setName(name);
         }

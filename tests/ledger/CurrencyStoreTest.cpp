@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "base/Log.h"
 #include "base/UserLocale.h"
 #include "ledger/Account.h"
@@ -13,7 +14,6 @@
 #include "ledger/CurrencyUpdater.h"
 #include "ledger/Global.h"
 #include "ledger/Node.h"
-#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 
@@ -82,7 +82,7 @@ protected:
         return CurrencyUpdater(ctx, kEurJpyGbp).setHomeCurrencyBasedOnUserLocale().changed;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Node* root = nullptr;
     Lines log;
 };

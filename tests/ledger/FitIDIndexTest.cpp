@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "TestApplicationModel.h"
 #include "ledger/Account.h"
 #include "ledger/FitIDIndex.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 #include "store/UndoGrouping.h"
 
@@ -23,7 +23,7 @@ std::size_t countByWalking(ObjectContext& ctx, const Account* account, const std
 }
 
 TEST(FitIDIndex, FollowsEveryChangeOfAccountsAndFitIDs) {
-    ObjectContext ctx(ApplicationModel::shared());
+    ObjectContext ctx(applicationModel());
     std::vector<Account*> accounts{nullptr, ctx.insert<Account>(), ctx.insert<Account>()};
     std::mt19937 rng(7);
     std::vector<Transaction*> transactions;

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "TestApplicationModel.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
 #include "ledger/LedgerIndex.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -164,7 +164,7 @@ protected:
         ASSERT_EQ(LedgerIndex::of(ctx).transactionDateSpan(), span);
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     std::mt19937 rng{GetParam()};
     std::vector<Category*> categories;
     Currency* euro = nullptr;

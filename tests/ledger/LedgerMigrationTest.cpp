@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "TestApplicationModel.h"
 #include "base/Clock.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
@@ -16,7 +17,6 @@
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "ledger/migration/LedgerModel0.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 #include "store/SQLiteStore.h"
 #include "store/StoreFile.h"
@@ -139,7 +139,7 @@ protected:
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
         Clock::setFixedToday(Date::dateWithYear_PN(2026, 3, 14));
-        ApplicationModel::shared();  // installs the migrations
+        applicationModel();  // installs the migrations
     }
     void TearDown() override {
         Clock::reset();
@@ -191,12 +191,12 @@ TEST_F(LedgerMigrationTest, OldSQLiteStoreMigratesInPlaceWhenOpened) {
     writer.build();
     writer.saveSQLite(path);
 
-    auto opened = SQLiteStore::open(path.string(), ApplicationModel::shared());
+    auto opened = SQLiteStore::open(path.string(), applicationModel());
     ASSERT_TRUE(std::holds_alternative<std::unique_ptr<SQLiteStore>>(opened))
         << std::get<ValidationError>(opened).localizedDescription;
     auto& store = std::get<std::unique_ptr<SQLiteStore>>(opened);
     EXPECT_EQ(store->fileModelVersion(), 1);
-    ObjectContext context(ApplicationModel::shared());
+    ObjectContext context(applicationModel());
     ASSERT_FALSE(store->load(context));
     EXPECT_EQ(render(context), kMigrated);
     EXPECT_EQ(Transaction::countInContext(context), 3u);
@@ -214,8 +214,8 @@ TEST_F(LedgerMigrationTest, OldXMLStoreMigratesInPlaceWhenOpened) {
     writer.build();
     writer.saveXML(path);
 
-    XMLStore store(path.string(), ApplicationModel::shared());
-    ObjectContext context(ApplicationModel::shared());
+    XMLStore store(path.string(), applicationModel());
+    ObjectContext context(applicationModel());
     ASSERT_FALSE(store.load(context));
     EXPECT_EQ(render(context), kMigrated);
     EXPECT_NE(readBytes(path).find("modelVersion=\"1\""), std::string::npos);
@@ -254,7 +254,7 @@ TEST_F(LedgerMigrationTest, FailedMigrationLeavesTheOriginalUntouched) {
         sqlite3_close(db);
         const std::string before = readBytes(path);
 
-        auto opened = SQLiteStore::open(path.string(), ApplicationModel::shared());
+        auto opened = SQLiteStore::open(path.string(), applicationModel());
         ASSERT_TRUE(std::holds_alternative<ValidationError>(opened));
         EXPECT_EQ(std::get<ValidationError>(opened).code, kPersistentStoreOpenErrorCode);
         EXPECT_EQ(readBytes(path), before);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "base/NotificationCenter.h"
 #include "ledger/Account.h"
 #include "ledger/AccountSheets.h"
@@ -16,7 +17,6 @@
 #include "ledger/CategoryPaneDecisions.h"
 #include "ledger/DefaultCategories.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 
@@ -24,7 +24,7 @@ namespace {
 
 class LedgerSetup : public ::testing::Test {
 protected:
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
 };
 
 TEST_F(LedgerSetup, AccountsRootIsFoundOrMadeAndNeverDoubled) {

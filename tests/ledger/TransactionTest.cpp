@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -56,7 +56,7 @@ protected:
         return descriptions(error);
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Account* account = ctx.insert<Account>();
 };
 

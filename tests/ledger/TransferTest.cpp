@@ -4,6 +4,7 @@
 #include <string>
 
 #include "LedgerTestSupport.h"
+#include "TestApplicationModel.h"
 #include "base/Clock.h"
 #include "base/NotificationCenter.h"
 #include "ledger/Account.h"
@@ -14,7 +15,6 @@
 #include "ledger/Transaction.h"
 #include "ledger/TransferSetting.h"
 #include "ledger/TransferSheetModel.h"
-#include "session/ApplicationModel.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
 
@@ -75,7 +75,7 @@ protected:
         return text + (sheet.amountChangedByUser() ? ", typed" : "");
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Node* root = nullptr;
     Account* checking = nullptr;
     Account* reserve = nullptr;

@@ -8,6 +8,8 @@
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/Transaction.h"
+#include "reports/AccountReports.h"
+#include "reports/TransactionReports.h"
 
 namespace {
 
@@ -19,8 +21,8 @@ protected:
     void TearDown() override { Clock::reset(); }
 
     BreakdownPair march(const CategoryGroup* group = nullptr) {
-        return Account::breakdownFromDate(S::day(2026, 3, 1), S::day(2026, 3, 31), group,
-                                          store.context());
+        return AccountReports::breakdownFromDate(S::day(2026, 3, 1), S::day(2026, 3, 31), group,
+                                                 store.context());
     }
 
     ReportTestStore store;
@@ -31,11 +33,11 @@ TEST_F(ReportQueries, EmptyStoreGivesEmptyFigures) {
     const BreakdownPair sides = march();
     EXPECT_TRUE(sides.expense.empty());
     EXPECT_TRUE(sides.income.empty());
-    EXPECT_EQ(
-        Account::incomeTotalFromDate(S::day(2026, 1, 1), S::day(2026, 12, 31), store.context()),
-        Decimal());
+    EXPECT_EQ(AccountReports::incomeTotalFromDate(S::day(2026, 1, 1), S::day(2026, 12, 31),
+                                                  store.context()),
+              Decimal());
     EXPECT_EQ(Account::overallBalanceInContext(store.context()), Decimal());
-    EXPECT_EQ(Transaction::reportDateRange(store.context()),
+    EXPECT_EQ(TransactionReports::reportDateRange(store.context()),
               (DateRange{S::day(2026, 3, 15), S::day(2026, 3, 15)}));
 }
 
@@ -53,9 +55,9 @@ TEST_F(ReportQueries, SidesFollowEachCategorysNetAmount) {
     const BreakdownPair sides = march();
     EXPECT_EQ(sides.income, (Breakdown{{shoes, S::dec("30")}}));
     EXPECT_EQ(sides.expense, (Breakdown{{even, S::dec("0")}, {UncategorizedKey{}, S::dec("-7")}}));
-    EXPECT_EQ(
-        Account::expenseTotalFromDate(S::day(2026, 3, 1), S::day(2026, 3, 31), store.context()),
-        S::dec("-7"));
+    EXPECT_EQ(AccountReports::expenseTotalFromDate(S::day(2026, 3, 1), S::day(2026, 3, 31),
+                                                   store.context()),
+              S::dec("-7"));
 }
 
 TEST_F(ReportQueries, GroupingSumsPerSideAndTheGroupFilterKeepsOnlyItsCategories) {
@@ -93,18 +95,18 @@ TEST_F(ReportQueries, TransactionsBehindAFigureAreListedOnce) {
         return list;
     };
     const std::pair range{S::day(2026, 3, 1), S::day(2026, 3, 31)};
-    EXPECT_EQ(sorted(Transaction::allWithDateRange(range, nullptr, store.context())),
+    EXPECT_EQ(sorted(TransactionReports::allWithDateRange(range, nullptr, store.context())),
               sorted({twoUncategorized, mixed}));
-    EXPECT_EQ(Transaction::allWithDateRange(range, food, store.context()),
+    EXPECT_EQ(TransactionReports::allWithDateRange(range, food, store.context()),
               std::vector<Transaction*>{mixed});
 }
 
 TEST_F(ReportQueries, ReportRangeReachesTodayOrTheLatestTransaction) {
     store.add(checking, S::day(2025, 7, 4), "-1", nullptr);
-    EXPECT_EQ(Transaction::reportDateRange(store.context()),
+    EXPECT_EQ(TransactionReports::reportDateRange(store.context()),
               (DateRange{S::day(2025, 7, 4), S::day(2026, 3, 15)}));
     store.add(checking, S::day(2026, 6, 15), "-1", nullptr);  // projected three months ahead
-    EXPECT_EQ(Transaction::reportDateRange(store.context()),
+    EXPECT_EQ(TransactionReports::reportDateRange(store.context()),
               (DateRange{S::day(2025, 7, 4), S::day(2026, 6, 15)}));
     EXPECT_EQ(Transaction::dateOfLatestTransactionInContext(store.context()), S::day(2026, 6, 15));
 }

@@ -1,6 +1,6 @@
 #include "ReportTestStore.h"
 
-#include "budgets/Budget.h"
+#include "TestApplicationModel.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
@@ -8,9 +8,8 @@
 #include "ledger/Node.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
-#include "session/ApplicationModel.h"
 
-ReportTestStore::ReportTestStore() : m_context(ApplicationModel::shared()) {
+ReportTestStore::ReportTestStore() : m_context(applicationModel()) {
     m_context.insert<Node>()->setIdentifier("accounts");
 }
 
@@ -70,12 +69,4 @@ Transaction* ReportTestStore::addSplits(
     }
     transaction->setAmount(total);
     return transaction;
-}
-
-Budget* ReportTestStore::budget(Date start, int months) {
-    auto* budget = m_context.insert<Budget>();
-    budget->setName("Test Budget");
-    budget->setStartDate(start);
-    budget->setMonths(months);
-    return budget;
 }

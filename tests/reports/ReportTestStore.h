@@ -9,13 +9,12 @@
 #include "store/ObjectContext.h"
 
 class Account;
-class Budget;
 class Category;
 class CategoryGroup;
 class Currency;
 class Transaction;
 
-// A store with the ledger and budget entities, and short ways to fill it for tests.
+// A store of the program's entity model, and short ways to fill it with ledger objects.
 class ReportTestStore {
 public:
     ReportTestStore();
@@ -31,7 +30,6 @@ public:
     // A transaction of several splits; its amount is their sum.
     Transaction* addSplits(Account* account, Date date,
                            const std::vector<std::pair<const char*, Category*>>& splits);
-    Budget* budget(Date start, int months);
 
     static Date day(int year, int month, int d) { return Date::dateWithYear_PN(year, month, d); }
     static Decimal dec(const char* text) { return Decimal::fromString(text); }

@@ -10,6 +10,8 @@
 #include "ledger/CategoryGroup.h"
 #include "ledger/Split.h"
 #include "ledger/Transaction.h"
+#include "reports/AccountReports.h"
+#include "reports/TransactionReports.h"
 #include "reports/TrendFigures.h"
 
 namespace {
@@ -80,7 +82,7 @@ TEST(TrendFigures, EqualTheDefinitionsOnRandomStores) {
                 store.add(accounts[pick(3)], date, a1.c_str(), categories[pick(5)]);
             }
         }
-        const DateRange range = Transaction::reportDateRange(store.context());
+        const DateRange range = TransactionReports::reportDateRange(store.context());
         const auto windows = TrendSeries::windows(TrendSeries::Kind::Income, range);
         const auto income = TrendFigures::incomeTotals(windows, store.context());
         const auto expense = TrendFigures::expenseTotals(windows, store.context());
@@ -92,7 +94,7 @@ TEST(TrendFigures, EqualTheDefinitionsOnRandomStores) {
             const Date to = windows[i].date;
             EXPECT_EQ(income[i], brute.side(from, to, true));
             EXPECT_EQ(expense[i], brute.side(from, to, false));
-            EXPECT_EQ(income[i], Account::incomeTotalFromDate(from, to, store.context()));
+            EXPECT_EQ(income[i], AccountReports::incomeTotalFromDate(from, to, store.context()));
             EXPECT_EQ(c2[i], brute.nets(from, to)[categories[2]]);
         }
         const auto balanceWindows = TrendSeries::windows(TrendSeries::Kind::Balance, range);

@@ -3,6 +3,7 @@
 #include "ScheduledFixture.h"
 #include "base/AssertionFailure.h"
 #include "ledger/Account.h"
+#include "ledger/AccountSheets.h"
 #include "ledger/CurrenciesFile.h"
 #include "ledger/Currency.h"
 #include "ledger/CurrencyUpdater.h"
@@ -24,6 +25,7 @@ TEST_F(ProjectionTest, NewMonthExtendsTheProjection) {
     Transaction* first = *rent->projectedTransactions().begin();
     EXPECT_EQ(first->title(), std::string("Bill"));
     EXPECT_TRUE(first->hasScheduledItem());
+    EXPECT_EQ(ScheduledItem::itemOfTransaction(*first), rent);
     EXPECT_FALSE(first->isPending());
 
     ScheduledItem::updateProjections(ctx, ymd(2011, 4, 1));
@@ -85,6 +87,39 @@ TEST_F(ProjectionTest, ARateChangeRegeneratesExchangedTransfers) {
     const Decimal expected = Currency::exchange(Decimal(100), nullptr, abroad->currency());
     ASSERT_NE(expected, Decimal(200));
     EXPECT_EQ(rows(*abroad), Rows{"2024-03-15 " + expected.toString(2) + " generated"});
+    CurrencyUpdater::setExchangedTransferRegeneration(nullptr);
+}
+
+// The edit-account sheet reaches the projection only through the hook the scheduled items
+// install.
+TEST_F(ProjectionTest, AnAccountsNewCurrencyRegeneratesItsTransfersBothWays) {
+    installScheduledHooks();
+    Account* abroad = foreignAccount("EUR", "0.8");
+    item(ymd(2011, 3, 15), "Month", "-100")->setToAccount(abroad);
+    ScheduledItem* back = item(ymd(2011, 3, 20), "Month", "-50");
+    back->setAccount(abroad);
+    back->setToAccount(checking);
+    global->setProjectedMonths(1);
+    ScheduledItem::generateProjections(ctx, ymd(2011, 3, 10));
+    const Rows before{"2011-03-15 80.00 generated", "2011-03-20 -50.00 generated"};
+    ASSERT_EQ(rows(*abroad), before);
+    ASSERT_EQ(rows(*checking),
+              (Rows{"2011-03-15 -100.00 generated", "2011-03-20 62.50 generated"}));
+
+    auto newCurrency = [&](const char* code, const char* rate, bool projectionShown) {
+        auto* currency = ctx.insert<Currency>();
+        currency->setCode(code);
+        currency->setRate(Decimal::fromString(rate));
+        AccountSheets::confirmEdit(*abroad, {"Abroad", 0, currency, abroad->startBalance(), false},
+                                   projectionShown, ymd(2011, 3, 10));
+    };
+    newCurrency("GBP", "4", false);  // no projection shown: left as it was
+    EXPECT_EQ(rows(*abroad), before);
+    newCurrency("CHF", "2", true);
+    EXPECT_EQ(rows(*abroad), (Rows{"2011-03-15 200.00 generated", "2011-03-20 -50.00 generated"}));
+    EXPECT_EQ(rows(*checking),
+              (Rows{"2011-03-15 -100.00 generated", "2011-03-20 25.00 generated"}));
+    AccountSheets::setTransferRegeneration(nullptr);
     CurrencyUpdater::setExchangedTransferRegeneration(nullptr);
 }
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "ScheduledTestSupport.h"
+#include "TestApplicationModel.h"
 #include "base/Date.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 class Account;
@@ -32,7 +32,7 @@ protected:
     // "date amount kind" per transaction of the account, sorted; kind is "real" or "generated".
     static Rows rows(const Account& account);
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     InMemoryStore* memory = nullptr;
     Global* global = nullptr;
     Node* root = nullptr;

@@ -30,7 +30,7 @@ TEST_F(ScheduledItemTest, RepeatRulesSurviveAReloadInOrderWithTheirKeys) {
     EXPECT_NE(dump.find("{DIMonthCount=15,DIMonthUnit=\"Day\"}"), std::string::npos) << dump;
     EXPECT_NE(dump.find("{DIWeekWeekday=5},{DIWeekWeekday=2}"), std::string::npos) << dump;
 
-    ObjectContext fresh(ApplicationModel::shared());
+    ObjectContext fresh(applicationModel());
     ASSERT_FALSE(memory->load(fresh));
     EXPECT_EQ(dumpObjectGraph(fresh), dumpObjectGraph(ctx));
     EXPECT_FALSE(ScheduledItem::findByID(implied->objectID(), fresh)->repeatRules().has_value());
@@ -79,7 +79,7 @@ TEST_F(ScheduledItemTest, SaveRefusesAnInconsistentItemAndKeepsIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ObjectContext local(ApplicationModel::shared());
+        ObjectContext local(applicationModel());
         local.setPersistentStore(std::make_unique<InMemoryStore>());
         ScheduledItem* bill = local.insert<ScheduledItem>();
         bill->setAmount(Decimal::fromString("-10"));

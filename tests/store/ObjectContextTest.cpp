@@ -6,6 +6,7 @@
 
 #include "TestEntities.h"
 #include "base/AssertionFailure.h"
+#include "store/EntityBuilder.h"
 #include "store/GraphDump.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
@@ -246,6 +247,61 @@ TEST(EntityModel, RejectsARelationshipWhoseInverseIsMissing) {
     EXPECT_THROW(EntityModel(1, {&Track::entityDescription()}), AssertionFailure);
     EXPECT_THROW(EntityModel(1, {&Album::entityDescription(), &Album::entityDescription()}),
                  AssertionFailure);
+}
+
+// A shelf knows its books only by their entity's name, as a lower layer's entity knows a
+// higher layer's: the member is untyped, the model resolves the name.
+class Book;
+
+class Shelf final : public Entity<Shelf> {
+public:
+    static const EntityDescription& entityDescription() {
+        static const EntityDescription d =
+            EntityBuilder<Shelf>("Shelf")
+                .toMany("books", &Shelf::m_books, "Book", "shelf", DeleteRule::Cascade)
+                .build();
+        return d;
+    }
+    const ObjectSet<ManagedObject>& bookObjects() const { return m_books; }
+
+private:
+    ObjectSet<ManagedObject> m_books;
+};
+
+class Book final : public Entity<Book> {
+public:
+    static const EntityDescription& entityDescription() {
+        static const EntityDescription d =
+            EntityBuilder<Book>("Book")
+                .toOne("shelf", &Book::m_shelf, &Shelf::entityDescription, "books")
+                .build();
+        return d;
+    }
+    void setShelf(Shelf* shelf) { setToOne(&Book::m_shelf, shelf); }
+
+private:
+    Shelf* m_shelf = nullptr;
+};
+
+TEST(EntityModel, ResolvesADestinationGivenByName) {
+    // Without the named entity the model is refused, before and after it resolved the name.
+    EXPECT_THROW(EntityModel(1, {&Shelf::entityDescription()}), AssertionFailure);
+    static const EntityModel model(1, {&Shelf::entityDescription(), &Book::entityDescription()});
+    EXPECT_THROW(EntityModel(1, {&Shelf::entityDescription()}), AssertionFailure);
+
+    const RelationshipDescription& books = *Shelf::entityDescription().relationshipNamed("books");
+    EXPECT_EQ(&books.destination(), &Book::entityDescription());
+    EXPECT_EQ(&books.inverse(), Book::entityDescription().relationshipNamed("shelf"));
+
+    // The untyped end follows the typed one, and its delete rule applies.
+    ObjectContext ctx(model);
+    Shelf* shelf = ctx.insert<Shelf>();
+    Book* book = ctx.insert<Book>();
+    book->setShelf(shelf);
+    EXPECT_EQ(shelf->bookObjects().objects(), std::vector<ManagedObject*>{book});
+    ctx.deleteObject(*shelf);
+    EXPECT_TRUE(book->isDeleted());
+    EXPECT_EQ(Book::countInContext(ctx), 0u);
 }
 
 }  // namespace

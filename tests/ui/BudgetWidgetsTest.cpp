@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "../reports/ReportTestStore.h"
+#include "../budgets/BudgetTestStore.h"
 #include "DialogScript.h"
 #include "FakeTransactionList.h"
 #include "ShellFixture.h"
@@ -140,7 +140,7 @@ protected:
         m_controller->showEditSheetForLimit(rowNamed(name));
     }
 
-    ReportTestStore m_store;
+    BudgetTestStore m_store;
     Category* m_rent = nullptr;
     Category* m_food = nullptr;
     Category* m_dining = nullptr;

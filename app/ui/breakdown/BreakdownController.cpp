@@ -12,6 +12,7 @@
 #include "base/AssertionFailure.h"
 #include "ledger/Global.h"
 #include "ledger/Transaction.h"
+#include "reports/TransactionReports.h"
 #include "ui/breakdown/BreakdownView.h"
 #include "ui/common/BreadcrumbPath.h"
 #include "ui/common/PlaceholderView.h"
@@ -155,7 +156,8 @@ void BreakdownController::populatePeriodsMenu() {
                                  [this, period] { showFixedPeriod(period); });
     }
     m_periodsMenu->addSeparator();
-    for (const auto& year : BreakdownPeriods::menuYears(Transaction::reportDateRange(m_context))) {
+    for (const auto& year :
+         BreakdownPeriods::menuYears(TransactionReports::reportDateRange(m_context))) {
         QMenu* submenu = m_periodsMenu->addMenu(
             QString::fromStdString(BreakdownPeriods::yearEntryTitle(year.year)));
         const int number = year.year;

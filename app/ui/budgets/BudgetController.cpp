@@ -14,6 +14,7 @@
 #include "ledger/Category.h"
 #include "ledger/Global.h"
 #include "ledger/Transaction.h"
+#include "reports/TransactionReports.h"
 #include "ui/budgets/BudgetOutlineModel.h"
 #include "ui/budgets/BudgetOutlineView.h"
 #include "ui/budgets/EditBudgetController.h"
@@ -353,8 +354,8 @@ void BudgetController::showSettings() {
 // ---- The transactions of a row ----
 
 std::vector<Transaction*> BudgetController::currentTransactions() const {
-    return Transaction::allWithDateRange({m_budget->startDate(), m_budget->endDate()},
-                                         m_currentCategory, m_context);
+    return TransactionReports::allWithDateRange({m_budget->startDate(), m_budget->endDate()},
+                                                m_currentCategory, m_context);
 }
 
 void BudgetController::zoomClickedForRow(const QModelIndex& index) {

@@ -10,7 +10,7 @@
 
 #include "base/StringHelpers.h"
 #include "budgets/BudgetCreation.h"
-#include "reports/LedgerSums.h"
+#include "ledger/LedgerSums.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/PNDatePicker.h"
 

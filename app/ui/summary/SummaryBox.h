@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "reports/SummaryFigures.h"
+#include "budgets/SummaryFigures.h"
 
 // One box of a budget's summary page: an icon and a title, then the rows of the box's figures
 // ("Expense", "Income", "Savings" in green or "Loss" in red, and a balance), each under a thin

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "reports/SummaryFigures.h"
+#include "budgets/SummaryFigures.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "reports/LedgerSums.h"
+#include "ledger/LedgerSums.h"
 
 #include "ledger/Account.h"
 #include "ledger/Category.h"

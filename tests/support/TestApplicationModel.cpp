@@ -1,0 +1,7 @@
+#include "TestApplicationModel.h"
+
+#include "session/ApplicationModel.h"
+
+const EntityModel& applicationModel() {
+    return ApplicationModel::shared();
+}
