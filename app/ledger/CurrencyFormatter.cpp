@@ -10,6 +10,8 @@
 
 #include "base/AssertionFailure.h"
 #include "base/UserLocale.h"
+#include "ledger/Account.h"
+#include "ledger/Currency.h"
 #include "ledger/Global.h"
 
 namespace {
@@ -97,6 +99,11 @@ CurrencyFormatter CurrencyFormatter::formatterForHomeCurrency(ObjectContext& con
 
 CurrencyFormatter CurrencyFormatter::wholeAmountFormatterForHomeCurrency(ObjectContext& context) {
     return make(Global::sharedInstanceInContext(context)->homeCurrency(), true);
+}
+
+CurrencyFormatter CurrencyFormatter::formatterForAccount(const Account& account) {
+    return account.isForeign() ? make(account.currency()->code(), false)
+                               : formatterForHomeCurrency(*account.managedObjectContext());
 }
 
 CurrencyFormatter CurrencyFormatter::make(const std::string& code, bool wholeAmounts) {

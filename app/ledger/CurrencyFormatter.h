@@ -9,6 +9,7 @@
 
 #include <unicode/uversion.h>
 
+class Account;
 class ObjectContext;
 
 U_NAMESPACE_BEGIN
@@ -34,6 +35,8 @@ public:
     [[nodiscard]] static CurrencyFormatter formatterForHomeCurrency(ObjectContext& context);
     [[nodiscard]] static CurrencyFormatter wholeAmountFormatterForHomeCurrency(
         ObjectContext& context);
+    // The formatter of the account's own currency, or of the home currency when it has none.
+    [[nodiscard]] static CurrencyFormatter formatterForAccount(const Account& account);
 
     // The text of `value`, rounded to the shown digits with a half going away from zero. A
     // value that shows as zero is written as the number 1 with each digit one made a zero.

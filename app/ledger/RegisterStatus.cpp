@@ -1,7 +1,6 @@
 #include "ledger/RegisterStatus.h"
 
 #include "ledger/Account.h"
-#include "ledger/Currency.h"
 #include "ledger/CurrencyFormatter.h"
 
 std::string RegisterStatus::countedTransactions(std::size_t count) {
@@ -9,10 +8,7 @@ std::string RegisterStatus::countedTransactions(std::size_t count) {
 }
 
 std::string RegisterStatus::forAccount(const Account& account, std::size_t rows) {
-    ObjectContext& context = *account.managedObjectContext();
-    const CurrencyFormatter formatter =
-        account.isForeign() ? CurrencyFormatter::formatterForCurrency(account.currency()->code())
-                            : CurrencyFormatter::formatterForHomeCurrency(context);
+    const CurrencyFormatter formatter = CurrencyFormatter::formatterForAccount(account);
     return countedTransactions(rows) + ", " + formatter.stringFromDecimal(account.balance()) +
            " ledger balance";
 }

@@ -98,6 +98,34 @@ int RepeatForm::impliedRuleTag(Date dueDate, int repeatTypeTag) {
     return tagOfRule(RepeatSchedule::componentForDate(dueDate, type));
 }
 
+void RepeatForm::toggleCustomRules() {
+    endsTag = kEndsNeverTag;
+    endsAfterCount.reset();
+    if (!ruleTags.empty()) {
+        ruleTags.clear();
+        return;
+    }
+    ruleTags.push_back(impliedRuleTag(dueDate, repeatTypeTag));
+}
+
+void RepeatForm::addRuleRow() {
+    PN_ASSERT(repeatTypeTag != kNoRepeatTag, "Rules on an item that does not repeat");
+    // Sunday for a weekly item, the 1st day for a monthly one.
+    ruleTags.push_back(1);
+}
+
+void RepeatForm::removeRuleRow(std::size_t index) {
+    PN_ASSERT(index < ruleTags.size(), "No rule row " + std::to_string(index));
+    ruleTags.erase(ruleTags.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+RepeatForm::RuleRowButtons RepeatForm::ruleRowButtons(std::size_t rowIndex, std::size_t rowCount) {
+    if (rowCount <= 1) {
+        return {.remove = false, .add = true};
+    }
+    return {.remove = true, .add = rowIndex + 1 == rowCount};
+}
+
 std::string RepeatForm::unitLabel(int repeatTypeTag, int interval) {
     const std::string unit = repeatTypeTag == kWeeklyTag ? "week" : "month";
     return interval == 1 ? unit : unit + "s";

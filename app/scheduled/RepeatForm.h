@@ -44,6 +44,24 @@ struct RepeatForm final {
     // The pop-up tag of the rule implied by a due date ("on" row shown for the first time).
     static int impliedRuleTag(Date dueDate, int repeatTypeTag);
 
+    // The custom rules' toggle: hides the "on" rows and the end when rules are shown, else
+    // shows one row holding the rule the due date implies, ending never.
+    void toggleCustomRules();
+    // A new "on" row below the last, on Sunday or the 1st day.
+    void addRuleRow();
+    // Removes the "on" row at `index`. REQUIRES: a row there (AssertionFailure otherwise).
+    void removeRuleRow(std::size_t index);
+
+    // Which buttons an "on" row shows: a single row only its add button (in the remove
+    // button's place); with several rows every row its remove button and the last one also
+    // its add button.
+    struct RuleRowButtons final {
+        bool remove = false;
+        bool add = false;
+        bool operator==(const RuleRowButtons&) const = default;
+    };
+    static RuleRowButtons ruleRowButtons(std::size_t rowIndex, std::size_t rowCount);
+
     // "month"/"months" or "week"/"weeks", singular exactly for an interval of 1.
     static std::string unitLabel(int repeatTypeTag, int interval);
     // "time" for a count of 1, else "times".

@@ -18,4 +18,6 @@ struct ScheduledItemFields final {
     std::optional<int> reminderDays;
     bool hasReminded = false;
     RepeatSchedule schedule;
+
+    bool operator==(const ScheduledItemFields&) const = default;
 };

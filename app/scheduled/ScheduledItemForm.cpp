@@ -1,11 +1,15 @@
 #include "scheduled/ScheduledItemForm.h"
 
+#include <algorithm>
+
 #include "base/AssertionFailure.h"
 #include "base/StringHelpers.h"
 #include "ledger/Account.h"
 #include "ledger/Global.h"
 #include "ledger/TransferCommands.h"
+#include "scheduled/PaymentURL.h"
 #include "scheduled/ScheduledItem.h"
+#include "scheduled/ScheduledItemValidation.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -95,6 +99,43 @@ void ScheduledItemForm::chooseAddressMode(int tag) {
     }
 }
 
+std::vector<Account*> ScheduledItemForm::accountChoices(ObjectContext& context) const {
+    std::vector<Account*> accounts = Account::findByPredicate(
+        [this](const Account& a) { return !a.isClosed() || &a == account; }, context);
+    std::sort(accounts.begin(), accounts.end(),
+              [](const Account* a, const Account* b) { return a->name() < b->name(); });
+    return accounts;
+}
+
+std::vector<Account*> ScheduledItemForm::destinationChoices(ObjectContext& context) const {
+    std::vector<Account*> accounts = Account::findByPredicate(
+        [this](const Account& a) { return &a != account && (!a.isClosed() || &a == toAccount); },
+        context);
+    std::sort(accounts.begin(), accounts.end(),
+              [](const Account* a, const Account* b) { return a->name() < b->name(); });
+    return accounts;
+}
+
+void ScheduledItemForm::chooseTransfer(bool on, ObjectContext& context) {
+    if (!on) {
+        toAccount = nullptr;
+        return;
+    }
+    const std::vector<Account*> destinations = destinationChoices(context);
+    if (destinations.empty()) {
+        return;
+    }
+    toAccount = destinations.front();
+    keepTransferAPayment();
+}
+
+void ScheduledItemForm::chooseAccount(Account* chosen) {
+    if (chosen != nullptr && chosen == toAccount) {
+        toAccount = account;
+    }
+    account = chosen;
+}
+
 CommandCheck ScheduledItemForm::checkAccounts() const {
     if (account == nullptr) {
         return CommandCheck::refuse(
@@ -113,25 +154,61 @@ void ScheduledItemForm::keepTransferAPayment() {
     }
 }
 
+std::string ScheduledItemForm::payAutomaticallyTitle() const {
+    return amount && amount->isIncome_pn() ? "Deposit automatically" : "Pay automatically";
+}
+
+std::string ScheduledItemForm::accountLabel() const {
+    return toAccount != nullptr ? "From Account:" : "Account:";
+}
+
+std::string ScheduledItemForm::sheetHeading(bool creating) {
+    return creating ? "New Scheduled Transaction" : "Edit Scheduled Transaction";
+}
+
+std::string ScheduledItemForm::confirmTitle(bool creating) {
+    return creating ? "Create" : "Save";
+}
+
+ScheduledItemFields ScheduledItemForm::fieldsFor(const ScheduledItem* item) const {
+    ScheduledItemFields fields;
+    fields.amount = amount.value_or(Decimal(0));
+    fields.isTransfer = toAccount != nullptr;
+    if (std::optional<std::string> text = unlessBlank(addressText)) {
+        if (addressTag == kWebAddressTag) {
+            fields.paymentURL = cleanupURL(*text);
+        } else {
+            fields.paymentInstructions = text;
+        }
+    }
+    fields.payAutomatically = payAutomatically;
+    if (reminderOn) {
+        fields.reminderDays = reminderDays;
+        // A reminder already shown for this due date stays shown.
+        fields.hasReminded = item != nullptr && item->hasReminded();
+    }
+    fields.schedule = repeat.read();
+    return fields;
+}
+
+std::optional<ValidationError> ScheduledItemForm::validate(const ScheduledItem* item) const {
+    return validateScheduledItem(fieldsFor(item));
+}
+
 void ScheduledItemForm::readInto(ScheduledItem& item) const {
+    const ScheduledItemFields fields = fieldsFor(&item);
     item.setTitle(title);
-    item.readForm(repeat);
-    item.setAmount(amount.value_or(Decimal(0)));
+    item.setSchedule(fields.schedule);
+    item.setAmount(fields.amount);
     item.setCategory(category);
     item.setAccount(account);
     item.setToAccount(toAccount);
-    if (reminderOn) {
-        item.setReminderDays(reminderDays);
-    } else {
-        item.setReminderDays(std::nullopt);
-        item.setHasReminded(false);
-    }
-    item.setPayAutomatically(payAutomatically);
-    item.setPaymentURL(std::nullopt);
-    item.setPaymentInstructions(std::nullopt);
-    if (std::optional<std::string> text = unlessBlank(addressText)) {
-        addressTag == kWebAddressTag ? item.setPaymentURL(text) : item.setPaymentInstructions(text);
-    }
+    item.setReminderDays(fields.reminderDays ? std::optional<std::int64_t>(*fields.reminderDays)
+                                             : std::nullopt);
+    item.setHasReminded(fields.hasReminded);
+    item.setPayAutomatically(fields.payAutomatically);
+    item.setPaymentURL(fields.paymentURL);
+    item.setPaymentInstructions(fields.paymentInstructions);
     item.setNotes(unlessBlank(notes));
     if (Global::sharedInstanceInContext(*item.managedObjectContext())->isShowingProjection()) {
         item.regenerateProjection();

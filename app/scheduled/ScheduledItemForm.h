@@ -2,10 +2,13 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/CommandCheck.h"
 #include "base/Decimal.h"
+#include "base/ValidationError.h"
 #include "scheduled/RepeatForm.h"
+#include "scheduled/ScheduledItemFields.h"
 
 class Account;
 class Category;
@@ -61,9 +64,35 @@ struct ScheduledItemForm final {
     void chooseReminder(std::optional<int> days);
     // Another address mode clears the field.
     void chooseAddressMode(int tag);
+    // The accounts the account pop-up lists: the open accounts by name, and the chosen one
+    // when it is closed.
+    [[nodiscard]] std::vector<Account*> accountChoices(ObjectContext& context) const;
+    // What the to-account pop-up lists: the same, without the account paid from.
+    [[nodiscard]] std::vector<Account*> destinationChoices(ObjectContext& context) const;
+    // The transfer checkbox. On: the first destination is chosen (nothing happens when there
+    // is none) and the direction is kept a payment. Off: no destination.
+    void chooseTransfer(bool on, ObjectContext& context);
+    // The account pop-up; choosing the destination makes the two accounts change places.
+    void chooseAccount(Account* chosen);
     // A transfer is always stored as a payment out of its account: with a positive amount the
     // two accounts change places and the amount is negated.
     void keepTransferAPayment();
+
+    // The labels that follow the fields: "Deposit automatically" for an amount above 0, else
+    // "Pay automatically"; "From Account:" for a transfer, else "Account:".
+    std::string payAutomaticallyTitle() const;
+    std::string accountLabel() const;
+    // The sheet's heading and confirm button: "New Scheduled Transaction" and "Create" while
+    // creating, "Edit Scheduled Transaction" and "Save" while editing.
+    static std::string sheetHeading(bool creating);
+    static std::string confirmTitle(bool creating);
+
+    // What readInto would store in `item` (nullptr: a new item), as the validation rules
+    // read it.
+    [[nodiscard]] ScheduledItemFields fieldsFor(const ScheduledItem* item) const;
+    // The errors the item would fail to save with after readInto, checked before any object
+    // changes; nothing when it would pass.
+    [[nodiscard]] std::optional<ValidationError> validate(const ScheduledItem* item) const;
 
     // Writes the form into `item`: title, schedule (due date moved onto a repeating pattern),
     // amount (0 when empty), category, accounts, reminder (none clears hasReminded), automatic

@@ -4,6 +4,7 @@
 
 #include "base/AssertionFailure.h"
 #include "scheduled/ScheduledItem.h"
+#include "scheduled/ScheduledListRow.h"
 #include "store/ObjectContext.h"
 
 MenuItemState ScheduledListCommands::deleteMenuItem(const std::vector<ScheduledItem*>& selected) {
@@ -29,4 +30,19 @@ void ScheduledListCommands::performDelete(const std::vector<ScheduledItem*>& sel
     for (ScheduledItem* item : selected) {
         context.deleteObject(*item);
     }
+}
+
+MenuItemState ScheduledListCommands::editMenuItem(const std::vector<ScheduledItem*>& selected) {
+    return {.enabled = selected.size() == 1};
+}
+
+MenuItemState ScheduledListCommands::skipMenuItem(const std::vector<ScheduledItem*>& selected) {
+    return {.enabled = selected.size() == 1};
+}
+
+MenuItemState ScheduledListCommands::payMenuItem(const std::vector<ScheduledItem*>& selected) {
+    if (selected.size() != 1) {
+        return {.enabled = false, .title = "Pay..."};
+    }
+    return {.enabled = true, .title = ScheduledListRow::verbFor(*selected.front()) + "..."};
 }

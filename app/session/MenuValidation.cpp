@@ -1,5 +1,7 @@
 #include "session/MenuValidation.h"
 
+#include "scheduled/ScheduledListCommands.h"
+
 namespace {
 
 using Kind = SourceListItem::Kind;
@@ -43,6 +45,12 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
             return enabledIf(state.storeOpen && selected.kind() == Kind::Budget);
         case MenuCommand::EditLimit:
             return enabledIf(state.storeOpen && state.budgetLimitSelected);
+        case MenuCommand::EditScheduledItem:
+            return ScheduledListCommands::editMenuItem(state.selection.scheduledItems);
+        case MenuCommand::PayScheduledItem:
+            return ScheduledListCommands::payMenuItem(state.selection.scheduledItems);
+        case MenuCommand::SkipScheduledItem:
+            return ScheduledListCommands::skipMenuItem(state.selection.scheduledItems);
         case MenuCommand::Transfer:
         case MenuCommand::ToggleStatusMessage:
             return enabledIf(state.showsAccountRegister);

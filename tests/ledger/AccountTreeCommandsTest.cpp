@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "TestApplicationModel.h"
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
 #include "ledger/Account.h"
@@ -10,7 +11,6 @@
 #include "ledger/Node.h"
 #include "ledger/Transaction.h"
 #include "ledger/TransferCommands.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -38,7 +38,7 @@ protected:
         return account;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
     Node* root = nullptr;
     AccountGroup* bank = nullptr;
     AccountGroup* empty = nullptr;

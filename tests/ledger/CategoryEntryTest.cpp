@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "TestApplicationModel.h"
 #include "base/NotificationCenter.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryCompletion.h"
 #include "ledger/CategoryEntry.h"
 #include "ledger/CategoryGroup.h"
 #include "ledger/CategoryMenu.h"
-#include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 
 namespace {
@@ -45,7 +45,7 @@ protected:
         return lines;
     }
 
-    ObjectContext ctx{ApplicationModel::shared()};
+    ObjectContext ctx{applicationModel()};
 };
 
 TEST_F(CategoryEntryTest, CompletionsKeepTheTypedTextAndAddTheRestOfEachNameInNameOrder) {

@@ -99,4 +99,31 @@ TEST(RepeatForm, ImpliedRuleTagsAndLabels) {
     EXPECT_EQ(RepeatForm::ruleRowLabel(1), "And On:");
 }
 
+TEST(RepeatForm, CustomRuleRowsComeAndGo) {
+    RepeatForm weekly = form(ymd(2012, 3, 7), kWeekly, 2);  // a Wednesday
+    weekly.toggleCustomRules();
+    EXPECT_EQ(weekly, form(ymd(2012, 3, 7), kWeekly, 2, {4}));
+    weekly.addRuleRow();
+    weekly.addRuleRow();
+    weekly.ruleTags[1] = 2;  // Monday
+    weekly.ruleTags[2] = 6;  // Friday
+    weekly.removeRuleRow(0);
+    EXPECT_EQ(weekly.read().repeatRules, (std::vector<RepeatRule>{DIWeek(2), DIWeek(6)}));
+    EXPECT_EQ(messageOf([&] { weekly.removeRuleRow(2); }), "No rule row 2");
+    weekly.endsTag = kAfter;
+    weekly.endsAfterCount = 3;
+    weekly.toggleCustomRules();
+    EXPECT_EQ(weekly, form(ymd(2012, 3, 7), kWeekly, 2));
+
+    RepeatForm monthly = form(ymd(2012, 2, 29), kMonthly, 1);
+    monthly.toggleCustomRules();
+    monthly.addRuleRow();
+    EXPECT_EQ(monthly.ruleTags, (std::vector<int>{-1, 1}));
+
+    using B = RepeatForm::RuleRowButtons;
+    EXPECT_EQ(RepeatForm::ruleRowButtons(0, 1), (B{.remove = false, .add = true}));
+    EXPECT_EQ(RepeatForm::ruleRowButtons(0, 3), (B{.remove = true, .add = false}));
+    EXPECT_EQ(RepeatForm::ruleRowButtons(2, 3), (B{.remove = true, .add = true}));
+}
+
 }  // namespace

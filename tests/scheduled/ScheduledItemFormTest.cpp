@@ -6,6 +6,7 @@
 #include "scheduled/DIMonth.h"
 #include "scheduled/ScheduledItem.h"
 #include "scheduled/ScheduledItemForm.h"
+#include "scheduled/ScheduledItemValidation.h"
 
 namespace {
 
@@ -116,6 +117,72 @@ TEST_F(ScheduledItemFormTest, ReadingClearsWhatTheFormLeavesEmpty) {
     EXPECT_FALSE(bill->paymentURL() || bill->paymentInstructions());
     EXPECT_EQ(bill->notes(), std::nullopt);
     EXPECT_EQ(bill->amount(), Decimal(0));
+}
+
+// What the sheet checks before anything changes is what the store would refuse after reading.
+TEST_F(ScheduledItemFormTest, ValidatingAFormChangesNothingAndMatchesTheStoresRules) {
+    // An item written elsewhere with both a reminder and automatic payment.
+    ScheduledItem* bill = item(ymd(2024, 3, 1), "Month", "-40");
+    bill->setReminderDays(3);
+    bill->setPayAutomatically(true);
+    const std::optional<ValidationError> stored = validateScheduledItem(bill->fields());
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->localizedDescription, "An internal error has occurred. (Code: ABEFA)");
+
+    ScheduledItemForm form = ScheduledItemForm::forItem(*bill);
+    form.title = "Renamed";
+    EXPECT_EQ(form.validate(bill), stored);
+    EXPECT_EQ(bill->title(), "Bill");
+    form.choosePayAutomatically(false);
+    EXPECT_EQ(form.validate(bill), std::nullopt);
+
+    // What the form says the item will hold is what reading stores.
+    form.chooseReminder(4);
+    form.addressText = "https://bank.example/pay/";
+    bill->setHasReminded(true);
+    const ScheduledItemFields expected = form.fieldsFor(bill);
+    form.readInto(*bill);
+    EXPECT_EQ(bill->fields(), expected);
+    EXPECT_EQ(bill->paymentURL(), std::optional<std::string>("bank.example/pay"));
+    EXPECT_TRUE(bill->hasReminded());
+}
+
+TEST_F(ScheduledItemFormTest, AccountsTransferAndLabels) {
+    Account* closed = ctx.insert<Account>();
+    closed->setName("Old");
+    closed->setIsClosed(true);
+    ScheduledItemForm form = ScheduledItemForm::forNewItem(ctx);
+    EXPECT_EQ(form.accountChoices(ctx), (std::vector<Account*>{checking, savings}));
+    EXPECT_EQ(form.destinationChoices(ctx), std::vector<Account*>{savings});
+    EXPECT_EQ(form.accountLabel(), "Account:");
+    EXPECT_EQ(ScheduledItemForm::sheetHeading(true), "New Scheduled Transaction");
+    EXPECT_EQ(ScheduledItemForm::confirmTitle(true), "Create");
+    EXPECT_EQ(ScheduledItemForm::sheetHeading(false), "Edit Scheduled Transaction");
+    EXPECT_EQ(ScheduledItemForm::confirmTitle(false), "Save");
+
+    // A deposit of 120 made a transfer is a payment of 120 the other way.
+    form.amount = Decimal(120);
+    EXPECT_EQ(form.payAutomaticallyTitle(), "Deposit automatically");
+    form.chooseTransfer(true, ctx);
+    EXPECT_EQ(form.account, savings);
+    EXPECT_EQ(form.toAccount, checking);
+    EXPECT_EQ(form.amount, Decimal(-120));
+    EXPECT_EQ(form.accountLabel(), "From Account:");
+    EXPECT_EQ(form.payAutomaticallyTitle(), "Pay automatically");
+    // Choosing the destination as the account makes the two change places.
+    form.chooseAccount(checking);
+    EXPECT_EQ(form.account, checking);
+    EXPECT_EQ(form.toAccount, savings);
+    form.chooseTransfer(false, ctx);
+    EXPECT_EQ(form.toAccount, nullptr);
+
+    // A closed account stays listed while it is the one chosen; alone, there is no transfer.
+    form.account = closed;
+    EXPECT_EQ(form.accountChoices(ctx), (std::vector<Account*>{checking, closed, savings}));
+    savings->setIsClosed(true);
+    form.account = checking;
+    form.chooseTransfer(true, ctx);
+    EXPECT_EQ(form.toAccount, nullptr);
 }
 
 }  // namespace

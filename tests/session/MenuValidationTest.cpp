@@ -2,8 +2,12 @@
 
 #include <string>
 
+#include "ledger/Account.h"
+#include "scheduled/ScheduledItem.h"
+#include "session/ApplicationModel.h"
 #include "session/ContentView.h"
 #include "session/MenuValidation.h"
+#include "store/ObjectContext.h"
 
 namespace {
 
@@ -75,6 +79,42 @@ TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
         {"edit budget elsewhere", MenuCommand::EditBudget, onMainWindow(), false, ""},
         {"edit limit of a selected category", MenuCommand::EditLimit, limitSelected, true, ""},
         {"edit limit without one", MenuCommand::EditLimit, onMainWindow(Kind::Budget), false, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MenuItemState item = MenuValidation::validate(c.command, c.state);
+        EXPECT_EQ(item.enabled, c.enabled);
+        EXPECT_EQ(item.title.value_or(""), c.title);
+    }
+}
+
+// The scheduled list's commands follow the items selected in it.
+TEST(MenuValidation, ScheduledCommandsFollowTheListsSelection) {
+    ObjectContext ctx{ApplicationModel::shared()};
+    auto* bill = ctx.insert<ScheduledItem>();
+    bill->setAmount(Decimal(-40));
+    auto* payroll = ctx.insert<ScheduledItem>();
+    payroll->setAmount(Decimal(1200));
+    const auto withItems = [](std::vector<ScheduledItem*> items) {
+        MenuValidation::State state = onMainWindow(Kind::Scheduled);
+        state.selection.scheduledItems = std::move(items);
+        return state;
+    };
+    const struct {
+        const char* name;
+        MenuCommand command;
+        MenuValidation::State state;
+        bool enabled;
+        std::string title;
+    } cases[] = {
+        {"edit one", MenuCommand::EditScheduledItem, withItems({bill}), true, ""},
+        {"edit two", MenuCommand::EditScheduledItem, withItems({bill, payroll}), false, ""},
+        {"skip none", MenuCommand::SkipScheduledItem, withItems({}), false, ""},
+        {"skip one", MenuCommand::SkipScheduledItem, withItems({payroll}), true, ""},
+        {"pay a bill", MenuCommand::PayScheduledItem, withItems({bill}), true, "Pay..."},
+        {"pay a deposit", MenuCommand::PayScheduledItem, withItems({payroll}), true, "Deposit..."},
+        {"pay elsewhere", MenuCommand::PayScheduledItem, onMainWindow(), false, "Pay..."},
+        {"delete two", MenuCommand::DeleteItem, withItems({bill, payroll}), true, "Delete"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <QWidget>
 
 #include "ShellFixture.h"
@@ -79,6 +80,15 @@ TEST_F(EntryControls, AnEmptyAmountFieldAssumesAnExpenseUnlessTheSignIsDeleted) 
     EXPECT_EQ(field->amount(), Decimal::fromString("12.50"));
     EXPECT_EQ(field->text(), "12.50");
     EXPECT_EQ(actions, 2);
+
+    // A click into the empty field, left of the right-aligned sign, still types after it.
+    field->setValue(std::nullopt);
+    leave();
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(4, field->height() / 2));
+    QApplication::processEvents();
+    typeText("7");
+    leave();
+    EXPECT_EQ(field->amount(), Decimal(-7));
 }
 
 TEST_F(EntryControls, AmountFieldEdgeCases) {

@@ -11,7 +11,8 @@ namespace {
 
 const QStringList kNames = {"account_icon",         "closedAccountIcon", "folder_icon",
                             "sourceListBudgetIcon", "allAccountsIcon",   "scheduledIcon",
-                            "breakdown_icon",       "trends_icon",       "appIcon"};
+                            "breakdown_icon",       "trends_icon",       "appIcon",
+                            "repeatingIcon",        "transferIcon"};
 
 // The share of pixels that are not fully transparent.
 double coverage(const QImage& image) {

@@ -1,6 +1,7 @@
 #include "ui/common/Alerts.h"
 
 #include "base/Alert.h"
+#include "base/CommandCheck.h"
 #include "ui/common/MessageBoxAlerts.h"
 
 namespace {
@@ -16,6 +17,14 @@ Alerts& Alerts::shared() {
 
 void Alerts::setShared(Alerts* alerts) {
     g_replacement = alerts;
+}
+
+bool Alerts::mayProceed(const CommandCheck& check, QWidget* parent) {
+    if (check.verdict == CommandCheck::Verdict::Proceed) {
+        return true;
+    }
+    const AlertAnswer answer = show(check.alert, parent);
+    return check.verdict == CommandCheck::Verdict::Confirm && answer.button == 0;
 }
 
 AlertContent AlertContent::from(const Alert& alert) {

@@ -5,6 +5,7 @@
 
 class QWidget;
 struct Alert;
+struct CommandCheck;
 
 // What a modal alert says and offers: a message, an informative text, up to three buttons
 // (the first is the default, the second the alternate, the third the other button) and an
@@ -42,6 +43,10 @@ public:
     AlertAnswer show(const Alert& alert, QWidget* parent) {
         return run(AlertContent::from(alert), parent);
     }
+    // Whether a command may go ahead after its check: at once when it proceeds; after the
+    // default button of its question when it asks; never when it refuses (the refusal is
+    // shown).
+    [[nodiscard]] bool mayProceed(const CommandCheck& check, QWidget* parent);
 
     // The service the application uses; a message-box implementation unless replaced.
     static Alerts& shared();

@@ -74,6 +74,12 @@ void AmountField::focusInEvent(QFocusEvent* event) {
         if (m_shouldAssumeSign) {
             setText(QStringLiteral("-"));
             setCursorPosition(1);
+            // A mouse press places the cursor once focusing is over: typing goes after the sign.
+            QTimer::singleShot(0, this, [this] {
+                if (hasFocus() && !m_edited && text() == QStringLiteral("-")) {
+                    setCursorPosition(1);
+                }
+            });
         }
         return;
     }

@@ -188,6 +188,56 @@ void drawChevron(QPainter& p, bool up) {
     p.drawPath(chevron);
 }
 
+// The scheduled list's mark of a repeating item: two arrows chasing each other round a circle.
+void drawRepeating(QPainter& p) {
+    const QColor color("#6D7A88");
+    p.setPen(QPen(color, 1.6, Qt::SolidLine, Qt::FlatCap));
+    p.setBrush(Qt::NoBrush);
+    const QRectF ring(3, 3, 10, 10);
+    p.drawArc(ring, 30 * 16, 140 * 16);
+    p.drawArc(ring, 210 * 16, 140 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    QPainterPath head;
+    head.moveTo(12.6, 2.4);
+    head.lineTo(13.6, 7.4);
+    head.lineTo(9.4, 5.4);
+    head.closeSubpath();
+    p.drawPath(head);
+    p.drawPath(QTransform().rotate(180, Qt::ZAxis).translate(-16, -16).map(head));
+}
+
+// The scheduled list's mark of a transfer: an arrow to the right over one to the left.
+void drawTransfer(QPainter& p) {
+    const QColor color("#6D7A88");
+    p.setPen(QPen(color, 1.5, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(2, 5.5), QPointF(11, 5.5));
+    p.drawLine(QPointF(5, 10.5), QPointF(14, 10.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(color);
+    QPainterPath right;
+    right.moveTo(14.5, 5.5);
+    right.lineTo(10.5, 2.5);
+    right.lineTo(10.5, 8.5);
+    right.closeSubpath();
+    p.drawPath(right);
+    QPainterPath left;
+    left.moveTo(1.5, 10.5);
+    left.lineTo(5.5, 7.5);
+    left.lineTo(5.5, 13.5);
+    left.closeSubpath();
+    p.drawPath(left);
+}
+
+// The tile behind the scheduled list: a quiet grey with fine diagonal lines.
+void drawScheduledBackground(QPainter& p) {
+    p.fillRect(QRectF(0, 0, 16, 16), QColor("#E9ECEF"));
+    p.setPen(QPen(QColor("#E1E5E9"), 1));
+    p.drawLine(QPointF(0, 16), QPointF(16, 0));
+    p.drawLine(QPointF(-8, 8), QPointF(8, -8));
+    p.drawLine(QPointF(8, 24), QPointF(24, 8));
+}
+
 const QHash<QString, Painter>& painters() {
     static const QHash<QString, Painter> all = {
         {QStringLiteral("categoryFieldButton"), drawCategoryFieldButton},
@@ -205,6 +255,9 @@ const QHash<QString, Painter>& painters() {
         {QStringLiteral("welcomePattern"), drawWelcomePattern},
         {QStringLiteral("appIcon"), drawAppIcon},
         {QStringLiteral("clock"), drawClock},
+        {QStringLiteral("repeatingIcon"), drawRepeating},
+        {QStringLiteral("transferIcon"), drawTransfer},
+        {QStringLiteral("scheduledBackground"), drawScheduledBackground},
     };
     return all;
 }

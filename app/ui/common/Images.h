@@ -11,9 +11,10 @@ class QRectF;
 // The program's images by name, drawn as simple vector shapes so they are crisp at every
 // scale: "account_icon", "closedAccountIcon", "folder_icon", "sourceListBudgetIcon",
 // "allAccountsIcon", "scheduledIcon", "breakdown_icon", "trends_icon", "welcomePattern",
-// "appIcon", the budget summary's "clock", and the entry controls' "categoryFieldButton",
-// "up_chevron" and "down_chevron". An unknown name gives a null icon. The chrome's images of their
-// own size (ChromeImages: sidebar arrows, tooltip and bar parts) come through image().
+// "appIcon", the budget summary's "clock", the entry controls' "categoryFieldButton",
+// "up_chevron" and "down_chevron", and the scheduled list's "repeatingIcon", "transferIcon" and
+// "scheduledBackground". An unknown name gives a null icon. The chrome's images of their own
+// size (ChromeImages: sidebar arrows, tooltip and bar parts) come through image().
 class Images final {
 public:
     // The icon of `name`, with pixmaps for 1x and 2x at 16 and 32 points.

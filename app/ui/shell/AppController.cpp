@@ -188,7 +188,7 @@ void AppController::updateAllViews() {
     if (ContentViewController* current = m_router->currentController()) {
         current->refresh();
     }
-    m_window.sourceList()->viewport()->update();
+    repaintSourceList();
 }
 
 void AppController::didUndoOrRedo() {
@@ -253,6 +253,10 @@ void AppController::search() {
     }
     m_router->showAsIs(ContentView::SearchResults);
     results.search(text);
+}
+
+void AppController::repaintSourceList() {
+    m_window.sourceList()->viewport()->update();
 }
 
 void AppController::switchToScheduled() {

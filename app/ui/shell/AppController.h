@@ -73,6 +73,8 @@ public:
     void startSearch();
     void search();
     void switchToScheduled();
+    // Draws the source list again (its "Scheduled" badge reads the store).
+    void repaintSourceList();
     // The selection handling; runs on every selection change and after every reload.
     void outlineViewSelectionDidChange();
 

@@ -5,6 +5,7 @@
 #include "ui/accounts/AddAccountMessageController.h"
 #include "ui/budgets/BudgetContentController.h"
 #include "ui/budgets/PlaceholderTransactionList.h"
+#include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/MainWindowCommands.h"
 #include "ui/shell/PlaceholderContentController.h"
@@ -41,13 +42,13 @@ void ContentViews::registerAll(ViewRouter& router, AppController& controller) {
     router.setFactory(ContentView::SearchResults, [](MainWindowHost&) {
         return std::make_unique<PlaceholderSearchController>();
     });
-    router.setFactory(
-        ContentView::ScheduledList,
-        placeholder(
-            [](const SourceListItem&) {
-                return tr("The list of scheduled transactions is not available in this version.");
-            },
-            tr("Scheduling transactions")));
+    router.setFactory(ContentView::ScheduledList, [&controller](MainWindowHost& host) {
+        auto list = std::make_unique<ScheduledController>(host);
+        // The "Scheduled" badge counts the red items.
+        QObject::connect(list.get(), &ScheduledController::scheduledItemsChanged, &controller,
+                         [&controller] { controller.repaintSourceList(); });
+        return list;
+    });
     // Until the register is there, a row's transactions are a placeholder list.
     router.setFactory(ContentView::BudgetView, [](MainWindowHost& host) {
         return std::make_unique<BudgetContentController>(host,

@@ -1,10 +1,11 @@
 #include "ui/shell/DayActions.h"
 
-#include "scheduled/ReminderAlert.h"
 #include "scheduled/ScheduledItem.h"
 #include "ui/common/Alerts.h"
+#include "ui/scheduled/ScheduledDueHandler.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
+#include "ui/shell/ViewRouter.h"
 
 ObjectContext& DayActions::context() {
     return *m_delegate.managedObjectContext();
@@ -31,29 +32,28 @@ bool DayActions::processAutomaticPayments() {
 }
 
 void DayActions::showReminders() {
-    const std::vector<ScheduledItem*> due =
-        ScheduledItem::checkReminders(context(), Date::today_PN());
-    m_delegate.save();
-    std::vector<ReminderAlert::Item> items;
-    for (const ScheduledItem* item : due) {
-        items.push_back({item->title(), item->nextDueDate()});
-    }
-    const auto alert = ReminderAlert::forItems(items, Date::today_PN());
-    if (!alert) {
-        return;
-    }
-    const AlertAnswer answer = Alerts::shared().show(alert->asAlert(), nullptr);
-    const auto outcome = ReminderAlert::outcomeOfButton(
-        answer.button == 1 ? ReminderAlert::Button::ShowInScheduled : ReminderAlert::Button::OK,
-        items.size());
+    ScheduledDueHandler due(context(), Alerts::shared(), [this] { return m_delegate.save(); });
     // The main window has a store only once the person has left the welcome window.
     AppController& mainWindow = m_delegate.appController();
-    if (outcome == ReminderAlert::Outcome::Nothing || !mainWindow.hasStore()) {
-        return;
-    }
-    if (outcome == ReminderAlert::Outcome::RevealItem) {
-        mainWindow.revealScheduledItem(*due.front());
-    } else {
-        mainWindow.switchToScheduled();
-    }
+    QObject::connect(&due, &ScheduledDueHandler::remindersChecked, &due, [&mainWindow] {
+        if (!mainWindow.hasStore()) {
+            return;
+        }
+        if (mainWindow.router().currentView() == ContentView::ScheduledList) {
+            mainWindow.router().currentController()->refresh();
+        }
+        mainWindow.repaintSourceList();
+    });
+    QObject::connect(&due, &ScheduledDueHandler::revealItemRequested, &due,
+                     [&mainWindow](ScheduledItem* item) {
+                         if (mainWindow.hasStore()) {
+                             mainWindow.revealScheduledItem(*item);
+                         }
+                     });
+    QObject::connect(&due, &ScheduledDueHandler::showScheduledRequested, &due, [&mainWindow] {
+        if (mainWindow.hasStore()) {
+            mainWindow.switchToScheduled();
+        }
+    });
+    due.showReminders();
 }

@@ -139,6 +139,14 @@ void MainMenu::buildTransactionMenu() {
     add(menu, MenuCommand::Transfer, tr("Transfer..."), QKeySequence(tr("Ctrl+T")),
         [&d] { d.appController().commands().transfer(); });
     menu->addSeparator();
+    // The items selected in the scheduled list.
+    add(menu, MenuCommand::EditScheduledItem, tr("Edit Scheduled Transaction..."), {},
+        [&d] { d.appController().commands().editScheduledItem(); });
+    add(menu, MenuCommand::PayScheduledItem, {}, {},
+        [&d] { d.appController().commands().payScheduledItem(); });
+    add(menu, MenuCommand::SkipScheduledItem, tr("Skip"), {},
+        [&d] { d.appController().commands().skipScheduledItem(); });
+    menu->addSeparator();
     add(menu, MenuCommand::ToggleScheduledTransactions, tr("Show Scheduled Transactions..."), {},
         [&d] { d.appController().commands().toggleScheduledTransactions(); });
     add(menu, MenuCommand::EditAccount, tr("Edit Account..."), QKeySequence(tr("Ctrl+E")),

@@ -13,6 +13,7 @@
 #include "ui/budgets/NewBudgetController.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/RegisterController.h"
+#include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainWindow.h"
@@ -38,11 +39,7 @@ void MainWindowCommands::forgetStore() {
 }
 
 bool MainWindowCommands::mayProceed(const CommandCheck& check) {
-    if (check.verdict == CommandCheck::Verdict::Proceed) {
-        return true;
-    }
-    const AlertAnswer answer = Alerts::shared().show(check.alert, &m_controller.window());
-    return check.verdict == CommandCheck::Verdict::Confirm && answer.button == 0;
+    return Alerts::shared().mayProceed(check, &m_controller.window());
 }
 
 void MainWindowCommands::showUnavailable(const QString& what) {
@@ -158,6 +155,22 @@ void MainWindowCommands::newTransaction() {
     PN_ASSERT(m_controller.selectedSourceListItem().kind() == Kind::Scheduled,
               "newTransaction: Scheduled expected");
     m_controller.router().controller(ContentView::ScheduledList).newItem();
+}
+
+ScheduledController& MainWindowCommands::scheduledList() {
+    return m_controller.router().controllerAs<ScheduledController>(ContentView::ScheduledList);
+}
+
+void MainWindowCommands::editScheduledItem() {
+    scheduledList().edit();
+}
+
+void MainWindowCommands::payScheduledItem() {
+    scheduledList().pay();
+}
+
+void MainWindowCommands::skipScheduledItem() {
+    scheduledList().skip();
 }
 
 void MainWindowCommands::transfer() {

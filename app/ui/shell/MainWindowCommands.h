@@ -10,6 +10,7 @@ class BudgetController;
 class EditAccountController;
 class NewAccountController;
 class NewBudgetController;
+class ScheduledController;
 struct CommandCheck;
 
 // The main window's menu commands that act on the selection or open a sheet: new account and
@@ -40,6 +41,10 @@ public:
     // Starts editing the selected entry's name in place.
     void rename();
     void newTransaction();
+    // The commands on the item selected in the scheduled list.
+    void editScheduledItem();
+    void payScheduledItem();
+    void skipScheduledItem();
     void transfer();
     void toggleScheduledTransactions();
     void showPreferencePanel();
@@ -52,6 +57,7 @@ private:
     void budgetCreated(Budget* budget);
     // The budget view's controller when a budget is shown, else nullptr.
     BudgetController* shownBudgetController() const;
+    ScheduledController& scheduledList();
 
     AppController& m_controller;
     ApplicationDelegate& m_delegate;
