@@ -140,6 +140,18 @@ TrackResult Budget::track(std::string_view kind) const {
     return builder.finish();
 }
 
+Budget* Budget::generateBudget(ObjectContext& context, std::string name, Date startDate,
+                               std::int64_t months) {
+    PN_ASSERT(months >= 1 && months <= BudgetCreation::kMaxMonths,
+              "A new budget needs 1 to 1200 months");
+    auto* budget = context.insert<Budget>();
+    budget->setName(std::move(name));
+    budget->setStartDate(startDate);
+    budget->setMonths(months);
+    budget->estimate();
+    return budget;
+}
+
 bool Budget::hasEnoughDataForBudget(ObjectContext& context) {
     const auto count = static_cast<long long>(Transaction::countInContext(context));
     if (count < 2) {

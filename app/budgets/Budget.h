@@ -71,6 +71,11 @@ public:
 
     // ---- Class operations ----
 
+    // A new budget named `name` of `months` months from `startDate`, its limits estimated from
+    // the history up to today. REQUIRES: 1 <= months <= BudgetCreation::kMaxMonths
+    // (AssertionFailure otherwise).
+    static Budget* generateBudget(ObjectContext& context, std::string name, Date startDate,
+                                  std::int64_t months);
     // Whether the store holds enough history (more than 21 days) to estimate a budget from.
     [[nodiscard]] static bool hasEnoughDataForBudget(ObjectContext& context);
     // Gives every budget of the store a limit of 0 for `category` (a category just inserted).

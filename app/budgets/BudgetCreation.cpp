@@ -12,6 +12,12 @@ bool BudgetCreation::hasEnoughDataForBudget(long long transactionCount, Date ear
     return latest.numberOfDaysAfter_PN(earliest) + 1 > kMinimumDaysOfData;
 }
 
+Alert BudgetCreation::notEnoughDataQuestion() {
+    return {.message = kNotEnoughDataTitle,
+            .informativeText = kNotEnoughDataText,
+            .buttons = {kNotEnoughDataWaitButton, kNotEnoughDataCreateButton}};
+}
+
 std::string BudgetCreation::defaultName(int year) {
     return std::to_string(year) + " Budget";
 }

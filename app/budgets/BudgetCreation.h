@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/Alert.h"
 #include "base/Date.h"
 
 // The rules around creating a budget that need no store: whether there is enough history to
@@ -10,6 +11,8 @@
 class BudgetCreation final {
 public:
     static constexpr int kDefaultMonths = 12;
+    // The longest period a budget may be given: a hundred years.
+    static constexpr int kMaxMonths = 1200;
 
     static constexpr const char* kNotEnoughDataTitle =
         "Are you sure you want to create a budget now?";
@@ -19,6 +22,10 @@ public:
         "that accurately reflects your spending habit.";
     static constexpr const char* kNotEnoughDataWaitButton = "No, I'll Wait";
     static constexpr const char* kNotEnoughDataCreateButton = "Create Anyway";
+
+    // The question before a budget is made from too little history: the default button
+    // ("No, I'll Wait") ends the command, the other creates the budget anyway.
+    [[nodiscard]] static Alert notEnoughDataQuestion();
 
     // False with fewer than 2 transactions; otherwise true when the days from the earliest to
     // the latest transaction, both included, are more than 21 (21 days apart is enough, 20 is

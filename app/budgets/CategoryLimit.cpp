@@ -33,6 +33,15 @@ void CategoryLimit::setBudget(Budget* budget) {
     setToOne(&CategoryLimit::m_budget, budget);
 }
 
+LimitSheetFields::Saved CategoryLimit::saveSheetFields(const LimitSheetFields& fields) {
+    PN_ASSERT(m_budget != nullptr, "Budget should be set");
+    const LimitSheetFields::Saved saved =
+        fields.saveFields(m_amount, static_cast<int>(m_budget->months()));
+    setAmount(saved.amount);
+    setShowMonthlyAmount(saved.showMonthlyAmount);
+    return saved;
+}
+
 bool CategoryLimit::isExpense() const {
     return LimitAmount::isExpense(m_amount);
 }

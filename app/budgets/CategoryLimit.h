@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "LimitSheetFields.h"
 #include "base/Date.h"
 #include "base/Decimal.h"
 #include "store/Entity.h"
@@ -31,6 +32,12 @@ public:
     void setCategory(Category* category);
     Budget* budget() const { return m_budget; }
     void setBudget(Budget* budget);
+
+    // Saves the limit sheet's amount into this limit: the whole-period amount with the sign of
+    // the spending or income choice (zero is always spending) and whether the sheet shows it
+    // per month. REQUIRES: the budget is set. Returns what was stored; `moved` when the limit
+    // changed sides.
+    LimitSheetFields::Saved saveSheetFields(const LimitSheetFields& fields);
 
     // amount <= 0: zero counts as spending.
     [[nodiscard]] bool isExpense() const;

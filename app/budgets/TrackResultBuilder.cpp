@@ -14,6 +14,7 @@ void TrackResultBuilder::addCategoryRow(TrackRow row, const CategoryGroup* group
     auto found = m_groupRows.find(group);
     if (found == m_groupRows.end()) {
         m_result.progress.push_back(TrackRow::named(groupName, TrackRow::Type::Group));
+        m_result.progress.back().group = group;
         found = m_groupRows.emplace(group, m_result.progress.size() - 1).first;
     }
     m_result.progress[found->second].categories.push_back(std::move(row));

@@ -6,6 +6,7 @@
 
 #include "base/Decimal.h"
 
+class CategoryGroup;
 class CategoryLimit;
 
 // One row of a budget's tracking result: a category with its limit, a group of such rows, the
@@ -17,6 +18,7 @@ struct TrackRow final {
     std::string name;
     Type type = Type::Category;
     CategoryLimit* categoryLimit = nullptr;  // the limit a category row stands for
+    const CategoryGroup* group = nullptr;    // the group a group row stands for (its identity)
     Decimal limit;
     Decimal actual;
     std::vector<TrackRow> categories;  // a group's category rows, in order

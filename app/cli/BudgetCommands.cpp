@@ -41,19 +41,18 @@ void createBudget(CommandInvocation& call) {
     const std::string& name = call.requiredPositional(0);
     refuseTakenName(context, name, nullptr);
     const std::optional<std::int64_t> months = call.integerOption("--months");
-    if (months && (*months < 1 || *months > 1200)) {
-        throw CliError::usage("--months expects a number from 1 to 1200");
+    if (months && (*months < 1 || *months > BudgetCreation::kMaxMonths)) {
+        throw CliError::usage("--months expects a number from 1 to " +
+                              std::to_string(BudgetCreation::kMaxMonths));
     }
     if (!Budget::hasEnoughDataForBudget(context) && !call.flag("--force")) {
         throw CliError::failed(std::string(BudgetCreation::kNotEnoughDataTitle) + "\n" +
                                BudgetCreation::kNotEnoughDataText +
                                "\nGive --force to create it anyway.");
     }
-    Budget* budget = context.insert<Budget>();
-    budget->setName(name);
-    budget->setStartDate(call.dateOption("--start").value_or(Date::today_PN()));
-    budget->setMonths(months.value_or(BudgetCreation::kDefaultMonths));
-    budget->estimate();
+    Budget* budget =
+        Budget::generateBudget(context, name, call.dateOption("--start").value_or(Date::today_PN()),
+                               months.value_or(BudgetCreation::kDefaultMonths));
     store.save();
     call.result()["name"] = budget->name();
     call.result()["startDate"] = budget->startDate().toISOString();
@@ -141,10 +140,7 @@ void setLimit(CommandInvocation& call) {
     const LimitSheetFields fields{.incomeSelected = call.flag("--income"),
                                   .monthlySelected = call.flag("--monthly"),
                                   .fieldValue = amount};
-    const LimitSheetFields::Saved saved =
-        fields.saveFields(limit->amount(), static_cast<int>(budget.months()));
-    limit->setAmount(saved.amount);
-    limit->setShowMonthlyAmount(saved.showMonthlyAmount);
+    const LimitSheetFields::Saved saved = limit->saveSheetFields(fields);
     if (std::optional<std::string> notes = call.option("--notes")) {
         limit->setNotes(notes->empty() ? std::nullopt : notes);
     }

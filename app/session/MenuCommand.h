@@ -27,6 +27,8 @@ enum class MenuCommand {
     PayScheduledItem,
     SkipScheduledItem,
     EditAccount,
+    EditBudget,
+    EditLimit,
     ToggleBalanceColumn,
     ToggleStatusMessage,
     ShowBreakdown,

@@ -55,6 +55,10 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
                 return {.enabled = true, .title = "New Scheduled Transaction"};
             }
             return {.enabled = false, .title = kNewTransaction};
+        case MenuCommand::EditBudget:
+            return enabledIf(state.storeOpen && selected.kind() == Kind::Budget);
+        case MenuCommand::EditLimit:
+            return enabledIf(state.storeOpen && state.budgetLimitSelected);
         case MenuCommand::EditScheduledItem:
             return ScheduledListCommands::editMenuItem(state.selection.scheduledItems);
         case MenuCommand::PayScheduledItem:

@@ -28,6 +28,8 @@ public:
         std::vector<Transaction*> selectedTransactions{};
         // The register's table has the keyboard focus: Delete acts on its selection.
         bool registerHasFocus = false;
+        // The budget view shows a side with a category row selected.
+        bool budgetLimitSelected = false;
         bool canUndo = false;
         bool canRedo = false;
     };

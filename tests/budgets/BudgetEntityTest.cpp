@@ -8,7 +8,6 @@
 #include "budgets/Budget.h"
 #include "budgets/BudgetSummary.h"
 #include "budgets/CategoryLimit.h"
-#include "budgets/LimitSheetFields.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/CategoryGroup.h"
@@ -199,34 +198,6 @@ TEST_F(BudgetEntity, EnoughDataNeedsMoreThan21Days) {
     EXPECT_FALSE(Budget::hasEnoughDataForBudget(store.context()));  // 20 days apart
     second->setDate(S::day(2026, 1, 22));
     EXPECT_TRUE(Budget::hasEnoughDataForBudget(store.context()));  // 21 days apart
-}
-
-TEST_F(BudgetEntity, MovingASpendingLimitToIncomeMovesItsRowAndBothTotals) {
-    Category* food = store.category("Food");
-    Category* salary = store.category("Salary");
-    Category* bonus = store.category("Bonus");
-    Budget* budget = budgetWithLimits(S::day(2026, 1, 1), 12,
-                                      {{food, "-600"}, {salary, "1000"}, {bonus, "-50"}});
-    TrackResult expense = budget->trackExpense();
-    const Decimal expenseBefore = expense.total.limit;
-    const Decimal incomeBefore = budget->trackIncome().total.limit;
-
-    auto* foodRow = const_cast<TrackRow*>(rowNamed(expense, "Food"));
-    ASSERT_NE(foodRow, nullptr);
-    const LimitSheetFields fields{true, false, S::dec("600")};
-    const LimitSheetFields::Saved saved = fields.saveFields(foodRow->categoryLimit->amount(), 12);
-    foodRow->categoryLimit->setAmount(saved.amount);
-    ASSERT_TRUE(saved.moved);
-    foodRow->shouldRemove = true;
-    ASSERT_TRUE(expense.removeLimitMarkedForRemoval());
-    Budget::summarizeTrackResult(expense);
-    const TrackResult income = budget->trackIncome();
-
-    EXPECT_EQ(expense.total.limit, expenseBefore + S::dec("600"));
-    EXPECT_EQ(income.total.limit, incomeBefore + S::dec("600"));
-    EXPECT_EQ(expense.total.limit, budget->expenseLimitTotal());
-    EXPECT_EQ(income.total.limit, budget->incomeLimitTotal());
-    EXPECT_NE(rowNamed(income, "Food"), nullptr);
 }
 
 TEST_F(BudgetEntity, SummaryReadsLimitsActualsAndBalancesAroundThePeriod) {

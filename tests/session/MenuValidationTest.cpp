@@ -33,6 +33,8 @@ TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
     sample.sampleMode = true;
     MenuValidation::State undoable = onMainWindow();
     undoable.canUndo = true;
+    MenuValidation::State limitSelected = onMainWindow(Kind::Budget);
+    limitSelected.budgetLimitSelected = true;
 
     const struct {
         const char* name;
@@ -79,6 +81,10 @@ TEST(MenuValidation, CommandsFollowWhatTheMainWindowShows) {
          true, ""},
         {"trends without a store", MenuCommand::ShowTrends, noStore, false, ""},
         {"breakdown on the welcome window", MenuCommand::ShowBreakdown, welcome, false, ""},
+        {"edit budget on a budget", MenuCommand::EditBudget, limitSelected, true, ""},
+        {"edit budget elsewhere", MenuCommand::EditBudget, onMainWindow(), false, ""},
+        {"edit limit of a selected category", MenuCommand::EditLimit, limitSelected, true, ""},
+        {"edit limit without one", MenuCommand::EditLimit, onMainWindow(Kind::Budget), false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace {
 
@@ -119,6 +120,91 @@ void drawBarMiddle(QPainter& p, const QSizeF& s) {
     p.fillRect(QRectF(QPointF(0, 0), s), barGradient(s.height()));
 }
 
+// The budget outline's bars: a light grey track with round caps, and the green or red fill
+// drawn into whatever width the share asks for (so it is drawn at its size, not stretched).
+const QColor kTrackEdge(QStringLiteral("#B4B4B4"));
+
+QLinearGradient trackGradient(qreal height) {
+    QLinearGradient gradient(0, 0, 0, height);
+    gradient.setColorAt(0, QColor("#E4E4E4"));
+    gradient.setColorAt(1, QColor("#FAFAFA"));
+    return gradient;
+}
+
+Draw trackCap(bool left) {
+    return [left](QPainter& p, const QSizeF& s) {
+        p.setPen(QPen(kTrackEdge, 1));
+        p.setBrush(trackGradient(s.height()));
+        const qreal x = left ? 0.5 : -s.width();
+        p.drawRoundedRect(QRectF(x, 0.5, 2 * s.width() - 0.5, s.height() - 1), 5, 5);
+    };
+}
+
+void drawTrackMiddle(QPainter& p, const QSizeF& s) {
+    p.fillRect(QRectF(QPointF(0, 0), s), trackGradient(s.height()));
+    p.fillRect(QRectF(0, 0, s.width(), 1), kTrackEdge);
+    p.fillRect(QRectF(0, s.height() - 1, s.width(), 1), kTrackEdge);
+}
+
+Draw barFill(const char* top, const char* bottom, const char* edge) {
+    return [top, bottom, edge](QPainter& p, const QSizeF& s) {
+        QLinearGradient gradient(0, 1, 0, s.height() - 1);
+        gradient.setColorAt(0, QColor(top));
+        gradient.setColorAt(1, QColor(bottom));
+        p.setPen(QPen(QColor(edge), 1));
+        p.setBrush(gradient);
+        const qreal radius = std::min<qreal>(4.5, s.width() / 2);
+        p.drawRoundedRect(QRectF(0.5, 1.5, s.width() - 1, s.height() - 3), radius, radius);
+    };
+}
+
+// The zoom button: a round button with a magnifying glass; darker under the pointer and while
+// pressed.
+Draw zoomButton(const char* fill, const char* glass) {
+    return [fill, glass](QPainter& p, const QSizeF& s) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(fill));
+        p.drawEllipse(QRectF(0, 0, s.width(), s.height()));
+        p.setPen(QPen(QColor(glass), 1.3, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        const qreal w = s.width();
+        p.drawEllipse(QRectF(w * 0.24, w * 0.22, w * 0.4, w * 0.4));
+        p.drawLine(QPointF(w * 0.58, w * 0.58), QPointF(w * 0.76, w * 0.76));
+    };
+}
+
+// The pace needle's head under the scale: a small triangle pointing up at the bars.
+void drawNeedle(QPainter& p, const QSizeF& s) {
+    QPainterPath path;
+    path.moveTo(s.width() / 2, 0);
+    path.lineTo(s.width(), s.height());
+    path.lineTo(0, s.height());
+    path.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor("#333333"));
+    p.drawPath(path);
+}
+
+// A note sheet with a folded corner and three lines: the limit has notes.
+void drawNotes(QPainter& p, const QSizeF& s) {
+    const qreal w = s.width();
+    const qreal h = s.height();
+    QPainterPath sheet;
+    sheet.moveTo(0.5, 0.5);
+    sheet.lineTo(w - 3.5, 0.5);
+    sheet.lineTo(w - 0.5, 3.5);
+    sheet.lineTo(w - 0.5, h - 0.5);
+    sheet.lineTo(0.5, h - 0.5);
+    sheet.closeSubpath();
+    p.setPen(QPen(QColor("#A08A3C"), 1));
+    p.setBrush(QColor("#FFF3B0"));
+    p.drawPath(sheet);
+    p.setPen(QPen(QColor("#B9A45A"), 1));
+    for (qreal y = 4.5; y < h - 1; y += 2.5) {
+        p.drawLine(QPointF(2, y), QPointF(w - 2.5, y));
+    }
+}
+
 }  // namespace
 
 const QHash<QString, ChromeImages::Image>& ChromeImages::all() {
@@ -146,6 +232,16 @@ const QHash<QString, ChromeImages::Image>& ChromeImages::all() {
         {QStringLiteral("breakdownBarLeft"), {{4, 16}, barCap(true)}},
         {QStringLiteral("breakdownBarMiddle"), {{2, 16}, drawBarMiddle}},
         {QStringLiteral("breakdownBarRight"), {{4, 16}, barCap(false)}},
+        {QStringLiteral("barGrayLeft"), {{5, 16}, trackCap(true)}},
+        {QStringLiteral("barGrayMiddle"), {{2, 16}, drawTrackMiddle}},
+        {QStringLiteral("barGrayRight"), {{5, 16}, trackCap(false)}},
+        {QStringLiteral("barGreen"), {{10, 16}, barFill("#9BE07A", "#4E9E2E", "#3F8A23")}},
+        {QStringLiteral("barRed"), {{10, 16}, barFill("#F58A80", "#C23228", "#A3261E")}},
+        {QStringLiteral("zoom"), {{13, 13}, zoomButton("#A9A9A9", "#FFFFFF")}},
+        {QStringLiteral("zoomRollover"), {{13, 13}, zoomButton("#6F6F6F", "#FFFFFF")}},
+        {QStringLiteral("zoomPressed"), {{13, 13}, zoomButton("#454545", "#DDDDDD")}},
+        {QStringLiteral("needle"), {{9, 6}, drawNeedle}},
+        {QStringLiteral("notes"), {{10, 11}, drawNotes}},
     };
     return images;
 }

@@ -8,7 +8,8 @@
 class QPainter;
 
 // The window chrome's images that are not square icons: the sidebar's arrows and highlight,
-// the trends tooltip's bubble and arrows and the breakdown's bar caps. Each is drawn with
+// the trends tooltip's bubble and arrows, the breakdown's bar caps, and the budget outline's
+// bar track and fills, zoom buttons, pace needle and notes mark. Each is drawn with
 // QPainter into its own size in points, so it is crisp at every scale. Used through Images.
 class ChromeImages final {
 public:

@@ -141,6 +141,24 @@ void drawAppIcon(QPainter& p) {
     }
 }
 
+// A clock face at ten past ten.
+void drawClock(QPainter& p) {
+    p.setPen(QPen(QColor("#5C6670"), 0.9));
+    p.setBrush(QColor("#FDFDFD"));
+    p.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+    p.setPen(QPen(QColor("#9AA3AC"), 0.8));
+    for (int hour = 0; hour < 12; hour += 3) {
+        p.save();
+        p.translate(8, 8);
+        p.rotate(hour * 30);
+        p.drawLine(QPointF(0, -5.6), QPointF(0, -4.6));
+        p.restore();
+    }
+    p.setPen(QPen(QColor("#2F3740"), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, 8), QPointF(5.2, 5.9));
+    p.drawLine(QPointF(8, 8), QPointF(11.2, 4.6));
+}
+
 // The category field's menu button: a small round button with a down-pointing triangle.
 void drawCategoryFieldButton(QPainter& p) {
     p.setPen(QPen(QColor("#8E8E8E"), 0.8));
@@ -278,6 +296,7 @@ const QHash<QString, Painter>& painters() {
         {QStringLiteral("appIcon"), drawAppIcon},
         {QStringLiteral("categoriesIcon"), drawCategories},
         {QStringLiteral("currencyIcon"), drawCurrency},
+        {QStringLiteral("clock"), drawClock},
         {QStringLiteral("repeatingIcon"), drawRepeating},
         {QStringLiteral("transferIcon"), drawTransfer},
         {QStringLiteral("scheduledBackground"), drawScheduledBackground},
@@ -345,6 +364,18 @@ QPixmap Images::rotateBy(const QPixmap& pixmap, int degrees) {
     QPixmap rotated = pixmap.transformed(QTransform().rotate(-degrees));
     rotated.setDevicePixelRatio(pixmap.devicePixelRatio());
     return rotated;
+}
+
+void Images::drawImage(QPainter& painter, const QRectF& rect, const QString& name) {
+    const auto found = ChromeImages::all().find(name);
+    if (found == ChromeImages::all().end() || rect.isEmpty()) {
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(rect.topLeft());
+    found->draw(painter, rect.size());
+    painter.restore();
 }
 
 void Images::drawThreePartImage(QPainter& painter, const QRectF& rect, const QString& left,

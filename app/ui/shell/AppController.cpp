@@ -8,6 +8,8 @@
 #include "scheduled/ScheduledItem.h"
 #include "session/ContentView.h"
 #include "store/ObjectContext.h"
+#include "ui/budgets/BudgetContentController.h"
+#include "ui/budgets/BudgetController.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/RegisterCommands.h"
 #include "ui/common/RegisterController.h"
@@ -145,6 +147,15 @@ SourceListCommands::Selection AppController::selection() const {
     return selection;
 }
 
+bool AppController::budgetLimitSelected() const {
+    if (m_router->currentView() != ContentView::BudgetView) {
+        return false;
+    }
+    return m_router->controllerAs<BudgetContentController>(ContentView::BudgetView)
+        .budgetController()
+        .canEditLimit();
+}
+
 MenuValidation::State AppController::menuState() const {
     const bool accountRegister = isShowingTransactionsViewForAccount();
     const RegisterCommands* commands = registerCommands();
@@ -157,6 +168,7 @@ MenuValidation::State AppController::menuState() const {
         .selectedTransactions =
             commands != nullptr ? commands->selectedTransactions() : std::vector<Transaction*>{},
         .registerHasFocus = commands != nullptr && commands->tableHasFocus(),
+        .budgetLimitSelected = budgetLimitSelected(),
         .canUndo = m_context != nullptr && m_context->undoManager().canUndo(),
         .canRedo = m_context != nullptr && m_context->undoManager().canRedo()};
 }

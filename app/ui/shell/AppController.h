@@ -62,6 +62,8 @@ public:
     SourceListCommands::Selection selection() const;
     // What the menus need of the main window (the delegate adds the welcome window and mode).
     MenuValidation::State menuState() const;
+    // The budget view shows a side with a category row selected (Edit Limit applies).
+    bool budgetLimitSelected() const;
     ViewRouter& router() const { return *m_router; }
     SourceListController& sourceList() const { return *m_sourceList; }
     MainWindowCommands& commands() const { return *m_commands; }

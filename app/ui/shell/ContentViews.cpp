@@ -1,39 +1,25 @@
 #include "ui/shell/ContentViews.h"
 
-#include <QCoreApplication>
-
-#include "budgets/Budget.h"
 #include "ledger/TransactionSearch.h"
 #include "ui/accounts/AddAccountMessageController.h"
 #include "ui/breakdown/BreakdownContentController.h"
 #include "ui/breakdown/BreakdownTransactionList.h"
+#include "ui/budgets/BudgetContentController.h"
+#include "ui/budgets/PlaceholderTransactionList.h"
 #include "ui/editor/EditViewController.h"
 #include "ui/register/RegisterViewController.h"
 #include "ui/register/SearchResultsController.h"
 #include "ui/scheduled/ScheduledController.h"
 #include "ui/shell/AppController.h"
 #include "ui/shell/MainWindowCommands.h"
-#include "ui/shell/PlaceholderContentController.h"
 #include "ui/shell/ViewRouter.h"
 #include "ui/trends/TrendsContentController.h"
 
 namespace {
 
-// A view this version does not have: `text` says so for the selected item.
-ViewRouter::Factory placeholder(PlaceholderContentController::TextForItem text,
-                                QString newItemTitle = {}) {
-    return [text = std::move(text), newItemTitle](MainWindowHost& host) {
-        return std::make_unique<PlaceholderContentController>(text, newItemTitle, host.window());
-    };
-}
-
 // Search within the account, the group or (anything else) all accounts selected.
 TransactionSearch::Scope searchScope(const SourceListItem& item) {
     return {.account = item.account(), .group = item.group()};
-}
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("ContentViews", text);
 }
 
 }  // namespace
@@ -66,11 +52,11 @@ void ContentViews::registerAll(ViewRouter& router, AppController& controller) {
                          [&controller] { controller.repaintSourceList(); });
         return list;
     });
-    router.setFactory(ContentView::BudgetView, placeholder([](const SourceListItem& item) {
-                          return tr("The budget view of \u201c%1\u201d is not available in this "
-                                    "version.")
-                              .arg(QString::fromStdString(item.budget()->name()));
-                      }));
+    // Until the register is there, a row's transactions are a placeholder list.
+    router.setFactory(ContentView::BudgetView, [](MainWindowHost& host) {
+        return std::make_unique<BudgetContentController>(host,
+                                                         PlaceholderTransactionList::factory());
+    });
     router.setFactory(ContentView::TrendsChart, [](MainWindowHost& host) {
         return std::make_unique<TrendsContentController>(host);
     });

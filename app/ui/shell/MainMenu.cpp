@@ -22,6 +22,7 @@ MainMenu::MainMenu(ApplicationDelegate& delegate) : QObject(&delegate), m_delega
     buildFileMenu();
     buildEditMenu();
     buildTransactionMenu();
+    buildBudgetMenu();
     buildViewMenu();
     buildWindowMenu();
     buildHelpMenu();
@@ -172,6 +173,16 @@ void MainMenu::buildTransactionMenu() {
     }
 }
 
+void MainMenu::buildBudgetMenu() {
+    ApplicationDelegate& d = m_delegate;
+    QMenu* menu = d.window().menuBar()->addMenu(tr("&Budget"));
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { validateMenu(menu); });
+    add(menu, MenuCommand::EditLimit, tr("Edit Limit..."), QKeySequence(tr("Ctrl+L")),
+        [&d] { d.appController().commands().editLimit(); });
+    add(menu, MenuCommand::EditBudget, tr("Edit Budget..."), QKeySequence(tr("Ctrl+Shift+E")),
+        [&d] { d.appController().commands().editBudget(); });
+}
+
 void MainMenu::buildViewMenu() {
     ApplicationDelegate& d = m_delegate;
     QMenu* menu = d.window().menuBar()->addMenu(tr("&View"));
@@ -227,6 +238,8 @@ void MainMenu::buildSegmentMenus() {
     addMenu->addAction(action(MenuCommand::NewBudget));
     actionMenu->addAction(action(MenuCommand::EditAccount));
     actionMenu->addAction(action(MenuCommand::ImportFromBank));
+    actionMenu->addAction(action(MenuCommand::EditBudget));
+    actionMenu->addAction(action(MenuCommand::EditLimit));
     actionMenu->addSeparator();
     actionMenu->addAction(action(MenuCommand::Rename));
     actionMenu->addAction(action(MenuCommand::DeleteItem));

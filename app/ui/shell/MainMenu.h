@@ -34,6 +34,7 @@ private:
     void buildFileMenu();
     void buildEditMenu();
     void buildTransactionMenu();
+    void buildBudgetMenu();
     void buildViewMenu();
     void buildWindowMenu();
     void buildHelpMenu();

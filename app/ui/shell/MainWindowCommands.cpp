@@ -1,6 +1,7 @@
 #include "ui/shell/MainWindowCommands.h"
 
 #include "base/AssertionFailure.h"
+#include "budgets/Budget.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/AccountTreeCommands.h"
@@ -8,6 +9,9 @@
 #include "session/SourceListCommands.h"
 #include "ui/accounts/EditAccountController.h"
 #include "ui/accounts/NewAccountController.h"
+#include "ui/budgets/BudgetContentController.h"
+#include "ui/budgets/BudgetController.h"
+#include "ui/budgets/NewBudgetController.h"
 #include "ui/common/Alerts.h"
 #include "ui/common/FilePicker.h"
 #include "ui/common/RegisterCommands.h"
@@ -42,6 +46,7 @@ void MainWindowCommands::forgetStore() {
     m_importController.reset();
     m_importFromAppController.reset();
     m_transferController.reset();
+    m_newBudgetController.reset();
 }
 
 bool MainWindowCommands::mayProceed(const CommandCheck& check) {
@@ -121,9 +126,42 @@ void MainWindowCommands::importFromApp() {
 }
 
 void MainWindowCommands::addBudget() {
-    Alerts::shared().run({.message = tr("Creating budgets is not available in this version."),
-                          .style = AlertContent::Style::Informational},
-                         &m_controller.window());
+    if (!m_newBudgetController) {
+        m_newBudgetController =
+            std::make_unique<NewBudgetController>(m_controller.context(), m_controller.alerts(),
+                                                  m_controller.defaults(), &m_controller.window());
+        connect(m_newBudgetController.get(), &NewBudgetController::storeSaveRequested, this,
+                [this] { m_controller.save(); });
+        connect(m_newBudgetController.get(), &NewBudgetController::budgetCreated, this,
+                [this](Budget* budget) { budgetCreated(budget); });
+    }
+    (void)m_newBudgetController->addBudget(&m_controller.window());
+}
+
+void MainWindowCommands::budgetCreated(Budget* budget) {
+    m_controller.reloadSourceList();
+    m_controller.selectSourceListItem(SourceListItem::forObject(budget));
+}
+
+BudgetController* MainWindowCommands::shownBudgetController() const {
+    if (m_controller.router().currentView() != ContentView::BudgetView) {
+        return nullptr;
+    }
+    return &m_controller.router()
+                .controllerAs<BudgetContentController>(ContentView::BudgetView)
+                .budgetController();
+}
+
+void MainWindowCommands::editBudget() {
+    if (BudgetController* budget = shownBudgetController()) {
+        budget->showSettings();
+    }
+}
+
+void MainWindowCommands::editLimit() {
+    if (BudgetController* budget = shownBudgetController()) {
+        budget->editLimit();
+    }
 }
 
 void MainWindowCommands::deleteItem() {

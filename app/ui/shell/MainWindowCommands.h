@@ -5,10 +5,13 @@
 
 class AppController;
 class ApplicationDelegate;
+class Budget;
+class BudgetController;
 class EditAccountController;
 class ImportController;
 class ImportFromAppController;
 class NewAccountController;
+class NewBudgetController;
 class ScheduledController;
 class TransferController;
 struct CommandCheck;
@@ -40,6 +43,9 @@ public:
     void importFromBank();
     void importFromApp();
     void addBudget();
+    // The shown budget's settings sheet, and the limit sheet of its selected category.
+    void editBudget();
+    void editLimit();
     // Deletes what is selected, after asking, and selects what takes its place.
     void deleteItem();
     // Starts editing the selected entry's name in place.
@@ -65,6 +71,10 @@ private:
     // Holds the store's saves while `controller` has an import half done.
     template <class Controller>
     void holdSavesDuring(Controller& controller);
+    // Lists and selects a budget just made.
+    void budgetCreated(Budget* budget);
+    // The budget view's controller when a budget is shown, else nullptr.
+    BudgetController* shownBudgetController() const;
     ScheduledController& scheduledList();
 
     AppController& m_controller;
@@ -74,4 +84,5 @@ private:
     std::unique_ptr<ImportController> m_importController;
     std::unique_ptr<ImportFromAppController> m_importFromAppController;
     std::unique_ptr<TransferController> m_transferController;
+    std::unique_ptr<NewBudgetController> m_newBudgetController;
 };
