@@ -123,6 +123,9 @@ signals:
 
 private:
     void showMode(const std::function<void()>& change);
+    // Applies `change` to the rows, then selects the same transactions again, keeps the row
+    // at the top of the view where it was and reopens an open editor over its row.
+    void reloadKeepingPlace(const std::function<void()>& change);
     void renderEditPanelForAdd(bool isAdding);
     void selectionDidChange(const QItemSelection& selected, const QItemSelection& deselected);
     void selectRow(int row);
