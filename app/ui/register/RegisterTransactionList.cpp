@@ -8,8 +8,8 @@ RegisterTransactionList::RegisterTransactionList(
     std::unique_ptr<TransactionsTableController> table,
     std::function<void(Transaction*)> didCloseEditPanel)
     : m_controller(std::move(table)), m_table(&m_controller->table()) {
-    connect(m_controller.get(), &TransactionsTableController::didCloseEditPanelForTransaction,
-            this, [didClose = std::move(didCloseEditPanel)](Transaction* transaction) {
+    connect(m_controller.get(), &TransactionsTableController::didCloseEditPanelForTransaction, this,
+            [didClose = std::move(didCloseEditPanel)](Transaction* transaction) {
                 if (didClose) {
                     didClose(transaction);
                 }

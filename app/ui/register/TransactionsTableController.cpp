@@ -286,6 +286,8 @@ void TransactionsTableController::renderEditPanelForAdd(bool isAdding) {
 }
 
 bool TransactionsTableController::commitEditing() {
+    // An undo may have taken the edited transaction away before this save.
+    discardEditorIfGone();
     if (m_editPanelIsOpen && !m_closing) {
         closeEditPanel();
     }

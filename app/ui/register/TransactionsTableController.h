@@ -104,7 +104,8 @@ public:
     void refreshTransactionsView();
     // Gives the keyboard focus to the table.
     void focus();
-    // Closes the editor when open, writing it back. Always succeeds.
+    // Closes the editor when open, writing it back (unless its transaction is gone). Always
+    // succeeds.
     bool commitEditing();
     // REQUIRES: the editor is open.
     void closeEditPanel();
