@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/breakdown/TransactionListView.h"
+#include "ui/common/TransactionListView.h"
 
 // A stand-in for the register in list mode: remembers what it was asked to list and lets a
 // test close its "editor".
@@ -26,6 +26,7 @@ public:
     void reloadTransactions(const std::vector<Transaction*>& transactions) override {
         reloaded = transactions;
     }
+    bool commitEditing() override { return true; }
     void closeEditor(Transaction* transaction) { m_didCloseEditPanel(transaction); }
 
     std::vector<Transaction*> shown;

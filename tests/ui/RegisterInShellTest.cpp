@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "ShellFixture.h"
 #include "WidgetInput.h"
@@ -11,10 +12,16 @@
 #include "ledger/Transaction.h"
 #include "session/MenuCommand.h"
 #include "store/ObjectContext.h"
+#include "ui/breakdown/BreakdownController.h"
+#include "ui/breakdown/BreakdownView.h"
 #include "ui/common/AmountField.h"
+#include "ui/common/BreadcrumbPath.h"
 #include "ui/common/UserDefaults.h"
 #include "ui/editor/EditViewController.h"
+#include "ui/preferences/CategoriesController.h"
+#include "ui/preferences/MBPreferencesController.h"
 #include "ui/register/RegisterModel.h"
+#include "ui/register/RegisterTransactionList.h"
 #include "ui/register/RegisterViewController.h"
 #include "ui/register/StatusField.h"
 #include "ui/register/TransactionsTable.h"
@@ -48,6 +55,19 @@ protected:
     }
     void select(const SourceListItem& item) { controller().selectSourceListItem(item); }
     void selectNewest() { table().selectTransaction(*table().model().transactionAt(0)); }
+    // The breakdown of the last twelve months, drilled down to the transactions behind the
+    // largest figure.
+    BreakdownController& drillBreakdownToTransactions() {
+        m_menu->trigger(MenuCommand::ShowBreakdown);
+        auto* breakdown = dynamic_cast<BreakdownController*>(controller().contentView());
+        EXPECT_NE(breakdown, nullptr);
+        breakdown->showFixedPeriod(BreakdownPeriods::FixedPeriod::Last12Months);
+        for (int level = 0; level < 3 && breakdown->transactionList() == nullptr; ++level) {
+            breakdown->clickedKey(*breakdown->breakdownView().rows().front().key);
+        }
+        QApplication::processEvents();
+        return *breakdown;
+    }
 };
 
 TEST_F(RegisterInShell, EachRegisterItemShowsItsRowsAndBalanceInTheStatusLine) {
@@ -141,6 +161,83 @@ TEST_F(RegisterInShell, SearchResultsAreARegisterWithTheirOwnStatusAndCommands) 
     m_delegate->window().searchField()->clear();
     EXPECT_TRUE(status().endsWith(" ledger balance"));
     EXPECT_FALSE(m_menu->validate(MenuCommand::EditTransaction).isEnabled());
+}
+
+// The breakdown lists a figure's transactions in a register of its own, edited in place; the
+// list is read again after each edit, keeping the row the person was on.
+TEST_F(RegisterInShell, TheBreakdownListsAFiguresTransactionsInItsOwnRegister) {
+    startOnSample();
+    BreakdownController& breakdown = drillBreakdownToTransactions();
+    auto* list = dynamic_cast<RegisterTransactionList*>(breakdown.transactionList());
+    ASSERT_NE(list, nullptr);
+    TransactionsTableController& drilled = list->tableController();
+    EXPECT_NE(&drilled, &table());
+    EXPECT_EQ(breakdown.currentContent(), &drilled.table());
+    EXPECT_TRUE(drilled.table().isVisible());
+    EXPECT_EQ(breakdown.breadcrumbPath().crumbs().size(), 3u);
+
+    // The rows are the figure's transactions, each titled as in the register.
+    const std::vector<Transaction*> behind = breakdown.report().page().transactions;
+    const RegisterModel& rows = drilled.model();
+    ASSERT_GT(rows.rowCount(), 3);
+    EXPECT_EQ(rows.rowCount(), static_cast<int>(behind.size()));
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        EXPECT_NE(std::find(behind.begin(), behind.end(), rows.transactionAt(row)), behind.end());
+    }
+    Transaction* edited = rows.transactionAt(2);
+    EXPECT_EQ(rows.index(2, RegisterModel::DescriptionColumn).data().toString(),
+              QString::fromStdString(edited->title().value_or("")));
+    EXPECT_TRUE(drilled.selectedRows().empty());
+
+    // Edited and saved from its own editor: still listed, still selected, saved.
+    drilled.selectTransaction(*edited);
+    drilled.editTransaction();
+    ASSERT_TRUE(drilled.editPanelIsOpen());
+    auto& editor = dynamic_cast<EditViewController&>(*drilled.editor());
+    editor.titleField()->setText("Corner Shop");
+    const int scrolled = drilled.table().verticalScrollBar()->value();
+    drilled.editTransaction();
+    EXPECT_FALSE(drilled.editPanelIsOpen());
+    EXPECT_FALSE(context().hasChanges());
+    EXPECT_EQ(edited->title(), "Corner Shop");
+    EXPECT_EQ(drilled.selectedTransactions(), std::vector<Transaction*>{edited});
+    EXPECT_EQ(drilled.table().verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(rows.rowCount(), static_cast<int>(behind.size()));
+    saveScreenshot(m_delegate->window(), "main-window-breakdown-transactions");
+
+    // An editor left open is written back by the next save of the store.
+    drilled.editTransaction();
+    editor.titleField()->setText("Corner Shop Two");
+    ASSERT_TRUE(m_delegate->appController().save());
+    EXPECT_FALSE(drilled.editPanelIsOpen());
+    EXPECT_EQ(edited->title(), "Corner Shop Two");
+    EXPECT_EQ(drilled.selectedTransactions(), std::vector<Transaction*>{edited});
+}
+
+// "Edit Categories..." in a category menu of any register's editor opens the preferences on
+// their categories pane.
+TEST_F(RegisterInShell, EveryRegistersEditorOpensTheCategoriesPane) {
+    startOnSample();
+    MBPreferencesController& preferences = controller().preferences();
+    preferences.setAnimated(false);
+    select(SourceListItem::forObject(&checking()));
+    RowEditor* registerEditor = table().editor();
+    BreakdownController& breakdown = drillBreakdownToTransactions();
+    auto* list = dynamic_cast<RegisterTransactionList*>(breakdown.transactionList());
+    ASSERT_NE(list, nullptr);
+    const struct {
+        const char* name;
+        RowEditor* editor;
+    } cases[] = {{"register", registerEditor}, {"breakdown", list->tableController().editor()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_NE(c.editor, nullptr);
+        preferences.window().hide();
+        emit c.editor->editCategoriesRequested();
+        EXPECT_TRUE(preferences.window().isVisible());
+        ASSERT_NE(preferences.currentModule(), nullptr);
+        EXPECT_EQ(preferences.currentModule()->identifier(), CategoriesController::kIdentifier);
+    }
 }
 
 // The main window with the editor open over a row, on one category and split.

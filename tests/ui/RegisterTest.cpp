@@ -417,6 +417,37 @@ TEST_F(RegisterTest, KeysMoveEditAndCloseAndUndoKeepsThePlace) {
     EXPECT_EQ(model().transactionAt(table().rowAt(0)), top);
 }
 
+// A report lists its figure's transactions again after each edit: the person stays where
+// they were. An editor whose transaction an undo took away writes nothing back.
+TEST_F(RegisterTest, ListReloadKeepsThePlaceAndAGoneEditedRowIsNotWrittenBack) {
+    std::vector<Transaction*> listed;
+    for (int d = 1; d <= 40; ++d) {
+        listed.push_back(add(d % 28 + 1, "Row", "-1.00"));
+    }
+    controller->showTransactions(listed);
+    Transaction* selected = model().transactionAt(30);
+    select({selected});
+    table().scrollTo(model().index(39, 0));
+    ASSERT_GT(table().verticalScrollBar()->value(), 0);
+    Transaction* top = model().transactionAt(table().rowAt(0));
+    listed.erase(std::find(listed.begin(), listed.end(), model().transactionAt(0)));
+    controller->reloadTransactions(listed);
+    EXPECT_EQ(model().rowCount(), 39);
+    EXPECT_EQ(controller->selectedTransactions(), std::vector<Transaction*>{selected});
+    EXPECT_EQ(model().transactionAt(table().rowAt(0)), top);
+
+    controller->showEditPanel();
+    ASSERT_TRUE(controller->editPanelIsOpen());
+    const int writes = editor->writes;
+    {
+        UndoGrouping group(ctx.undoManager());
+        ctx.deleteObject(*selected);
+    }
+    EXPECT_TRUE(controller->commitEditing());
+    EXPECT_FALSE(controller->editPanelIsOpen());
+    EXPECT_EQ(editor->writes, writes);
+}
+
 TEST_F(RegisterTest, SearchFindsWordsCategoriesAndAmounts) {
     Category* car = ctx.insert<Category>();
     car->setName("Rental car");

@@ -13,7 +13,6 @@
 #include "base/Clock.h"
 #include "base/UserLocale.h"
 #include "ui/breakdown/BreakdownController.h"
-#include "ui/breakdown/BreakdownTransactionList.h"
 #include "ui/breakdown/BreakdownView.h"
 #include "ui/trends/LineChart.h"
 #include "ui/trends/LineChartContent.h"
@@ -64,7 +63,8 @@ TEST_F(ReportScreenshots, SampleStore) {
     ObjectContext& context = session->context();
     shootTrends(context, "sample");
 
-    BreakdownController breakdown(context, BreakdownTransactionList::factory());
+    ReportRegisterLists lists(context);
+    BreakdownController breakdown(context, lists.factory());
     breakdown.resize(760, 460);
     breakdown.show();
     breakdown.setup();

@@ -7,6 +7,8 @@
 #include "session/FileStores.h"
 #include "session/StartSequence.h"
 #include "store/ObjectContext.h"
+#include "ui/register/RegisterTransactionList.h"
+#include "ui/register/TransactionsTableController.h"
 
 namespace {
 
@@ -37,4 +39,13 @@ std::unique_ptr<StoreSession> ReportStores::openFile(const QString& path) {
 QString ReportStores::benchStorePath() {
     const QString path = QStringLiteral(PENNORA_BENCH_STORE);
     return QFileInfo::exists(path) ? path : QString();
+}
+
+TransactionListFactory ReportRegisterLists::factory() {
+    return [this](std::function<void(Transaction*)> didCloseEditPanel) {
+        auto table = std::make_unique<TransactionsTableController>(m_context, m_alerts,
+                                                                   m_stickyDate, nullptr, nullptr);
+        return std::unique_ptr<TransactionListView>(std::make_unique<RegisterTransactionList>(
+            std::move(table), std::move(didCloseEditPanel)));
+    };
 }

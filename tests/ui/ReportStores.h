@@ -3,7 +3,10 @@
 #include <QString>
 #include <memory>
 
+#include "ledger/StickyDate.h"
 #include "session/StoreSession.h"
+#include "ui/common/Alerts.h"
+#include "ui/common/TransactionListView.h"
 
 class ObjectContext;
 
@@ -16,4 +19,21 @@ public:
     // The 200 000-transaction store made in the build folder, or empty when it is not there
     // (bench/ui/make-report-bench-store.sh makes it).
     [[nodiscard]] static QString benchStorePath();
+};
+
+// The register in list mode for a report made outside the main window, as the report lists a
+// figure's transactions in the program, but with no editor and no saving.
+class ReportRegisterLists final {
+public:
+    explicit ReportRegisterLists(ObjectContext& context) : m_context(context) {}
+    TransactionListFactory factory();
+
+private:
+    class NoAlerts final : public Alerts {
+    public:
+        AlertAnswer run(const AlertContent&, QWidget*) override { return {}; }
+    };
+    ObjectContext& m_context;
+    NoAlerts m_alerts;
+    StickyDate m_stickyDate;
 };

@@ -30,3 +30,7 @@ void BreakdownContentController::showItem(const SourceListItem&) {
 void BreakdownContentController::refresh() {
     m_breakdown->updateView();
 }
+
+bool BreakdownContentController::commitEditing() {
+    return m_breakdown == nullptr || m_breakdown->commitEditing();
+}

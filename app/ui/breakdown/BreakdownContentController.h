@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
-#include "ui/breakdown/TransactionListView.h"
 #include "ui/common/ContentViewController.h"
+#include "ui/common/TransactionListView.h"
 
 class BreakdownController;
 class MainWindowHost;
@@ -24,6 +24,8 @@ public:
     QWidget* view() override;
     void showItem(const SourceListItem& item) override;
     void refresh() override;
+    // The editor of the drilled-into transactions, when open.
+    [[nodiscard]] bool commitEditing() override;
 
 private:
     // The view may sit in a window's content area; it goes with its controller.

@@ -217,6 +217,10 @@ void BreakdownController::didCloseEditPanel(Transaction* /*transaction*/) {
     }
 }
 
+bool BreakdownController::commitEditing() {
+    return m_transactionList == nullptr || m_transactionList->commitEditing();
+}
+
 QWidget* BreakdownController::currentContent() const {
     QWidget* page = m_content->currentWidget();
     return page == m_scrollView ? m_breakdownView : page;

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "reports/BreakdownReport.h"
-#include "ui/breakdown/TransactionListView.h"
+#include "ui/common/TransactionListView.h"
 
 class BreadcrumbPath;
 class BreakdownView;
@@ -52,6 +52,8 @@ public:
     // The register's editor closed on `transaction`: list the transactions behind the figure
     // again (the edit may have moved it out) and refresh the totals.
     void didCloseEditPanel(Transaction* transaction);
+    // Closes the transaction list's open editor, writing it back (before every save).
+    [[nodiscard]] bool commitEditing();
 
     const BreakdownReport& report() const { return *m_report; }
     QMenu& periodsMenu() const { return *m_periodsMenu; }

@@ -51,3 +51,7 @@ void BudgetContentController::refresh() {
     }
     m_view->setup(true);
 }
+
+bool BudgetContentController::commitEditing() {
+    return m_view->commitEditing();
+}

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "ui/breakdown/TransactionListView.h"
 #include "ui/common/ContentViewController.h"
+#include "ui/common/TransactionListView.h"
 
 class BudgetController;
 class MainWindowHost;
@@ -24,6 +24,8 @@ public:
     QWidget* view() override;
     void showItem(const SourceListItem& item) override;
     void refresh() override;
+    // The editor of a row's listed transactions, when open.
+    [[nodiscard]] bool commitEditing() override;
 
     BudgetController& budgetController() const { return *m_view; }
 

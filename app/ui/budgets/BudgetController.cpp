@@ -400,3 +400,7 @@ void BudgetController::didCloseEditPanel(Transaction* /*transaction*/) {
     }
     m_transactionList->reloadTransactions(currentTransactions());
 }
+
+bool BudgetController::commitEditing() {
+    return m_transactionList == nullptr || m_transactionList->commitEditing();
+}

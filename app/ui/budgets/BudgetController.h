@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "budgets/BudgetTracking.h"
-#include "ui/breakdown/TransactionListView.h"
+#include "ui/common/TransactionListView.h"
 
 class Alerts;
 class BreadcrumbPath;
@@ -92,6 +92,8 @@ public:
     LimitSheetController* limitSheetController() const { return m_limitSheetController; }
     EditBudgetController* editBudgetController() const { return m_editBudgetController; }
     TransactionListView* transactionList() const { return m_transactionList.get(); }
+    // Closes the transaction list's open editor, writing it back (before every save).
+    [[nodiscard]] bool commitEditing();
     // The category whose transactions are listed (nullptr: "Uncategorized" or none).
     Category* currentCategory() const { return m_currentCategory; }
 

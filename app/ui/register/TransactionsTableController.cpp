@@ -140,8 +140,7 @@ void TransactionsTableController::showTransactions(std::vector<Transaction*> tra
 
 void TransactionsTableController::reloadTransactions(std::vector<Transaction*> transactions) {
     commitEditing();
-    m_model->reload([&] { m_rows->reloadList(std::move(transactions)); });
-    updateStatusMessage();
+    reloadKeepingPlace([&] { m_rows->reloadList(std::move(transactions)); });
 }
 
 bool TransactionsTableController::isAccountSpecific() const {
@@ -287,6 +286,8 @@ void TransactionsTableController::renderEditPanelForAdd(bool isAdding) {
 }
 
 bool TransactionsTableController::commitEditing() {
+    // An undo may have taken the edited transaction away before this save.
+    discardEditorIfGone();
     if (m_editPanelIsOpen && !m_closing) {
         closeEditPanel();
     }
@@ -335,6 +336,10 @@ void TransactionsTableController::discardEditorIfGone() {
 
 void TransactionsTableController::refreshTransactionsView() {
     discardEditorIfGone();
+    reloadKeepingPlace([this] { m_rows->refetch(); });
+}
+
+void TransactionsTableController::reloadKeepingPlace(const std::function<void()>& change) {
     const std::vector<Transaction*> selected = selectedTransactions();
     const int current = m_table->currentIndex().row();
     Transaction* currentTransaction = m_model->transactionAt(current);
@@ -348,7 +353,7 @@ void TransactionsTableController::refreshTransactionsView() {
     if (edited != nullptr) {
         m_table->closeRowPanel();
     }
-    m_model->reload([this] { m_rows->refetch(); });
+    m_model->reload(change);
     QItemSelection selection;
     for (const Transaction* transaction : selected) {
         const int row = m_model->rowOf(*transaction);

@@ -104,7 +104,8 @@ public:
     void refreshTransactionsView();
     // Gives the keyboard focus to the table.
     void focus();
-    // Closes the editor when open, writing it back. Always succeeds.
+    // Closes the editor when open, writing it back (unless its transaction is gone). Always
+    // succeeds.
     bool commitEditing();
     // REQUIRES: the editor is open.
     void closeEditPanel();
@@ -123,6 +124,9 @@ signals:
 
 private:
     void showMode(const std::function<void()>& change);
+    // Applies `change` to the rows, then selects the same transactions again, keeps the row
+    // at the top of the view where it was and reopens an open editor over its row.
+    void reloadKeepingPlace(const std::function<void()>& change);
     void renderEditPanelForAdd(bool isAdding);
     void selectionDidChange(const QItemSelection& selected, const QItemSelection& deselected);
     void selectRow(int row);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "ui/common/TransactionListView.h"
+
+class TransactionsTable;
+class TransactionsTableController;
+
+// A report's list of the transactions behind a figure, shown by a register of its own in list
+// mode: the register's table alone (no toolbar strip), its rows edited in place by the
+// register's row editor. Each time that editor closes on a transaction, the list tells the
+// report through `didCloseEditPanel`.
+class RegisterTransactionList final : public QObject, public TransactionListView {
+    Q_OBJECT
+public:
+    // `table` is a register made for this list alone (not the main window's), owned from then
+    // on; its table widget goes to the report once placed.
+    RegisterTransactionList(std::unique_ptr<TransactionsTableController> table,
+                            std::function<void(Transaction*)> didCloseEditPanel);
+    ~RegisterTransactionList() override;
+
+    QWidget* widget() override;
+    void showTransactions(const std::vector<Transaction*>& transactions) override;
+    void reloadTransactions(const std::vector<Transaction*>& transactions) override;
+    [[nodiscard]] bool commitEditing() override;
+
+    TransactionsTableController& tableController() const { return *m_controller; }
+
+private:
+    std::unique_ptr<TransactionsTableController> m_controller;
+    // The table, which the report's content deletes when it goes first.
+    QPointer<TransactionsTable> m_table;
+};
