@@ -1,12 +1,7 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <iostream>
-
 #include "../../tests/ui/FakeTransactionList.h"
-#include "../../tests/ui/ReportStores.h"
-#include "base/Clock.h"
-#include "base/UserLocale.h"
+#include "ViewBench.h"
 #include "budgets/Budget.h"
 #include "store/ObjectContext.h"
 #include "ui/budgets/BudgetController.h"
@@ -20,37 +15,30 @@
 // computes the view from the store and paints it, as showing it on screen does.
 namespace {
 
-const Date kToday = Date::dateWithYear_PN(2026, 3, 15);
-
 class SilentAlerts final : public Alerts {
 public:
     AlertAnswer run(const AlertContent&, QWidget*) override { return {}; }
 };
 
 struct Bench {
-    std::unique_ptr<StoreSession> session;
+    ObjectContext* context = nullptr;
     Budget* budget = nullptr;
 };
 
-Bench* bench() {
+// The store with its budget, or null after marking `state` skipped when there is no store.
+Bench* bench(benchmark::State& state) {
     static Bench made;
-    if (!made.session) {
-        const QString path = ReportStores::benchStorePath();
-        if (path.isEmpty()) {
+    if (made.context == nullptr) {
+        made.context = ViewBench::contextOrSkip(state);
+        if (made.context == nullptr) {
             return nullptr;
         }
-        made.session = ReportStores::openFile(path);
-        ObjectContext& context = made.session->context();
-        context.undoManager().disableUndoRegistration();
-        made.budget =
-            Budget::generateBudget(context, "2026 Budget", Date::dateWithYear_PN(2026, 1, 1), 12);
-        context.undoManager().enableUndoRegistration();
+        made.context->undoManager().disableUndoRegistration();
+        made.budget = Budget::generateBudget(*made.context, "2026 Budget",
+                                             Date::dateWithYear_PN(2026, 1, 1), 12);
+        made.context->undoManager().enableUndoRegistration();
     }
     return &made;
-}
-
-QPixmap paint(QWidget& widget) {
-    return widget.grab();
 }
 
 struct View {
@@ -62,40 +50,37 @@ struct View {
         controller->resize(900, 560);
         controller->show();
     }
+    // As selecting the budget in the source list does, before the view is switched to.
+    void setBudget(Budget* budget) {
+        controller->setBudget(budget);
+        controller->setup();
+    }
 };
 
 // Selecting the budget in the source list: track both sides, show the expense side, paint.
 void BM_SwitchToBudget(benchmark::State& state) {
-    Bench* b = bench();
+    Bench* b = bench(state);
     if (b == nullptr) {
-        state.SkipWithError("no benchmark store");
         return;
     }
-    View view(b->session->context());
+    View view(*b->context);
     for (auto _ : state) {
-        view.controller->setBudget(b->budget);
-        view.controller->setup();
+        view.setBudget(b->budget);
         view.controller->didSwitchToBudget();
-        benchmark::DoNotOptimize(paint(*view.controller));
+        benchmark::DoNotOptimize(ViewBench::paint(*view.controller));
     }
 }
-BENCHMARK(BM_SwitchToBudget)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SwitchToBudget)->Apply(ViewBench::timeNineRuns);
 
 // Saving the limit sheet of the largest spending limit (a new amount each time, staying on the
 // expense side) and repainting the view.
 void BM_EditLimit(benchmark::State& state) {
-    Bench* b = bench();
+    Bench* b = bench(state);
     if (b == nullptr) {
-        state.SkipWithError("no benchmark store");
         return;
     }
-    View view(b->session->context());
-    view.controller->setBudget(b->budget);
-    view.controller->setup();
+    View view(*b->context);
+    view.setBudget(b->budget);
     BudgetOutlineModel& model = view.controller->outlineModel();
     QModelIndex row;
     for (int top = 0; top < model.rowCount() && !row.isValid(); ++top) {
@@ -107,75 +92,49 @@ void BM_EditLimit(benchmark::State& state) {
         LimitSheetFields fields;
         fields.fieldValue = Decimal(++amount);
         view.controller->saveLimit(row, fields, "");
-        benchmark::DoNotOptimize(paint(*view.controller));
+        benchmark::DoNotOptimize(ViewBench::paint(*view.controller));
     }
 }
-BENCHMARK(BM_EditLimit)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_EditLimit)->Apply(ViewBench::timeNineRuns);
 
 // The summary page: both tracking results and the overall balances around the period.
 void BM_SwitchToSummary(benchmark::State& state) {
-    Bench* b = bench();
+    Bench* b = bench(state);
     if (b == nullptr) {
-        state.SkipWithError("no benchmark store");
         return;
     }
-    View view(b->session->context());
-    view.controller->setBudget(b->budget);
-    view.controller->setup();
+    View view(*b->context);
+    view.setBudget(b->budget);
     for (auto _ : state) {
         view.controller->switchToSummary();
-        benchmark::DoNotOptimize(paint(*view.controller));
+        benchmark::DoNotOptimize(ViewBench::paint(*view.controller));
         state.PauseTiming();
         view.controller->switchToExpense();
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_SwitchToSummary)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SwitchToSummary)->Apply(ViewBench::timeNineRuns);
 
 // New Budget's work once the sheet is confirmed: a budget with every limit estimated.
 void BM_GenerateBudget(benchmark::State& state) {
-    Bench* b = bench();
+    Bench* b = bench(state);
     if (b == nullptr) {
-        state.SkipWithError("no benchmark store");
         return;
     }
-    ObjectContext& context = b->session->context();
+    ObjectContext& context = *b->context;
     context.undoManager().disableUndoRegistration();
     for (auto _ : state) {
-        Budget* budget = Budget::generateBudget(context, "Estimated", kToday, 12);
+        Budget* budget = Budget::generateBudget(context, "Estimated", ViewBench::today(), 12);
         state.PauseTiming();
         context.deleteObject(*budget);
         state.ResumeTiming();
     }
     context.undoManager().enableUndoRegistration();
 }
-BENCHMARK(BM_GenerateBudget)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_GenerateBudget)->Apply(ViewBench::timeNineRuns);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    Clock::setFixedToday(kToday);
-    UserLocale::set("en_US");
-    if (bench() == nullptr) {
-        std::cerr << "budget_view_bench: no benchmark store; run "
-                     "bench/ui/make-report-bench-store.sh BUILD_DIR first\n";
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ViewBench::run(argc, argv, "budget_view_bench");
 }

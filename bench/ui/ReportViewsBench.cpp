@@ -1,12 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QComboBox>
-#include <iostream>
 
 #include "../../tests/ui/ReportStores.h"
-#include "base/Clock.h"
-#include "base/UserLocale.h"
+#include "ViewBench.h"
 #include "ledger/Category.h"
 #include "ledger/Transaction.h"
 #include "reports/TransactionReports.h"
@@ -25,28 +22,9 @@
 // register, as in the program (without its editor).
 namespace {
 
-const Date kToday = Date::dateWithYear_PN(2026, 3, 15);
-
-ObjectContext* benchContext() {
-    static std::unique_ptr<StoreSession> session;
-    if (!session) {
-        const QString path = ReportStores::benchStorePath();
-        if (path.isEmpty()) {
-            return nullptr;
-        }
-        session = ReportStores::openFile(path);
-    }
-    return &session->context();
-}
-
-QPixmap paint(QWidget& widget) {
-    return widget.grab();
-}
-
 void BM_TrendsSeries(benchmark::State& state) {
-    ObjectContext* context = benchContext();
+    ObjectContext* context = ViewBench::contextOrSkip(state);
     if (context == nullptr) {
-        state.SkipWithError("no benchmark store");
         return;
     }
     TrendsController trends(*context);
@@ -61,19 +39,11 @@ void BM_TrendsSeries(benchmark::State& state) {
     for (auto _ : state) {
         trends.popupButton().setCurrentIndex(row);
         trends.showSelectedChart();
-        benchmark::DoNotOptimize(paint(trends));
+        benchmark::DoNotOptimize(ViewBench::paint(trends));
     }
 }
 // 0 balance, 1 income, 2 expense, -1 a category.
-BENCHMARK(BM_TrendsSeries)
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(2)
-    ->Arg(-1)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_TrendsSeries)->Arg(0)->Arg(1)->Arg(2)->Arg(-1)->Apply(ViewBench::timeNineRuns);
 
 // The report with the list it lists a figure's transactions in within the program.
 struct Breakdown {
@@ -96,33 +66,25 @@ BreakdownPeriods::Period periodFor(int which, ObjectContext& context) {
 }
 
 void BM_BreakdownPeriod(benchmark::State& state) {
-    ObjectContext* context = benchContext();
+    ObjectContext* context = ViewBench::contextOrSkip(state);
     if (context == nullptr) {
-        state.SkipWithError("no benchmark store");
         return;
     }
     Breakdown breakdown(*context);
     const BreakdownPeriods::Period period = periodFor(static_cast<int>(state.range(0)), *context);
     for (auto _ : state) {
         breakdown.controller->showPeriod(period);
-        benchmark::DoNotOptimize(paint(*breakdown.controller));
+        benchmark::DoNotOptimize(ViewBench::paint(*breakdown.controller));
     }
 }
 // 0 the year 2025, 1 the whole span of the data.
-BENCHMARK(BM_BreakdownPeriod)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_BreakdownPeriod)->Arg(0)->Arg(1)->Apply(ViewBench::timeNineRuns);
 
 // One drill-down step over a year: into the largest group, or from there into its largest
 // category (the transactions behind the figure).
 void BM_DrillDownStep(benchmark::State& state) {
-    ObjectContext* context = benchContext();
+    ObjectContext* context = ViewBench::contextOrSkip(state);
     if (context == nullptr) {
-        state.SkipWithError("no benchmark store");
         return;
     }
     Breakdown breakdown(*context);
@@ -138,34 +100,17 @@ void BM_DrillDownStep(benchmark::State& state) {
         const BreakdownKey key = *controller.breakdownView().rows().front().key;
         state.ResumeTiming();
         controller.clickedKey(key);
-        benchmark::DoNotOptimize(paint(controller));
+        benchmark::DoNotOptimize(ViewBench::paint(controller));
     }
     if (auto* list = dynamic_cast<RegisterTransactionList*>(controller.transactionList())) {
         state.counters["transactions"] = list->tableController().model().rowCount();
     }
 }
 // 0 root to group, 1 group to transactions.
-BENCHMARK(BM_DrillDownStep)
-    ->Arg(0)
-    ->Arg(1)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_DrillDownStep)->Arg(0)->Arg(1)->Apply(ViewBench::timeNineRuns);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    Clock::setFixedToday(kToday);
-    UserLocale::set("en_US");
-    if (benchContext() == nullptr) {
-        std::cerr << "report_views_bench: no benchmark store; run "
-                     "bench/ui/make-report-bench-store.sh BUILD_DIR first\n";
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ViewBench::run(argc, argv, "report_views_bench");
 }
