@@ -82,6 +82,22 @@ TEST_F(PaySheetTest, PayingAnotherAmountOnAnotherDayReplacesTheProjection) {
     EXPECT_EQ(m_alerts.shown[0].suppressionText, "Do not show this message again");
 }
 
+TEST_F(PaySheetTest, ReturnInTheCategoryFieldDoesNotPayButReturnElsewhereDoes) {
+    ScheduledItem* water = addItem("Water", ymd(2026, 3, 10), "-80");
+    PayController& sheet = openPay(*water);
+    focusWidget(sheet.categoryField()->textField());
+    pressKey(Qt::Key_Return);
+    EXPECT_TRUE(sheet.isVisible());
+    pressKey(Qt::Key_Enter);
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(water->nextDueDate(), ymd(2026, 3, 10));
+
+    focusWidget(sheet.notesField());
+    pressKey(Qt::Key_Return);
+    EXPECT_FALSE(sheet.isVisible());
+    EXPECT_EQ(water->nextDueDate(), ymd(2026, 4, 10));
+}
+
 TEST_F(PaySheetTest, TheNoticeStaysAwayOnceSuppressed) {
     ScheduledItem* water = addItem("Water", ymd(2026, 3, 10), "-80");
     m_alerts.answers = {{0, true}};

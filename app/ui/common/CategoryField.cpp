@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -103,6 +104,15 @@ void CategoryField::mousePressEvent(QMouseEvent* event) {
         return;
     }
     QWidget::mousePressEvent(event);
+}
+
+bool CategoryField::takeReturn(QKeyEvent* event, const QWidget* focus) const {
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!isReturn || !isAncestorOf(focus)) {
+        return false;
+    }
+    event->accept();
+    return true;
 }
 
 bool CategoryField::eventFilter(QObject* watched, QEvent* event) {

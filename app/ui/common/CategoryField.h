@@ -6,6 +6,7 @@
 #include "ui/common/ControlSize.h"
 
 class QCompleter;
+class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QStringListModel;
@@ -48,6 +49,10 @@ public:
     void selectText();
     // Ends an edit now, as losing the focus would (nothing when the text was not edited).
     void commitEditing();
+    // For a sheet's keyPressEvent: true, with `event` accepted, when it is Return or Enter while
+    // `focus` is in this field; Return completes the category there, it does not confirm the
+    // sheet.
+    bool takeReturn(QKeyEvent* event, const QWidget* focus) const;
 
     // The category menu as it would pop up now; the caller owns it. Choosing one of its
     // actions sets the category (or asks for the categories' editor).

@@ -232,11 +232,7 @@ void PayController::showNotice(const Alert& notice) {
 }
 
 void PayController::keyPressEvent(QKeyEvent* event) {
-    // Return in the category field completes the category; it does not confirm the sheet.
-    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (isReturn && m_category->isAncestorOf(focusWidget())) {
-        event->accept();
-        return;
+    if (!m_category->takeReturn(event, focusWidget())) {
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
