@@ -2,7 +2,6 @@
 // accounts or none, whatever happens to the file or to the import half way.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -129,18 +128,7 @@ TEST_F(ImportFromAppControllerTest, RefusedFileShowsWhyAndChangesNothing) {
 TEST_F(ImportFromAppControllerTest, CancelHalfWayTakesEveryInsertionBack) {
     QTemporaryDir folder;
     const QString path = folder.filePath("big.qif");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        QByteArray text;
-        for (const char* name : {"First", "Second"}) {
-            text += QByteArray("!Account\nN") + name + "\nTBank\n^\n!Type:Bank\n";
-            for (int i = 0; i < 2500; ++i) {
-                text += "D1/" + QByteArray::number(i % 28 + 1) + "/2026\nPShop\nT-1.00\nLFood\n^\n";
-            }
-        }
-        file.write(text);
-    }
+    ASSERT_TRUE(writeLargeExport(path));
     bool cancelled = false;
     QObject::connect(dialog().progress()->progressBar(), &QProgressBar::valueChanged, window.get(),
                      [&](int value) {

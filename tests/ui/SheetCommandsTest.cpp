@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -98,18 +97,7 @@ TEST_F(SheetCommands, ImportedAccountsAreSelectedInTheSourceList) {
 TEST_F(SheetCommands, NothingSavesHalfAnImport) {
     QTemporaryDir folder;
     const QString path = folder.filePath("big.qif");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        QByteArray text;
-        for (const char* name : {"First", "Second"}) {
-            text += QByteArray("!Account\nN") + name + "\nTBank\n^\n!Type:Bank\n";
-            for (int i = 0; i < 2500; ++i) {
-                text += "D1/" + QByteArray::number(i % 28 + 1) + "/2026\nPShop\nT-1.00\n^\n";
-            }
-        }
-        file.write(text);
-    }
+    ASSERT_TRUE(writeLargeExport(path));
     m_picker.answers.push_back(path);
     m_menu->trigger(MenuCommand::ImportFromApp);
     ImportFromAppController& sheet = *commands().importFromAppController();

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QThread>
 #include <QWidget>
 
@@ -19,6 +20,18 @@ std::optional<QString> ScriptedFilePicker::openFile(QWidget*, const QString&,
 
 QString importingDataFile(const char* name) {
     return QStringLiteral(PENNORA_TEST_DATA_DIR "/importing/") + QString::fromUtf8(name);
+}
+
+bool writeLargeExport(const QString& path) {
+    QByteArray text;
+    for (const char* name : {"First", "Second"}) {
+        text += QByteArray("!Account\nN") + name + "\nTBank\n^\n!Type:Bank\n";
+        for (int i = 0; i < 2500; ++i) {
+            text += "D1/" + QByteArray::number(i % 28 + 1) + "/2026\nPShop\nT-1.00\nLFood\n^\n";
+        }
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
 bool waitWhile(const std::function<bool()>& busy) {

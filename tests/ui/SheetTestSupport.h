@@ -22,6 +22,10 @@ public:
 
 // A file of tests/data/importing.
 QString importingDataFile(const char* name);
+// Writes to `path` an export of two bank accounts, "First" and "Second", of 2 500 transactions
+// each (-1.00 at "Shop" in "Food"): long enough to stop an import half way. False when the file
+// could not be written.
+bool writeLargeExport(const QString& path);
 // Turns the event loop until `busy` answers false (a work on another thread has come back);
 // gives up after a minute so that a fault shows as a failure, not a hang.
 bool waitWhile(const std::function<bool()>& busy);
