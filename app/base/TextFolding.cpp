@@ -58,27 +58,32 @@ bool globMatch(const std::vector<UChar32>& text, const std::vector<UChar32>& pat
 }  // namespace
 
 std::string foldForComparison(std::string_view text) {
+    std::string folded;
+    appendFoldedForComparison(folded, text);
+    return folded;
+}
+
+void appendFoldedForComparison(std::string& out, std::string_view text) {
     // Plain ASCII has no marks to strip and folds to lower case: most texts need no ICU.
     bool ascii = true;
     for (const char c : text) {
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     }
     if (ascii) {
-        std::string lower(text);
-        for (char& c : lower) {
-            if (c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c - 'A' + 'a');
+        const std::size_t start = out.size();
+        out += text;
+        for (std::size_t i = start; i < out.size(); ++i) {
+            if (out[i] >= 'A' && out[i] <= 'Z') {
+                out[i] = static_cast<char>(out[i] - 'A' + 'a');
             }
         }
-        return lower;
+        return;
     }
-    icu::UnicodeString out;
+    icu::UnicodeString folded;
     for (UChar32 c : foldedCodePoints(text)) {
-        out.append(c);
+        folded.append(c);
     }
-    std::string utf8;
-    out.toUTF8String(utf8);
-    return utf8;
+    folded.toUTF8String(out);
 }
 
 bool likeCD(std::string_view text, std::string_view pattern) {

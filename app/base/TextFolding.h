@@ -8,6 +8,8 @@
 
 // The folded form of `text`.
 std::string foldForComparison(std::string_view text);
+// Appends the folded form of `text` to `out`.
+void appendFoldedForComparison(std::string& out, std::string_view text);
 // Whole-string match of `pattern` against `text` where `*` matches any run of characters and
 // `?` exactly one character, both folded.
 bool likeCD(std::string_view text, std::string_view pattern);

@@ -1,5 +1,7 @@
 #include "ledger/KeywordIndex.h"
 
+#include <algorithm>
+
 #include "base/TextFolding.h"
 #include "ledger/Category.h"
 #include "ledger/Split.h"
@@ -19,19 +21,59 @@ KeywordIndex& KeywordIndex::of(ObjectContext& context) {
 }
 
 std::string_view KeywordIndex::foldedKeywords(const Transaction& transaction) {
+    Entry& entry = entryOf(transaction);
+    if (entry.length == kStale) {
+        compactIfWasteful();
+        fold(transaction, entry);
+    }
+    return std::string_view(m_text).substr(entry.offset, entry.length);
+}
+
+bool KeywordIndex::foldAhead(std::size_t count) {
+    if (!m_foldAheadStarted) {
+        m_foldAheadStarted = true;
+        const EntityDescription& entity = Transaction::entityDescription();
+        m_toFoldAhead.reserve(m_context.countObjects(entity));
+        ObjectID largest = 0;
+        m_context.forEachObject(entity, [&](ManagedObject& object) {
+            m_toFoldAhead.push_back(object.objectID());
+            largest = std::max(largest, object.objectID());
+            return true;
+        });
+        // Visited from the back: the newest objects, the likeliest to be searched, first.
+        std::reverse(m_toFoldAhead.begin(), m_toFoldAhead.end());
+        if (largest >= m_entries.size()) {
+            m_entries.resize(largest + 1);
+        }
+    }
+    for (; count > 0 && !m_toFoldAhead.empty(); --count) {
+        const ObjectID id = m_toFoldAhead.back();
+        m_toFoldAhead.pop_back();
+        if (auto* transaction = static_cast<Transaction*>(
+                m_context.objectWithID(Transaction::entityDescription(), id))) {
+            foldedKeywords(*transaction);
+        }
+    }
+    if (m_toFoldAhead.empty()) {
+        m_toFoldAhead = {};
+        return false;
+    }
+    return true;
+}
+
+KeywordIndex::Entry& KeywordIndex::entryOf(const Transaction& transaction) {
     const std::size_t id = transaction.objectID();
     if (id >= m_entries.size()) {
         m_entries.resize(id + 1);
     }
-    Entry& entry = m_entries[id];
-    if (entry.length == kStale) {
-        compactIfWasteful();
-        const std::string folded = foldForComparison(transaction.keywords());
-        entry.offset = static_cast<std::uint32_t>(m_text.size());
-        entry.length = static_cast<std::uint32_t>(folded.size());
-        m_text += folded;
-    }
-    return std::string_view(m_text).substr(entry.offset, entry.length);
+    return m_entries[id];
+}
+
+void KeywordIndex::fold(const Transaction& transaction, Entry& entry) {
+    const std::size_t offset = m_text.size();
+    appendFoldedForComparison(m_text, transaction.keywords());
+    entry.offset = static_cast<std::uint32_t>(offset);
+    entry.length = static_cast<std::uint32_t>(m_text.size() - offset);
 }
 
 void KeywordIndex::invalidate(const ManagedObject* transaction) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "store/ContextObserver.h"
+#include "store/ManagedObject.h"
 
 class ObjectContext;
 class Transaction;
@@ -16,6 +17,8 @@ class Transaction;
 // folds only the text typed. A change that alters a transaction's keywords (its title, notes
 // or amount, a split added, removed or recategorized, a category renamed; by setters, undo,
 // redo or loading alike) drops its folded text, which is folded again on its next question.
+// `foldAhead` folds the texts of an opened store a slice at a time while the program is idle,
+// so that even the first search finds them folded.
 class KeywordIndex final : public ContextObserver {
 public:
     explicit KeywordIndex(ObjectContext& context);
@@ -31,6 +34,10 @@ public:
     bool contains(const Transaction& transaction, std::string_view foldedText) {
         return foldedKeywords(transaction).find(foldedText) != std::string_view::npos;
     }
+
+    // Folds the keywords of up to `count` of the transactions there were at the first call and
+    // whose text is not folded yet. Returns true while some are left for a later call.
+    bool foldAhead(std::size_t count);
 
     void objectInserted(ManagedObject& object) override;
     void objectRemoved(ManagedObject& object) override;
@@ -48,6 +55,8 @@ private:
         std::uint32_t length = kStale;
     };
 
+    Entry& entryOf(const Transaction& transaction);
+    void fold(const Transaction& transaction, Entry& entry);
     void invalidate(const ManagedObject* transaction);
     void compactIfWasteful();
 
@@ -55,4 +64,8 @@ private:
     std::vector<Entry> m_entries;
     std::string m_text;
     std::size_t m_unused = 0;  // bytes of m_text no entry points at any more
+    // The transactions `foldAhead` has still to visit, by ID (an object deleted meanwhile is
+    // skipped); empty and released once all are visited.
+    std::vector<ObjectID> m_toFoldAhead;
+    bool m_foldAheadStarted = false;
 };

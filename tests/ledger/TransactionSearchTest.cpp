@@ -123,4 +123,26 @@ TEST_F(TransactionSearchTest, KeptKeywordsFollowEveryChange) {
     EXPECT_TRUE(titlesFound("bazaar").empty());
 }
 
+// Folding ahead in slices while the user works: a transaction deleted or changed between
+// slices must neither be reached through a stale pointer nor keep an outdated text.
+TEST_F(TransactionSearchTest, FoldingAheadInSlicesFollowsChangesBetweenSlices) {
+    std::vector<Transaction*> added;
+    for (const char* title : {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot"}) {
+        added.push_back(add(title, "-1.00"));
+    }
+    KeywordIndex& index = KeywordIndex::of(ctx);
+    EXPECT_TRUE(index.foldAhead(2));
+    ctx.deleteObject(*added[0]);
+    ctx.deleteObject(*added[5]);
+    added[3]->setTitle(std::string("Dune"));
+    Transaction* late = add("Golf", "-2.50");
+    EXPECT_FALSE(index.foldAhead(100));
+    EXPECT_FALSE(index.foldAhead(100));
+
+    EXPECT_EQ(index.foldedKeywords(*added[3]), "dune 1.00");
+    EXPECT_EQ(index.foldedKeywords(*late), "golf 2.50");
+    EXPECT_EQ(titlesFound("o"), (std::vector<std::string>{"Golf", "Echo", "Bravo"}));
+    EXPECT_TRUE(titlesFound("delta").empty());
+}
+
 }  // namespace

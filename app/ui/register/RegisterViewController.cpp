@@ -4,6 +4,7 @@
 #include "ledger/AccountGroup.h"
 #include "scheduled/ScheduledItem.h"
 #include "ui/common/MainWindowHost.h"
+#include "ui/register/KeywordPrefolder.h"
 #include "ui/register/TransactionsTable.h"
 #include "ui/register/TransactionsTableController.h"
 
@@ -19,6 +20,8 @@ RegisterViewController::RegisterViewController(MainWindowHost& host, StickyDate&
                     host.revealScheduledItem(*item);
                 }
             });
+    // The register is the first view of an opened store: its idle time prepares the search.
+    new KeywordPrefolder(host.context(), this);
 }
 
 RegisterViewController::~RegisterViewController() {
