@@ -159,12 +159,14 @@ TEST_F(BreakdownWidgets, DrillsDownToTheTransactionsAndBackThroughEveryCrumb) {
     ASSERT_EQ(m_lists.made.size(), 1u);
     FakeTransactionList& list = *m_lists.made[0];
     EXPECT_EQ(m_controller->currentContent(), list.widget());
+    EXPECT_EQ(m_controller->shownListCommands(), &list.commands()) << "the menus act on its rows";
     EXPECT_EQ(list.shown, std::vector<Transaction*>{m_rentPaid});
     EXPECT_FALSE(m_controller->breadcrumbPath().linkRect(2).has_value());
 
     clickCrumb(1);
     EXPECT_EQ(crumbs(), "Expense > Home");
     EXPECT_EQ(m_controller->currentContent(), &view);
+    EXPECT_EQ(m_controller->shownListCommands(), nullptr) << "no hidden rows to act on";
     EXPECT_EQ(rows(), "Rent $300.00; Power $150.00; Water $0.00; Total $450.00; ");
     clickCrumb(0);
     EXPECT_EQ(crumbs(), "Expense");

@@ -239,6 +239,7 @@ TEST_F(BudgetWidgets, HoveringABarShowsItsAmountAndTheZoomButtonListsItsTransact
     click(view().viewport(), button);
     ASSERT_EQ(m_lists.made.size(), 1U);
     EXPECT_EQ(m_controller->currentContent(), m_controller->transactionsContainer());
+    EXPECT_EQ(m_controller->shownListCommands(), &m_lists.made[0]->commands());
     EXPECT_EQ(view().selectionModel()->selectedRows().value(0), selectedBefore);
     // Only the period's transaction: the one of 1 September lies before the start.
     ASSERT_EQ(m_lists.made[0]->shown.size(), 1U);
@@ -253,6 +254,7 @@ TEST_F(BudgetWidgets, HoveringABarShowsItsAmountAndTheZoomButtonListsItsTransact
     EXPECT_TRUE(m_lists.made[0]->reloaded.has_value());
     m_controller->clickedCrumb(crumbs[0]);
     EXPECT_EQ(m_controller->currentContent(), &view());
+    EXPECT_EQ(m_controller->shownListCommands(), nullptr);
     EXPECT_EQ(m_controller->currentCategory(), nullptr);
 
     // "Uncategorized" lists the splits without a category.

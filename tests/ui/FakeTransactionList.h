@@ -6,11 +6,12 @@
 #include <optional>
 #include <vector>
 
+#include "ui/common/RegisterCommands.h"
 #include "ui/common/TransactionListView.h"
 
 // A stand-in for the register in list mode: remembers what it was asked to list and lets a
-// test close its "editor".
-class FakeTransactionList final : public TransactionListView {
+// test close its "editor". Its menu commands do nothing.
+class FakeTransactionList final : public TransactionListView, public RegisterCommands {
 public:
     explicit FakeTransactionList(std::function<void(Transaction*)> didCloseEditPanel)
         : m_widget(new QLabel), m_didCloseEditPanel(std::move(didCloseEditPanel)) {}
@@ -27,6 +28,13 @@ public:
         reloaded = transactions;
     }
     bool commitEditing() override { return true; }
+    RegisterCommands& commands() override { return *this; }
+    std::vector<Transaction*> selectedTransactions() const override { return {}; }
+    bool tableHasFocus() const override { return false; }
+    void editTransaction() override {}
+    void deleteTransactions() override {}
+    void toggleTransactionFlag() override {}
+    void matchTransactions() override {}
     void closeEditor(Transaction* transaction) { m_didCloseEditPanel(transaction); }
 
     std::vector<Transaction*> shown;

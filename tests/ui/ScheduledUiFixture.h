@@ -72,7 +72,6 @@ public:
     void showPreferences() override {}
     void editCategories() override {}
     void revealScheduledItem(ScheduledItem& item) override { revealed.push_back(&item); }
-    void showRegisterOf(const std::vector<Transaction*>&, const QString&) override {}
 
     Node* root = nullptr;
     int saves = 0;

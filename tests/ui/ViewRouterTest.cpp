@@ -48,7 +48,6 @@ public:
     void showPreferences() override {}
     void editCategories() override {}
     void revealScheduledItem(ScheduledItem&) override {}
-    void showRegisterOf(const std::vector<Transaction*>&, const QString&) override {}
 
 private:
     QWidget m_window;

@@ -31,6 +31,10 @@ void BreakdownContentController::refresh() {
     m_breakdown->updateView();
 }
 
+RegisterCommands* BreakdownContentController::registerCommands() {
+    return m_breakdown != nullptr ? m_breakdown->shownListCommands() : nullptr;
+}
+
 bool BreakdownContentController::commitEditing() {
     return m_breakdown == nullptr || m_breakdown->commitEditing();
 }

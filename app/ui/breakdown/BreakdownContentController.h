@@ -26,6 +26,8 @@ public:
     void refresh() override;
     // The editor of the drilled-into transactions, when open.
     [[nodiscard]] bool commitEditing() override;
+    // The drilled-into transactions' rows, while they are shown.
+    RegisterCommands* registerCommands() override;
 
 private:
     // The view may sit in a window's content area; it goes with its controller.

@@ -217,6 +217,13 @@ void BreakdownController::didCloseEditPanel(Transaction* /*transaction*/) {
     }
 }
 
+RegisterCommands* BreakdownController::shownListCommands() const {
+    if (m_transactionList == nullptr || currentContent() != m_transactionList->widget()) {
+        return nullptr;
+    }
+    return &m_transactionList->commands();
+}
+
 bool BreakdownController::commitEditing() {
     return m_transactionList == nullptr || m_transactionList->commitEditing();
 }

@@ -69,6 +69,8 @@ public:
     PlaceholderView& noIncomeView() const { return *m_noIncomeView; }
     // The transaction list, once made.
     TransactionListView* transactionList() const { return m_transactionList.get(); }
+    // The commands on the listed transactions while they are shown, else null.
+    RegisterCommands* shownListCommands() const;
 
 signals:
     void storeSaveRequested();

@@ -52,6 +52,10 @@ void BudgetContentController::refresh() {
     m_view->setup(true);
 }
 
+RegisterCommands* BudgetContentController::registerCommands() {
+    return m_view->shownListCommands();
+}
+
 bool BudgetContentController::commitEditing() {
     return m_view->commitEditing();
 }

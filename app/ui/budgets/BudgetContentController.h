@@ -26,6 +26,8 @@ public:
     void refresh() override;
     // The editor of a row's listed transactions, when open.
     [[nodiscard]] bool commitEditing() override;
+    // A row's listed transactions, while they are shown.
+    RegisterCommands* registerCommands() override;
 
     BudgetController& budgetController() const { return *m_view; }
 

@@ -401,6 +401,13 @@ void BudgetController::didCloseEditPanel(Transaction* /*transaction*/) {
     m_transactionList->reloadTransactions(currentTransactions());
 }
 
+RegisterCommands* BudgetController::shownListCommands() const {
+    if (m_transactionList == nullptr || currentContent() != m_transactionsContainer) {
+        return nullptr;
+    }
+    return &m_transactionList->commands();
+}
+
 bool BudgetController::commitEditing() {
     return m_transactionList == nullptr || m_transactionList->commitEditing();
 }

@@ -92,6 +92,8 @@ public:
     LimitSheetController* limitSheetController() const { return m_limitSheetController; }
     EditBudgetController* editBudgetController() const { return m_editBudgetController; }
     TransactionListView* transactionList() const { return m_transactionList.get(); }
+    // The commands on the listed transactions while they are shown, else null.
+    RegisterCommands* shownListCommands() const;
     // Closes the transaction list's open editor, writing it back (before every save).
     [[nodiscard]] bool commitEditing();
     // The category whose transactions are listed (nullptr: "Uncategorized" or none).

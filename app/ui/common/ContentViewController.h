@@ -7,6 +7,7 @@
 
 class QWidget;
 class ManagedObject;
+class RegisterCommands;
 
 // One view of the main window's content area (the register, the scheduled list, a budget, the
 // trends chart, the breakdown, the search results) and the controller that drives it. Feature
@@ -30,6 +31,9 @@ class ManagedObject;
 // - reveal(object): selects `object` (a scheduled item from a reminder) and scrolls to it.
 // - selectedObjects(): what is selected in the view (the scheduled list's items), for the
 //   main window's commands on the selection (Delete).
+// - registerCommands(): the rows of the register shown in the view (the register, the search
+//   results, a report's or a budget's list of transactions), for the Transaction menu's
+//   commands and Delete; null while the view shows none.
 // What a controller asks of the main window goes through MainWindowHost or its own signals,
 // which the shell connects when it makes the controller.
 class ContentViewController : public QObject {
@@ -45,4 +49,5 @@ public:
     virtual void newItem() {}
     virtual void reveal(ManagedObject& object) { (void)object; }
     virtual std::vector<ManagedObject*> selectedObjects() const { return {}; }
+    virtual RegisterCommands* registerCommands() { return nullptr; }
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <vector>
 
 #include "session/SourceListItem.h"
 
@@ -10,7 +9,6 @@ class Alerts;
 class Node;
 class ObjectContext;
 class ScheduledItem;
-class Transaction;
 class UserDefaults;
 
 // What a feature folder's controller may ask of the main window. The shell implements it and
@@ -45,7 +43,4 @@ public:
     virtual void editCategories() = 0;
     // Selects "Scheduled" and `item` in its list.
     virtual void revealScheduledItem(ScheduledItem& item) = 0;
-    // Shows the register of `transactions` (a report's drill-down) titled by `subject`.
-    virtual void showRegisterOf(const std::vector<Transaction*>& transactions,
-                                const QString& subject) = 0;
 };

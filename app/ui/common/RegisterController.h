@@ -1,11 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <vector>
 
 #include "ui/common/ContentViewController.h"
-
-class Transaction;
 
 // The register's controller as the main window drives it, besides ContentViewController:
 // showItem() gets an account, a group or "All Accounts"; newItem() adds a transaction to the
@@ -15,9 +12,6 @@ class RegisterController : public ContentViewController {
 public:
     using ContentViewController::ContentViewController;
 
-    // Shows a given set (search results, a report's drill-down) titled by `subject`.
-    virtual void showTransactions(const std::vector<Transaction*>& transactions,
-                                  const QString& subject) = 0;
     // The balance column and the status line; a new selection hides the column and puts the
     // status line back to the balance.
     virtual bool isBalanceColumnVisible() const = 0;

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QWidget;
+class RegisterCommands;
 class Transaction;
 
 // The register as a report needs it to list the transactions behind a figure: a widget that
@@ -25,6 +26,8 @@ public:
     // Writes an open editor back into its transaction and closes it (before every save of the
     // store). False refuses the save.
     [[nodiscard]] virtual bool commitEditing() = 0;
+    // The main window's commands on the listed rows, while the list is shown.
+    virtual RegisterCommands& commands() = 0;
 };
 
 // Makes the list. The list calls `didCloseEditPanel` with the transaction each time its editor

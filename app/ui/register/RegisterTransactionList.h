@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ui/common/TransactionListView.h"
+#include "ui/register/RegisterTableCommands.h"
 
 class TransactionsTable;
 class TransactionsTableController;
@@ -14,7 +15,9 @@ class TransactionsTableController;
 // mode: the register's table alone (no toolbar strip), its rows edited in place by the
 // register's row editor. Each time that editor closes on a transaction, the list tells the
 // report through `didCloseEditPanel`.
-class RegisterTransactionList final : public QObject, public TransactionListView {
+class RegisterTransactionList final : public QObject,
+                                      public TransactionListView,
+                                      public RegisterTableCommands {
     Q_OBJECT
 public:
     // `table` is a register made for this list alone (not the main window's), owned from then
@@ -27,8 +30,9 @@ public:
     void showTransactions(const std::vector<Transaction*>& transactions) override;
     void reloadTransactions(const std::vector<Transaction*>& transactions) override;
     [[nodiscard]] bool commitEditing() override;
+    RegisterCommands& commands() override { return *this; }
 
-    TransactionsTableController& tableController() const { return *m_controller; }
+    TransactionsTableController& tableController() const override { return *m_controller; }
 
 private:
     std::unique_ptr<TransactionsTableController> m_controller;

@@ -57,11 +57,6 @@ void RegisterViewController::newItem() {
     }
 }
 
-void RegisterViewController::showTransactions(const std::vector<Transaction*>& transactions,
-                                              const QString&) {
-    m_table->showTransactions(transactions);
-}
-
 bool RegisterViewController::isBalanceColumnVisible() const {
     return m_table->isBalanceColumnVisible();
 }

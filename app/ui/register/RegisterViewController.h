@@ -32,14 +32,13 @@ public:
     void newItem() override;
 
     // ---- RegisterController ----
-    void showTransactions(const std::vector<Transaction*>& transactions,
-                          const QString& subject) override;
     bool isBalanceColumnVisible() const override;
     void toggleBalanceColumn() override;
     void toggleStatusMessage() override;
     void resetColumnsAndStatus() override;
 
     TransactionsTableController& tableController() const override { return *m_table; }
+    RegisterCommands* registerCommands() override { return this; }
 
 private:
     std::unique_ptr<TransactionsTableController> m_table;

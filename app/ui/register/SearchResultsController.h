@@ -33,6 +33,7 @@ public:
     void searchAgain();
     const QString& searchText() const { return m_text; }
     TransactionsTableController& tableController() const override { return *m_table; }
+    RegisterCommands* registerCommands() override { return this; }
 
     // ---- SearchController ----
     QWidget* view() override { return m_view; }

@@ -124,11 +124,8 @@ RegisterController& AppController::registerController() const {
 }
 
 RegisterCommands* AppController::registerCommands() const {
-    const ContentView view = m_router->currentView();
-    if (view != ContentView::Register && view != ContentView::SearchResults) {
-        return nullptr;
-    }
-    return dynamic_cast<RegisterCommands*>(m_router->currentController());
+    ContentViewController* shown = m_router->currentController();
+    return shown != nullptr ? shown->registerCommands() : nullptr;
 }
 
 StickyDate& AppController::stickyDate() const {
@@ -326,11 +323,4 @@ void AppController::revealScheduledItem(ScheduledItem& item) {
     if (m_router->currentView() == ContentView::ScheduledList) {
         m_router->currentController()->reveal(item);
     }
-}
-
-void AppController::showRegisterOf(const std::vector<Transaction*>& transactions,
-                                   const QString& subject) {
-    registerController().showTransactions(transactions, subject);
-    m_router->showAsIs(ContentView::Register);
-    m_transactionsView->hideToolbar();
 }

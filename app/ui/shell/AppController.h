@@ -102,8 +102,6 @@ public:
     void showPreferences() override;
     void editCategories() override;
     void revealScheduledItem(ScheduledItem& item) override;
-    void showRegisterOf(const std::vector<Transaction*>& transactions,
-                        const QString& subject) override;
 
 private:
     void didUndoOrRedo();
