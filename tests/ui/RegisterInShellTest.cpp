@@ -188,6 +188,20 @@ TEST_F(RegisterInShell, TheBreakdownListsAFiguresTransactionsInItsOwnRegister) {
     EXPECT_EQ(rows.index(2, RegisterModel::DescriptionColumn).data().toString(),
               QString::fromStdString(edited->title().value_or("")));
     EXPECT_TRUE(drilled.selectedRows().empty());
+    EXPECT_EQ(status(), drilled.statusMessage());
+    EXPECT_TRUE(status().startsWith(QString::number(rows.rowCount()) + " transactions"));
+
+    // The Transaction menu acts on the list's selected row.
+    EXPECT_FALSE(m_menu->validate(MenuCommand::EditTransaction).isEnabled());
+    drilled.selectTransaction(*rows.transactionAt(0));
+    ASSERT_TRUE(m_menu->validate(MenuCommand::EditTransaction).isEnabled());
+    Transaction* first = rows.transactionAt(0);
+    const bool flag = first->isPending() || first->isNew();
+    ASSERT_TRUE(m_menu->validate(MenuCommand::ToggleTransactionFlag).isEnabled());
+    m_menu->trigger(MenuCommand::ToggleTransactionFlag);
+    EXPECT_EQ(first->isPending() || first->isNew(), !flag);
+    context().undo();
+    drilled.selectTransaction(*first);
 
     // Edited and saved from its own editor: still listed, still selected, saved.
     drilled.selectTransaction(*edited);
@@ -212,6 +226,12 @@ TEST_F(RegisterInShell, TheBreakdownListsAFiguresTransactionsInItsOwnRegister) {
     EXPECT_FALSE(drilled.editPanelIsOpen());
     EXPECT_EQ(edited->title(), "Corner Shop Two");
     EXPECT_EQ(drilled.selectedTransactions(), std::vector<Transaction*>{edited});
+
+    // Back at the figures, neither the list's status nor its rows stay behind.
+    breakdown.clickedCrumb(0);
+    EXPECT_NE(breakdown.currentContent(), &drilled.table());
+    EXPECT_TRUE(status().isEmpty());
+    EXPECT_FALSE(m_menu->validate(MenuCommand::EditTransaction).isEnabled());
 }
 
 // "Edit Categories..." in a category menu of any register's editor opens the preferences on

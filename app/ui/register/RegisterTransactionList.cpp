@@ -1,5 +1,7 @@
 #include "ui/register/RegisterTransactionList.h"
 
+#include <QEvent>
+
 #include "ledger/Transaction.h"
 #include "ui/register/TransactionsTable.h"
 #include "ui/register/TransactionsTableController.h"
@@ -14,6 +16,27 @@ RegisterTransactionList::RegisterTransactionList(
                     didClose(transaction);
                 }
             });
+    connect(m_controller.get(), &TransactionsTableController::statusMessageChanged, this,
+            [this](const QString& message) {
+                if (m_table != nullptr && m_table->isVisible()) {
+                    emit statusMessageChanged(message);
+                }
+            });
+    m_table->installEventFilter(this);
+}
+
+bool RegisterTransactionList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table.data()) {
+        if (event->type() == QEvent::Show) {
+            emit statusMessageChanged(m_controller->statusMessage());
+        } else if (event->type() == QEvent::Hide && m_table->parentWidget() != nullptr &&
+                   m_table->parentWidget()->isVisible()) {
+            // Another page of the same view took the list's place; when the whole view goes,
+            // the view shown next writes the status line.
+            emit statusMessageChanged({});
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 RegisterTransactionList::~RegisterTransactionList() {

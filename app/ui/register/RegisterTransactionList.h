@@ -14,7 +14,9 @@ class TransactionsTableController;
 // A report's list of the transactions behind a figure, shown by a register of its own in list
 // mode: the register's table alone (no toolbar strip), its rows edited in place by the
 // register's row editor. Each time that editor closes on a transaction, the list tells the
-// report through `didCloseEditPanel`.
+// report through `didCloseEditPanel`. While its table is on screen, the list's status message
+// (its rows, the selection's total) goes out through `statusMessageChanged`; when the report
+// turns from the list to its figures, an empty one does.
 class RegisterTransactionList final : public QObject,
                                       public TransactionListView,
                                       public RegisterTableCommands {
@@ -33,6 +35,12 @@ public:
     RegisterCommands& commands() override { return *this; }
 
     TransactionsTableController& tableController() const override { return *m_controller; }
+
+signals:
+    void statusMessageChanged(const QString& message);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::unique_ptr<TransactionsTableController> m_controller;

@@ -46,8 +46,11 @@ TransactionListFactory registerListFactory(MainWindowHost& host, StickyDate& sti
                                  host.revealScheduledItem(*item);
                              }
                          });
-        return std::unique_ptr<TransactionListView>(std::make_unique<RegisterTransactionList>(
-            std::move(table), std::move(didCloseEditPanel)));
+        auto list = std::make_unique<RegisterTransactionList>(std::move(table),
+                                                              std::move(didCloseEditPanel));
+        QObject::connect(list.get(), &RegisterTransactionList::statusMessageChanged, list.get(),
+                         [&host](const QString& message) { host.setStatusMessage(message); });
+        return std::unique_ptr<TransactionListView>(std::move(list));
     };
 }
 
