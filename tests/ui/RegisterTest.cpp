@@ -196,6 +196,35 @@ TEST_F(RegisterTest, RowsShowTextsColoursSplitsAndCheckNumbers) {
     EXPECT_GT(table().rowHeight(rowOf(shop)), table().rowHeight(rowOf(pay)));
 }
 
+// In a narrow list (a report's, a budget's) the category column gives way so that the
+// description is never the narrower of the two; a wide register keeps it at its full width,
+// and a width set by hand is kept.
+TEST_F(RegisterTest, CategoryColumnGivesWayToTheDescriptionWhenNarrow) {
+    controller->showTransactionsForAccount(*account);
+    QHeaderView& header = *table().header();
+    const auto width = [&](int column) { return header.sectionSize(column); };
+    const int full = width(RegisterModel::CategoryColumn);
+    window->resize(1200, 480);
+    QApplication::processEvents();
+    EXPECT_EQ(width(RegisterModel::CategoryColumn), full);
+    EXPECT_GT(width(RegisterModel::DescriptionColumn), full);
+
+    window->resize(520, 480);
+    QApplication::processEvents();
+    EXPECT_LT(width(RegisterModel::CategoryColumn), full);
+    EXPECT_GE(width(RegisterModel::DescriptionColumn), width(RegisterModel::CategoryColumn));
+    int sum = 0;
+    for (int column = 0; column < header.count(); ++column) {
+        sum += header.isSectionHidden(column) ? 0 : width(column);
+    }
+    EXPECT_LE(sum, table().viewport()->width()) << "nothing is pushed out of sight";
+
+    header.resizeSection(RegisterModel::CategoryColumn, 90);
+    window->resize(1200, 480);
+    QApplication::processEvents();
+    EXPECT_EQ(width(RegisterModel::CategoryColumn), 90);
+}
+
 TEST_F(RegisterTest, StatusLineCountsRowsAndTotalsTheSelection) {
     QSignalSpy status(controller, &TransactionsTableController::statusMessageChanged);
     Transaction* a = add(1, "A", "-12.50");

@@ -51,6 +51,7 @@ void TransactionsTable::setModel(QAbstractItemModel* model) {
 
 void TransactionsTable::setColumnHidden(int column, bool hidden) {
     m_header->setSectionHidden(column, hidden);
+    fitYieldingColumn();
     viewport()->update();
 }
 
@@ -262,7 +263,40 @@ void TransactionsTable::updateGeometries() {
 
 void TransactionsTable::resizeEvent(QResizeEvent* event) {
     QAbstractItemView::resizeEvent(event);
+    fitYieldingColumn();
     updateGeometries();
+}
+
+void TransactionsTable::setYieldingColumn(int column, int preferredWidth) {
+    m_yieldingColumn = column;
+    m_yieldingPreferredWidth = preferredWidth;
+    connect(m_header, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (section == m_yieldingColumn && !m_fittingColumns) {
+            m_yieldingPreferredWidth = size;
+        }
+    });
+    fitYieldingColumn();
+}
+
+void TransactionsTable::fitYieldingColumn() {
+    if (m_yieldingColumn < 0) {
+        return;
+    }
+    int others = 0;
+    for (int section = 0; section < m_header->count(); ++section) {
+        if (section != m_yieldingColumn && !m_header->isSectionHidden(section) &&
+            m_header->sectionResizeMode(section) != QHeaderView::Stretch) {
+            others += m_header->sectionSize(section);
+        }
+    }
+    const int shared = viewport()->width() - others;
+    const int width =
+        std::max(m_header->minimumSectionSize(), std::min(m_yieldingPreferredWidth, shared / 2));
+    if (width != m_header->sectionSize(m_yieldingColumn)) {
+        m_fittingColumns = true;
+        m_header->resizeSection(m_yieldingColumn, width);
+        m_fittingColumns = false;
+    }
 }
 
 void TransactionsTable::scrollContentsBy(int dx, int dy) {

@@ -26,6 +26,10 @@ public:
     void setRowHeightFunction(std::function<int(int row)> rowHeight);
     void setModel(QAbstractItemModel* model) override;
     QHeaderView* header() const { return m_header; }
+    // A column that gives way to the stretching one when the table is narrow: `preferredWidth`
+    // wide, or half the width the two share when that is less. Resizing it by hand sets the
+    // preferred width.
+    void setYieldingColumn(int column, int preferredWidth);
     void setColumnHidden(int column, bool hidden);
     bool isColumnHidden(int column) const;
 
@@ -66,6 +70,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
+    void fitYieldingColumn();
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -93,6 +98,9 @@ private:
     QStyleOptionViewItem cellOption(const QModelIndex& index, bool rowSelected) const;
 
     QHeaderView* m_header = nullptr;
+    int m_yieldingColumn = -1;
+    int m_yieldingPreferredWidth = 0;
+    bool m_fittingColumns = false;
     RegisterModel* m_registerModel = nullptr;
     std::function<int(int)> m_rowHeight;
     std::vector<int> m_heights;  // per row, in pixels

@@ -43,7 +43,7 @@ void setColumnWidths(TransactionsTable& table, const RegisterFonts& fonts) {
     header.setSectionResizeMode(RegisterModel::DescriptionColumn, QHeaderView::Stretch);
     header.resizeSection(RegisterModel::FlagColumn, static_cast<int>(20 * pt));
     header.resizeSection(RegisterModel::DateColumn, date);
-    header.resizeSection(RegisterModel::CategoryColumn, static_cast<int>(150 * pt));
+    table.setYieldingColumn(RegisterModel::CategoryColumn, static_cast<int>(150 * pt));
     header.resizeSection(RegisterModel::AmountColumn, amount);
     header.resizeSection(RegisterModel::BalanceColumn, amount);
 }
