@@ -37,6 +37,7 @@
 #include "ui/shell/MainWindowCommands.h"
 #include "ui/sourcelist/SourceListModel.h"
 #include "ui/trends/TrendsController.h"
+#include "ui/welcome/QuitSamplePanel.h"
 #include "ui/welcome/WelcomeController.h"
 
 namespace {
@@ -86,6 +87,20 @@ protected:
     }
     QAction& action(MenuCommand command) { return m_menu->validate(command); }
 };
+
+// The sample's panel stands beside the main window when the screen has room for it, else
+// over the window's bottom left, clear of the toolbar buttons at its top right.
+TEST(QuitSamplePanelPlacement, BesideTheWindowOrOverItsBottomLeft) {
+    const QSize panel(260, 110);
+    const QRect screen(0, 0, 1920, 1080);
+    EXPECT_EQ(QuitSamplePanel::placement(QRect(100, 50, 900, 600), screen, panel),
+              QPoint(1011, 110));
+    // No room on the right: a maximized window, or one near the screen's right edge.
+    EXPECT_EQ(QuitSamplePanel::placement(QRect(0, 0, 1920, 1080), screen, panel),
+              QPoint(12, 1079 - 48 - 110));
+    EXPECT_EQ(QuitSamplePanel::placement(QRect(1000, 100, 800, 600), screen, panel),
+              QPoint(1012, 699 - 48 - 110));
+}
 
 TEST_F(Shell, FirstStartShowsTheWelcomeWindowAndNoMainWindow) {
     start();

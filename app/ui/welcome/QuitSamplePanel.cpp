@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 QuitSamplePanel::QuitSamplePanel() : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint) {
@@ -28,8 +29,18 @@ QuitSamplePanel::QuitSamplePanel() : QWidget(nullptr, Qt::Tool | Qt::WindowStays
 
 void QuitSamplePanel::showNear(QWidget& window) {
     adjustSize();
-    const QRect frame = window.frameGeometry();
-    move(frame.right() - width() - 20, frame.top() + 60);
+    const QScreen* screen = window.screen();
+    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    move(placement(window.frameGeometry(), available, frameGeometry().size()));
     show();
     raise();
+}
+
+QPoint QuitSamplePanel::placement(const QRect& frame, const QRect& available, const QSize& size) {
+    constexpr int kGap = 12;
+    constexpr int kBottomBar = 48;
+    if (frame.right() + kGap + size.width() <= available.right()) {
+        return {frame.right() + kGap, frame.top() + 60};
+    }
+    return {frame.left() + kGap, frame.bottom() - kBottomBar - size.height()};
 }

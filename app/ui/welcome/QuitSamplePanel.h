@@ -9,8 +9,13 @@ class QuitSamplePanel final : public QWidget {
 public:
     QuitSamplePanel();
 
-    // Shows the panel at the top right of `window`.
+    // Shows the panel where placement() puts it for `window` on its screen.
     void showNear(QWidget& window);
+    // Where a panel of `size` goes for a main window of `frame` on a screen of `available`:
+    // beside the window on the right when the screen has room, else over the bottom left of
+    // the window, above its bottom bar, where the source list is mostly empty, rather than
+    // over the content's toolbar buttons.
+    static QPoint placement(const QRect& frame, const QRect& available, const QSize& size);
 
 signals:
     void quitSampleRequested();
