@@ -54,8 +54,9 @@ public:
     void cancelImport();
 
 signals:
-    // From the first imported entry to the save, the context holds part of an import:
-    // nobody else may save it in between.
+    // From the first step of an import to its save or cancel, the context holds part of an
+    // import (a save meanwhile would only be held back by the import's unit): nobody else
+    // should save in between.
     void importStarted();
     void importEnded();
     // An import was saved into `account`: its register should show the new rows.
