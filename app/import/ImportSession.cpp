@@ -11,6 +11,7 @@
 #include "base/ParseError.h"
 #include "ledger/Account.h"
 #include "store/ObjectContext.h"
+#include "store/Savepoint.h"
 
 namespace {
 
@@ -98,14 +99,15 @@ void ImportSession::guarded(const std::function<void()>& step) {
     try {
         step();
     } catch (const ParseError& error) {
-        m_importer.reset();
+        takeBackImport();
         if (error.kind() == "PNAmbiguousDateOrder") {
             askDateOrder(error);
         } else {
             fail(error.reason());
         }
     } catch (...) {
-        m_importer.reset();
+        // An internal error half way must not leave half an import for a later save.
+        takeBackImport();
         m_document.reset();
         m_page = Page::Main;
         throw;
@@ -136,23 +138,61 @@ void ImportSession::importDocument() {
         fail("The file holds no statement.");
         return;
     }
+    PN_ASSERT(!m_unit, "An import is under way already");
+    m_unit = std::make_unique<Savepoint>(*m_account.managedObjectContext());
     m_importer = std::make_unique<StatementImporter>(m_account);
     m_importer->begin(*m_document);
     m_page = Page::Importing;
-    continueImport();
+    if (m_entriesPerStep == kAllEntries) {
+        while (m_page == Page::Importing) {
+            continueImport();
+        }
+    }
 }
 
 void ImportSession::continueImport() {
     PN_ASSERT(m_page == Page::Importing && m_importer, "No import is under way");
-    guarded([this] { m_importer->importNext(m_entriesPerStep); });
-    if (!m_importer || !m_importer->isFinished()) {
+    if (!m_importer->isFinished()) {
+        guarded([this] { m_importer->importNext(m_entriesPerStep); });
         return;
     }
-    m_importSummary = m_importer->summary();
+    ImportSummary summary = m_importer->summary();
     m_importer.reset();
     m_document.reset();
+    m_page = Page::Main;
+    if (!keepImport()) {
+        return;
+    }
+    m_importSummary = summary;
     save();
     m_page = Page::Summary;
+}
+
+void ImportSession::cancelImport() {
+    PN_ASSERT(m_page == Page::Importing && m_unit, "No import is under way");
+    takeBackImport();
+    m_document.reset();
+    m_page = Page::Main;
+}
+
+void ImportSession::takeBackImport() {
+    m_importer.reset();
+    if (m_unit) {
+        m_unit->rollback();
+        m_unit.reset();
+    }
+}
+
+bool ImportSession::keepImport() {
+    // Ends the unit before the save: inside it the save would only be noted.
+    std::optional<ValidationError> error = m_unit->release();
+    if (error) {
+        // A save someone asked for during the import failed as the unit ended.
+        m_unit->rollback();
+        m_alert = couldNotSaveAlert(*error);
+    }
+    m_unit.reset();
+    return !error;
 }
 
 std::size_t ImportSession::entriesToImport() const {
@@ -222,8 +262,12 @@ void ImportSession::save() {
         return;
     }
     if (std::optional<ValidationError> error = context.save()) {
-        m_alert = Alert{"The import could not be saved.", error->localizedDescription};
+        m_alert = couldNotSaveAlert(*error);
     }
+}
+
+ImportSession::Alert ImportSession::couldNotSaveAlert(const ValidationError& error) {
+    return Alert{"The import could not be saved.", error.localizedDescription};
 }
 
 ImportSession::SummaryTexts ImportSession::summaryTexts() const {

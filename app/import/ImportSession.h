@@ -14,6 +14,8 @@
 
 class Account;
 class ParseError;
+class Savepoint;
+struct ValidationError;
 
 // What the import sheet shows and does, without widgets: one import of a statement file into
 // one account, with its questions (which statement of a multi-statement file, in which order
@@ -22,8 +24,15 @@ class ParseError;
 //
 // A front end that keeps its window live may read the file on another thread
 // (readStatementFile, then import(StatementRead)) and import the entries in steps
-// (setEntriesPerStep): the session then stops on the Importing page after each step until
-// continueImport() has imported the last entry. By default an import runs to its end at once.
+// (setEntriesPerStep): the session then stops on the Importing page once the duplicates are set
+// aside and after each step, and continueImport() goes on; the step after the last entry saves.
+// By default an import runs to its end at once.
+//
+// From setting the duplicates aside to the save, the import is one unit of change on the
+// account's context (a savepoint): cancelImport() takes it back whole, leaving the context, its
+// pending changes and its undo stack as they were before Import. A save asked for by anyone
+// else meanwhile waits for the unit. The unit ends before the save, so a failed save leaves the
+// import in the context, unsaved, as any other change whose save failed.
 class ImportSession final {
 public:
     enum class Page { Main, StatementChoice, DateOrder, Importing, Summary };
@@ -50,6 +59,7 @@ public:
     static constexpr const char* kSupportAddress = "support@pennora.org";
     static constexpr int kDateOrderNotSet = -1;
     static constexpr int kSpecialBankNone = -1;
+    static constexpr std::size_t kAllEntries = static_cast<std::size_t>(-1);
 
     // Opening the sheet for `account` (forgets any earlier file, document and summary).
     explicit ImportSession(Account& account);
@@ -75,9 +85,12 @@ public:
 
     // How many entries one step imports (all by default).
     void setEntriesPerStep(std::size_t count) { m_entriesPerStep = count; }
-    // On the Importing page: imports the next step's entries; after the last one the import
-    // is saved and the summary shown.
+    // On the Importing page: imports the next step's entries; once all are imported, saves the
+    // import and shows the summary.
     void continueImport();
+    // On the Importing page: takes back everything the import changed; back to the main page
+    // with the document dropped.
+    void cancelImport();
     // The entries to import (duplicates set aside) and how many are imported so far.
     std::size_t entriesToImport() const;
     std::size_t entriesImported() const;
@@ -118,6 +131,12 @@ private:
     void fail(const std::string& reason);
     void askDateOrder(const ParseError& error);
     void save();
+    // Ends the unit of change of an import, keeping it; false (the import taken back and the
+    // alert set) when a save asked for meanwhile failed.
+    bool keepImport();
+    // Takes back whatever the import under way changed.
+    void takeBackImport();
+    static Alert couldNotSaveAlert(const ValidationError& error);
 
     Account& m_account;
     Page m_page = Page::Main;
@@ -125,7 +144,9 @@ private:
     std::optional<std::string> m_filename;
     std::optional<ImportDictionary> m_document;
     std::unique_ptr<StatementImporter> m_importer;
-    std::size_t m_entriesPerStep = static_cast<std::size_t>(-1);
+    // Open from begin() of the importer to the save or the cancel.
+    std::unique_ptr<Savepoint> m_unit;
+    std::size_t m_entriesPerStep = kAllEntries;
     std::vector<ImportValue> m_offeredStatements;
     std::vector<std::string> m_statementLabels;
     DateOrderQuestion m_dateOrderQuestion;

@@ -3,6 +3,9 @@
 // transactions and the rest are new. Timed from the statement text to the finished save, with
 // undo recorded as in the program. The filled store is built once; every iteration imports
 // into a fresh copy of its file, opened outside the timed region.
+//
+// Cancelling the same import in steps of 1 000 when one step is left: only the cancel is
+// timed, the taking back of every merge and new transaction of the import's unit.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -11,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "import/ImportSession.h"
 #include "import/OFXReader.h"
 #include "import/StatementImporter.h"
 #include "ledger/Account.h"
@@ -167,6 +171,38 @@ void BM_ImportStatementIntoLargeAccount(benchmark::State& state) {
     state.counters["duplicate"] = static_cast<double>(summary.duplicate);
 }
 BENCHMARK(BM_ImportStatementIntoLargeAccount)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_CancelImportWithOneStepLeft(benchmark::State& state) {
+    const std::string text = statement();
+    const fs::path& held = heldStoreFile();
+    const fs::path copy = benchFolder() / "cancel.pennorasql";
+    std::size_t takenBack = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        fs::copy_file(held, copy, fs::copy_options::overwrite_existing);
+        Store store = openStore(copy);
+        {
+            ImportSession session(*store.account);
+            session.setEntriesPerStep(1000);
+            session.chooseFile(copy.string());
+            session.import(ImportSession::StatementRead{OFXReader::readTransactions(text), {}});
+            while (session.entriesToImport() - session.entriesImported() > 1000) {
+                session.continueImport();
+            }
+            takenBack = session.entriesImported();
+            state.ResumeTiming();
+            session.cancelImport();
+            state.PauseTiming();
+        }
+        store = Store{};
+        fs::remove(copy);
+        fs::remove(copy.string() + "-wal");
+        fs::remove(copy.string() + "-shm");
+        state.ResumeTiming();
+    }
+    state.counters["takenBack"] = static_cast<double>(takenBack);
+}
+BENCHMARK(BM_CancelImportWithOneStepLeft)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -10,6 +10,8 @@
 #include "TestApplicationModel.h"
 #include "import/ImportSession.h"
 #include "ledger/Transaction.h"
+#include "store/GraphDump.h"
+#include "store/InMemoryStore.h"
 
 namespace {
 
@@ -165,6 +167,52 @@ TEST_F(ImportSessionTest, StartDateAndSettingsTags) {
     ImportSession::saveSettings(*account, -1, -1);
     EXPECT_FALSE(account->specialBank().has_value());
     EXPECT_FALSE(account->qifDateOrder().has_value());
+}
+
+TEST_F(ImportSessionTest, AStepwiseImportIsOneUnitThatASaveMeanwhileWaitsFor) {
+    const std::string file =
+        write("one.ofx", "<OFX>" + statement("STMTRS", "CHECKING", "1", "A") + "</OFX>");
+    for (const bool saveFails : {false, true}) {
+        SCOPED_TRACE(saveFails ? "the held save fails" : "the held save succeeds");
+        ObjectContext context(applicationModel());
+        auto memory = std::make_unique<InMemoryStore>();
+        InMemoryStore& store = *memory;
+        context.setPersistentStore(std::move(memory));
+        Account& checking = *accountInTree(context);
+        ASSERT_FALSE(context.save());
+        const std::string before = dumpObjectGraph(context);
+
+        ImportSession session(checking);
+        session.setEntriesPerStep(1);
+        session.chooseFile(file);
+        session.import();
+        session.continueImport();
+        ASSERT_EQ(session.page(), ImportSession::Page::Importing);
+        ASSERT_EQ(session.entriesImported(), 1u);
+        // Someone saves between two steps: nothing of the import is written yet.
+        EXPECT_FALSE(context.save());
+        EXPECT_EQ(store.dump(), before);
+        if (saveFails) {
+            store.failNextSave(ValidationError{"Test", 1, "The disk is full.", {}, {}});
+        }
+        session.continueImport();
+        std::optional<ImportSession::Alert> alert = session.takeAlert();
+        EXPECT_EQ(context.savepointDepth(), 0u);
+        if (!saveFails) {
+            EXPECT_EQ(session.page(), ImportSession::Page::Summary);
+            EXPECT_FALSE(alert.has_value());
+            EXPECT_EQ(checking.transactions().size(), 1u);
+            EXPECT_EQ(store.dump(), dumpObjectGraph(context));
+            continue;
+        }
+        // The import is taken back whole rather than left for a later save.
+        EXPECT_EQ(session.page(), ImportSession::Page::Main);
+        ASSERT_TRUE(alert.has_value());
+        EXPECT_EQ(alert->message, "The import could not be saved.");
+        EXPECT_EQ(alert->informativeText, "The disk is full.");
+        EXPECT_EQ(dumpObjectGraph(context), before);
+        EXPECT_EQ(store.dump(), before);
+    }
 }
 
 }  // namespace

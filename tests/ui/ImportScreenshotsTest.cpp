@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "SheetTestSupport.h"
 #include "ShellFixture.h"
@@ -27,6 +29,7 @@
 #include "ui/importing/ImportFromAppController.h"
 #include "ui/importing/ImportFromAppDialog.h"
 #include "ui/importing/ImportMainPage.h"
+#include "ui/importing/ImportProgressPage.h"
 #include "ui/importing/ImportProgressView.h"
 #include "ui/importing/ImportSheet.h"
 #include "ui/importing/ImportSummaryPage.h"
@@ -104,6 +107,7 @@ TEST_F(ImportScreenshots, ImportSheetPages) {
     importAndWait(controller, sheet.mainView()->importButton());
     saveSheetScreenshot(sheet, "import-date-order");
     controller.continueFromDateOrder();  // month/day/year reads these dates
+    ASSERT_TRUE(waitWhile([&controller] { return controller.isBusy(); }));
     saveSheetScreenshot(sheet, "import-summary");
     EXPECT_EQ(sheet.height(), ImportSummaryPage::kHeight);
 
@@ -113,6 +117,32 @@ TEST_F(ImportScreenshots, ImportSheetPages) {
     importAndWait(controller, sheet.mainView()->importButton());
     saveSheetScreenshot(sheet, "import-summary-duplicates");
     EXPECT_EQ(sheet.height(), ImportSummaryPage::kHeightWithDuplicates);
+}
+
+TEST_F(ImportScreenshots, ImportProgressWhileMatching) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("long.ofx");
+    ASSERT_TRUE(writeLargeStatement(path, 5000));
+    ImportController controller(*window, alerts, picker, browser);
+    ImportSheet& sheet = *controller.sheet();
+    controller.showImportSheetForAccount(*accounts[0]);
+    picker.answers.push_back(path);
+    sheet.mainView()->chooseButton()->click();
+    bool shown = false;
+    QObject::connect(
+        sheet.progressView()->progress()->progressBar(), &QProgressBar::valueChanged, window.get(),
+        [&](int value) {
+            if (shown || value == 0) {
+                return;
+            }
+            shown = true;
+            saveSheetScreenshot(sheet, "import-progress-matching", false);
+            sheet.progressView()->cancelButton()->click();
+        },
+        Qt::QueuedConnection);
+    importAndWait(controller, sheet.mainView()->importButton());
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(accounts[0]->transactions().empty());
 }
 
 TEST_F(ImportScreenshots, ImportFromAppSheet) {

@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,10 @@
 #include "ledger/Node.h"
 #include "ledger/Transaction.h"
 #include "session/ApplicationModel.h"
+#include "store/GraphDump.h"
 #include "store/InMemoryStore.h"
 #include "store/ObjectContext.h"
+#include "store/UndoGrouping.h"
 #include "ui/common/SheetResize.h"
 #include "ui/common/UrlOpener.h"
 #include "ui/importing/ImportController.h"
@@ -61,7 +64,9 @@ protected:
         UserLocale::set("en_US");
         SheetResize::setAnimationsEnabled(false);
         setLogSink([this](std::string_view line) { log.emplace_back(line); });
-        ctx.setPersistentStore(std::make_unique<InMemoryStore>());
+        auto memory = std::make_unique<InMemoryStore>();
+        store = memory.get();
+        ctx.setPersistentStore(std::move(memory));
         auto* root = ctx.insert<Node>();
         root->setIdentifier("accounts");
         checking = ctx.insert<Account>();
@@ -121,6 +126,7 @@ protected:
     }
 
     ObjectContext ctx{ApplicationModel::shared()};
+    InMemoryStore* store = nullptr;
     Account* checking = nullptr;
     std::unique_ptr<QWidget> window;
     ScriptedAlerts alerts;
@@ -380,20 +386,7 @@ TEST_F(ImportSheetTest, RealStatementTwiceGivesOnlyDuplicatesTheSecondTime) {
 TEST_F(ImportSheetTest, LongStatementIsImportedInStepsWithProgress) {
     QTemporaryDir folder;
     const QString path = folder.filePath("long.ofx");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        QByteArray text =
-            "<OFX><STMTRS><CURDEF>USD<BANKACCTFROM><ACCTID>77<ACCTTYPE>CHECKING"
-            "</BANKACCTFROM><BANKTRANLIST><DTSTART>20250101<DTEND>20251231";
-        for (int i = 0; i < 2500; ++i) {
-            text += "<STMTTRN><DTPOSTED>2025" + QByteArray::number(100 + i % 12 + 1).mid(1) +
-                    "15<TRNAMT>-" + QByteArray::number(i + 1) + ".00<FITID>L" +
-                    QByteArray::number(i) + "<NAME>SHOP</STMTTRN>";
-        }
-        text += "</BANKTRANLIST><LEDGERBAL><BALAMT>0<DTASOF>20251231</LEDGERBAL></STMTRS></OFX>";
-        file.write(text);
-    }
+    ASSERT_TRUE(writeLargeStatement(path, 2500));
     openWith(path);
     // What the progress page shows at each step.
     struct Step {
@@ -413,15 +406,111 @@ TEST_F(ImportSheetTest, LongStatementIsImportedInStepsWithProgress) {
     ASSERT_EQ(sheet().currentView(), sheet().summaryView());
     EXPECT_EQ(summaryLines()[0], "2500 transactions were imported");
     EXPECT_FALSE(ctx.hasChanges());
-    // Shown between two steps: part of the entries, and no Cancel once matching began.
+    // Shown between two steps: part of the entries, with Cancel; none once only the save is left.
     std::vector<std::size_t> between;
     for (const Step& step : steps) {
         if (step.value > 0 && step.value < page.progress()->progressBar()->maximum()) {
-            EXPECT_FALSE(step.cancellable);
+            EXPECT_TRUE(step.cancellable);
             between.push_back(step.transactions);
         }
     }
     EXPECT_EQ(between, (std::vector<std::size_t>{1000, 2000}));
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back().value, page.progress()->progressBar()->maximum());
+    EXPECT_FALSE(steps.back().cancellable);
+}
+
+TEST_F(ImportSheetTest, CancelWhileMatchingLeavesStoreAndUndoAsTheyWere) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("long.ofx");
+    ASSERT_TRUE(writeLargeStatement(path, 5000));
+    // Entries 0 to 2 match these pending transactions; entry 3 is in the account already.
+    for (int i = 0; i < 3; ++i) {
+        pending(("-" + std::to_string(i + 1) + ".00").c_str(), day(2025, i + 1, 15));
+    }
+    Transaction* held = pending("-4.00", day(2025, 4, 15));
+    held->setIsPending(false);
+    held->setIsImported(true);
+    held->setOfxAmount(Decimal::fromString("-4.00"));
+    held->setOfxTitle(std::string("SHOP"));
+    held->setOfxDate(day(2025, 4, 15));
+    held->setOfxFitID(std::string("L3"));
+    {
+        UndoGrouping rename(ctx.undoManager());
+        checking->setName("Everyday");
+    }
+    ASSERT_FALSE(ctx.save());
+    const std::string graph = dumpObjectGraph(ctx);
+    const std::string stored = store->dump();
+    const int saves = store->saveCount();
+
+    for (const bool byEscape : {false, true}) {
+        SCOPED_TRACE(byEscape ? "Escape" : "Cancel");
+        openWith(path);
+        ImportProgressPage& page = *sheet().progressView();
+        std::size_t transactionsAtCancel = 0;
+        // Queued: the person's click comes between two steps.
+        const QMetaObject::Connection cancelling = QObject::connect(
+            page.progress()->progressBar(), &QProgressBar::valueChanged, window.get(),
+            [&](int value) {
+                if (transactionsAtCancel != 0 || value == 0) {
+                    return;
+                }
+                transactionsAtCancel = Transaction::countInContext(ctx);
+                ASSERT_TRUE(page.cancelButton()->isEnabled());
+                if (byEscape) {
+                    QTest::keyClick(&sheet(), Qt::Key_Escape);
+                } else {
+                    page.cancelButton()->click();
+                }
+            },
+            Qt::QueuedConnection);
+        clickAndWait(mainPage().importButton());
+        QObject::disconnect(cancelling);
+        // The four held, and the first step's entries but the three that matched.
+        EXPECT_EQ(transactionsAtCancel, 4u + ImportController::kEntriesPerStep - 3u);
+        EXPECT_EQ(sheet().currentView(), &mainPage());
+        EXPECT_TRUE(sheet().isVisible());
+        EXPECT_TRUE(controller->session()->needsReading());
+        EXPECT_TRUE(alerts.shown.empty());
+        EXPECT_EQ(dumpObjectGraph(ctx), graph);
+        EXPECT_FALSE(ctx.hasChanges());
+        EXPECT_EQ(store->dump(), stored);
+        EXPECT_EQ(store->saveCount(), saves);
+        EXPECT_EQ(ctx.savepointDepth(), 0u);
+        EXPECT_FALSE(ctx.undoManager().canRedo());
+    }
+    // The rename is still what Undo takes back.
+    ctx.undo();
+    EXPECT_EQ(checking->name(), "Checking");
+    ctx.redo();
+
+    // Not cancelled, the same file imports whole.
+    clickAndWait(mainPage().importButton());
+    ASSERT_EQ(sheet().currentView(), sheet().summaryView());
+    EXPECT_EQ(summaryLines(),
+              (std::vector<QString>{"4999 transactions were imported",
+                                    "3 matched with pending transactions",
+                                    "4996 were new transactions", "1 duplicate was not imported"}));
+    EXPECT_EQ(checking->transactions().size(), 5000u);
+    EXPECT_FALSE(ctx.hasChanges());
+}
+
+TEST_F(ImportSheetTest, FailedSaveSaysSoAndLeavesTheImportUnsaved) {
+    store->failNextSave(ValidationError{"Test", 1, "The disk is full.", {}, {}});
+    openWith(importingDataFile("five-entries.ofx"));
+    clickAndWait(mainPage().importButton());
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(alerts.shown[0].message, "The import could not be saved.");
+    EXPECT_EQ(alerts.shown[0].informativeText, "The disk is full.");
+    EXPECT_EQ(sheet().currentView(), sheet().summaryView());
+    EXPECT_EQ(summaryLines()[0], "5 transactions were imported");
+    EXPECT_EQ(checking->transactions().size(), 5u);
+    EXPECT_EQ(ctx.savepointDepth(), 0u);
+    EXPECT_TRUE(ctx.hasChanges());
+    // A later save writes it.
+    EXPECT_FALSE(ctx.save());
+    EXPECT_EQ(store->dump(), dumpObjectGraph(ctx));
 }
 
 }  // namespace

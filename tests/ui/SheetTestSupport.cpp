@@ -34,6 +34,20 @@ bool writeLargeExport(const QString& path) {
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
 }
 
+bool writeLargeStatement(const QString& path, int entries) {
+    QByteArray text =
+        "<OFX><STMTRS><CURDEF>USD<BANKACCTFROM><ACCTID>77<ACCTTYPE>CHECKING"
+        "</BANKACCTFROM><BANKTRANLIST><DTSTART>20250101<DTEND>20251231";
+    for (int i = 0; i < entries; ++i) {
+        text += "<STMTTRN><DTPOSTED>2025" + QByteArray::number(100 + i % 12 + 1).mid(1) +
+                "15<TRNAMT>-" + QByteArray::number(i + 1) + ".00<FITID>L" + QByteArray::number(i) +
+                "<NAME>SHOP</STMTTRN>";
+    }
+    text += "</BANKTRANLIST><LEDGERBAL><BALAMT>0<DTASOF>20251231</LEDGERBAL></STMTRS></OFX>";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
 bool waitWhile(const std::function<bool()>& busy) {
     QDeadlineTimer deadline(60'000);
     while (busy()) {
@@ -55,8 +69,10 @@ void turnEventLoop(int milliseconds) {
     }
 }
 
-void saveSheetScreenshot(QWidget& widget, const QString& name) {
-    QApplication::processEvents();
+void saveSheetScreenshot(QWidget& widget, const QString& name, bool settle) {
+    if (settle) {
+        QApplication::processEvents();
+    }
     QDir().mkpath(PENNORA_SCREENSHOTS_DIR);
     const QString suffix = qApp->devicePixelRatio() > 1.0 ? QStringLiteral("@2x") : QString();
     widget.grab().save(QStringLiteral(PENNORA_SCREENSHOTS_DIR "/") + name + suffix + ".png");

@@ -26,10 +26,16 @@ QString importingDataFile(const char* name);
 // each (-1.00 at "Shop" in "Food"): long enough to stop an import half way. False when the file
 // could not be written.
 bool writeLargeExport(const QString& path);
+// Writes to `path` an OFX checking statement of `entries` entries: entry i is "SHOP", -(i+1).00,
+// posted on the 15th of month i % 12 + 1 of 2025, FIT ID "L<i>". False when it could not be
+// written.
+bool writeLargeStatement(const QString& path, int entries);
 // Turns the event loop until `busy` answers false (a work on another thread has come back);
 // gives up after a minute so that a fault shows as a failure, not a hang.
 bool waitWhile(const std::function<bool()>& busy);
 // Turns the event loop for `milliseconds`.
 void turnEventLoop(int milliseconds);
-// Grabs `widget` to build/screenshots/<name>.png, or <name>@2x.png at a scale factor of 2.
-void saveSheetScreenshot(QWidget& widget, const QString& name);
+// Grabs `widget` to build/screenshots/<name>.png, or <name>@2x.png at a scale factor of 2,
+// after letting pending events through unless `settle` is false (a grab between two steps of
+// work that the event loop would carry on).
+void saveSheetScreenshot(QWidget& widget, const QString& name, bool settle = true);

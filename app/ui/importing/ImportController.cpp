@@ -88,7 +88,7 @@ void ImportController::connectPages() {
 }
 
 void ImportController::showImportSheetForAccount(Account& account) {
-    ++m_readGeneration;
+    ++m_generation;
     m_reading = false;
     setStepping(false);
     m_session = std::make_unique<ImportSession>(account);
@@ -130,7 +130,7 @@ void ImportController::import() {
 
 void ImportController::readFileInBackground() {
     const std::string path = *m_session->filename();
-    const unsigned generation = ++m_readGeneration;
+    const unsigned generation = ++m_generation;
     m_reading = true;
     ImportProgressPage& page = *m_sheet->progressView();
     page.progress()->showBusy(
@@ -142,7 +142,7 @@ void ImportController::readFileInBackground() {
     connect(watcher, &QFutureWatcher<StatementRead>::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
         StatementRead read = watcher->future().takeResult();
-        if (generation != m_readGeneration) {
+        if (generation != m_generation) {
             return;  // cancelled, or the sheet was opened again
         }
         m_reading = false;
@@ -154,11 +154,15 @@ void ImportController::readFileInBackground() {
 }
 
 void ImportController::cancelImport() {
-    if (!m_reading) {
+    if (m_reading) {
+        m_reading = false;
+    } else if (m_stepping && m_session->page() == Page::Importing && !onlySaveLeft()) {
+        m_session->cancelImport();
+        setStepping(false);
+    } else {
         return;
     }
-    ++m_readGeneration;
-    m_reading = false;
+    ++m_generation;
     showMainPage();
 }
 
@@ -176,7 +180,8 @@ void ImportController::showSessionPage() {
             break;
         case Page::Importing:
             showImportProgress();
-            QTimer::singleShot(0, this, [this] { importNextStep(); });
+            QTimer::singleShot(0, this,
+                               [this, generation = m_generation] { importNextStep(generation); });
             return;  // the alert, if any, comes with the page the import ends on
         case Page::Summary:
             showSummary();
@@ -190,22 +195,25 @@ void ImportController::showImportProgress() {
     ImportProgressPage& page = *m_sheet->progressView();
     const auto total = static_cast<qint64>(m_session->entriesToImport());
     const auto done = static_cast<qint64>(m_session->entriesImported());
-    const QString text = total - done <= static_cast<qint64>(kEntriesPerStep)
-                             ? tr("Saving\u2026")
-                             : tr("Importing %1 of %2 transactions\u2026")
-                                   .arg(QLocale().toString(done))
-                                   .arg(QLocale().toString(total));
-    page.cancelButton()->setEnabled(false);
+    const bool saving = onlySaveLeft();
+    const QString text = saving ? tr("Saving\u2026")
+                                : tr("Importing %1 of %2 transactions\u2026")
+                                      .arg(QLocale().toString(done))
+                                      .arg(QLocale().toString(total));
+    page.cancelButton()->setEnabled(!saving);
     page.progress()->showProgress(text, done, total);
     if (m_sheet->currentView() != &page) {
         m_sheet->showView(&page);
     }
 }
 
-void ImportController::importNextStep() {
-    if (!m_session || m_session->page() != Page::Importing) {
-        setStepping(false);
-        return;
+bool ImportController::onlySaveLeft() const {
+    return m_session->entriesImported() == m_session->entriesToImport();
+}
+
+void ImportController::importNextStep(unsigned generation) {
+    if (generation != m_generation) {
+        return;  // cancelled, or the sheet was opened again
     }
     try {
         m_session->continueImport();

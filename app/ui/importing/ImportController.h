@@ -19,8 +19,9 @@ class UrlOpener;
 // imported in steps with the event loop turning between them, so that the window stays live
 // while a long statement is imported; the store is touched on the main thread only.
 //
-// Cancel is offered while the file is read (nothing has changed yet); once the entries are
-// being matched the import runs to its end.
+// Cancel is offered while the file is read and while the entries are matched and imported:
+// the session then takes the import back whole and the sheet returns to its main page. Only
+// the save itself cannot be cancelled.
 class ImportController final : public QObject {
     Q_OBJECT
 public:
@@ -48,12 +49,14 @@ public:
     void continueFromDateOrder();
     void continueFromAccountSelector();
     void cancelFromDialog();
-    // Cancel on the progress page: stops reading the file.
+    // Cancel on the progress page: stops reading the file, or takes back the entries imported
+    // so far.
     void cancelImport();
 
 signals:
-    // From the first imported entry to the save, the context holds part of an import:
-    // nobody else may save it in between.
+    // From the first step of an import to its save or cancel, the context holds part of an
+    // import (a save meanwhile would only be held back by the import's unit): nobody else
+    // should save in between.
     void importStarted();
     void importEnded();
     // An import was saved into `account`: its register should show the new rows.
@@ -65,7 +68,9 @@ private:
     // Shows what the session's last step asks for: a page, and any alert and log lines.
     void showSessionPage();
     void showImportProgress();
-    void importNextStep();
+    void importNextStep(unsigned generation);
+    // On the Importing page: every entry is in, the next step saves (no Cancel any more).
+    bool onlySaveLeft() const;
     void showSummary();
     void showDateOrderPrompt();
     void showAccountSelector();
@@ -82,9 +87,9 @@ private:
     std::unique_ptr<ImportSheet> m_sheet;
     std::unique_ptr<ImportSession> m_session;
     std::size_t m_loggedLines = 0;
-    // Increases whenever a read is started or abandoned: a read that finishes for an earlier
-    // number is dropped.
-    unsigned m_readGeneration = 0;
+    // Increases whenever a read is started, a read or an import is abandoned, or the sheet is
+    // opened: a read or a step that comes back for an earlier number is dropped.
+    unsigned m_generation = 0;
     bool m_reading = false;
     bool m_stepping = false;
 };
