@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 #include "ShellFixture.h"
 #include "base/Clock.h"
@@ -342,6 +344,23 @@ TEST_F(Shell, SearchingFromABudgetSwitchesToAllAccountsAndKeepsTheText) {
     EXPECT_TRUE(controller().isShowingSearchView());
     m_delegate->window().searchField()->clear();
     EXPECT_EQ(controller().contentView(), controller().transactionsView());
+
+    // Choosing another item ends the search: the field empties and its clear button goes.
+    m_delegate->window().searchField()->setText("Grocer");
+    const auto clearButtonShown = [&] {
+        QTest::qWait(400);  // the button fades
+        for (const QToolButton* button :
+             m_delegate->window().searchField()->findChildren<QToolButton*>()) {
+            if (button->isVisible()) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(clearButtonShown());
+    select(Budget::allInContext(context()).front());
+    EXPECT_TRUE(m_delegate->window().searchField()->text().isEmpty());
+    EXPECT_FALSE(clearButtonShown());
 }
 
 TEST_F(Shell, ReportsComeUpFromTheViewMenuAndKeepTheirChoiceThroughUndo) {

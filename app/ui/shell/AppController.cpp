@@ -45,7 +45,11 @@ AppController::AppController(MainWindow& window, ApplicationDelegate& delegate)
             [this] { outlineViewSelectionDidChange(); });
     connect(m_sourceList.get(), &SourceListController::renamed, this,
             [this](const SourceListItem& item) { nameChanged(item); });
-    connect(m_window.searchField(), &QLineEdit::textChanged, this, [this] { search(); });
+    connect(m_window.searchField(), &QLineEdit::textChanged, this, [this] {
+        if (!m_clearingSearchField) {
+            search();
+        }
+    });
     // A click on the status line switches an account's balance to the reconciled one.
     connect(m_window.statusField(), &StatusField::clicked, this, [this] { toggleStatusMessage(); });
     TransactionsView* strip = m_transactionsView.get();
@@ -77,10 +81,7 @@ void AppController::forgetStore() {
 void AppController::reset(ObjectContext& context, Node& accountsRoot) {
     forgetStore();
     m_shouldKeepSearchString = false;
-    {
-        const QSignalBlocker blocker(m_window.searchField());
-        m_window.searchField()->clear();
-    }
+    clearSearchField();
     m_context = &context;
     m_accountsRoot = &accountsRoot;
     m_router->show(ContentView::Register, SourceListItem::fixed(Kind::AllAccounts));
@@ -172,11 +173,16 @@ MenuValidation::State AppController::menuState() const {
 
 // ---- Selection and refresh ----
 
+// Empties the field without searching. Its signals stay on: the field's clear button hides
+// itself on them.
+void AppController::clearSearchField() {
+    m_clearingSearchField = true;
+    m_window.searchField()->clear();
+    m_clearingSearchField = false;
+}
+
 void AppController::clearSearch() {
-    {
-        const QSignalBlocker blocker(m_window.searchField());
-        m_window.searchField()->clear();
-    }
+    clearSearchField();
     if (m_router->existingController(ContentView::SearchResults) != nullptr) {
         m_router->controllerAs<SearchController>(ContentView::SearchResults).clearResults();
     }

@@ -106,6 +106,7 @@ public:
 private:
     void didUndoOrRedo();
     void nameChanged(const SourceListItem& item);
+    void clearSearchField();
     void clearSearch();
 
     MainWindow& m_window;
@@ -122,4 +123,5 @@ private:
     NotificationObserver m_categoriesObserver;
     bool m_shouldKeepSearchString = false;
     bool m_handlingSelection = false;
+    bool m_clearingSearchField = false;
 };
