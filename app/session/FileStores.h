@@ -21,4 +21,7 @@ public:
     // ledger's check of a loaded store; the front end adds how errors are shown and how
     // pending edits are committed.
     [[nodiscard]] static StoreSession::Options sessionOptions();
+    // Options that open the SQLite store at `path` to look only (a snapshot, a copy): read,
+    // checked, never written, brought through no migration and no start-up work.
+    [[nodiscard]] static StoreSession::Options readOnlyOptions(const std::string& path);
 };

@@ -8,11 +8,13 @@
 #include <string_view>
 
 #include "base/AssertionFailure.h"
+#include "base/Clock.h"
 #include "base/Log.h"
 #include "session/DataFolder.h"
 #include "store/EntityModel.h"
 #include "store/StoreFile.h"
 #include "store/StoreRows.h"
+#include "store/StoreSnapshot.h"
 
 namespace {
 
@@ -38,6 +40,9 @@ void StoreSession::reset() {
     m_context.reset();
     m_openError.reset();
     m_storePath.clear();
+    m_snapshots.reset();
+    m_changesSinceSnapshot = false;
+    m_lastSnapshot.reset();
 }
 
 void StoreSession::copySampleResource(const std::string& path) const {
@@ -50,7 +55,27 @@ void StoreSession::copySampleResource(const std::string& path) const {
     }
 }
 
+std::optional<std::string> StoreSession::quickCheckDamage(StoreKind kind,
+                                                         const std::string& path) const {
+    struct stat info {};
+    if (kind != StoreKind::SQLite || !m_options.findDamage || ::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return StoreSnapshot::quickCheck(path);
+}
+
 std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const std::string& path) {
+    // The copy comes before the store is opened: opening may migrate the file, and the start
+    // and the day's work change it.
+    std::optional<StoreSnapshots::Pending> pending;
+    if (m_snapshots) {
+        auto copied = m_snapshots->copyStore(SnapshotReason::Open);
+        if (auto* error = std::get_if<std::string>(&copied)) {
+            logLine("Failed to take a snapshot of " + path + ": " + *error);
+        } else if (auto* made = std::get_if<StoreSnapshots::Pending>(&copied)) {
+            pending = std::move(*made);
+        }
+    }
     // The store creates a missing file itself, private to the user; an empty file made here
     // beforehand would be taken for one that is not a store.
     std::unique_ptr<PersistentStore> store = m_options.makeStore(kind, path);
@@ -60,11 +85,15 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
                                       "The store file " + path + " could not be opened.",
                                       {},
                                       {{"path", path}}};
-        return nullptr;
+    } else {
+        m_openError = store->load(*m_context);
     }
-    m_openError = store->load(*m_context);
-    if (!m_openError && m_options.findDamage) {
-        if (std::optional<std::string> damage = m_options.findDamage(*m_context)) {
+    if (!m_openError) {
+        std::optional<std::string> damage = quickCheckDamage(kind, path);
+        if (!damage && m_options.findDamage) {
+            damage = m_options.findDamage(*m_context);
+        }
+        if (damage) {
             m_openError =
                 ValidationError{kStoreErrorDomain,
                                 kPersistentStoreOpenErrorCode,
@@ -74,7 +103,14 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
         }
     }
     if (m_openError) {
+        // A damaged copy is no snapshot: restoring it would bring the damage back.
+        if (pending) {
+            m_snapshots->discard(*pending);
+        }
         return nullptr;
+    }
+    if (pending) {
+        noteSnapshot(m_snapshots->keep(std::move(*pending), *m_context));
     }
     return store;
 }
@@ -110,6 +146,11 @@ ObjectContext& StoreSession::context() {
         copySampleResource(m_storePath);
     }
     m_context = std::make_unique<ObjectContext>(m_model);
+    m_snapshots.reset();
+    if (m_options.keepSnapshots && !m_options.readOnly && !m_sampleMode &&
+        kind == StoreKind::SQLite) {
+        m_snapshots = std::make_unique<StoreSnapshots>(m_storePath);
+    }
     std::unique_ptr<PersistentStore> store = openStore(kind, m_storePath);
     if (!store) {
         // A partly loaded graph is dropped; the program goes on without a store.
@@ -130,6 +171,7 @@ bool StoreSession::save() {
     }
     std::optional<ValidationError> error = m_context->save();
     if (!error) {
+        m_changesSinceSnapshot = true;
         return true;
     }
     outputSaveError(*error);
@@ -186,4 +228,59 @@ TerminateReply StoreSession::applicationShouldTerminate() {
         return TerminateReply::Now;
     }
     return save() ? TerminateReply::Now : TerminateReply::Cancel;
+}
+
+void StoreSession::noteSnapshot(const std::variant<SnapshotManifest, std::string>& taken) {
+    if (const auto* error = std::get_if<std::string>(&taken)) {
+        logLine("Failed to take a snapshot of " + m_storePath + ": " + *error);
+        return;
+    }
+    m_changesSinceSnapshot = false;
+    m_lastSnapshot = Clock::now();
+}
+
+void StoreSession::snapshotBeforeBulkChange(SnapshotReason reason) {
+    if (m_snapshots && m_context && !m_openError) {
+        noteSnapshot(m_snapshots->take(reason, *m_context));
+    }
+}
+
+bool StoreSession::snapshotIfDue() {
+    if (!m_snapshots || !m_context || m_openError || !m_changesSinceSnapshot ||
+        m_context->hasChanges()) {
+        return false;
+    }
+    if (m_lastSnapshot && Clock::now() - *m_lastSnapshot < std::chrono::hours(1)) {
+        return false;
+    }
+    noteSnapshot(m_snapshots->take(SnapshotReason::Hourly, *m_context));
+    return !m_changesSinceSnapshot;
+}
+
+std::optional<std::string> StoreSession::restoreSnapshot(const SnapshotManifest& snapshot) {
+    if (!m_snapshots) {
+        return std::string("this store keeps no snapshots");
+    }
+    if (std::optional<std::string> damage = m_snapshots->verify(snapshot)) {
+        return "the snapshot is damaged: " + *damage;
+    }
+    const StoreSnapshots snapshots = *m_snapshots;
+    if (m_openError) {
+        if (!snapshots.setAsideDamagedStore()) {
+            return std::string("the damaged store could not be set aside");
+        }
+    } else {
+        if (m_context->hasChanges() && !save()) {
+            return std::string("the store could not be saved first");
+        }
+        auto taken = snapshots.take(SnapshotReason::Restore, *m_context);
+        if (const auto* error = std::get_if<std::string>(&taken)) {
+            return "the store could not be copied first: " + *error;
+        }
+    }
+    // The store's connection closes before its file is replaced.
+    const std::string path = m_storePath;
+    reset();
+    m_options.databasePath = path;
+    return StoreSnapshot::restore(snapshots.pathOf(snapshot), path);
 }
