@@ -69,9 +69,8 @@ void SnapshotManifest::takeFiguresFrom(ObjectContext& context) {
                             account->currency() ? account->currency()->code() : homeCurrency,
                             account->balance()});
     }
-    std::sort(balances.begin(), balances.end(), [](const Balance& a, const Balance& b) {
-        return a.account < b.account;
-    });
+    std::sort(balances.begin(), balances.end(),
+              [](const Balance& a, const Balance& b) { return a.account < b.account; });
 }
 
 std::string SnapshotManifest::toJSON() const {

@@ -62,7 +62,6 @@ std::vector<bool> SnapshotRetention::keep(const std::vector<Date::TimePoint>& ta
     keepNewestPerBucket(taken, days, youngerThan(hours(24 * 7 * 8)), weekKey, kept);
     const Date yearAgo = Date::utcDateFromLocalDate_PN(now).monthsAgo_PN(12);
     keepNewestPerBucket(
-        taken, days, [&days, yearAgo](std::size_t i) { return days[i] > yearAgo; }, monthKey,
-        kept);
+        taken, days, [&days, yearAgo](std::size_t i) { return days[i] > yearAgo; }, monthKey, kept);
     return kept;
 }

@@ -56,7 +56,7 @@ void StoreSession::copySampleResource(const std::string& path) const {
 }
 
 std::optional<std::string> StoreSession::quickCheckDamage(StoreKind kind,
-                                                         const std::string& path) const {
+                                                          const std::string& path) const {
     struct stat info {};
     if (kind != StoreKind::SQLite || !m_options.findDamage || ::stat(path.c_str(), &info) != 0) {
         return std::nullopt;

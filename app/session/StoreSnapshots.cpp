@@ -100,7 +100,12 @@ std::vector<SnapshotManifest> StoreSnapshots::list() const {
     }
     std::sort(snapshots.begin(), snapshots.end(),
               [](const SnapshotManifest& a, const SnapshotManifest& b) {
-                  return a.taken != b.taken ? a.taken > b.taken : a.file > b.file;
+                  // Taken in the same second: "…Z-2" follows "…Z", "…Z-10" follows "…Z-9".
+                  if (a.taken != b.taken) {
+                      return a.taken > b.taken;
+                  }
+                  return a.file.size() != b.file.size() ? a.file.size() > b.file.size()
+                                                        : a.file > b.file;
               });
     return snapshots;
 }
@@ -167,9 +172,8 @@ SnapshotManifest StoreSnapshots::keep(Pending pending, ObjectContext& context) c
     SnapshotManifest& manifest = pending.manifest;
     manifest.sha256 = Sha256::hexOfFile(pending.path).value_or("");
     const std::vector<SnapshotManifest> existing = list();
-    const auto same = std::find_if(existing.begin(), existing.end(), [&](const auto& s) {
-        return s.sha256 == manifest.sha256;
-    });
+    const auto same = std::find_if(existing.begin(), existing.end(),
+                                   [&](const auto& s) { return s.sha256 == manifest.sha256; });
     if (same != existing.end()) {
         // The content is kept already; only the store file's stamp is new (a checkpoint, a
         // restore, a save that changed nothing).
@@ -215,9 +219,9 @@ void StoreSnapshots::prune(Date::TimePoint now) const {
         if (!kept[i]) {
             const std::string file = pathOf(snapshots[i]);
             // The manifest goes first: a file without one is no longer a snapshot.
-            const std::string manifest =
-                m_folder + "/" + std::filesystem::path(snapshots[i].file).stem().string() +
-                kManifestExtension;
+            const std::string manifest = m_folder + "/" +
+                                         std::filesystem::path(snapshots[i].file).stem().string() +
+                                         kManifestExtension;
             ::unlink(manifest.c_str());
             ::unlink(file.c_str());
         }

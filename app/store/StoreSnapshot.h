@@ -12,7 +12,8 @@ public:
 
     // Copies the SQLite store at `source` into a new file at `target` (mode 0600): built at
     // `target` + ".part", switched to a rollback journal (so the copy is one self-contained
-    // file that opens read-only without side files), flushed to disk and renamed into place.
+    // file that opens read-only without side files) with a change counter of 1 (so copies of
+    // the same content are the same bytes), flushed to disk and renamed into place.
     // `source` is only read. Returns nothing on success, else what failed; there is then no
     // file at `target`.
     [[nodiscard]] static std::optional<std::string> copy(const std::string& source,
