@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 
 #include <nlohmann/json.hpp>
 
@@ -71,6 +72,20 @@ void SnapshotManifest::takeFiguresFrom(ObjectContext& context) {
     }
     std::sort(balances.begin(), balances.end(),
               [](const Balance& a, const Balance& b) { return a.account < b.account; });
+}
+
+std::string SnapshotManifest::takenText() const {
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(taken);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
+    return text;
+}
+
+std::string SnapshotManifest::contentsText() const {
+    return std::to_string(transactions) + (transactions == 1 ? " transaction" : " transactions") +
+           ", net worth " + netWorth.toString(2) + " " + homeCurrency;
 }
 
 std::string SnapshotManifest::toJSON() const {

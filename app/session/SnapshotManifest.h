@@ -53,6 +53,13 @@ struct SnapshotManifest final {
     // REQUIRES: `context` holds what the snapshot's file holds.
     void takeFiguresFrom(ObjectContext& context);
 
+    // When it was taken, in local time: "2026-03-15 09:00".
+    [[nodiscard]] std::string takenText() const;
+    // What it holds: "2 transactions, net worth 1700.00 USD".
+    [[nodiscard]] std::string contentsText() const;
+    // Both, as a snapshot is named to a person: "2026-03-15 09:00 (2 transactions, …)".
+    [[nodiscard]] std::string label() const { return takenText() + " (" + contentsText() + ")"; }
+
     [[nodiscard]] std::string toJSON() const;
     // Nothing for text that is not a manifest (a damaged or foreign file).
     [[nodiscard]] static std::optional<SnapshotManifest> fromJSON(const std::string& text);

@@ -68,7 +68,7 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
     // The copy comes before the store is opened: opening may migrate the file, and the start
     // and the day's work change it.
     std::optional<StoreSnapshots::Pending> pending;
-    if (m_snapshots) {
+    if (m_snapshots && m_options.snapshotOnOpen) {
         auto copied = m_snapshots->copyStore(SnapshotReason::Open);
         if (auto* error = std::get_if<std::string>(&copied)) {
             logLine("Failed to take a snapshot of " + path + ": " + *error);

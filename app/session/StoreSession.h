@@ -52,6 +52,9 @@ public:
         // before anything could change the store, and those asked for below. With findDamage
         // set, an SQLite store must also pass SQLite's quick check to open.
         bool keepSnapshots = false;
+        // With keepSnapshots: whether opening takes one. Off where the store is opened only
+        // to be looked at or replaced (the command line's backup commands).
+        bool snapshotOnOpen = true;
         // Opens the store to look only: makeStore must make a store that refuses every save;
         // no snapshot is taken and the start sequence changes nothing.
         bool readOnly = false;

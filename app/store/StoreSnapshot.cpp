@@ -82,6 +82,42 @@ std::optional<std::string> settleChangeCounter(const std::string& path) {
     return std::nullopt;
 }
 
+std::optional<std::string> quickCheckWith(const std::string& name, int flags) {
+    Connection connection(name, flags);
+    if (connection.error()) {
+        return connection.error();
+    }
+    try {
+        SQLiteStatement check(connection.db(), "PRAGMA quick_check");
+        if (!check.step() || !check.isText(0)) {
+            return std::string("the quick check gave no answer");
+        }
+        if (std::string answer = check.text(0); answer != "ok") {
+            return answer;
+        }
+    } catch (const SQLiteError& error) {
+        return error.message;
+    }
+    return std::nullopt;
+}
+
+// "file:" URI of `path` opened as a file nothing else changes, with the characters a URI
+// gives a meaning escaped.
+std::string immutableURI(const std::string& path) {
+    std::string uri = "file:";
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            static const char* const kHex = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
+            uri += kHex[static_cast<unsigned char>(c) & 0xf];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
 bool syncFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     const bool synced = fd >= 0 && ::fsync(fd) == 0;
@@ -129,22 +165,17 @@ std::optional<std::string> StoreSnapshot::copy(const std::string& source,
 }
 
 std::optional<std::string> StoreSnapshot::quickCheck(const std::string& path) {
-    Connection connection(path, SQLITE_OPEN_READONLY);
-    if (connection.error()) {
-        return connection.error();
-    }
-    try {
-        SQLiteStatement check(connection.db(), "PRAGMA quick_check");
-        if (!check.step() || !check.isText(0)) {
-            return std::string("the quick check gave no answer");
+    std::optional<std::string> damage = quickCheckWith(path, SQLITE_OPEN_READONLY);
+    struct stat info {};
+    if (damage && ::stat((path + "-wal").c_str(), &info) != 0) {
+        // SQLite reads a file in WAL mode through a shared-memory file beside it; where that
+        // cannot be made (a folder the user may not write), a file without a WAL file holds
+        // its whole content and is read as it is.
+        if (!quickCheckWith(immutableURI(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI)) {
+            return std::nullopt;
         }
-        if (std::string answer = check.text(0); answer != "ok") {
-            return answer;
-        }
-    } catch (const SQLiteError& error) {
-        return error.message;
     }
-    return std::nullopt;
+    return damage;
 }
 
 std::optional<int> StoreSnapshot::modelVersion(const std::string& path) {

@@ -78,8 +78,8 @@ protected:
     }
 
     // The store at `path` as the program opens it, through the start sequence.
-    std::unique_ptr<StoreSession> open(const std::string& path,
-                                       StoreSession::Options options = FileStores::sessionOptions()) {
+    std::unique_ptr<StoreSession> open(
+        const std::string& path, StoreSession::Options options = FileStores::sessionOptions()) {
         options.dataFolder = folder.file("Pennora");
         if (options.databasePath.empty()) {
             options.databasePath = path;
@@ -135,8 +135,7 @@ TEST_F(StoreSnapshotsTest, OpeningSnapshotsTheStoreOnceUntilItChanges) {
     EXPECT_EQ(first[0].netWorth, Decimal(1700));
     EXPECT_EQ(first[0].modelVersion, ApplicationModel::shared().version());
     ASSERT_EQ(first[0].balances.size(), 1u);
-    EXPECT_EQ(first[0].balances[0],
-              (SnapshotManifest::Balance{"Checking", "USD", Decimal(1700)}));
+    EXPECT_EQ(first[0].balances[0], (SnapshotManifest::Balance{"Checking", "USD", Decimal(1700)}));
     EXPECT_EQ(first[0].sha256.size(), 64u);
     EXPECT_EQ(modeOf(session->snapshots()->folder()), 0700u);
     EXPECT_EQ(modeOf(session->snapshots()->pathOf(first[0])), 0600u);
@@ -292,8 +291,8 @@ void truncateTo(const std::string& path, std::uintmax_t size) {
 
 std::uintmax_t pageSize(const std::string& path) {
     const std::string header = StoreFile::readWhole(path)->substr(16, 2);
-    const auto size = (static_cast<unsigned char>(header[0]) << 8) |
-                      static_cast<unsigned char>(header[1]);
+    const auto size =
+        (static_cast<unsigned char>(header[0]) << 8) | static_cast<unsigned char>(header[1]);
     return size == 1 ? 65536 : size;
 }
 
@@ -324,7 +323,8 @@ const Corruption kCorruptions[] = {
     {"last page cut off",
      [](const std::string& p) { truncateTo(p, std::filesystem::file_size(p) - pageSize(p)); }},
     {"header magic overwritten", [](const std::string& p) { overwrite(p, 0, "Not a database"); }},
-    {"page size ruined", [](const std::string& p) { overwrite(p, 16, std::string("\x00\x03", 2)); }},
+    {"page size ruined",
+     [](const std::string& p) { overwrite(p, 16, std::string("\x00\x03", 2)); }},
     {"page type of the transactions flipped",
      [](const std::string& p) { overwrite(p, pageOffset(p, "Transaction"), "\x01"); }},
     {"cell count of the splits flipped",
