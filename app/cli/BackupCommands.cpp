@@ -23,9 +23,8 @@ std::string storePathOf(const CommandInvocation& call) {
 Json snapshotRow(const SnapshotManifest& snapshot) {
     Json balances = Json::array();
     for (const SnapshotManifest::Balance& b : snapshot.balances) {
-        balances.push_back(Json{{"account", b.account},
-                                {"currency", b.currency},
-                                {"balance", b.balance.toString(2)}});
+        balances.push_back(Json{
+            {"account", b.account}, {"currency", b.currency}, {"balance", b.balance.toString(2)}});
     }
     return Json{{"file", snapshot.file},
                 {"taken", snapshot.takenText()},
@@ -54,8 +53,7 @@ SnapshotManifest chosenSnapshot(const StoreSnapshots& snapshots,
             return snapshot;
         }
     }
-    throw CliError::failed("There is no snapshot \"" + *file + "\" in " + snapshots.folder() +
-                           ".");
+    throw CliError::failed("There is no snapshot \"" + *file + "\" in " + snapshots.folder() + ".");
 }
 
 // A session over the store as it is on disk, checked as opening does but without the

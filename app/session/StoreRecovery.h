@@ -16,7 +16,7 @@ struct StoreRecovery final {
     static constexpr const char* kReadOnlyButton = "Open Read-Only";
     static constexpr const char* kQuitButton = "Quit";
 
-    std::string reason;                       // the open error's own text
+    std::string reason;                        // the open error's own text
     std::optional<SnapshotManifest> snapshot;  // the newest that passes the check
     std::string storePath;
 

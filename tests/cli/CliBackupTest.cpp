@@ -60,8 +60,9 @@ TEST_F(CliBackupTest, ADamagedStoreNamesTheSnapshotToRestore) {
     json({"add-transaction", "Checking", "--amount", "-40", "--date", "2024-03-01"});
     json({"accounts"});  // the snapshot with the transaction
     const std::string sound = json({"backup", "list"}).at("snapshots")[0].at("file");
-    damage("UPDATE \"Split\" SET amount = '5' ; INSERT INTO \"Split\" (id, entity, amount, "
-           "transaction_id) SELECT 999, 'Split', '7', transaction_id FROM \"Split\"");
+    damage(
+        "UPDATE \"Split\" SET amount = '5' ; INSERT INTO \"Split\" (id, entity, amount, "
+        "transaction_id) SELECT 999, 'Split', '7', transaction_id FROM \"Split\"");
 
     for (const std::vector<std::string>& command :
          {std::vector<std::string>{"accounts"}, {"backup", "verify"}, {"backup", "create"}}) {
