@@ -32,10 +32,13 @@ std::unique_ptr<PersistentStore> FileStores::make(StoreKind kind, const std::str
     return makeStore(kind, path, SQLiteStore::Access::AsPermitted);
 }
 
-StoreSession::Options FileStores::readOnlyOptions(const std::string& path) {
+StoreSession::Options FileStores::readOnlyOptions(const std::string& path, bool checked) {
     StoreSession::Options options = sessionOptions();
     options.databasePath = path;
     options.readOnly = true;
+    if (!checked) {
+        options.findDamage = nullptr;
+    }
     options.makeStore = [](StoreKind kind, const std::string& file) {
         return makeStore(kind, file, SQLiteStore::Access::ReadOnly);
     };

@@ -83,9 +83,13 @@ std::string SnapshotManifest::takenText() const {
     return text;
 }
 
+std::string SnapshotManifest::netWorthText() const {
+    return netWorth.toString(2) + " " + homeCurrency;
+}
+
 std::string SnapshotManifest::contentsText() const {
     return std::to_string(transactions) + (transactions == 1 ? " transaction" : " transactions") +
-           ", net worth " + netWorth.toString(2) + " " + homeCurrency;
+           ", net worth " + netWorthText();
 }
 
 std::string SnapshotManifest::toJSON() const {

@@ -55,6 +55,8 @@ struct SnapshotManifest final {
 
     // When it was taken, in local time: "2026-03-15 09:00".
     [[nodiscard]] std::string takenText() const;
+    // "1700.00 USD".
+    [[nodiscard]] std::string netWorthText() const;
     // What it holds: "2 transactions, net worth 1700.00 USD".
     [[nodiscard]] std::string contentsText() const;
     // Both, as a snapshot is named to a person: "2026-03-15 09:00 (2 transactions, …)".
