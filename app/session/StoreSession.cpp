@@ -280,8 +280,11 @@ std::optional<std::string> StoreSession::restoreSnapshot(const SnapshotManifest&
         if (m_context->hasChanges() && !save()) {
             return std::string("the store could not be saved first");
         }
+        struct stat info {};
         auto taken = snapshots.take(SnapshotReason::Restore, *m_context);
-        if (const auto* error = std::get_if<std::string>(&taken)) {
+        const auto* error = std::get_if<std::string>(&taken);
+        // A store whose file is missing has nothing to keep.
+        if (error && ::stat(m_storePath.c_str(), &info) == 0) {
             return "the store could not be copied first: " + *error;
         }
     }

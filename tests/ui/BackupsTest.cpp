@@ -147,9 +147,9 @@ protected:
         m_delegate.reset();
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open(storePath().c_str(), &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db, "UPDATE \"Transaction\" SET sortID = 1", nullptr, nullptr,
-                               nullptr),
-                  SQLITE_OK);
+        ASSERT_EQ(
+            sqlite3_exec(db, "UPDATE \"Transaction\" SET sortID = 1", nullptr, nullptr, nullptr),
+            SQLITE_OK);
         sqlite3_close(db);
         m_damaged = *StoreFile::readWhole(storePath());
     }
@@ -181,9 +181,8 @@ TEST_F(Recovery, TheSheetRestoresTheNewestSoundSnapshot) {
 
 TEST_F(Recovery, TheDamagedStoreOpensReadOnlyAndStaysAsItIs) {
     damageStore();
-    whenDialogShows([](QDialog& dialog) {
-        dynamic_cast<RecoverySheet&>(dialog).readOnlyButton()->click();
-    });
+    whenDialogShows(
+        [](QDialog& dialog) { dynamic_cast<RecoverySheet&>(dialog).readOnlyButton()->click(); });
     start();
     EXPECT_TRUE(m_delegate->session().readOnly());
     EXPECT_EQ(m_delegate->window().windowTitle(), "Pennora (Read-Only)");

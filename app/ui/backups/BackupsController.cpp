@@ -34,9 +34,8 @@ BackupsController::~BackupsController() = default;
 
 void BackupsController::showWindow(const StoreSnapshots& snapshots) {
     m_snapshots = snapshots;
-    m_window->folderLabel()->setText(
-        tr("Pennora keeps snapshots of your data in %1.")
-            .arg(QString::fromStdString(snapshots.folder())));
+    m_window->folderLabel()->setText(tr("Pennora keeps snapshots of your data in %1.")
+                                         .arg(QString::fromStdString(snapshots.folder())));
     reload();
     m_window->show();
     m_window->raise();

@@ -25,8 +25,8 @@ RecoverySheet::RecoverySheet(const StoreRecovery& recovery, QWidget* parent)
 
     auto* icon = new QLabel(this);
     const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this)
-                        .pixmap(size, size));
+    icon->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxCritical, nullptr, this).pixmap(size, size));
     icon->setAlignment(Qt::AlignTop);
     auto* texts = new QVBoxLayout;
     texts->addWidget(m_message);

@@ -30,8 +30,7 @@ QVariant SnapshotListModel::data(const QModelIndex& index, int role) const {
     }
     const bool figure = index.column() == TransactionsColumn || index.column() == NetWorthColumn;
     if (role == Qt::TextAlignmentRole) {
-        return QVariant::fromValue(Qt::AlignVCenter |
-                                   (figure ? Qt::AlignRight : Qt::AlignLeft));
+        return QVariant::fromValue(Qt::AlignVCenter | (figure ? Qt::AlignRight : Qt::AlignLeft));
     }
     if (role != Qt::DisplayRole && role != Qt::ToolTipRole) {
         return {};
