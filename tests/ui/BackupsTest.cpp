@@ -21,9 +21,11 @@
 #include "ui/common/DefaultsKeys.h"
 #include "ui/common/UrlOpener.h"
 #include "ui/common/UserDefaults.h"
+#include "ui/shell/AppController.h"
 #include "ui/shell/ApplicationDelegate.h"
 #include "ui/shell/MainMenu.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/MainWindowCommands.h"
 
 namespace {
 
@@ -129,6 +131,36 @@ TEST_F(Backups, TheWindowListsTheSnapshotsAndRestoresOne) {
     ASSERT_EQ(model.rowCount(), 4) << "the store was snapshotted first";
     EXPECT_EQ(cell(0, SnapshotListModel::ReasonColumn), "Before a restore");
     EXPECT_EQ(cell(0, SnapshotListModel::TransactionsColumn), "4");
+}
+
+TEST_F(Backups, DeletingAnAccountWithTransactionsSnapshotsTheStoreFirst) {
+    makeHistory();
+    Clock::setFixedNow(at(13));
+    addTransaction("Lunch", -12);
+    AppController& controller = m_delegate->appController();
+    controller.selectSourceListItem(SourceListItem::forObject(Account::firstInContext(context())));
+    m_alerts.answers = {0};  // Delete
+    controller.commands().deleteItem();
+    ASSERT_EQ(Account::firstInContext(context()), nullptr);
+    const std::vector<SnapshotManifest> list = m_delegate->session().snapshots()->list();
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(list[0].reason, SnapshotReason::DeleteAccount);
+    EXPECT_EQ(list[0].transactions, 4);
+
+    // An account without transactions goes without one.
+    Clock::setFixedNow(at(14));
+    auto* empty = context().insert<Account>();
+    empty->setName("Empty");
+    empty->moveTo(&AccountsRoot::setup(context()), 0);
+    ASSERT_TRUE(m_delegate->save());
+    m_delegate->startPennora();  // the source list shows the new account
+    empty = Account::firstInContext(context());
+    ASSERT_EQ(m_delegate->session().snapshots()->list().size(), 5u);
+    controller.selectSourceListItem(SourceListItem::forObject(empty));
+    m_alerts.answers = {0};
+    controller.commands().deleteItem();
+    EXPECT_EQ(Account::firstInContext(context()), nullptr);
+    EXPECT_EQ(m_delegate->session().snapshots()->list().size(), 5u);
 }
 
 TEST_F(Backups, TheMenuItemIsOffInTheSample) {
