@@ -2,6 +2,7 @@
 
 #include "base/ProgramVersion.h"
 #include "cli/AccountCommands.h"
+#include "cli/BackupCommands.h"
 #include "cli/BudgetCommands.h"
 #include "cli/CategoryCommands.h"
 #include "cli/CommandInvocation.h"
@@ -25,6 +26,7 @@ void registerCliCommands(CommandRegistry& registry) {
     registerDayCheckCommand(registry);
     registerBudgetCommands(registry);
     registerReportCommands(registry);
+    registerBackupCommands(registry);
     registry.add(
         {.name = "help", .summary = "this list", .run = [&registry](CommandInvocation& call) {
              call.result() = registry.usageText();

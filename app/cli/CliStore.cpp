@@ -10,6 +10,7 @@
 #include "session/DataFolder.h"
 #include "session/FileStores.h"
 #include "session/StartSequence.h"
+#include "session/StoreRecovery.h"
 #include "session/StoreSession.h"
 #include "store/ObjectContext.h"
 
@@ -73,6 +74,15 @@ CliStore::CliStore(const GlobalOptions& global) : m_unit(std::make_shared<Unit>(
 
 CliStore::~CliStore() = default;
 
+std::string CliStore::recoveryText(const StoreSession& session) {
+    const StoreRecovery recovery = StoreRecovery::forSession(session);
+    std::string text = recovery.informativeText();
+    if (recovery.snapshot) {
+        text += "\nRestore it with: pennora-cli backup restore " + recovery.snapshot->file;
+    }
+    return text;
+}
+
 void CliStore::open(const GlobalOptions& global) {
     StoreSession::Options options = FileStores::sessionOptions();
     options.databasePath = global.storePath.value_or("");
@@ -84,6 +94,9 @@ void CliStore::open(const GlobalOptions& global) {
     m_unit->session =
         std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(options));
     ObjectContext& context = m_unit->context();
+    if (m_unit->session->openError()) {
+        throw CliError::failed(recoveryText(*m_unit->session));
+    }
     throwIfErrorShown();
     // One command is one change with nothing to undo: keeping undo records would only hold a
     // second copy of what a large import or edit changed. The unit below costs nothing of the

@@ -43,6 +43,10 @@ public:
 
     // The default store file: "Database.pennorasql" in the data folder.
     static std::string defaultPath();
+    // What a command answers when `session`'s store failed the check on opening: the reason
+    // and the snapshot that `backup restore` would put in its place.
+    // REQUIRES: session.openError().
+    static std::string recoveryText(const StoreSession& session);
 
     struct Unit;
 

@@ -57,6 +57,9 @@ bool TransactionMatching::match(const Pair& pair, AmountChoice choice) {
                 return false;
             case AmountChoice::UseImported:
                 pair.pending->setAmount(pair.imported->amount());
+                // Splits of the typed amount would no longer add up to the bank's: the
+                // difference becomes an uncategorized split, as when the editor closes.
+                pair.pending->fixSplitsIfNecessary();
                 break;
             case AmountChoice::UsePending:
                 pair.imported->setAmount(pair.pending->amount());

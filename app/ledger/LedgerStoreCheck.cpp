@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <unordered_set>
 #include <vector>
 
 #include "ledger/Account.h"
@@ -9,6 +10,7 @@
 #include "ledger/CurrenciesFile.h"
 #include "ledger/Global.h"
 #include "ledger/Node.h"
+#include "ledger/Split.h"
 #include "ledger/Transaction.h"
 #include "store/ObjectContext.h"
 
@@ -86,8 +88,22 @@ std::optional<std::string> treeDamage(ObjectContext& context) {
     return std::nullopt;
 }
 
+bool splitsAddUp(const Transaction& transaction) {
+    // A single split keeps no amount of its own: the transaction's counts.
+    if (transaction.splits().size() < 2) {
+        return true;
+    }
+    Decimal sum;
+    for (const Split* split : transaction.splits()) {
+        sum += split->amount();
+    }
+    return sum == transaction.amount();
+}
+
 std::optional<std::string> transactionDamage(ObjectContext& context, const Global* global) {
     std::optional<std::string> found;
+    std::unordered_set<std::int64_t> sortIDs;
+    sortIDs.reserve(Transaction::countInContext(context));
     context.forEachObject(Transaction::entityDescription(), [&](ManagedObject& object) {
         const auto& transaction = static_cast<const Transaction&>(object);
         if (transaction.account() == nullptr) {
@@ -95,6 +111,10 @@ std::optional<std::string> transactionDamage(ObjectContext& context, const Globa
         } else if (global != nullptr && transaction.sortID() >= global->nextSortID()) {
             // The next transaction would repeat a sort ID.
             found = damaged("nextSortID", *global);
+        } else if (!sortIDs.insert(transaction.sortID()).second) {
+            found = damaged("sortID", transaction);
+        } else if (!splitsAddUp(transaction)) {
+            found = damaged("splits", transaction);
         }
         return !found;
     });

@@ -9,7 +9,8 @@ class ObjectContext;
 // Finds damage in a freshly loaded store that the store itself cannot see, because it is about
 // what the ledger's objects mean together: the one settings record (Global) and its values,
 // the one root of the account tree, the account tree without cycles, the account types, and
-// every transaction in an account with a sort ID below the next one handed out. (Each value
+// every transaction in an account with a sort ID of its own below the next one handed out and
+// splits that add up to its amount. (Each value
 // on its own, amounts and dates among them, the store checks while loading.)
 //
 // Runs on every open of the store, before anything could write to it, in one pass over the

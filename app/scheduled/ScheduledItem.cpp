@@ -11,6 +11,7 @@
 #include "scheduled/PaymentURL.h"
 #include "scheduled/ScheduledItemValidation.h"
 #include "store/EntityBuilder.h"
+#include "store/PersistentStore.h"
 
 namespace {
 
@@ -145,7 +146,15 @@ Date ScheduledItem::projectionEndDateFor(std::int64_t projectedMonths, Date toda
         .endOfMonth_pn();
 }
 
+bool ScheduledItem::isReadOnlyStore(const ObjectContext& context) {
+    const PersistentStore* store = context.persistentStore();
+    return store != nullptr && store->isReadOnly();
+}
+
 bool ScheduledItem::needsToUpdateProjection(ObjectContext& context, Date today) {
+    if (isReadOnlyStore(context)) {
+        return false;
+    }
     const Global* global = Global::sharedInstanceInContext(context);
     if (!global->isShowingProjection()) {
         return false;
@@ -161,6 +170,9 @@ bool ScheduledItem::needsToUpdateProjection() {
 
 std::vector<ScheduledItem*> ScheduledItem::checkReminders(ObjectContext& context, Date today) {
     std::vector<ScheduledItem*> result;
+    if (isReadOnlyStore(context)) {
+        return result;
+    }
     for (ScheduledItem* item : allInContext(context)) {
         bool remind = item->shouldRemind(today);
         if (remind && !item->hasReminded()) {

@@ -156,9 +156,9 @@ public:
     // The last day the projection covers: the end of the month (projectedMonths - 1) months
     // after today's month.
     static Date projectionEndDateFor(std::int64_t projectedMonths, Date today);
-    // False while the projection is off; otherwise whether today's projection end differs from
-    // the stored one. A projection that is on without an end date is an AssertionFailure
-    // "projectionEndDate is not defined".
+    // False while the projection is off or the store is read-only; otherwise whether today's
+    // projection end differs from the stored one. A projection that is on without an end date is an
+    // AssertionFailure "projectionEndDate is not defined".
     [[nodiscard]] static bool needsToUpdateProjection(ObjectContext& context, Date today);
     [[nodiscard]] static bool needsToUpdateProjection();
 
@@ -205,7 +205,7 @@ public:
     // AssertionFailure "Assertion Failure (Code: XFEWA)".
     void skip();
     // Pays every automatic item once for each occurrence that fell due on or before `today`;
-    // true when anything was paid.
+    // true when anything was paid. Pays nothing into a read-only store.
     static bool processAutomaticPayments(Date today, ObjectContext& context);
     static bool processAutomaticPayments();
 
@@ -213,10 +213,15 @@ public:
 
     // Walks every item in store order: one whose reminder period has begun and that has not
     // been reminded of is listed and marked reminded; a reminded one whose period no longer
-    // holds is unmarked. So each item is listed once per due date.
+    // holds is unmarked. So each item is listed once per due date. Nothing in a read-only store.
     [[nodiscard]] static std::vector<ScheduledItem*> checkReminders(ObjectContext& context,
                                                                     Date today);
     [[nodiscard]] static std::vector<ScheduledItem*> checkReminders();
+
+    // True when the context's store refuses saves (a snapshot opened to look at): the day's
+    // work (projection update, reminders, automatic payments) then leaves it alone, since
+    // what it would change could never be saved and would only show what is not there.
+    [[nodiscard]] static bool isReadOnlyStore(const ObjectContext& context);
 
     // ---- Validation ----
 

@@ -56,6 +56,9 @@ void ScheduledItem::skip() {
 
 bool ScheduledItem::processAutomaticPayments(Date today, ObjectContext& context) {
     bool paid = false;
+    if (isReadOnlyStore(context)) {
+        return paid;
+    }
     for (ScheduledItem* item :
          findByPredicate([](const ScheduledItem& i) { return i.payAutomatically(); }, context)) {
         // Paying the last occurrence deletes the item, so look before each payment.

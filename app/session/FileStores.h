@@ -21,4 +21,10 @@ public:
     // ledger's check of a loaded store; the front end adds how errors are shown and how
     // pending edits are committed.
     [[nodiscard]] static StoreSession::Options sessionOptions();
+    // Options that open the SQLite store at `path` to look only (a snapshot, a copy): read,
+    // never written, brought through no migration and no start-up work. With `checked`, it
+    // must pass the check on opening; without, a store that failed it opens as far as it
+    // loads, so that what it holds can be copied out.
+    [[nodiscard]] static StoreSession::Options readOnlyOptions(const std::string& path,
+                                                               bool checked = true);
 };

@@ -9,6 +9,7 @@ enum class MenuCommand {
     ImportFromBank,
     ImportFromApp,
     SaveAs,
+    ShowBackups,
     ShowWelcomeScreen,
     QuitSample,
     Undo,

@@ -83,6 +83,8 @@ MenuItemState MenuValidation::validateSelectionCommand(MenuCommand command, cons
         case MenuCommand::ShowTrends:
             // The reports read the open store, whatever is selected.
             return enabledIf(state.storeOpen);
+        case MenuCommand::ShowBackups:
+            return enabledIf(state.keepsSnapshots);
         case MenuCommand::ShowWelcomeScreen:
         case MenuCommand::ShowWebsite:
         case MenuCommand::ShowSupport:

@@ -18,6 +18,8 @@ public:
         bool welcomeWindowVisible = false;
         bool storeOpen = false;
         bool sampleMode = false;
+        // The store keeps snapshots (an SQLite store opened to write, not the sample).
+        bool keepsSnapshots = false;
         SourceListCommands::Selection selection;
         // The register of one account is in the content area.
         bool showsAccountRegister = false;

@@ -38,8 +38,9 @@ StartSequence::Outcome StartSequence::run() {
     ObjectContext& context = m_session.context();
     UndoRegistrationPause pause(context.undoManager());
     Outcome outcome;
-    if (m_session.openError()) {
-        // Every save of this context fails; the migrations would only repeat that error.
+    if (m_session.openError() || m_session.readOnly()) {
+        // Every save of this context fails; the migrations would only repeat that error. A
+        // store opened to look at is shown as it is.
         outcome.accountsRoot = &AccountsRoot::setup(context);
         return outcome;
     }

@@ -26,7 +26,8 @@ public:
     StartSequence(StoreSession& session, std::string currenciesFile);
 
     // Opens the session's store when it is not yet open. A store that could not be opened
-    // only gets a root (so the window can be built) and is left alone otherwise. Save errors
+    // only gets a root (so the window can be built) and is left alone otherwise, and so is
+    // one opened read-only. Save errors
     // are reported through the session; an internal error of the currency refresh is logged
     // and the start goes on with the currencies the store has.
     [[nodiscard]] Outcome run();

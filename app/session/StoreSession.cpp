@@ -5,14 +5,17 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <future>
 #include <string_view>
 
 #include "base/AssertionFailure.h"
+#include "base/Clock.h"
 #include "base/Log.h"
 #include "session/DataFolder.h"
 #include "store/EntityModel.h"
 #include "store/StoreFile.h"
 #include "store/StoreRows.h"
+#include "store/StoreSnapshot.h"
 
 namespace {
 
@@ -38,6 +41,9 @@ void StoreSession::reset() {
     m_context.reset();
     m_openError.reset();
     m_storePath.clear();
+    m_snapshots.reset();
+    m_changesSinceSnapshot = false;
+    m_lastSnapshot.reset();
 }
 
 void StoreSession::copySampleResource(const std::string& path) const {
@@ -50,21 +56,51 @@ void StoreSession::copySampleResource(const std::string& path) const {
     }
 }
 
+std::optional<std::string> StoreSession::quickCheckDamage(StoreKind kind,
+                                                          const std::string& path) const {
+    struct stat info {};
+    if (kind != StoreKind::SQLite || !m_options.findDamage || ::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return StoreSnapshot::quickCheck(path);
+}
+
 std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const std::string& path) {
+    // The copy comes before the store is opened: opening may migrate the file, and the start
+    // and the day's work change it.
+    std::optional<StoreSnapshots::Pending> pending;
+    if (m_snapshots && m_options.snapshotOnOpen) {
+        auto copied = m_snapshots->copyStore(SnapshotReason::Open);
+        if (auto* error = std::get_if<std::string>(&copied)) {
+            logLine("Failed to take a snapshot of " + path + ": " + *error);
+        } else if (auto* made = std::get_if<StoreSnapshots::Pending>(&copied)) {
+            pending = std::move(*made);
+        }
+    }
     // The store creates a missing file itself, private to the user; an empty file made here
     // beforehand would be taken for one that is not a store.
     std::unique_ptr<PersistentStore> store = m_options.makeStore(kind, path);
+    // SQLite's check reads the whole file on a connection of its own while the store loads:
+    // on a second core it adds next to nothing to the time opening takes. It starts once the
+    // store is open, so that it never holds up the switch of the file to its journal mode.
+    std::future<std::optional<std::string>> quickCheck =
+        std::async(std::launch::async, [this, kind, path] { return quickCheckDamage(kind, path); });
     if (!store) {
         m_openError = ValidationError{kStoreErrorDomain,
                                       kPersistentStoreOpenErrorCode,
                                       "The store file " + path + " could not be opened.",
                                       {},
                                       {{"path", path}}};
-        return nullptr;
+    } else {
+        m_openError = store->load(*m_context);
     }
-    m_openError = store->load(*m_context);
-    if (!m_openError && m_options.findDamage) {
-        if (std::optional<std::string> damage = m_options.findDamage(*m_context)) {
+    std::optional<std::string> quickCheckFound = quickCheck.get();
+    if (!m_openError) {
+        std::optional<std::string> damage = std::move(quickCheckFound);
+        if (!damage && m_options.findDamage) {
+            damage = m_options.findDamage(*m_context);
+        }
+        if (damage) {
             m_openError =
                 ValidationError{kStoreErrorDomain,
                                 kPersistentStoreOpenErrorCode,
@@ -74,7 +110,14 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
         }
     }
     if (m_openError) {
+        // A damaged copy is no snapshot: restoring it would bring the damage back.
+        if (pending) {
+            m_snapshots->discard(*pending);
+        }
         return nullptr;
+    }
+    if (pending) {
+        noteSnapshot(m_snapshots->keep(std::move(*pending), *m_context));
     }
     return store;
 }
@@ -110,6 +153,11 @@ ObjectContext& StoreSession::context() {
         copySampleResource(m_storePath);
     }
     m_context = std::make_unique<ObjectContext>(m_model);
+    m_snapshots.reset();
+    if (m_options.keepSnapshots && !m_options.readOnly && !m_sampleMode &&
+        kind == StoreKind::SQLite) {
+        m_snapshots = std::make_unique<StoreSnapshots>(m_storePath);
+    }
     std::unique_ptr<PersistentStore> store = openStore(kind, m_storePath);
     if (!store) {
         // A partly loaded graph is dropped; the program goes on without a store.
@@ -130,6 +178,7 @@ bool StoreSession::save() {
     }
     std::optional<ValidationError> error = m_context->save();
     if (!error) {
+        m_changesSinceSnapshot = true;
         return true;
     }
     outputSaveError(*error);
@@ -186,4 +235,62 @@ TerminateReply StoreSession::applicationShouldTerminate() {
         return TerminateReply::Now;
     }
     return save() ? TerminateReply::Now : TerminateReply::Cancel;
+}
+
+void StoreSession::noteSnapshot(const std::variant<SnapshotManifest, std::string>& taken) {
+    if (const auto* error = std::get_if<std::string>(&taken)) {
+        logLine("Failed to take a snapshot of " + m_storePath + ": " + *error);
+        return;
+    }
+    m_changesSinceSnapshot = false;
+    m_lastSnapshot = Clock::now();
+}
+
+void StoreSession::snapshotBeforeBulkChange(SnapshotReason reason) {
+    if (m_snapshots && m_context && !m_openError) {
+        noteSnapshot(m_snapshots->take(reason, *m_context));
+    }
+}
+
+bool StoreSession::snapshotIfDue() {
+    if (!m_snapshots || !m_context || m_openError || !m_changesSinceSnapshot ||
+        m_context->hasChanges()) {
+        return false;
+    }
+    if (m_lastSnapshot && Clock::now() - *m_lastSnapshot < std::chrono::hours(1)) {
+        return false;
+    }
+    noteSnapshot(m_snapshots->take(SnapshotReason::Hourly, *m_context));
+    return !m_changesSinceSnapshot;
+}
+
+std::optional<std::string> StoreSession::restoreSnapshot(const SnapshotManifest& snapshot) {
+    if (!m_snapshots) {
+        return std::string("this store keeps no snapshots");
+    }
+    if (std::optional<std::string> damage = m_snapshots->verify(snapshot)) {
+        return "the snapshot is damaged: " + *damage;
+    }
+    const StoreSnapshots snapshots = *m_snapshots;
+    if (m_openError) {
+        if (!snapshots.setAsideDamagedStore()) {
+            return std::string("the damaged store could not be set aside");
+        }
+    } else {
+        if (m_context->hasChanges() && !save()) {
+            return std::string("the store could not be saved first");
+        }
+        struct stat info {};
+        auto taken = snapshots.take(SnapshotReason::Restore, *m_context);
+        const auto* error = std::get_if<std::string>(&taken);
+        // A store whose file is missing has nothing to keep.
+        if (error && ::stat(m_storePath.c_str(), &info) == 0) {
+            return "the store could not be copied first: " + *error;
+        }
+    }
+    // The store's connection closes before its file is replaced.
+    const std::string path = m_storePath;
+    reset();
+    m_options.databasePath = path;
+    return StoreSnapshot::restore(snapshots.pathOf(snapshot), path);
 }

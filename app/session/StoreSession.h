@@ -6,6 +6,8 @@
 #include <string>
 
 #include "base/ValidationError.h"
+#include "session/SnapshotManifest.h"
+#include "session/StoreSnapshots.h"
 #include "store/ObjectContext.h"
 #include "store/PersistentStore.h"
 
@@ -46,11 +48,22 @@ public:
         // Looks over a store right after it loaded: nothing when it is sound, else what is
         // damaged. A damaged store is treated as one that could not be opened. May be empty.
         std::function<std::optional<std::string>(ObjectContext&)> findDamage;
+        // Keeps snapshots of the normal mode's SQLite store (StoreSnapshots): one on opening,
+        // before anything could change the store, and those asked for below. With findDamage
+        // set, an SQLite store must also pass SQLite's quick check to open.
+        bool keepSnapshots = false;
+        // With keepSnapshots: whether opening takes one. Off where the store is opened only
+        // to be looked at or replaced (the command line's backup commands).
+        bool snapshotOnOpen = true;
+        // Opens the store to look only: makeStore must make a store that refuses every save;
+        // no snapshot is taken and the start sequence changes nothing.
+        bool readOnly = false;
     };
 
     StoreSession(const EntityModel& model, Options options);
 
     bool sampleMode() const { return m_sampleMode; }
+    bool readOnly() const { return m_options.readOnly; }
     void setSampleMode(bool sample) { m_sampleMode = sample; }
 
     // XML for a path whose name ends in ".xml" (in any letter case), else SQLite.
@@ -91,10 +104,30 @@ public:
 
     TerminateReply applicationShouldTerminate();
 
+    // ---- Snapshots (with Options::keepSnapshots; an SQLite store opened to write) ----
+
+    // The store's snapshots once it is open; nullptr when none are kept.
+    const StoreSnapshots* snapshots() const { return m_snapshots.get(); }
+    // Takes a snapshot before a change of many things at once (an import, a home currency
+    // switch, deleting an account with transactions). The saved store is copied; nothing
+    // happens without snapshots or when the copy fails (logged).
+    void snapshotBeforeBulkChange(SnapshotReason reason);
+    // Takes the hourly snapshot when changes have been saved since the last one and that was
+    // an hour or more ago (by the program's clock). Front ends call it from a timer, never
+    // from a save. True when one was taken.
+    bool snapshotIfDue();
+    // Puts `snapshot` in the store's place when it passes StoreSnapshots::verify: saves the
+    // context and snapshots the store first (a damaged store is set aside in the snapshots'
+    // folder instead), closes it, swaps the files atomically; the next context() opens the
+    // restored store. Nothing on success, else why not (the store is then as it was).
+    [[nodiscard]] std::optional<std::string> restoreSnapshot(const SnapshotManifest& snapshot);
+
 private:
     std::string pathFor(const char* name) const { return m_options.dataFolder + "/" + name; }
     void copySampleResource(const std::string& path) const;
     std::unique_ptr<PersistentStore> openStore(StoreKind kind, const std::string& path);
+    std::optional<std::string> quickCheckDamage(StoreKind kind, const std::string& path) const;
+    void noteSnapshot(const std::variant<SnapshotManifest, std::string>& taken);
 
     const EntityModel& m_model;
     Options m_options;
@@ -104,4 +137,7 @@ private:
     std::optional<ValidationError> m_openError;
     std::string m_storePath;
     StoreKind m_storeKind = StoreKind::SQLite;
+    std::unique_ptr<StoreSnapshots> m_snapshots;
+    bool m_changesSinceSnapshot = false;
+    std::optional<Date::TimePoint> m_lastSnapshot;
 };

@@ -36,10 +36,14 @@ int main(int argc, char** argv) {
     // aborting it or leaving it half started.
     std::unique_ptr<ApplicationDelegate> delegate;
     std::unique_ptr<MainMenu> menu;
+    const std::optional<std::string> readOnlyStore =
+        DesktopLaunch::readOnlyStorePath(std::vector<std::string>(argv + 1, argv + argc));
     const bool started = DesktopLaunch::runStartStep(
-        [&delegate, &menu] {
-            delegate = std::make_unique<ApplicationDelegate>(FileStores::sessionOptions(),
-                                                             UserDefaults::standard());
+        [&delegate, &menu, &readOnlyStore] {
+            delegate = std::make_unique<ApplicationDelegate>(
+                readOnlyStore ? FileStores::readOnlyOptions(*readOnlyStore)
+                              : FileStores::sessionOptions(),
+                UserDefaults::standard());
             ApplicationDelegate* shown = delegate.get();
             EventBoundary::setUndoTargetProvider([shown]() -> EventBoundary::UndoTarget {
                 ObjectContext* context =

@@ -6,6 +6,7 @@
 #include "ImportTestSupport.h"
 #include "TestApplicationModel.h"
 #include "import/MatchTransactionsCommand.h"
+#include "ledger/Split.h"
 #include "ledger/Transaction.h"
 
 namespace {
@@ -74,6 +75,26 @@ TEST_F(MatchTransactionsCommandTest, AlertsAndTheAmountChoice) {
             EXPECT_EQ(pending->ofxAmount(), Decimal::fromString(c.imported));
         }
     }
+}
+
+// A split pending transaction that takes the bank's amount keeps splits that add up.
+TEST_F(MatchTransactionsCommandTest, TheImportedAmountKeepsTheSplitsAddingUp) {
+    Transaction* pending = transaction("-100.00", false);
+    pending->splits().toVector().front()->setAmount(Decimal(-60));
+    Split* second = ctx.insert<Split>();
+    second->setAmount(Decimal(-40));
+    second->setTransaction(pending);
+    Transaction* imported = transaction("-104.50", true);
+    ASSERT_TRUE(MatchTransactionsCommand::perform({pending, imported},
+                                                  TransactionMatching::AmountChoice::UseImported));
+    Decimal sum;
+    for (const Split* split : pending->splits()) {
+        sum += split->amount();
+    }
+    EXPECT_EQ(pending->splits().size(), 3u);
+    EXPECT_EQ(sum, Decimal::fromString("-104.50"));
+    std::optional<ValidationError> error;
+    EXPECT_TRUE(pending->validateSplits(error));
 }
 
 TEST_F(MatchTransactionsCommandTest, RefusalsHaveOneOKButton) {

@@ -14,6 +14,7 @@
 #include "import/ImportSession.h"
 #include "ledger/Account.h"
 #include "ui/common/Alerts.h"
+#include "ui/common/BulkChangeSnapshot.h"
 #include "ui/common/FilePicker.h"
 #include "ui/common/UrlOpener.h"
 #include "ui/importing/ImportDateOrderPage.h"
@@ -120,6 +121,7 @@ void ImportController::import() {
     if (!m_session || !m_session->canImport() || isBusy()) {
         return;
     }
+    BulkChangeSnapshot::before(SnapshotReason::StatementImport);
     if (m_session->needsReading()) {
         readFileInBackground();
         return;

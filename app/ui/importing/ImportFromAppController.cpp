@@ -13,6 +13,7 @@
 #include "import/ImportFromApp.h"
 #include "import/ImportFromAppSheet.h"
 #include "ui/common/Alerts.h"
+#include "ui/common/BulkChangeSnapshot.h"
 #include "ui/common/FilePicker.h"
 #include "ui/importing/ImportFromAppDialog.h"
 #include "ui/importing/ImportProgressView.h"
@@ -95,6 +96,7 @@ void ImportFromAppController::readFileInBackground(const std::string& path) {
             showFailure(*problem);
             return;
         }
+        BulkChangeSnapshot::before(SnapshotReason::ApplicationImport);
         emit importStarted();
         m_insertion = std::make_unique<AppImportInsertion>(std::get<AppImportPlan>(std::move(plan)),
                                                            m_context);

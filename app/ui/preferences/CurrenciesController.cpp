@@ -13,6 +13,7 @@
 #include "ledger/HomeCurrencyChoice.h"
 #include "store/ObjectContext.h"
 #include "store/UndoGrouping.h"
+#include "ui/common/BulkChangeSnapshot.h"
 #include "ui/common/Images.h"
 #include "ui/preferences/CurrenciesModel.h"
 
@@ -130,6 +131,7 @@ void CurrenciesController::switchHomeCurrency(int menuIndex) {
     // The menu lists the table's currencies after the home currency's own item.
     Currency* chosen = m_model->currencyAt(menuIndex - 1);
     bool changed = false;
+    BulkChangeSnapshot::before(SnapshotReason::HomeCurrency);
     try {
         UndoGrouping grouping(m_context.undoManager());
         changed = HomeCurrencyChoice::switchHomeCurrency(chosen, m_context, m_currenciesFile);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -12,6 +13,7 @@
 #include "session/StoreSession.h"
 
 class AppController;
+class BackupsController;
 class MainWindow;
 class ObjectContext;
 class UserDefaults;
@@ -62,6 +64,12 @@ public:
     void showWelcomeScreen();
     void quitSample();
     void saveAs();
+    // The backups window over the store's snapshots.
+    void showBackups();
+    // Asks, then puts `snapshot` in the store's place and opens it (the store is snapshotted
+    // first). A failure is shown and the store stays as it was.
+    void restoreSnapshot(const SnapshotManifest& snapshot);
+    BackupsController* backupsController() const { return m_backups.get(); }
     void sizeForScreenshot();
     void undo();
     void redo();
@@ -88,6 +96,10 @@ public:
 
 private:
     void closeAllWindows();
+    void makeSession(StoreSession::Options options);
+    // The recovery sheet for a store that failed the check on opening.
+    void offerRecovery();
+    void restoreAndReopen(const SnapshotManifest& snapshot);
     void presentError(const ValidationError& error);
     // The open context, or nullptr before the store is opened.
     ObjectContext* openContext() const;
@@ -99,6 +111,9 @@ private:
     std::unique_ptr<WelcomeController> m_welcomeController;
     std::unique_ptr<QuitSamplePanel> m_quitSamplePanel;
     bool m_contextOpened = false;
+    bool m_openingStore = false;
+    std::unique_ptr<BackupsController> m_backups;
+    QTimer m_snapshotTimer;
     std::uint64_t m_generation = 0;
     DayChangeCheck m_dayCheck;
     StickyDate m_stickyDate;

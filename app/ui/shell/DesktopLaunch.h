@@ -22,6 +22,11 @@ public:
     [[nodiscard]] static std::optional<std::string> commandLineAnswer(
         const std::vector<std::string>& arguments);
 
+    // The store file given with "--read-only PATH": the program then opens it to look only
+    // (a snapshot, from the backups window). Nothing without the option.
+    [[nodiscard]] static std::optional<std::string> readOnlyStorePath(
+        const std::vector<std::string>& arguments);
+
     // Runs `step`. An AssertionFailure that escapes it is logged and shown in a critical alert
     // "Pennora could not start." with the failure's text and a "Quit" button; then false is
     // returned and the caller ends the program. True when the step ran through.

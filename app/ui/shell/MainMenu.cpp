@@ -100,6 +100,7 @@ void MainMenu::buildFileMenu() {
         [&d] { d.appController().commands().importFromApp(); });
     menu->addSeparator();
     add(menu, MenuCommand::SaveAs, tr("Save As..."), QKeySequence::SaveAs, [&d] { d.saveAs(); });
+    add(menu, MenuCommand::ShowBackups, tr("Backups..."), {}, [&d] { d.showBackups(); });
     add(menu, MenuCommand::ShowWelcomeScreen, tr("Show Welcome Screen"), {},
         [&d] { d.showWelcomeScreen(); });
     add(menu, MenuCommand::QuitSample, tr("Quit Sample"), {}, [&d] { d.quitSample(); });

@@ -13,6 +13,7 @@
 #include "ui/budgets/BudgetController.h"
 #include "ui/budgets/NewBudgetController.h"
 #include "ui/common/Alerts.h"
+#include "ui/common/BulkChangeSnapshot.h"
 #include "ui/common/FilePicker.h"
 #include "ui/common/RegisterCommands.h"
 #include "ui/common/RegisterController.h"
@@ -175,6 +176,10 @@ void MainWindowCommands::deleteItem() {
     }
     if (!mayProceed(SourceListCommands::checkDelete(selection))) {
         return;
+    }
+    if (const Account* account = selection.item.account();
+        account != nullptr && !account->transactions().empty()) {
+        BulkChangeSnapshot::before(SnapshotReason::DeleteAccount);
     }
     SourceListController& list = m_controller.sourceList();
     const int row = list.visibleRowOfSelection();
