@@ -264,6 +264,28 @@ void ObjectContext::loadAttribute(ManagedObject& object, const AttributeDescript
     notify([&](ContextObserver& o) { o.attributeDidChange(object, attribute); });
 }
 
+void ObjectContext::loadAttributes(ManagedObject& object,
+                                   const std::vector<AttributeValue>& values) {
+    PN_ASSERT(object.m_context == this, "Object belongs to another context");
+    const std::vector<AttributeDescription>& attributes = object.entity().attributes();
+    PN_ASSERT(values.size() == attributes.size(),
+              "A value for each attribute of " + object.entity().name());
+    FlagScope loading(m_loading);
+    for (const AttributeDescription& attribute : attributes) {
+        const AttributeValue& value = values[attribute.index];
+        PN_ASSERT(valueMatchesKind(value, attribute.kind) &&
+                      (attribute.optional || !std::holds_alternative<std::monostate>(value)),
+                  "Value of the wrong kind for attribute " + attribute.name);
+        if (m_observers.empty()) {
+            attribute.accessor->set(object, value);
+            continue;
+        }
+        notify([&](ContextObserver& o) { o.attributeWillChange(object, attribute); });
+        attribute.accessor->set(object, value);
+        notify([&](ContextObserver& o) { o.attributeDidChange(object, attribute); });
+    }
+}
+
 void ObjectContext::loadLink(ManagedObject& object, const RelationshipDescription& relationship,
                              ManagedObject& target) {
     checkProperty(object, relationship.accessor.get(), relationship.index, false);

@@ -188,6 +188,10 @@ public:
     // (valueMatchesKind; unset only when optional), else AssertionFailure.
     void loadAttribute(ManagedObject& object, const AttributeDescription& attribute,
                        const AttributeValue& value);
+    // All attributes of a loaded object at once, `values` by attribute index (a store's row).
+    // REQUIRES: as for loadAttribute, for each value; one value per attribute of the object's
+    // entity.
+    void loadAttributes(ManagedObject& object, const std::vector<AttributeValue>& values);
     // Links `target` into `relationship` of `object` and the inverse; linking what is already
     // linked does nothing; a to-one end already holding another object lets it go.
     // REQUIRES: target.entity().isKindOf(relationship.destination()), else AssertionFailure.

@@ -156,6 +156,7 @@ void SQLiteLoader::loadRow(ObjectContext& context, const SQLiteStatement& rows,
                            const EntityDescription& entity, const Columns& columns) {
     const auto id = static_cast<ObjectID>(rows.integer(0));
     ManagedObject& object = context.loadObject(entity, id);
+    m_values.resize(entity.attributes().size());
     for (const AttributeDescription& a : entity.attributes()) {
         std::optional<AttributeValue> value =
             SQLiteValueCodec::read(rows, columns.attributes[a.index], a.kind, a.optional);
@@ -163,8 +164,9 @@ void SQLiteLoader::loadRow(ObjectContext& context, const SQLiteStatement& rows,
             throw Damage{"the value of " + a.name + " of " + entity.name() + " " +
                          std::to_string(id) + " is damaged"};
         }
-        context.loadAttribute(object, a, *value);
+        m_values[a.index] = std::move(*value);
     }
+    context.loadAttributes(object, m_values);
     for (const RelationshipDescription& r : entity.relationships()) {
         const int column = columns.relationships[r.index];
         if (column < 0) {

@@ -62,4 +62,5 @@ private:
     const EntityModel& m_model;
     std::vector<const SQLiteSchema::Table*> m_tablesRead;
     std::vector<PendingLink> m_pending;
+    std::vector<AttributeValue> m_values;  // the row being read, kept to reuse its memory
 };
