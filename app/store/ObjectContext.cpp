@@ -36,10 +36,9 @@ ObjectContext::~ObjectContext() {
         g_applicationContext = nullptr;
     }
     if (g_leavesObjectsToProcessExit) {
-        // The store still closes (its member's destructor runs); the extensions are indexes
-        // over the objects, as large as they are, and go with them.
-        m_store.reset();
-        new std::unordered_map<std::type_index, std::shared_ptr<void>>(std::move(m_extensions));
+        // Everything else goes as always (the extensions first: they watch the context); only
+        // the objects stay, and with them the memory of their strings and sets.
+        m_extensions.clear();
         m_allObjects.abandon();
     }
 }

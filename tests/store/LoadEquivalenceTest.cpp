@@ -283,6 +283,25 @@ TEST_F(LoadEquivalenceTest, ReloadedStoresAreTheGraphsSavedAndWhatAPlainLoaderRe
     }
 }
 
+TEST_F(LoadEquivalenceTest, ContextLeavingItsObjectsToTheExitStillClosesItsStore) {
+    const fs::path file = folder / "Left.sqlite";
+    std::string saved;
+    {
+        std::unique_ptr<ObjectContext> ctx = open(file);
+        Album* album = ctx->insert<Album>();
+        album->setName("Left behind");
+        ctx->insert<Track>()->setAlbum(album);
+        ASSERT_FALSE(ctx->save());
+        saved = dumpObjectGraph(*ctx);
+        ASSERT_TRUE(fs::exists(file.string() + "-wal"));  // open while the store is
+        ObjectContext::setLeavesObjectsToProcessExit(true);
+    }
+    ObjectContext::setLeavesObjectsToProcessExit(false);
+    // Closing the last connection moves the log into the file and removes it.
+    EXPECT_FALSE(fs::exists(file.string() + "-wal"));
+    EXPECT_EQ(dumpObjectGraph(*open(file)), saved);
+}
+
 TEST(ObjectIDMapTest, FindsFarOutIDsAlsoAfterTheArrayGrewPastThem) {
     std::vector<std::byte> storage(8);  // only the addresses matter
     const auto object = [&](std::size_t n) {
