@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <new>
 #include <optional>
 #include <string>
 #include <typeinfo>
@@ -134,11 +135,14 @@ public:
 
     EntityDescription build() {
         EntityDescription::Factory factory;
+        EntityDescription::InPlaceConstructor inPlace;
         if (!m_abstract) {
             factory = [] { return std::unique_ptr<ManagedObject>(new Self()); };
+            inPlace = {sizeof(Self), alignof(Self),
+                       [](void* memory) -> ManagedObject* { return new (memory) Self(); }};
         }
         return EntityDescription(std::move(m_name), m_parent, std::move(factory),
-                                 std::move(m_attributes), std::move(m_relationships));
+                                 std::move(m_attributes), std::move(m_relationships), inPlace);
     }
 
 private:

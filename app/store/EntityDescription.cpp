@@ -39,10 +39,12 @@ const RelationshipDescription& RelationshipDescription::inverse() const {
 
 EntityDescription::EntityDescription(std::string name, const EntityDescription* parent,
                                      Factory factory, std::vector<AttributeDescription> attributes,
-                                     std::vector<RelationshipDescription> relationships)
+                                     std::vector<RelationshipDescription> relationships,
+                                     InPlaceConstructor inPlace)
     : m_name(std::move(name)),
       m_parent(parent),
       m_factory(std::move(factory)),
+      m_inPlace(m_factory ? inPlace : InPlaceConstructor{}),
       m_attributes(std::move(attributes)),
       m_relationships(std::move(relationships)) {
     // Change masks are 64-bit words.

@@ -113,16 +113,27 @@ private:
     mutable const RelationshipDescription* m_inverse = nullptr;
 };
 
+// How to make an instance of an entity in memory the caller provides (a context's
+// ObjectArena): the class's size and alignment and a function that constructs a blank instance
+// there. Empty for an entity made only by its factory (the migration's dynamic entities).
+struct EntityInPlaceConstructor final {
+    std::size_t size = 0;
+    std::size_t alignment = 0;
+    ManagedObject* (*construct)(void* memory) = nullptr;
+};
+
 // An entity: its name (the class's name), its super-entity, attributes and relationships
 // (inherited ones first, with the same indexes as in the super-entity) and how to make an
 // instance. Built once per class by EntityBuilder; immutable afterwards.
 class EntityDescription final {
 public:
     using Factory = std::function<std::unique_ptr<ManagedObject>()>;
+    using InPlaceConstructor = EntityInPlaceConstructor;
 
     EntityDescription(std::string name, const EntityDescription* parent, Factory factory,
                       std::vector<AttributeDescription> attributes,
-                      std::vector<RelationshipDescription> relationships);
+                      std::vector<RelationshipDescription> relationships,
+                      InPlaceConstructor inPlace = {});
 
     const std::string& name() const { return m_name; }
     // The super-entity (Account's is Node); nothing for a root.
@@ -148,6 +159,8 @@ public:
 
     // A new, blank instance. REQUIRES: !isAbstract() (else AssertionFailure).
     std::unique_ptr<ManagedObject> instantiate() const;
+    // Empty (no `construct`) when instances can only be made by instantiate().
+    const InPlaceConstructor& inPlaceConstructor() const { return m_inPlace; }
 
 private:
     [[noreturn]] void failMissingMember() const;
@@ -155,6 +168,7 @@ private:
     std::string m_name;
     const EntityDescription* m_parent;
     Factory m_factory;
+    InPlaceConstructor m_inPlace;
     std::vector<AttributeDescription> m_attributes;
     std::vector<RelationshipDescription> m_relationships;
 };

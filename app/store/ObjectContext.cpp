@@ -8,6 +8,7 @@
 namespace {
 
 ObjectContext* g_applicationContext = nullptr;
+bool g_leavesObjectsToProcessExit = false;
 
 bool idBelow(const ManagedObject* object, ObjectID id) {
     return object->objectID() < id;
@@ -34,6 +35,16 @@ ObjectContext::~ObjectContext() {
     if (g_applicationContext == this) {
         g_applicationContext = nullptr;
     }
+    if (g_leavesObjectsToProcessExit) {
+        // Everything else goes as always (the extensions first: they watch the context); only
+        // the objects stay, and with them the memory of their strings and sets.
+        m_extensions.clear();
+        m_allObjects.abandon();
+    }
+}
+
+void ObjectContext::setLeavesObjectsToProcessExit(bool leave) {
+    g_leavesObjectsToProcessExit = leave;
 }
 
 ObjectContext& ObjectContext::applicationContext() {
@@ -95,12 +106,11 @@ void ObjectContext::removeFromRegistry(ManagedObject& object) {
     }
 }
 
-ManagedObject& ObjectContext::adopt(std::unique_ptr<ManagedObject> object, ObjectID id) {
-    object->m_objectID = id;
-    object->m_context = this;
-    m_allObjects.push_back(std::move(object));
-    m_objectsByID[id] = m_allObjects.back().get();
-    return *m_allObjects.back();
+ManagedObject& ObjectContext::adopt(ManagedObject& object, ObjectID id) {
+    object.m_objectID = id;
+    object.m_context = this;
+    m_objectsByID.insert(id, &object);
+    return object;
 }
 
 // ---- Inserting and deleting ----
@@ -108,7 +118,7 @@ ManagedObject& ObjectContext::adopt(std::unique_ptr<ManagedObject> object, Objec
 ManagedObject& ObjectContext::insertObject(const EntityDescription& entity) {
     PN_ASSERT(m_model.contains(entity),
               "Entity " + entity.name() + " is not in this context's model");
-    ManagedObject& object = adopt(entity.instantiate(), m_nextID++);
+    ManagedObject& object = adopt(m_allObjects.make(entity), m_nextID++);
     PN_ASSERT(&object.entity() == &entity, "Entity class of " + entity.name() + " is wrong");
     registerObject(object);
     object.awakeFromInsert();
@@ -191,18 +201,17 @@ void ObjectContext::unregisterObject(ManagedObject& object) {
 // ---- Queries ----
 
 ManagedObject* ObjectContext::objectWithID(const EntityDescription& entity, ObjectID id) const {
-    const auto found = m_objectsByID.find(id);
-    if (found == m_objectsByID.end()) {
+    ManagedObject* object = m_objectsByID.find(id);
+    if (object == nullptr) {
         (void)registriesOf(entity);  // still refuses an entity of another model
         return nullptr;
     }
-    ManagedObject* object = found->second;
     return object->m_live && object->entity().isKindOf(entity) ? object : nullptr;
 }
 
 ManagedObject* ObjectContext::objectWithID(ObjectID id) const {
-    const auto found = m_objectsByID.find(id);
-    return found != m_objectsByID.end() && found->second->m_live ? found->second : nullptr;
+    ManagedObject* object = m_objectsByID.find(id);
+    return object != nullptr && object->m_live ? object : nullptr;
 }
 
 std::size_t ObjectContext::countObjects(const EntityDescription& entity) const {
@@ -222,11 +231,24 @@ ManagedObject& ObjectContext::loadObject(const EntityDescription& entity, Object
     PN_ASSERT(!objectWithID(id), "Object ID " + std::to_string(id) + " used twice");
     PN_ASSERT(m_savepoints.empty(), "Loading while a savepoint is open");
     FlagScope loading(m_loading);
-    ManagedObject& object = adopt(entity.instantiate(), id);
+    ManagedObject& object = adopt(m_allObjects.make(entity), id);
     object.m_persisted = true;
     registerObject(object);
     m_nextID = std::max(m_nextID, id + 1);
     return object;
+}
+
+void ObjectContext::reserveForLoading(const std::vector<LoadCount>& counts, ObjectID highestID) {
+    std::size_t total = 0;
+    for (const LoadCount& c : counts) {
+        PN_ASSERT(m_model.contains(*c.entity) && !c.entity->isAbstract(),
+                  "Entity " + c.entity->name() + " cannot be loaded into this context");
+        m_allObjects.reserve(*c.entity, c.count);
+        Registry& registry = registryFor(*c.entity);
+        registry.objects.reserve(registry.objects.size() + c.count);
+        total += c.count;
+    }
+    m_objectsByID.reserve(highestID, total);
 }
 
 void ObjectContext::loadAttribute(ManagedObject& object, const AttributeDescription& attribute,
@@ -239,6 +261,28 @@ void ObjectContext::loadAttribute(ManagedObject& object, const AttributeDescript
     notify([&](ContextObserver& o) { o.attributeWillChange(object, attribute); });
     attribute.accessor->set(object, value);
     notify([&](ContextObserver& o) { o.attributeDidChange(object, attribute); });
+}
+
+void ObjectContext::loadAttributes(ManagedObject& object,
+                                   const std::vector<AttributeValue>& values) {
+    PN_ASSERT(object.m_context == this, "Object belongs to another context");
+    const std::vector<AttributeDescription>& attributes = object.entity().attributes();
+    PN_ASSERT(values.size() == attributes.size(),
+              "A value for each attribute of " + object.entity().name());
+    FlagScope loading(m_loading);
+    for (const AttributeDescription& attribute : attributes) {
+        const AttributeValue& value = values[attribute.index];
+        PN_ASSERT(valueMatchesKind(value, attribute.kind) &&
+                      (attribute.optional || !std::holds_alternative<std::monostate>(value)),
+                  "Value of the wrong kind for attribute " + attribute.name);
+        if (m_observers.empty()) {
+            attribute.accessor->set(object, value);
+            continue;
+        }
+        notify([&](ContextObserver& o) { o.attributeWillChange(object, attribute); });
+        attribute.accessor->set(object, value);
+        notify([&](ContextObserver& o) { o.attributeDidChange(object, attribute); });
+    }
 }
 
 void ObjectContext::loadLink(ManagedObject& object, const RelationshipDescription& relationship,

@@ -15,6 +15,8 @@
 #include "store/ContextObserver.h"
 #include "store/EntityModel.h"
 #include "store/ManagedObject.h"
+#include "store/ObjectArena.h"
+#include "store/ObjectIDMap.h"
 #include "store/PersistentStore.h"
 #include "store/SavepointJournal.h"
 #include "store/UndoGrouping.h"
@@ -25,7 +27,8 @@
 // answers queries and saves through its PersistentStore. Used on the main thread only.
 //
 // Objects stay allocated until the context is destroyed, also after deletion (undo may bring
-// them back), so pointers to them never dangle while the context lives.
+// them back), so pointers to them never dangle while the context lives. They are made in large
+// blocks (ObjectArena) and destroyed together with the context.
 //
 // Every change is recorded for undo: wrap each user action in an UndoGrouping. Bulk work
 // that is not a user action (generated stores, benchmarks) should run with
@@ -49,6 +52,12 @@ public:
     static ObjectContext& applicationContext();
     static bool hasApplicationContext();
     static void setApplicationContext(ObjectContext* context);
+
+    // For a program that ends once its contexts are gone (the command-line tool): a context
+    // destroyed while this is set closes its store and drops its observers and extensions as
+    // always, but runs no destructor of its objects and returns none of their memory, which
+    // the operating system takes back at exit in one piece. Off by default.
+    static void setLeavesObjectsToProcessExit(bool leave);
 
     void setPersistentStore(std::unique_ptr<PersistentStore> store);
     PersistentStore* persistentStore() const { return m_store.get(); }
@@ -167,10 +176,22 @@ public:
     // loading linear. REQUIRES: the entity is in the model and not abstract, `id` is not 0 and
     // unused (AssertionFailure otherwise; a store reading an untrusted file checks first).
     ManagedObject& loadObject(const EntityDescription& entity, ObjectID id);
+    // Optional, before loading: makes room for the objects about to load (`count` of each
+    // `entity`, IDs up to `highestID`), so that each entity's objects take one allocation and
+    // the ID map and registries do not grow while they load.
+    struct LoadCount {
+        const EntityDescription* entity = nullptr;
+        std::size_t count = 0;
+    };
+    void reserveForLoading(const std::vector<LoadCount>& counts, ObjectID highestID);
     // REQUIRES: `attribute` is one of the object's entity and `value` matches its kind
     // (valueMatchesKind; unset only when optional), else AssertionFailure.
     void loadAttribute(ManagedObject& object, const AttributeDescription& attribute,
                        const AttributeValue& value);
+    // All attributes of a loaded object at once, `values` by attribute index (a store's row).
+    // REQUIRES: as for loadAttribute, for each value; one value per attribute of the object's
+    // entity.
+    void loadAttributes(ManagedObject& object, const std::vector<AttributeValue>& values);
     // Links `target` into `relationship` of `object` and the inverse; linking what is already
     // linked does nothing; a to-one end already holding another object lets it go.
     // REQUIRES: target.entity().isKindOf(relationship.destination()), else AssertionFailure.
@@ -218,7 +239,7 @@ private:
     const std::vector<std::size_t>& registriesOf(const EntityDescription& entity) const;
     void addToRegistry(ManagedObject& object);
     void removeFromRegistry(ManagedObject& object);
-    ManagedObject& adopt(std::unique_ptr<ManagedObject> object, ObjectID id);
+    ManagedObject& adopt(ManagedObject& object, ObjectID id);
 
     // Primitive changes; each records undo, tracks the change and tells the observers.
     void registerObject(ManagedObject& object);
@@ -266,9 +287,10 @@ private:
 
     const EntityModel& m_model;
     std::unique_ptr<PersistentStore> m_store;
-    std::vector<std::unique_ptr<ManagedObject>> m_allObjects;
+    // Every object ever made, in the order made, live or not.
+    ObjectArena m_allObjects;
     // Every object ever adopted, by ID, live or not: loading resolves each link through it.
-    std::unordered_map<ObjectID, ManagedObject*> m_objectsByID;
+    ObjectIDMap m_objectsByID;
     std::vector<Registry> m_registries;
     std::unordered_map<const EntityDescription*, std::size_t> m_registryIndex;
     std::unordered_map<const EntityDescription*, std::vector<std::size_t>> m_kinds;

@@ -107,7 +107,7 @@ void ObjectContext::noteStructure(const UndoRecord& record) {
 void ObjectContext::takeOutNewObjects(const SavepointJournal& journal) {
     // Newest first: each leaves the end of the sets it is in, which costs O(1).
     for (std::size_t i = m_allObjects.size(); i-- > journal.firstNewObject;) {
-        ManagedObject& object = *m_allObjects[i];
+        ManagedObject& object = m_allObjects[i];
         if (!object.m_live) {
             continue;
         }

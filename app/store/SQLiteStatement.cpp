@@ -72,6 +72,21 @@ int SQLiteStatement::columnCount() const {
     return sqlite3_column_count(m_statement);
 }
 
+SQLiteStatement::ColumnType SQLiteStatement::columnType(int column) const {
+    switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_INTEGER:
+            return ColumnType::Integer;
+        case SQLITE_FLOAT:
+            return ColumnType::Real;
+        case SQLITE_TEXT:
+            return ColumnType::Text;
+        case SQLITE_BLOB:
+            return ColumnType::Blob;
+        default:
+            return ColumnType::Null;
+    }
+}
+
 bool SQLiteStatement::isNull(int column) const {
     return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
 }
@@ -95,6 +110,15 @@ std::string SQLiteStatement::text(int column) const {
     }
     return std::string(reinterpret_cast<const char*>(bytes),
                        static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)));
+}
+
+std::string_view SQLiteStatement::textView(int column) const {
+    const auto* bytes = sqlite3_column_text(m_statement, column);
+    if (bytes == nullptr) {
+        return {};
+    }
+    return std::string_view(reinterpret_cast<const char*>(bytes),
+                            static_cast<std::size_t>(sqlite3_column_bytes(m_statement, column)));
 }
 
 std::string SQLiteStatement::columnName(int column) const {

@@ -29,12 +29,17 @@ public:
     void reset();
 
     int columnCount() const;
+    // What a column of the current row holds: asked once, it answers the questions below.
+    enum class ColumnType { Integer, Real, Text, Blob, Null };
+    ColumnType columnType(int column) const;
     bool isNull(int column) const;
     // True when the column holds an integer (not text, real or blob).
     bool isInteger(int column) const;
     bool isText(int column) const;
     std::int64_t integer(int column) const;
     std::string text(int column) const;
+    // The same without a copy; valid until the next step or reset.
+    std::string_view textView(int column) const;
     std::string columnName(int column) const;
 
 private:

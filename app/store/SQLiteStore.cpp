@@ -14,6 +14,7 @@
 #include "store/ManagedObject.h"
 #include "store/ObjectContext.h"
 #include "store/ObjectSet.h"
+#include "store/SQLiteLoader.h"
 #include "store/SQLiteStatement.h"
 #include "store/SQLiteValueCodec.h"
 #include "store/StoreRows.h"
@@ -336,107 +337,10 @@ std::optional<ValidationError> SQLiteStore::load(ObjectContext& context) {
 }
 
 void SQLiteStore::loadObjects(ObjectContext& context) {
-    struct PendingLink {
-        ManagedObject* object;
-        const RelationshipDescription* relationship;
-        ObjectID target;
-    };
-    std::vector<PendingLink> links;
-    for (const SQLiteSchema::Table& table : m_schema.tables()) {
-        std::string sql = "SELECT id, entity";
-        for (const auto& column : table.columns) {
-            sql += ", " + quoteSQLName(column.first);
-        }
-        SQLiteStatement rows(m_db, sql + " FROM " + quoteSQLName(table.name) + " ORDER BY id");
-        // Column number of each column name, after "id" and "entity".
-        std::map<std::string, int> columnIndex;
-        for (std::size_t i = 0; i < table.columns.size(); ++i) {
-            columnIndex[table.columns[i].first] = static_cast<int>(i) + 2;
-        }
-        // The column numbers of each entity's attributes and relationships (-1: none), worked
-        // out once per entity rather than once per row.
-        struct Columns {
-            std::vector<int> attributes;
-            std::vector<int> relationships;
-        };
-        std::map<const EntityDescription*, Columns> columnsOf;
-        const auto columnsFor = [&](const EntityDescription& entity) -> const Columns& {
-            auto [it, added] = columnsOf.try_emplace(&entity);
-            if (added) {
-                const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(entity);
-                for (const AttributeDescription& a : entity.attributes()) {
-                    it->second.attributes.push_back(
-                        columnIndex.at(layout.attributeColumns[a.index]));
-                }
-                for (const RelationshipDescription& r : entity.relationships()) {
-                    const std::string& column = layout.relationshipColumns[r.index];
-                    it->second.relationships.push_back(column.empty() ? -1
-                                                                      : columnIndex.at(column));
-                }
-            }
-            return it->second;
-        };
-        std::string entityName;
-        const EntityDescription* entity = nullptr;
-        while (rows.step()) {
-            const std::int64_t id = rows.integer(0);
-            // Rows of one entity mostly follow each other: look the name up only when it changes.
-            if (std::string name = rows.text(1); entity == nullptr || name != entityName) {
-                entityName = std::move(name);
-                entity = m_model.entityNamed(entityName);
-            }
-            if (id <= 0 || entity == nullptr || entity->isAbstract() ||
-                !entity->isKindOf(*table.root)) {
-                throw UnreadableStore{"row " + std::to_string(id) + " of " + table.name +
-                                      " is damaged"};
-            }
-            if (context.objectWithID(static_cast<ObjectID>(id)) != nullptr) {
-                throw UnreadableStore{"object " + std::to_string(id) + " appears twice"};
-            }
-            ManagedObject& object = context.loadObject(*entity, static_cast<ObjectID>(id));
-            const Columns& columns = columnsFor(*entity);
-            for (const AttributeDescription& a : entity->attributes()) {
-                std::optional<AttributeValue> value =
-                    SQLiteValueCodec::read(rows, columns.attributes[a.index], a.kind, a.optional);
-                if (!value || !a.accepts(*value)) {
-                    throw UnreadableStore{"the value of " + a.name + " of " + entityName + " " +
-                                          std::to_string(id) + " is damaged"};
-                }
-                context.loadAttribute(object, a, *value);
-            }
-            for (const RelationshipDescription& r : entity->relationships()) {
-                const int index = columns.relationships[r.index];
-                if (index < 0 || rows.isNull(index)) {
-                    continue;
-                }
-                if (!rows.isInteger(index)) {
-                    throw UnreadableStore{"a reference of " + entityName + " is damaged"};
-                }
-                links.push_back({&object, &r, static_cast<ObjectID>(rows.integer(index))});
-            }
-        }
-    }
-    auto link = [&](ManagedObject& object, const RelationshipDescription& r, ObjectID target) {
-        ManagedObject* other = context.objectWithID(r.destination(), target);
-        if (other == nullptr) {
-            throw UnreadableStore{"a reference of " + object.entity().name() + " " +
-                                  std::to_string(object.objectID()) + " points nowhere"};
-        }
-        context.loadLink(object, r, *other);
-    };
-    for (const PendingLink& pending : links) {
-        link(*pending.object, *pending.relationship, pending.target);
-    }
-    for (const SQLiteSchema::JoinTable& join : m_schema.joinTables()) {
-        SQLiteStatement rows(m_db, "SELECT source, target FROM " + quoteSQLName(join.name));
-        while (rows.step()) {
-            ManagedObject* source =
-                context.objectWithID(*join.entity, static_cast<ObjectID>(rows.integer(0)));
-            if (source == nullptr) {
-                throw UnreadableStore{"a row of " + join.name + " points nowhere"};
-            }
-            link(*source, *join.relationship, static_cast<ObjectID>(rows.integer(1)));
-        }
+    try {
+        SQLiteLoader(m_db, m_schema, m_model).load(context);
+    } catch (const SQLiteLoader::Damage& damage) {
+        throw UnreadableStore{damage.reason};
     }
 }
 
