@@ -19,9 +19,13 @@ public:
     int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
     const CommandRegistry& registry() const { return m_registry; }
+    // For the program, whose process ends with the command: the store's objects are left to
+    // the exit instead of being taken apart (see ObjectContext::leaveObjectsToProcessExit).
+    void leaveStoresToProcessExit() { m_leaveStoresToProcessExit = true; }
 
 private:
     int runCommand(const struct CommandLine& line, std::ostream& out);
 
     CommandRegistry m_registry;
+    bool m_leaveStoresToProcessExit = false;
 };
