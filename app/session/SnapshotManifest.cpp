@@ -8,6 +8,7 @@
 
 #include "ledger/Account.h"
 #include "ledger/Currency.h"
+#include "ledger/CurrencyFormatter.h"
 #include "ledger/Global.h"
 #include "ledger/Transaction.h"
 #include "store/ObjectContext.h"
@@ -84,7 +85,15 @@ std::string SnapshotManifest::takenText() const {
 }
 
 std::string SnapshotManifest::netWorthText() const {
-    return netWorth.toString(2) + " " + homeCurrency;
+    // A manifest is read from disk: a code that is not one the formatter takes is shown as
+    // written rather than trusted.
+    const bool validCode =
+        homeCurrency.size() == 3 && std::all_of(homeCurrency.begin(), homeCurrency.end(),
+                                                [](char c) { return c >= 'A' && c <= 'Z'; });
+    if (!validCode) {
+        return netWorth.toString(2) + " " + homeCurrency;
+    }
+    return CurrencyFormatter::formatterForCurrency(homeCurrency).stringFromDecimal(netWorth);
 }
 
 std::string SnapshotManifest::contentsText() const {

@@ -106,9 +106,9 @@ TEST_F(Backups, TheWindowListsTheSnapshotsAndRestoresOne) {
     EXPECT_EQ(cell(0, SnapshotListModel::TakenColumn), "2026-03-15 12:00");
     EXPECT_EQ(cell(0, SnapshotListModel::ReasonColumn), "Before a statement import");
     EXPECT_EQ(cell(0, SnapshotListModel::TransactionsColumn), "3");
-    EXPECT_EQ(cell(0, SnapshotListModel::NetWorthColumn), "1596.00 USD");
+    EXPECT_EQ(cell(0, SnapshotListModel::NetWorthColumn), "$1,596.00");
     EXPECT_EQ(cell(2, SnapshotListModel::ReasonColumn), "Opened");
-    EXPECT_EQ(cell(2, SnapshotListModel::NetWorthColumn), "-900.00 USD");
+    EXPECT_EQ(cell(2, SnapshotListModel::NetWorthColumn), "-$900.00");
     saveScreenshot(backups.window(), "backups-window");
 
     backups.window().revealButton()->click();
@@ -198,7 +198,7 @@ TEST_F(Recovery, TheSheetRestoresTheNewestSoundSnapshot) {
         EXPECT_TRUE(sheet.informativeLabel()->text().contains("is damaged"));
         EXPECT_TRUE(sheet.informativeLabel()->text().contains(
             "The newest snapshot that passes the check is from 2026-03-15 12:00 (3 "
-            "transactions, net worth 1596.00 USD)."));
+            "transactions, net worth $1,596.00)."));
         EXPECT_TRUE(sheet.restoreButton()->isVisible());
         saveScreenshot(sheet, "recovery-sheet");
         sheet.restoreButton()->click();
