@@ -57,22 +57,6 @@ bool folderOfExists(const std::string& path) {
     return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// "file:" URI of `path` for SQLite, with the characters a URI gives a meaning escaped.
-std::string fileURI(const std::string& path) {
-    std::string uri = "file:";
-    for (char c : path) {
-        if (c == '%' || c == '?' || c == '#') {
-            static const char* const kHex = "0123456789ABCDEF";
-            uri += '%';
-            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
-            uri += kHex[static_cast<unsigned char>(c) & 0xf];
-        } else {
-            uri += c;
-        }
-    }
-    return uri;
-}
-
 // Moves `from` to `to` unless something is at `to` already (then false, and `from` stays).
 bool renameWithoutReplacing(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
@@ -90,6 +74,21 @@ bool renameWithoutReplacing(const std::string& from, const std::string& to) {
 }
 
 }  // namespace
+
+std::string SQLiteStore::immutableFileURI(const std::string& path) {
+    std::string uri = "file:";
+    for (char c : path) {
+        if (c == '%' || c == '?' || c == '#') {
+            static const char* const kHex = "0123456789ABCDEF";
+            uri += '%';
+            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
+            uri += kHex[static_cast<unsigned char>(c) & 0xf];
+        } else {
+            uri += c;
+        }
+    }
+    return uri + "?immutable=1";
+}
 
 SQLiteStore::SQLiteStore(sqlite3* db, std::string path, const EntityModel& model)
     : m_db(db), m_path(std::move(path)), m_model(model), m_schema(model) {}
@@ -214,7 +213,7 @@ std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::openFil
 std::variant<std::unique_ptr<SQLiteStore>, ValidationError> SQLiteStore::connect(
     const std::string& path, const EntityModel& model, bool readOnly, bool immutable) {
     sqlite3* db = nullptr;
-    const std::string name = immutable ? fileURI(path) + "?immutable=1" : path;
+    const std::string name = immutable ? immutableFileURI(path) : path;
     const int flags =
         readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI : kOpenFlags;
     if (sqlite3_open_v2(name.c_str(), &db, flags, nullptr) != SQLITE_OK) {

@@ -35,6 +35,10 @@ public:
     // On failure the error (store open error code) and nothing else: the file is left as it was.
     static std::variant<std::unique_ptr<SQLiteStore>, ValidationError> open(
         const std::string& path, const EntityModel& model, Access access = Access::AsPermitted);
+    // The "file:" URI that opens `path` as a file nothing else changes while it is open (for
+    // reading a folder the program may not write), with the characters a URI gives a meaning
+    // escaped. Open it with SQLITE_OPEN_URI.
+    static std::string immutableFileURI(const std::string& path);
 
     [[nodiscard]] std::optional<ValidationError> load(ObjectContext& context) override;
     [[nodiscard]] std::optional<ValidationError> save(const ChangeSet& changes) override;

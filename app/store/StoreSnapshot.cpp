@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "store/SQLiteStatement.h"
+#include "store/SQLiteStore.h"
 #include "store/StoreFile.h"
 
 namespace {
@@ -101,23 +102,6 @@ std::optional<std::string> quickCheckWith(const std::string& name, int flags) {
     return std::nullopt;
 }
 
-// "file:" URI of `path` opened as a file nothing else changes, with the characters a URI
-// gives a meaning escaped.
-std::string immutableURI(const std::string& path) {
-    std::string uri = "file:";
-    for (char c : path) {
-        if (c == '%' || c == '?' || c == '#') {
-            static const char* const kHex = "0123456789ABCDEF";
-            uri += '%';
-            uri += kHex[(static_cast<unsigned char>(c) >> 4) & 0xf];
-            uri += kHex[static_cast<unsigned char>(c) & 0xf];
-        } else {
-            uri += c;
-        }
-    }
-    return uri + "?immutable=1";
-}
-
 bool syncFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     const bool synced = fd >= 0 && ::fsync(fd) == 0;
@@ -171,7 +155,8 @@ std::optional<std::string> StoreSnapshot::quickCheck(const std::string& path) {
         // SQLite reads a file in WAL mode through a shared-memory file beside it; where that
         // cannot be made (a folder the user may not write), a file without a WAL file holds
         // its whole content and is read as it is.
-        if (!quickCheckWith(immutableURI(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI)) {
+        if (!quickCheckWith(SQLiteStore::immutableFileURI(path),
+                            SQLITE_OPEN_READONLY | SQLITE_OPEN_URI)) {
             return std::nullopt;
         }
     }
