@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,5 +13,6 @@ int main(int argc, char** argv) {
     // taken apart one by one only for the memory to be handed back at exit anyway.
     ObjectContext::setLeavesObjectsToProcessExit(true);
     CliApplication application;
+    application.setErrorIsTerminal(::isatty(STDERR_FILENO) != 0);
     return application.run(arguments, std::cout, std::cerr);
 }

@@ -203,6 +203,21 @@ std::size_t ImportSession::entriesImported() const {
     return m_importer ? m_importer->importedCount() : 0;
 }
 
+std::string ImportSession::progressText() const {
+    PN_ASSERT(m_page == Page::Importing, "No import is under way");
+    const std::size_t done = entriesImported();
+    const std::size_t total = entriesToImport();
+    if (done == total) {
+        return "Saving\u2026";
+    }
+    return "Importing " + std::to_string(done) + " of " + std::to_string(total) +
+           " transactions\u2026";
+}
+
+std::string ImportSession::readingText(const std::string& path) {
+    return "Reading \u201c" + std::filesystem::path(path).filename().string() + "\u201d\u2026";
+}
+
 void ImportSession::continueFromStatementChoice(std::size_t index) {
     PN_ASSERT(m_document.has_value() && index < m_offeredStatements.size(),
               "A statement must be chosen from those offered");
