@@ -149,6 +149,8 @@ private:
     std::string m_startDateText;
     std::optional<std::string> m_filename;
     std::optional<ImportDictionary> m_document;
+    // Entries of m_document were emptied once imported (from the first step on).
+    bool m_documentReleased = false;
     std::unique_ptr<StatementImporter> m_importer;
     // Open from begin() of the importer to the save or the cancel.
     std::unique_ptr<Savepoint> m_unit;
