@@ -52,7 +52,8 @@ CliApplication::CliApplication() {
 int CliApplication::run(const std::vector<std::string>& arguments, std::ostream& out,
                         std::ostream& err) {
     try {
-        const CommandLine line = CommandLine::parse(arguments);
+        CommandLine line = CommandLine::parse(arguments);
+        line.global.leaveObjectsToProcessExit = m_leaveStoresToProcessExit;
         const RunEnvironment environment(line.global, err);
         return runCommand(line, out, err);
     } catch (const CliError& error) {

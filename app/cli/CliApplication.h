@@ -20,6 +20,9 @@ public:
     int run(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
     const CommandRegistry& registry() const { return m_registry; }
+    // For the program, whose process ends with the command: the store's objects are left to
+    // the exit instead of being taken apart (see ObjectContext::leaveObjectsToProcessExit).
+    void leaveStoresToProcessExit() { m_leaveStoresToProcessExit = true; }
 
     // Whether `err` is a terminal (main() asks isatty): only then do long commands show their
     // progress there. `clock` times the progress line's updates.
@@ -34,6 +37,7 @@ private:
     int runCommand(const struct CommandLine& line, std::ostream& out, std::ostream& err);
 
     CommandRegistry m_registry;
+    bool m_leaveStoresToProcessExit = false;
     bool m_errorIsTerminal = false;
     CliProgress::Clock m_progressClock = [] { return std::chrono::steady_clock::now(); };
 };

@@ -94,6 +94,9 @@ void CliStore::open(const GlobalOptions& global) {
     m_unit->session =
         std::make_unique<StoreSession>(ApplicationModel::shared(), std::move(options));
     ObjectContext& context = m_unit->context();
+    if (global.leaveObjectsToProcessExit) {
+        context.leaveObjectsToProcessExit();
+    }
     if (m_unit->session->openError()) {
         throw CliError::failed(recoveryText(*m_unit->session));
     }

@@ -15,6 +15,8 @@ struct GlobalOptions {
     bool json = false;
     // Also print the program's log (store and currency housekeeping) on standard error.
     bool verbose = false;
+    // Not an option: the program's main sets it (CliApplication::leaveStoresToProcessExit).
+    bool leaveObjectsToProcessExit = false;
 };
 
 // The command line split into the shared options and the words that name the command and

@@ -5,14 +5,13 @@
 #include <vector>
 
 #include "cli/CliApplication.h"
-#include "store/ObjectContext.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    // The process ends with the command: its stores close as usual, but the objects are not
-    // taken apart one by one only for the memory to be handed back at exit anyway.
-    ObjectContext::setLeavesObjectsToProcessExit(true);
     CliApplication application;
+    // The process ends with the command: the store closes as usual, but its objects are not
+    // taken apart one by one only for the memory to be handed back at exit anyway.
+    application.leaveStoresToProcessExit();
     application.setErrorIsTerminal(::isatty(STDERR_FILENO) != 0);
     return application.run(arguments, std::cout, std::cerr);
 }

@@ -8,7 +8,6 @@
 namespace {
 
 ObjectContext* g_applicationContext = nullptr;
-bool g_leavesObjectsToProcessExit = false;
 
 bool idBelow(const ManagedObject* object, ObjectID id) {
     return object->objectID() < id;
@@ -35,16 +34,12 @@ ObjectContext::~ObjectContext() {
     if (g_applicationContext == this) {
         g_applicationContext = nullptr;
     }
-    if (g_leavesObjectsToProcessExit) {
+    if (m_leavesObjectsToProcessExit) {
         // Everything else goes as always (the extensions first: they watch the context); only
         // the objects stay, and with them the memory of their strings and sets.
         m_extensions.clear();
         m_allObjects.abandon();
     }
-}
-
-void ObjectContext::setLeavesObjectsToProcessExit(bool leave) {
-    g_leavesObjectsToProcessExit = leave;
 }
 
 ObjectContext& ObjectContext::applicationContext() {

@@ -53,11 +53,12 @@ public:
     static bool hasApplicationContext();
     static void setApplicationContext(ObjectContext* context);
 
-    // For a program that ends once its contexts are gone (the command-line tool): a context
-    // destroyed while this is set closes its store and drops its observers and extensions as
-    // always, but runs no destructor of its objects and returns none of their memory, which
-    // the operating system takes back at exit in one piece. Off by default.
-    static void setLeavesObjectsToProcessExit(bool leave);
+    // For the one context of a program that ends once it is gone (the command-line tool's
+    // store): destroyed, this context closes its store and drops its observers and extensions
+    // as always, but runs no destructor of its objects and returns none of their memory, which
+    // the operating system takes back at exit in one piece. Other contexts of the process (a
+    // snapshot opened to be checked) are taken apart as usual. Off by default.
+    void leaveObjectsToProcessExit() { m_leavesObjectsToProcessExit = true; }
 
     void setPersistentStore(std::unique_ptr<PersistentStore> store);
     PersistentStore* persistentStore() const { return m_store.get(); }
@@ -299,6 +300,7 @@ private:
     std::unordered_set<ManagedObject*> m_deleted;
     std::vector<ContextObserver*> m_observers;
     UndoManager m_undoManager;
+    bool m_leavesObjectsToProcessExit = false;
     ObjectID m_nextID = 1;
     bool m_loading = false;
     bool m_rollingBack = false;

@@ -294,9 +294,8 @@ TEST_F(LoadEquivalenceTest, ContextLeavingItsObjectsToTheExitStillClosesItsStore
         ASSERT_FALSE(ctx->save());
         saved = dumpObjectGraph(*ctx);
         ASSERT_TRUE(fs::exists(file.string() + "-wal"));  // open while the store is
-        ObjectContext::setLeavesObjectsToProcessExit(true);
+        ctx->leaveObjectsToProcessExit();
     }
-    ObjectContext::setLeavesObjectsToProcessExit(false);
     // Closing the last connection moves the log into the file and removes it.
     EXPECT_FALSE(fs::exists(file.string() + "-wal"));
     EXPECT_EQ(dumpObjectGraph(*open(file)), saved);
