@@ -55,7 +55,7 @@ int CliApplication::run(const std::vector<std::string>& arguments, std::ostream&
         CommandLine line = CommandLine::parse(arguments);
         line.global.leaveObjectsToProcessExit = m_leaveStoresToProcessExit;
         const RunEnvironment environment(line.global, err);
-        return runCommand(line, out);
+        return runCommand(line, out, err);
     } catch (const CliError& error) {
         err << "pennora-cli: " << error.what() << "\n";
         return static_cast<int>(error.status());
@@ -68,7 +68,7 @@ int CliApplication::run(const std::vector<std::string>& arguments, std::ostream&
     }
 }
 
-int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
+int CliApplication::runCommand(const CommandLine& line, std::ostream& out, std::ostream& err) {
     const CommandRegistry::Match match = m_registry.find(line.words);
     if (match.definition == nullptr) {
         const std::string what =
@@ -78,6 +78,9 @@ int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
     const std::vector<std::string> arguments(
         line.words.begin() + static_cast<std::ptrdiff_t>(match.wordsUsed), line.words.end());
     CommandInvocation invocation(*match.definition, line.global, arguments);
+    // Left on screen through the writing of the stores; gone before the answer or an error.
+    CliProgress progress(err, m_errorIsTerminal, m_progressClock);
+    invocation.reportProgressTo(progress);
     // The stores the command opens are written once it has succeeded and its answer is made:
     // a command that fails at any point writes nothing.
     CliStore::Run storesOfTheCommand;
@@ -85,6 +88,7 @@ int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
         match.definition->run(invocation);
         const std::string text = TextRenderer::render(invocation.result());
         storesOfTheCommand.finish();
+        progress.clear();
         out << text;
         return static_cast<int>(ExitStatus::Success);
     }
@@ -92,6 +96,7 @@ int CliApplication::runCommand(const CommandLine& line, std::ostream& out) {
     invocation.streamTo(writer);
     match.definition->run(invocation);
     storesOfTheCommand.finish();
+    progress.clear();
     if (invocation.hasStreamed()) {
         // The streamed members are out already; the rest of the answer closes the object.
         for (const auto& [name, member] : invocation.result().items()) {

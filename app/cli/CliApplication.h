@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliProgress.h"
 #include "cli/CommandRegistry.h"
 
 // The command-line program without its main(): reads the shared options, fixes today and
@@ -23,9 +24,20 @@ public:
     // the exit instead of being taken apart (see ObjectContext::leaveObjectsToProcessExit).
     void leaveStoresToProcessExit() { m_leaveStoresToProcessExit = true; }
 
+    // Whether `err` is a terminal (main() asks isatty): only then do long commands show their
+    // progress there. `clock` times the progress line's updates.
+    void setErrorIsTerminal(
+        bool isTerminal,
+        CliProgress::Clock clock = [] { return std::chrono::steady_clock::now(); }) {
+        m_errorIsTerminal = isTerminal;
+        m_progressClock = std::move(clock);
+    }
+
 private:
-    int runCommand(const struct CommandLine& line, std::ostream& out);
+    int runCommand(const struct CommandLine& line, std::ostream& out, std::ostream& err);
 
     CommandRegistry m_registry;
     bool m_leaveStoresToProcessExit = false;
+    bool m_errorIsTerminal = false;
+    CliProgress::Clock m_progressClock = [] { return std::chrono::steady_clock::now(); };
 };

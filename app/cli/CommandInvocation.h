@@ -11,6 +11,7 @@
 
 #include "base/Date.h"
 #include "base/Decimal.h"
+#include "cli/CliProgress.h"
 #include "cli/CommandDefinition.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonSink.h"
@@ -69,6 +70,10 @@ public:
     void streamTo(JsonStreamWriter& writer) { m_stream = &writer; }
     bool hasStreamed() const { return m_hasStreamed; }
 
+    // Where a long command tells what it is doing; silent unless the caller gave one.
+    CliProgress& progress() { return *m_progress; }
+    void reportProgressTo(CliProgress& progress) { m_progress = &progress; }
+
 private:
     void parseArguments(const std::vector<std::string>& arguments);
     bool isValueOption(const std::string& name) const;
@@ -83,4 +88,6 @@ private:
     JsonStreamWriter* m_stream = nullptr;
     std::unique_ptr<JsonDomBuilder> m_collector;
     bool m_hasStreamed = false;
+    CliProgress m_silentProgress;
+    CliProgress* m_progress = &m_silentProgress;
 };

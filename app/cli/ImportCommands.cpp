@@ -1,5 +1,7 @@
 #include "cli/ImportCommands.h"
 
+#include <malloc.h>
+
 #include <filesystem>
 
 #include "cli/CliError.h"
@@ -63,6 +65,28 @@ Json summaryJson(const ImportSession& session) {
     };
 }
 
+// How many entries the command imports between two looks at its progress.
+constexpr std::size_t kEntriesPerStep = 2000;
+
+// Imports the entries in steps, telling the progress line how far it got; ends on the page the
+// import ends on (the summary once saved).
+void importInSteps(ImportSession& session, CliProgress& progress) {
+    bool firstStep = true;
+    while (session.page() == ImportSession::Page::Importing) {
+        // Counts may be skipped; the start of the import and the save may not.
+        if (firstStep || session.entriesImported() == session.entriesToImport()) {
+            progress.show(session.progressText());
+        } else {
+            progress.update(session.progressText());
+        }
+        firstStep = false;
+        session.continueImport();
+        // The entries imported are freed step by step, but the allocator keeps their pages
+        // unless asked: handing them back keeps a large import's peak near that of its objects.
+        malloc_trim(0);
+    }
+}
+
 // The sheet's flow without its pages: a question the command line did not answer ends the
 // command, and an import that did not finish leaves the store as it was.
 void importStatement(CommandInvocation& call) {
@@ -81,10 +105,13 @@ void importStatement(CommandInvocation& call) {
     }
     ImportSession session(account);
     session.chooseFile(file);
+    session.setEntriesPerStep(kEntriesPerStep);
+    call.progress().show(ImportSession::readingText(file));
     session.import();
     if (session.page() == ImportSession::Page::StatementChoice) {
         answerStatementChoice(session, call);
     }
+    importInSteps(session, call.progress());
     if (session.page() == ImportSession::Page::DateOrder) {
         refuseDateOrder(session);
     }

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -10,5 +12,6 @@ int main(int argc, char** argv) {
     // The process ends with the command: the store closes as usual, but its objects are not
     // taken apart one by one only for the memory to be handed back at exit anyway.
     application.leaveStoresToProcessExit();
+    application.setErrorIsTerminal(::isatty(STDERR_FILENO) != 0);
     return application.run(arguments, std::cout, std::cerr);
 }

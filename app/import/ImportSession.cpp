@@ -91,6 +91,7 @@ void ImportSession::import(StatementRead read) {
             std::rethrow_exception(read.error);
         }
         m_document = std::move(read.document);
+        m_documentReleased = false;
         importDocument();
     });
 }
@@ -100,7 +101,11 @@ void ImportSession::guarded(const std::function<void()>& step) {
         step();
     } catch (const ParseError& error) {
         takeBackImport();
-        if (error.kind() == "PNAmbiguousDateOrder") {
+        if (m_documentReleased) {
+            // Part of the document is gone: a question could not be answered by importing it
+            // again.
+            fail(error.reason());
+        } else if (error.kind() == "PNAmbiguousDateOrder") {
             askDateOrder(error);
         } else {
             fail(error.reason());
@@ -153,7 +158,13 @@ void ImportSession::importDocument() {
 void ImportSession::continueImport() {
     PN_ASSERT(m_page == Page::Importing && m_importer, "No import is under way");
     if (!m_importer->isFinished()) {
-        guarded([this] { m_importer->importNext(m_entriesPerStep); });
+        guarded([this] {
+            m_importer->importNext(m_entriesPerStep);
+            // What an imported entry held is needed no more: a large statement's document
+            // shrinks as its transactions are made instead of living beside all of them.
+            m_importer->releaseImportedEntries();
+            m_documentReleased = true;
+        });
         return;
     }
     ImportSummary summary = m_importer->summary();
@@ -201,6 +212,21 @@ std::size_t ImportSession::entriesToImport() const {
 
 std::size_t ImportSession::entriesImported() const {
     return m_importer ? m_importer->importedCount() : 0;
+}
+
+std::string ImportSession::progressText() const {
+    PN_ASSERT(m_page == Page::Importing, "No import is under way");
+    const std::size_t done = entriesImported();
+    const std::size_t total = entriesToImport();
+    if (done == total) {
+        return "Saving\u2026";
+    }
+    return "Importing " + std::to_string(done) + " of " + std::to_string(total) +
+           " transactions\u2026";
+}
+
+std::string ImportSession::readingText(const std::string& path) {
+    return "Reading \u201c" + std::filesystem::path(path).filename().string() + "\u201d\u2026";
 }
 
 void ImportSession::continueFromStatementChoice(std::size_t index) {

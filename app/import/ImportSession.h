@@ -94,6 +94,9 @@ public:
     // The entries to import (duplicates set aside) and how many are imported so far.
     std::size_t entriesToImport() const;
     std::size_t entriesImported() const;
+    // What the Importing page shows: "Importing N of M transactions…" between steps and
+    // "Saving…" once only the save is left.
+    std::string progressText() const;
     // The labels of the statements offered on the choice page.
     const std::vector<std::string>& statementLabels() const { return m_statementLabels; }
     void continueFromStatementChoice(std::size_t index);
@@ -114,6 +117,9 @@ public:
     // ---- Helpers of the pages ----
 
     static std::string startDateText(const Account& account);
+    // What an import shows while its file is read: "Reading “NAME”…", the file's name without
+    // its folder.
+    static std::string readingText(const std::string& path);
     static SummaryTexts summaryTexts(const ImportSummary& summary);
     // "Checking xxxx1234", "Savings xxxx…", "Credit Card xxxx…"; nothing for a bank
     // statement of another type.
@@ -143,6 +149,8 @@ private:
     std::string m_startDateText;
     std::optional<std::string> m_filename;
     std::optional<ImportDictionary> m_document;
+    // Entries of m_document were emptied once imported (from the first step on).
+    bool m_documentReleased = false;
     std::unique_ptr<StatementImporter> m_importer;
     // Open from begin() of the importer to the save or the cancel.
     std::unique_ptr<Savepoint> m_unit;

@@ -37,6 +37,8 @@ public:
 
     std::size_t size() const;
     bool empty() const;
+    // Room for `count` keys without growing: for a reader that knows how many an entry gets.
+    void reserve(std::size_t count) { m_entries.reserve(count); }
     const_iterator begin() const;
     const_iterator end() const;
 

@@ -132,13 +132,13 @@ ImportSummary StatementImporter::importTransactions(ImportDictionary& document) 
 void StatementImporter::begin(ImportDictionary& document) {
     PN_ASSERT(document.contains("format"), "An import document needs a format");
     StatementPreprocessor::preprocessDocument(m_account, document);
-    const ImportValue* accounts = document.find("accounts");
+    ImportValue* accounts = document.find("accounts");
     PN_ASSERT(accounts != nullptr && accounts->isArray() && accounts->array().size() == 1,
               "An import document needs exactly one account entry");
-    const ImportDictionary& accountEntry = accounts->array().front().dictionary();
-    const ImportValue* transactions = accountEntry.find("transactions");
-    const ImportArray empty;
-    const ImportArray& entries = transactions != nullptr ? transactions->array() : empty;
+    ImportDictionary& accountEntry = accounts->array().front().dictionary();
+    ImportValue* transactions = accountEntry.find("transactions");
+    ImportArray empty;
+    ImportArray& entries = transactions != nullptr ? transactions->array() : empty;
 
     if (document.at("format").text() == "ofx" && m_account.transactions().empty() &&
         accountEntry.contains("ledgerBalance")) {
@@ -149,9 +149,10 @@ void StatementImporter::begin(ImportDictionary& document) {
     m_accepted.clear();
     m_accepted.reserve(entries.size());
     m_next = 0;
+    m_released = 0;
     std::unordered_set<std::string> fitIDsInFile;
-    for (const ImportValue& value : entries) {
-        const ImportDictionary& entry = value.dictionary();
+    for (ImportValue& value : entries) {
+        ImportDictionary& entry = value.dictionary();
         const std::string* fitID = fitIDOf(entry);
         bool repeatsFile = fitID != nullptr && fitIDsInFile.contains(*fitID);
         if (repeatsFile || isDuplicateTransaction(entry)) {
@@ -162,6 +163,12 @@ void StatementImporter::begin(ImportDictionary& document) {
             fitIDsInFile.insert(*fitID);
         }
         m_accepted.push_back(&entry);
+    }
+}
+
+void StatementImporter::releaseImportedEntries() {
+    for (; m_released < m_next; ++m_released) {
+        *m_accepted[m_released] = ImportDictionary();
     }
 }
 

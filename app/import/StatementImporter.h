@@ -44,6 +44,9 @@ public:
     // REQUIRES: `document` stays alive and unchanged until the import is finished.
     void begin(ImportDictionary& document);
     void importNext(std::size_t count);
+    // Empties the document's entries imported so far, handing back what they hold: for a
+    // caller that drops the document once the import is over. The counts are kept.
+    void releaseImportedEntries();
     bool isFinished() const { return m_next == m_accepted.size(); }
     // The entries that are not duplicates, and how many of them are imported so far.
     std::size_t acceptedCount() const { return m_accepted.size(); }
@@ -85,7 +88,8 @@ private:
     std::unordered_map<std::string, Transaction*> m_byFitID;
     std::unordered_map<BankKey, BankKeyCounts, BankKeyHash> m_byBankKey;
     std::unordered_map<Decimal, PendingByDate> m_pendingByAmount;
-    std::vector<const ImportDictionary*> m_accepted;
+    std::vector<ImportDictionary*> m_accepted;
     std::size_t m_next = 0;
+    std::size_t m_released = 0;  // entries before it are emptied
     ImportSummary m_summary;
 };

@@ -15,6 +15,26 @@ bool byID(const ManagedObject* a, const ManagedObject* b) {
     return a->objectID() < b->objectID();
 }
 
+// The objects in the order of their IDs. Sorting the IDs beside the pointers spares the
+// comparisons a visit to every object, which in a bulk change of a million costs more than
+// the sort itself.
+template <class Set>
+std::vector<ManagedObject*> sortedByID(const Set& objects) {
+    std::vector<std::pair<ObjectID, ManagedObject*>> keyed;
+    keyed.reserve(objects.size());
+    for (ManagedObject* object : objects) {
+        keyed.emplace_back(object->objectID(), object);
+    }
+    std::sort(keyed.begin(), keyed.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<ManagedObject*> sorted;
+    sorted.reserve(keyed.size());
+    for (const auto& entry : keyed) {
+        sorted.push_back(entry.second);
+    }
+    return sorted;
+}
+
 // Adds the failures of one validation call to everything found so far, keeping the list flat
 // when the call itself combined several.
 void mergeValidation(std::optional<ValidationError>& all, const ValidationError& found) {
@@ -281,10 +301,8 @@ bool ObjectContext::hasChanges() const {
 
 ChangeSet ObjectContext::changes() const {
     ChangeSet set;
-    set.inserted.assign(m_inserted.begin(), m_inserted.end());
-    std::sort(set.inserted.begin(), set.inserted.end(), byID);
-    set.deleted.assign(m_deleted.begin(), m_deleted.end());
-    std::sort(set.deleted.begin(), set.deleted.end(), byID);
+    set.inserted = sortedByID(m_inserted);
+    set.deleted = sortedByID(m_deleted);
     set.updated.reserve(m_updated.size());
     for (const auto& [object, masks] : m_updated) {
         set.updated.push_back(ObjectChange{object, masks.attributes, masks.relationships});

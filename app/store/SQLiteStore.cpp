@@ -94,6 +94,8 @@ SQLiteStore::SQLiteStore(sqlite3* db, std::string path, const EntityModel& model
     : m_db(db), m_path(std::move(path)), m_model(model), m_schema(model) {}
 
 SQLiteStore::~SQLiteStore() {
+    m_insertStatements.clear();
+    m_joinStatements.clear();
     m_statements.clear();
     sqlite3_close(m_db);
 }
@@ -351,9 +353,12 @@ SQLiteStatement& SQLiteStore::cached(const std::string& sql) {
     return *statement;
 }
 
-void SQLiteStore::writeInserted(const ManagedObject& object) {
-    const EntityDescription& entity = object.entity();
-    const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(entity);
+SQLiteStatement& SQLiteStore::insertStatement(const EntityDescription& entity,
+                                              const SQLiteSchema::EntityLayout& layout) {
+    SQLiteStatement*& known = m_insertStatements[&entity];
+    if (known != nullptr) {
+        return *known;
+    }
     std::string columns = "id, entity";
     std::string values = "?1, ?2";
     int parameter = 2;
@@ -367,11 +372,18 @@ void SQLiteStore::writeInserted(const ManagedObject& object) {
             values += ", ?" + std::to_string(++parameter);
         }
     }
-    SQLiteStatement& insert = cached("INSERT INTO " + quoteSQLName(layout.table) + " (" + columns +
-                                     ") VALUES (" + values + ")");
+    known = &cached("INSERT INTO " + quoteSQLName(layout.table) + " (" + columns + ") VALUES (" +
+                    values + ")");
+    return *known;
+}
+
+void SQLiteStore::writeInserted(const ManagedObject& object) {
+    const EntityDescription& entity = object.entity();
+    const SQLiteSchema::EntityLayout& layout = m_schema.layoutOf(entity);
+    SQLiteStatement& insert = insertStatement(entity, layout);
+    int parameter = 2;
     insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
     insert.bindText(2, entity.name());
-    parameter = 2;
     for (const AttributeDescription& a : entity.attributes()) {
         SQLiteValueCodec::bind(insert, ++parameter, a.accessor->get(object));
     }
@@ -395,11 +407,16 @@ void SQLiteStore::writeInserted(const ManagedObject& object) {
 }
 
 void SQLiteStore::writeJoinRows(const ManagedObject& object, const SQLiteSchema::JoinTable& join) {
-    const std::string table = quoteSQLName(join.name);
-    SQLiteStatement& clear = cached("DELETE FROM " + table + " WHERE source = ?1");
+    auto& [clearing, inserting] = m_joinStatements[&join];
+    if (clearing == nullptr) {
+        const std::string table = quoteSQLName(join.name);
+        clearing = &cached("DELETE FROM " + table + " WHERE source = ?1");
+        inserting = &cached("INSERT INTO " + table + " (source, target) VALUES (?1, ?2)");
+    }
+    SQLiteStatement& clear = *clearing;
     clear.bindInt(1, static_cast<std::int64_t>(object.objectID()));
     clear.run();
-    SQLiteStatement& insert = cached("INSERT INTO " + table + " (source, target) VALUES (?1, ?2)");
+    SQLiteStatement& insert = *inserting;
     for (ObjectID target : relationshipTargetIDs(object, *join.relationship)) {
         insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
         insert.bindInt(2, static_cast<std::int64_t>(target));

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 #include <variant>
 
 #include "store/PersistentStore.h"
@@ -71,6 +72,9 @@ private:
     void writeDeleted(const ManagedObject& object);
     void writeJoinRows(const ManagedObject& object, const SQLiteSchema::JoinTable& join);
     SQLiteStatement& cached(const std::string& sql);
+    // The INSERT of one entity's rows, its text made once per entity.
+    SQLiteStatement& insertStatement(const EntityDescription& entity,
+                                     const SQLiteSchema::EntityLayout& layout);
 
     sqlite3* m_db;  // nothing until the first save creates a missing file
     std::string m_path;
@@ -79,4 +83,10 @@ private:
     int m_fileVersion = 0;
     bool m_readOnly = false;
     std::map<std::string, std::unique_ptr<SQLiteStatement>> m_statements;
+    // Entries of m_statements by entity; cleared with it.
+    std::unordered_map<const EntityDescription*, SQLiteStatement*> m_insertStatements;
+    // A join table's DELETE of one source's rows and INSERT of one row.
+    std::unordered_map<const SQLiteSchema::JoinTable*,
+                       std::pair<SQLiteStatement*, SQLiteStatement*>>
+        m_joinStatements;
 };

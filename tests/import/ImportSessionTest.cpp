@@ -215,4 +215,26 @@ TEST_F(ImportSessionTest, AStepwiseImportIsOneUnitThatASaveMeanwhileWaitsFor) {
     }
 }
 
+TEST_F(ImportSessionTest, ProgressTextsFollowTheSteps) {
+    EXPECT_EQ(ImportSession::readingText("/home/me/Downloads/March 2024.qif"),
+              "Reading \u201cMarch 2024.qif\u201d\u2026");
+    const std::string file =
+        write("three.qif",
+              "!Type:Bank\nD03/25/2010\nT-1.00\nPA\n^\nD03/26/2010\nT-2.00\nPB\n^\n"
+              "D03/27/2010\nT-3.00\nPC\n^\n");
+    ImportSession session(*account);
+    session.setEntriesPerStep(2);
+    session.chooseFile(file);
+    session.import();
+    ASSERT_EQ(session.page(), ImportSession::Page::Importing);
+    EXPECT_EQ(session.progressText(), "Importing 0 of 3 transactions\u2026");
+    session.continueImport();
+    EXPECT_EQ(session.progressText(), "Importing 2 of 3 transactions\u2026");
+    session.continueImport();
+    EXPECT_EQ(session.progressText(), "Saving\u2026");
+    session.continueImport();
+    EXPECT_EQ(session.page(), ImportSession::Page::Summary);
+    EXPECT_EQ(session.importSummary()->created, 3);
+}
+
 }  // namespace

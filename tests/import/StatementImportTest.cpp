@@ -342,3 +342,39 @@ TEST_F(StatementImportTest, SelectionRefusals) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatementImportTest, ReleasingImportedEntriesEmptiesOnlyThoseAndKeepsTheCounts) {
+    pending(ymd(2010, 3, 4), "-7.00");
+    ImportDictionary document =
+        OFXReader::readTransactions(ofxStatement({{"20100301", "-10.00", "A1", "FIRST"},
+                                                  {"20100302", "-2.00", "A1", "SAME ID"},
+                                                  {"20100303", "-7.00", "A3", "MATCHES"},
+                                                  {"20100305", "-4.00", "A4", "LAST"}}));
+    const ImportArray& entries =
+        document.at("accounts").array().front().dictionary().at("transactions").array();
+    StatementImporter importer(*account);
+    importer.begin(document);
+    ASSERT_EQ(importer.acceptedCount(), 3u);
+    importer.importNext(2);
+    importer.releaseImportedEntries();
+    // The first two accepted are gone; the duplicate between them and the one to come stay.
+    EXPECT_TRUE(entries[0].dictionary().empty());
+    EXPECT_FALSE(entries[1].dictionary().empty());
+    EXPECT_TRUE(entries[2].dictionary().empty());
+    EXPECT_EQ(entries[3].dictionary().at("name").text(), "LAST");
+    importer.importNext(1);
+    importer.releaseImportedEntries();
+    EXPECT_TRUE(entries[3].dictionary().empty());
+    EXPECT_TRUE(importer.isFinished());
+    EXPECT_EQ(importer.summary(), (ImportSummary{1, 2, 1}));
+    std::vector<std::string> titles;
+    for (Transaction* t : account->transactions()) {
+        titles.push_back(*t->title());
+    }
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ(titles, (std::vector<std::string>{"First", "Last", "Typed"}));
+}
+
+}  // namespace

@@ -176,4 +176,25 @@ TEST(SaveWithoutStore, FailsAndKeepsChanges) {
     EXPECT_TRUE(ctx.hasChanges());
 }
 
+TEST_F(SaveTest, ChangeSetListsObjectsInTheOrderOfTheirIDs) {
+    std::vector<Track*> saved;
+    for (int i = 0; i < 40; ++i) {
+        saved.push_back(ctx.insert<Track>());
+    }
+    ASSERT_FALSE(ctx.save());
+    std::vector<ManagedObject*> inserted;
+    for (int i = 0; i < 40; ++i) {
+        inserted.push_back(ctx.insert<Track>());
+    }
+    // Deleted newest first, so that the order of deleting is not the order of the IDs.
+    std::vector<ManagedObject*> deleted;
+    for (int i = 39; i >= 0; i -= 3) {
+        ctx.deleteObject(*saved[static_cast<std::size_t>(i)]);
+        deleted.insert(deleted.begin(), saved[static_cast<std::size_t>(i)]);
+    }
+    const ChangeSet changes = ctx.changes();
+    EXPECT_EQ(changes.inserted, inserted);
+    EXPECT_EQ(changes.deleted, deleted);
+}
+
 }  // namespace
