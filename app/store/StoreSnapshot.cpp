@@ -22,6 +22,11 @@ public:
         if (sqlite3_open_v2(path.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr) !=
             SQLITE_OK) {
             m_error = m_db != nullptr ? sqlite3_errmsg(m_db) : "out of memory";
+        } else {
+            // The store's own connection may hold the file for a moment (switching it to its
+            // journal mode, rebuilding the log's index): wait for it rather than report a
+            // store that is merely busy as damaged.
+            sqlite3_busy_timeout(m_db, 5000);
         }
     }
     ~Connection() { sqlite3_close(m_db); }
