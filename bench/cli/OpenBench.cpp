@@ -12,6 +12,7 @@
 #include <memory>
 #include <new>
 
+#include "../store/LoadedStore.h"
 #include "HistoryGenerator.h"
 #include "base/Clock.h"
 #include "base/UserLocale.h"
@@ -74,17 +75,6 @@ fs::path householdStore(std::size_t transactions) {
     return path;
 }
 
-std::unique_ptr<ObjectContext> open(const fs::path& path) {
-    auto context = std::make_unique<ObjectContext>(ApplicationModel::shared());
-    auto store = std::move(std::get<std::unique_ptr<SQLiteStore>>(
-        SQLiteStore::open(path.string(), ApplicationModel::shared())));
-    if (store->load(*context)) {
-        std::abort();
-    }
-    context->setPersistentStore(std::move(store));
-    return context;
-}
-
 double peakResidentMB() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -98,7 +88,7 @@ void BM_OpenHouseholdStore(benchmark::State& state) {
     for (auto _ : state) {
         const std::size_t allocationsBefore = g_allocations;
         const std::size_t bytesBefore = g_allocatedBytes;
-        std::unique_ptr<ObjectContext> context = open(path);
+        std::unique_ptr<ObjectContext> context = loadedStore(path);
         allocations = g_allocations - allocationsBefore;
         bytes = g_allocatedBytes - bytesBefore;
         state.PauseTiming();
@@ -122,7 +112,7 @@ void BM_CloseHouseholdStore(benchmark::State& state) {
     const fs::path path = householdStore(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
-        std::unique_ptr<ObjectContext> context = open(path);
+        std::unique_ptr<ObjectContext> context = loadedStore(path);
         state.ResumeTiming();
         context.reset();
     }

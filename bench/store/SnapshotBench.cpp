@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "LoadedStore.h"
 #include "ledger/CurrenciesFile.h"
 #include "ledger/LedgerStoreCheck.h"
 #include "session/ApplicationModel.h"
@@ -43,21 +44,10 @@ const fs::path& workStore() {
     return path;
 }
 
-std::unique_ptr<ObjectContext> load(const fs::path& path) {
-    auto context = std::make_unique<ObjectContext>(ApplicationModel::shared());
-    auto store = std::move(std::get<std::unique_ptr<SQLiteStore>>(
-        SQLiteStore::open(path.string(), ApplicationModel::shared())));
-    if (store->load(*context)) {
-        std::abort();
-    }
-    context->setPersistentStore(std::move(store));
-    return context;
-}
-
 // Opening as the program does before its checks: the file opened and every row loaded.
 void BM_OpenLargeStore(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(load(workStore()));
+        benchmark::DoNotOptimize(loadedStore(workStore()));
     }
     state.counters["bytes"] = static_cast<double>(fs::file_size(workStore()));
 }
@@ -85,7 +75,7 @@ BENCHMARK(BM_OpenAsTheProgramDoes)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond
 // What opening adds when run one after the other: SQLite's quick check and the ledger's
 // invariants. (Opening runs the quick check beside the loading.)
 void BM_CheckOnOpen(benchmark::State& state) {
-    auto context = load(workStore());
+    auto context = loadedStore(workStore());
     const std::string currencies = CurrenciesFile::defaultPath();
     for (auto _ : state) {
         if (StoreSnapshot::quickCheck(workStore().string()) ||
@@ -97,7 +87,7 @@ void BM_CheckOnOpen(benchmark::State& state) {
 BENCHMARK(BM_CheckOnOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_LedgerCheckOnly(benchmark::State& state) {
-    auto context = load(workStore());
+    auto context = loadedStore(workStore());
     const std::string currencies = CurrenciesFile::defaultPath();
     for (auto _ : state) {
         benchmark::DoNotOptimize(LedgerStoreCheck::findDamage(*context, currencies));
@@ -114,7 +104,7 @@ BENCHMARK(BM_CheckOnOpenQuickCheckOnly)->Unit(benchmark::kMillisecond)->Iteratio
 
 // A whole snapshot: the online copy, its SHA-256, the figures of the manifest, the thinning.
 void BM_SnapshotLargeStore(benchmark::State& state) {
-    auto context = load(workStore());
+    auto context = loadedStore(workStore());
     const StoreSnapshots snapshots(workStore().string());
     for (auto _ : state) {
         state.PauseTiming();
