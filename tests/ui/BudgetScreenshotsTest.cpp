@@ -1,6 +1,5 @@
 // Renders the budget view, its sheets and the summary page of the shipped sample to
-// build/screenshots/ for a person to look at, named with the scale they were drawn at ("-2x"
-// under QT_SCALE_FACTOR=2).
+// build/screenshots/ for a person to look at ("@2x" under QT_SCALE_FACTOR=2).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +10,7 @@
 
 #include "FakeTransactionList.h"
 #include "ReportStores.h"
+#include "SheetTestSupport.h"
 #include "ShellFixture.h"
 #include "base/Clock.h"
 #include "budgets/Budget.h"
@@ -26,12 +26,7 @@
 namespace {
 
 void save(QWidget& widget, const QString& name) {
-    QApplication::processEvents();
-    QDir().mkpath(PENNORA_SCREENSHOTS_DIR);
-    const QPixmap pixmap = widget.grab();
-    const QString scale =
-        pixmap.devicePixelRatio() > 1.5 ? QStringLiteral("-2x") : QStringLiteral("-1x");
-    pixmap.save(QStringLiteral(PENNORA_SCREENSHOTS_DIR "/") + name + scale + ".png");
+    saveSheetScreenshot(widget, name);
 }
 
 // Shoots the next modal dialog, then cancels it.

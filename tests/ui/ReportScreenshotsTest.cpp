@@ -9,6 +9,7 @@
 
 #include "FakeTransactionList.h"
 #include "ReportStores.h"
+#include "SheetTestSupport.h"
 #include "UiTestApplication.h"
 #include "base/Clock.h"
 #include "base/UserLocale.h"
@@ -21,15 +22,10 @@
 
 namespace {
 
-// Renders the report views to build/screenshots/ for a person to look at, named with the
-// scale they were drawn at ("-2x" under QT_SCALE_FACTOR=2).
+// Renders the report views to build/screenshots/ for a person to look at ("@2x" under
+// QT_SCALE_FACTOR=2).
 void save(QWidget& widget, const QString& name) {
-    QApplication::processEvents();
-    QDir().mkpath(PENNORA_SCREENSHOTS_DIR);
-    const QPixmap pixmap = widget.grab();
-    const QString scale =
-        pixmap.devicePixelRatio() > 1.5 ? QStringLiteral("-2x") : QStringLiteral("-1x");
-    pixmap.save(QStringLiteral(PENNORA_SCREENSHOTS_DIR "/") + name + scale + ".png");
+    saveSheetScreenshot(widget, name);
 }
 
 class ReportScreenshots : public ::testing::Test {
