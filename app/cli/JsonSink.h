@@ -24,6 +24,6 @@ public:
     virtual void integer(std::int64_t value) = 0;
     virtual void null() = 0;
 
-    void optionalText(const std::optional<std::string>& text) { text ? string(*text) : null(); }
+    void optionalText(std::optional<std::string_view> text) { text ? string(*text) : null(); }
     void optionalInteger(std::optional<std::int64_t> value) { value ? integer(*value) : null(); }
 };

@@ -126,9 +126,9 @@ Transaction* ImportedTransactions::createFromBankFields(Account& account,
                                                         const Transaction& source) {
     PN_ASSERT(source.ofxAmount() && source.ofxTitle() && source.ofxDate(),
               "A transaction without bank fields cannot give an imported one");
-    return createImported(account,
-                          BankFields{*source.ofxAmount(), *source.ofxTitle(), *source.ofxDate(),
-                                     source.ofxCheckNumber(), source.ofxFitID()});
+    return createImported(account, BankFields{*source.ofxAmount(), std::string(*source.ofxTitle()),
+                                              *source.ofxDate(), source.ofxCheckNumber(),
+                                              std::optional<std::string>(source.ofxFitID())});
 }
 
 void ImportedTransactions::mergeEntry(Transaction& pending, const ImportDictionary& entry) {

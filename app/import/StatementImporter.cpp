@@ -40,8 +40,9 @@ void StatementImporter::buildIndexes() {
             PN_ASSERT(unique, "Two transactions of an account share a FIT ID");
         }
         if (transaction->ofxTitle() && transaction->ofxAmount() && transaction->ofxDate()) {
-            BankKeyCounts& counts = m_byBankKey[BankKey{
-                *transaction->ofxTitle(), *transaction->ofxAmount(), *transaction->ofxDate()}];
+            BankKeyCounts& counts =
+                m_byBankKey[BankKey{std::string(*transaction->ofxTitle()),
+                                    *transaction->ofxAmount(), *transaction->ofxDate()}];
             ++counts.all;
             if (!transaction->ofxFitID()) {
                 ++counts.withoutFitID;

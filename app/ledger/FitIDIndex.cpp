@@ -48,7 +48,7 @@ void FitIDIndex::refile(const Transaction& transaction) {
     if (transaction.isDeleted() || !transaction.ofxFitID()) {
         return;
     }
-    Key key{transaction.account(), *transaction.ofxFitID()};
+    Key key{transaction.account(), std::string(*transaction.ofxFitID())};
     ++m_counts[key];
     m_filed.emplace(&transaction, std::move(key));
 }

@@ -80,7 +80,7 @@ RegisterRowLook::Colors RegisterRowLook::colors(Column column, const Transaction
 }
 
 bool RegisterRowLook::hasShownNotes(const Transaction& transaction) {
-    const std::optional<std::string>& notes = transaction.notes();
+    const std::optional<std::string_view> notes = transaction.notes();
     if (!notes) {
         return false;
     }
@@ -97,5 +97,5 @@ std::optional<std::string> RegisterRowLook::shownNotes(const Transaction& transa
     if (!hasShownNotes(transaction)) {
         return std::nullopt;
     }
-    return transaction.notes();
+    return std::string(*transaction.notes());
 }

@@ -145,16 +145,16 @@ std::vector<Split*> Transaction::sortedSplits() const {
 
 std::string Transaction::keywords() const {
     std::string text;
-    if (m_title) {
-        text += *m_title + " ";
+    if (const std::optional<std::string_view> title = m_title.view()) {
+        text.append(*title).append(" ");
     }
     for (const Split* split : m_splits) {
         if (split->category() != nullptr) {
             text += split->category()->name() + " ";
         }
     }
-    if (m_notes) {
-        text += *m_notes + " ";
+    if (const std::optional<std::string_view> notes = m_notes.view()) {
+        text.append(*notes).append(" ");
     }
     // The exact amount: a float would give wrong cents from about a million upwards.
     text += m_amount.absolute_pn().toString(2);

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "base/Date.h"
 #include "base/Decimal.h"
+#include "base/OptionalText.h"
 #include "store/Entity.h"
 
 class Account;
@@ -29,14 +31,11 @@ public:
     void setDate(Date date) { setValue(&Transaction::m_date, date); }
     // Keeps the UTC calendar day of `timestamp`.
     void setDate(Date::TimePoint timestamp);
-    const std::optional<std::string>& title() const { return m_title; }
-    void setTitle(std::optional<std::string> title) {
-        setValue(&Transaction::m_title, std::move(title));
-    }
-    const std::optional<std::string>& notes() const { return m_notes; }
-    void setNotes(std::optional<std::string> notes) {
-        setValue(&Transaction::m_notes, std::move(notes));
-    }
+    // The text attributes are views of the transaction's own text: valid until it changes.
+    std::optional<std::string_view> title() const { return m_title.view(); }
+    void setTitle(std::optional<std::string_view> title) { setValue(&Transaction::m_title, title); }
+    std::optional<std::string_view> notes() const { return m_notes.view(); }
+    void setNotes(std::optional<std::string_view> notes) { setValue(&Transaction::m_notes, notes); }
     const Decimal& amount() const { return m_amount; }
     // Stores roundedAmount(amount).
     void setAmount(const Decimal& amount);
@@ -63,9 +62,9 @@ public:
     void setOfxAmount(std::optional<Decimal> amount) {
         setValue(&Transaction::m_ofxAmount, std::move(amount));
     }
-    const std::optional<std::string>& ofxTitle() const { return m_ofxTitle; }
-    void setOfxTitle(std::optional<std::string> title) {
-        setValue(&Transaction::m_ofxTitle, std::move(title));
+    std::optional<std::string_view> ofxTitle() const { return m_ofxTitle.view(); }
+    void setOfxTitle(std::optional<std::string_view> title) {
+        setValue(&Transaction::m_ofxTitle, title);
     }
     std::optional<Date> ofxDate() const { return m_ofxDate; }
     void setOfxDate(std::optional<Date> date) { setValue(&Transaction::m_ofxDate, date); }
@@ -73,16 +72,14 @@ public:
     void setOfxCheckNumber(std::optional<std::int64_t> number) {
         setValue(&Transaction::m_ofxCheckNumber, number);
     }
-    const std::optional<std::string>& ofxFitID() const { return m_ofxFitID; }
-    void setOfxFitID(std::optional<std::string> fitID) {
-        setValue(&Transaction::m_ofxFitID, std::move(fitID));
+    std::optional<std::string_view> ofxFitID() const { return m_ofxFitID.view(); }
+    void setOfxFitID(std::optional<std::string_view> fitID) {
+        setValue(&Transaction::m_ofxFitID, fitID);
     }
 
     // Unset for an ordinary transaction; "generated" for a projected one.
-    const std::optional<std::string>& type() const { return m_type; }
-    void setType(std::optional<std::string> type) {
-        setValue(&Transaction::m_type, std::move(type));
-    }
+    std::optional<std::string_view> type() const { return m_type.view(); }
+    void setType(std::optional<std::string_view> type) { setValue(&Transaction::m_type, type); }
     // Set whenever a split's amount changes, so the transaction is validated at the next save.
     bool splitsChanged() const { return m_splitsChanged; }
     void setSplitsChanged(bool changed) { setValue(&Transaction::m_splitsChanged, changed); }
@@ -90,7 +87,7 @@ public:
     // Dated today, one split of 0, the next sort ID.
     void awakeFromInsert() override;
 
-    bool isGenerated() const { return m_type == kTransactionTypeGenerated; }
+    bool isGenerated() const { return m_type.view() == kTransactionTypeGenerated; }
     // The item whose projection this transaction is part of, untyped (the scheduled subsystem
     // offers it typed: ScheduledItem::itemOfTransaction); nullptr for others.
     ManagedObject* scheduledItemObject() const { return m_scheduledItem; }
@@ -140,23 +137,25 @@ public:
 private:
     [[nodiscard]] bool validateTransaction(std::optional<ValidationError>& error) const;
 
-    Account* m_account = nullptr;
-    Date m_date;
-    std::optional<std::string> m_title;
-    std::optional<std::string> m_notes;
-    Decimal m_amount;
-    ObjectSet<Split> m_splits;
-    std::int64_t m_sortID = 0;
-    std::optional<std::int64_t> m_checkNumber;
+    // Ordered by size so that two hundred thousand of them waste no padding: the flags and
+    // dates fill the tail of the base object.
     bool m_isPending = true;
     bool m_isImported = false;
     bool m_isNew = false;
-    std::optional<Decimal> m_ofxAmount;
-    std::optional<std::string> m_ofxTitle;
-    std::optional<Date> m_ofxDate;
-    std::optional<std::int64_t> m_ofxCheckNumber;
-    std::optional<std::string> m_ofxFitID;
-    std::optional<std::string> m_type;
     bool m_splitsChanged = false;
+    Date m_date;
+    std::optional<Date> m_ofxDate;
+    Account* m_account = nullptr;
     ManagedObject* m_scheduledItem = nullptr;
+    ObjectSet<Split> m_splits;
+    Decimal m_amount;
+    std::optional<Decimal> m_ofxAmount;
+    std::int64_t m_sortID = 0;
+    std::optional<std::int64_t> m_checkNumber;
+    std::optional<std::int64_t> m_ofxCheckNumber;
+    OptionalText m_title;
+    OptionalText m_notes;
+    OptionalText m_ofxTitle;
+    OptionalText m_ofxFitID;
+    OptionalText m_type;
 };

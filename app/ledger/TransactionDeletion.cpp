@@ -22,7 +22,7 @@ Alert TransactionDeletion::confirmation(const std::vector<Transaction*>& transac
     Alert alert;
     if (transactions.size() == 1) {
         alert.message = "Are you sure you want to delete the transaction \"" +
-                        transactions.front()->title().value_or("") + "\"?";
+                        std::string(transactions.front()->title().value_or("")) + "\"?";
     } else {
         alert.message = "Are you sure you want to delete the selected " +
                         RegisterStatus::countedTransactions(transactions.size()) + "?";

@@ -213,7 +213,7 @@ void TransactionEditorModel::writeCategoriesToTransaction() {
 
 std::string TransactionEditorModel::bankTitle() const {
     requireTransaction();
-    return m_transaction->ofxTitle().value_or("");
+    return std::string(m_transaction->ofxTitle().value_or(""));
 }
 
 std::string TransactionEditorModel::bankDateText() const {

@@ -52,9 +52,9 @@ bool Transaction::validateSplits(std::optional<ValidationError>& error) const {
 }
 
 bool Transaction::validateBankFields(std::optional<ValidationError>& error) const {
-    const bool noneSet =
-        !m_ofxAmount && !m_ofxTitle && !m_ofxDate && !m_ofxCheckNumber && !m_ofxFitID;
-    const bool requiredSet = m_ofxAmount && m_ofxTitle && m_ofxDate;
+    const bool noneSet = !m_ofxAmount && !m_ofxTitle.hasValue() && !m_ofxDate &&
+                         !m_ofxCheckNumber && !m_ofxFitID.hasValue();
+    const bool requiredSet = m_ofxAmount && m_ofxTitle.hasValue() && m_ofxDate;
     if (noneSet || requiredSet) {
         return true;
     }
@@ -78,12 +78,14 @@ bool Transaction::validateGeneratedTransactionHasScheduledItem(
 }
 
 bool Transaction::validateFitIDIsUnique(std::optional<ValidationError>& error) const {
-    if (!m_ofxFitID) {
+    const std::optional<std::string_view> fitID = m_ofxFitID.view();
+    if (!fitID) {
         return true;
     }
     // An index, not a walk over the account: a save of a large import checks every new
     // transaction, and an account may hold a hundred thousand.
-    const std::size_t count = FitIDIndex::of(*managedObjectContext()).count(m_account, *m_ofxFitID);
+    const std::size_t count =
+        FitIDIndex::of(*managedObjectContext()).count(m_account, std::string(*fitID));
     if (count == 1) {
         return true;
     }

@@ -11,6 +11,7 @@
 
 #include "base/Date.h"
 #include "base/Decimal.h"
+#include "base/OptionalText.h"
 
 // The kinds of attribute an entity may declare.
 enum class AttributeKind { Text, Decimal, Date, Integer, Boolean, ArchivedList };
@@ -42,7 +43,8 @@ struct ArchiveCoder<ArchiveFields> {
 
 // Maps a member type to its attribute kind and converts between it and AttributeValue.
 // Supported: std::string, Decimal, Date, integers, bool, std::vector<V> with an ArchiveCoder,
-// and std::optional of each (optional attributes: unset is distinct from zero or empty).
+// std::optional of each (optional attributes: unset is distinct from zero or empty), and
+// OptionalText (an optional text).
 template <class T>
 struct AttributeTraits;
 
@@ -52,6 +54,25 @@ struct AttributeTraits<std::string> {
     static constexpr bool kOptional = false;
     static AttributeValue toValue(const std::string& v) { return v; }
     static std::string fromValue(const AttributeValue& v) { return std::get<std::string>(v); }
+};
+
+// An optional text held compactly (an object's text attributes that most rows have).
+template <>
+struct AttributeTraits<OptionalText> {
+    static constexpr AttributeKind kKind = AttributeKind::Text;
+    static constexpr bool kOptional = true;
+    static AttributeValue toValue(const OptionalText& v) {
+        if (const std::optional<std::string_view> text = v.view()) {
+            return std::string(*text);
+        }
+        return AttributeValue{};
+    }
+    static OptionalText fromValue(const AttributeValue& v) {
+        if (std::holds_alternative<std::monostate>(v)) {
+            return OptionalText();
+        }
+        return OptionalText(std::string_view(std::get<std::string>(v)));
+    }
 };
 
 template <>

@@ -84,7 +84,8 @@ T-4.50
 // there are several; "!" marks a transaction that is pending, imported, new or has bank data.
 std::string describe(const Transaction& t) {
     std::string text = t.date().toISOString() + " " + t.amount().toString(2) + " " +
-                       t.title().value_or("-") + " | " + t.notes().value_or("-") + " |";
+                       std::string(t.title().value_or("-")) + " | " +
+                       std::string(t.notes().value_or("-")) + " |";
     for (const Split* split : t.sortedSplits()) {
         text += " " + (split->category() ? split->category()->name() : std::string("none"));
         if (t.splits().size() > 1) {

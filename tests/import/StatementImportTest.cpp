@@ -90,7 +90,7 @@ TEST_F(StatementImportTest, SameOFXTwiceGivesOnlyDuplicatesAndAFirstImportSetsTh
     for (Transaction* t : imported()) {
         EXPECT_TRUE(t->isNew());
         EXPECT_FALSE(t->isPending());
-        titles.push_back(*t->title());
+        titles.emplace_back(*t->title());
     }
     std::sort(titles.begin(), titles.end());
     EXPECT_EQ(titles, (std::vector<std::string>{"Acme Store #12", "Pay Day"}));
@@ -371,7 +371,7 @@ TEST_F(StatementImportTest, ReleasingImportedEntriesEmptiesOnlyThoseAndKeepsTheC
     EXPECT_EQ(importer.summary(), (ImportSummary{1, 2, 1}));
     std::vector<std::string> titles;
     for (Transaction* t : account->transactions()) {
-        titles.push_back(*t->title());
+        titles.emplace_back(*t->title());
     }
     std::sort(titles.begin(), titles.end());
     EXPECT_EQ(titles, (std::vector<std::string>{"First", "Last", "Typed"}));

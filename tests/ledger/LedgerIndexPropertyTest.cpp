@@ -187,7 +187,7 @@ protected:
                 const auto same = std::count_if(all.begin(), all.end(), [t](const Transaction* o) {
                     return o->account() == t->account() && o->ofxFitID() == t->ofxFitID();
                 });
-                ASSERT_EQ(FitIDIndex::of(ctx).count(t->account(), *t->ofxFitID()),
+                ASSERT_EQ(FitIDIndex::of(ctx).count(t->account(), std::string(*t->ofxFitID())),
                           static_cast<std::size_t>(same));
             }
         }

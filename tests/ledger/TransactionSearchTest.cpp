@@ -36,7 +36,7 @@ protected:
                                          TransactionSearch::Scope scope = {}) {
         std::vector<std::string> titles;
         for (const Transaction* t : TransactionSearch::search(ctx, scope, text)) {
-            titles.push_back(t->title().value_or(""));
+            titles.emplace_back(t->title().value_or(""));
         }
         return titles;
     }

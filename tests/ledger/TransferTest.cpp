@@ -60,7 +60,7 @@ protected:
             return std::to_string(a.transactions().size()) + " transactions";
         }
         const Transaction* t = *a.transactions().begin();
-        return t->title().value_or("(none)") + " " + t->amount().toString(2);
+        return std::string(t->title().value_or("(none)")) + " " + t->amount().toString(2);
     }
 
     // The sheet's fields as one line: destination, amount, title (placeholder), category, and

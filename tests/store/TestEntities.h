@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "base/OptionalText.h"
 #include "store/Entity.h"
 #include "store/EntityModel.h"
 
@@ -82,8 +84,9 @@ public:
     void setExplicit(bool e) { setValue(&Track::m_explicit, e); }
     std::optional<std::int64_t> rating() const { return m_rating; }
     void setRating(std::optional<std::int64_t> r) { setValue(&Track::m_rating, r); }
-    std::optional<std::string> note() const { return m_note; }
-    void setNote(std::optional<std::string> n) { setValue(&Track::m_note, std::move(n)); }
+    // Held compactly, as the program's bulk entities hold their texts.
+    std::optional<std::string> note() const { return m_note.toOptionalString(); }
+    void setNote(std::optional<std::string_view> n) { setValue(&Track::m_note, n); }
     const std::vector<Beat>& beats() const { return m_beats; }
     void setBeats(std::vector<Beat> b) { setValue(&Track::m_beats, std::move(b)); }
     Album* album() const { return m_album; }
@@ -100,7 +103,7 @@ private:
     std::int64_t m_number = 0;
     bool m_explicit = false;
     std::optional<std::int64_t> m_rating;
-    std::optional<std::string> m_note;
+    OptionalText m_note;
     std::vector<Beat> m_beats;
     Album* m_album = nullptr;
     Album* m_singleOf = nullptr;

@@ -21,8 +21,8 @@ void FakeRowEditor::beginEditing(Transaction& transaction, bool isAdding, bool s
     m_transaction = &transaction;
     wasAdding = isAdding;
     showedAccountRow = showsAccountRow;
-    m_label->setText(tr("Stand-in editor: %1")
-                         .arg(QString::fromStdString(transaction.title().value_or("(new)"))));
+    m_label->setText(
+        tr("Stand-in editor: %1").arg(QString::fromUtf8(transaction.title().value_or("(new)"))));
 }
 
 void FakeRowEditor::writeFieldsToTransaction() {

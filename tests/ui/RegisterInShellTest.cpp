@@ -186,7 +186,7 @@ TEST_F(RegisterInShell, TheBreakdownListsAFiguresTransactionsInItsOwnRegister) {
     }
     Transaction* edited = rows.transactionAt(2);
     EXPECT_EQ(rows.index(2, RegisterModel::DescriptionColumn).data().toString(),
-              QString::fromStdString(edited->title().value_or("")));
+              QString::fromUtf8(edited->title().value_or("")));
     EXPECT_TRUE(drilled.selectedRows().empty());
     EXPECT_EQ(status(), drilled.statusMessage());
     EXPECT_TRUE(status().startsWith(QString::number(rows.rowCount()) + " transactions"));

@@ -165,7 +165,7 @@ TEST_F(RegisterTest, RowsShowTextsColoursSplitsAndCheckNumbers) {
     first->setCategory(food);
     first->setAmount(dec("-60.00"));
     for (auto [category, amount] :
-         {std::pair{home, "-30.00"}, std::pair{(Category*)nullptr, "-6.00"}}) {
+         {std::pair{home, "-30.00"}, std::pair{static_cast<Category*>(nullptr), "-6.00"}}) {
         Split* s = ctx.insert<Split>();
         s->setCategory(category);
         s->setAmount(dec(amount));

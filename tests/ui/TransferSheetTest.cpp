@@ -101,7 +101,7 @@ protected:
     static std::string rows(const Account& a) {
         std::set<std::string> lines;
         for (const Transaction* t : a.transactions()) {
-            lines.insert(t->title().value_or("") + " " + t->amount().toString(2));
+            lines.insert(std::string(t->title().value_or("")) + " " + t->amount().toString(2));
         }
         std::string text;
         for (const std::string& line : lines) {

@@ -283,7 +283,8 @@ void Household::markBankEntries() {
         const auto name =
             std::find_if(std::begin(kBankNames), std::end(kBankNames),
                          [&](const BankName& bank) { return transaction->title() == bank.title; });
-        PN_ASSERT(name != std::end(kBankNames), "No bank name for " + *transaction->title());
+        PN_ASSERT(name != std::end(kBankNames),
+                  "No bank name for " + std::string(*transaction->title()));
         if (name->imported) {
             m_builder.markImported(*transaction, name->bankTitle,
                                    transaction->date() >= kLastImportStart);

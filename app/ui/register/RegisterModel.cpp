@@ -9,8 +9,8 @@
 
 namespace {
 
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 RegisterRowLook::Column lookColumn(int column) {
