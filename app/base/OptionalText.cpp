@@ -46,12 +46,12 @@ OptionalText& OptionalText::operator=(std::optional<std::string_view> text) {
 
 std::optional<std::string_view> OptionalText::view() const noexcept {
     switch (const std::uint8_t t = tag()) {
-    case kUnset:
-        return std::nullopt;
-    case kOnHeap:
-        return std::string_view(heapText(), heapSize());
-    default:
-        return std::string_view(m_bytes, t);
+        case kUnset:
+            return std::nullopt;
+        case kOnHeap:
+            return std::string_view(heapText(), heapSize());
+        default:
+            return std::string_view(m_bytes, t);
     }
 }
 

@@ -1,8 +1,15 @@
 #include "store/SQLiteLoader.h"
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <exception>
 #include <functional>
+#include <iterator>
 #include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 #include "store/EntityDescription.h"
 #include "store/EntityModel.h"
@@ -10,15 +17,125 @@
 #include "store/SQLiteStatement.h"
 #include "store/SQLiteValueCodec.h"
 
+// Rows read from one table: each row's values and references side by side in two flat
+// arrays, so that a batch costs a few allocations however many rows it holds.
+struct SQLiteLoader::RowBatch final {
+    struct Row {
+        ObjectID id;
+        const EntityDescription* entity;
+        const Columns* columns;
+        std::size_t firstValue;
+        std::size_t firstReference;
+    };
+    std::vector<Row> rows;
+    std::vector<AttributeValue> values;
+    std::vector<std::optional<ObjectID>> references;  // by relationship; unset: no link
+    // Set on the last batch when the reading failed: the rows before it are sound.
+    std::exception_ptr failure;
+
+    void clear() {
+        rows.clear();
+        values.clear();
+        references.clear();
+        failure = nullptr;
+    }
+};
+
+// Batches from the reading thread to the loading one. At most a few are under way, so that
+// a large table never waits in memory twice; emptied batches go back to the reader.
+class SQLiteLoader::RowQueue final {
+public:
+    static constexpr std::size_t kRowsPerBatch = 512;
+
+    // The reader's next batch to fill; nullptr once the loading side has stopped.
+    std::unique_ptr<RowBatch> emptyBatch() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_stopped || m_filled.size() < kBatchesUnderWay; });
+        if (m_stopped) {
+            return nullptr;
+        }
+        if (m_empty.empty()) {
+            return std::make_unique<RowBatch>();
+        }
+        std::unique_ptr<RowBatch> batch = std::move(m_empty.back());
+        m_empty.pop_back();
+        return batch;
+    }
+    void push(std::unique_ptr<RowBatch> batch) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_filled.push_back(std::move(batch));
+        }
+        m_changed.notify_all();
+    }
+    // The reader has no more rows.
+    void close() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_closed = true;
+        }
+        m_changed.notify_all();
+    }
+
+    // The next batch, or nullptr once the reader has closed the queue and all are taken.
+    std::unique_ptr<RowBatch> next() {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_closed || !m_filled.empty(); });
+        if (m_filled.empty()) {
+            return nullptr;
+        }
+        std::unique_ptr<RowBatch> batch = std::move(m_filled.front());
+        m_filled.pop_front();
+        m_changed.notify_all();
+        return batch;
+    }
+    void recycle(std::unique_ptr<RowBatch> batch) {
+        batch->clear();
+        std::lock_guard lock(m_mutex);
+        m_empty.push_back(std::move(batch));
+    }
+    // The loading side gives up (a damaged row): the reader stops at its next batch.
+    void stop() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopped = true;
+        }
+        m_changed.notify_all();
+    }
+
+private:
+    static constexpr std::size_t kBatchesUnderWay = 4;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::unique_ptr<RowBatch>> m_filled;
+    std::vector<std::unique_ptr<RowBatch>> m_empty;
+    bool m_closed = false;
+    bool m_stopped = false;
+};
+
 SQLiteLoader::SQLiteLoader(sqlite3* db, const SQLiteSchema& schema, const EntityModel& model)
     : m_db(db), m_schema(schema), m_model(model) {}
 
+SQLiteLoader::~SQLiteLoader() = default;
+
 void SQLiteLoader::load(ObjectContext& context) {
     reserve(context);
-    for (const SQLiteSchema::Table* table : tablesInLinkOrder()) {
-        loadTable(context, *table);
-        m_tablesRead.push_back(table);
+    const std::vector<const SQLiteSchema::Table*> tables = tablesInLinkOrder();
+    RowQueue queue;
+    std::thread reader([this, &tables, &queue] { readTables(tables, queue); });
+    try {
+        while (std::unique_ptr<RowBatch> batch = queue.next()) {
+            loadBatch(context, *batch);
+            queue.recycle(std::move(batch));
+        }
+    } catch (...) {
+        // The connection is the reader's until it has gone.
+        queue.stop();
+        reader.join();
+        throw;
     }
+    reader.join();
     for (const PendingLink& pending : m_pending) {
         link(context, *pending.object, *pending.relationship, pending.target);
     }
@@ -116,47 +233,77 @@ SQLiteLoader::Columns SQLiteLoader::columnsOf(const SQLiteSchema::Table& table,
     return columns;
 }
 
-void SQLiteLoader::loadTable(ObjectContext& context, const SQLiteSchema::Table& table) {
-    std::string sql = "SELECT id, entity";
-    for (const auto& column : table.columns) {
-        sql += ", " + quoteSQLName(column.first);
+void SQLiteLoader::readTables(const std::vector<const SQLiteSchema::Table*>& tables,
+                              RowQueue& queue) {
+    for (const SQLiteSchema::Table* table : tables) {
+        if (!readTable(*table, queue)) {
+            break;
+        }
+        m_tablesRead.push_back(table);
     }
-    SQLiteStatement rows(m_db, sql + " FROM " + quoteSQLName(table.name) + " ORDER BY id");
-    std::map<const EntityDescription*, Columns> columnsByEntity;
-    std::string entityName;
-    const EntityDescription* entity = nullptr;
-    const Columns* columns = nullptr;
-    while (rows.step()) {
-        const std::int64_t id = rows.integer(0);
-        // Rows of one entity mostly follow each other: look the name up only when it changes.
-        if (const std::string_view name = rows.textView(1);
-            entity == nullptr || name != entityName) {
-            entityName = name;
-            entity = m_model.entityNamed(entityName);
-            if (entity != nullptr && !entity->isAbstract() && entity->isKindOf(*table.root)) {
-                auto [it, added] = columnsByEntity.try_emplace(entity);
-                if (added) {
-                    it->second = columnsOf(table, *entity);
-                }
-                columns = &it->second;
-            }
-        }
-        if (id <= 0 || entity == nullptr || entity->isAbstract() ||
-            !entity->isKindOf(*table.root)) {
-            throw Damage{"row " + std::to_string(id) + " of " + table.name + " is damaged"};
-        }
-        if (context.objectWithID(static_cast<ObjectID>(id)) != nullptr) {
-            throw Damage{"object " + std::to_string(id) + " appears twice"};
-        }
-        loadRow(context, rows, *entity, *columns);
-    }
+    queue.close();
 }
 
-void SQLiteLoader::loadRow(ObjectContext& context, const SQLiteStatement& rows,
-                           const EntityDescription& entity, const Columns& columns) {
+bool SQLiteLoader::readTable(const SQLiteSchema::Table& table, RowQueue& queue) {
+    std::unique_ptr<RowBatch> batch = queue.emptyBatch();
+    if (!batch) {
+        return false;
+    }
+    try {
+        std::string sql = "SELECT id, entity";
+        for (const auto& column : table.columns) {
+            sql += ", " + quoteSQLName(column.first);
+        }
+        SQLiteStatement rows(m_db, sql + " FROM " + quoteSQLName(table.name) + " ORDER BY id");
+        std::string entityName;
+        const EntityDescription* entity = nullptr;
+        const Columns* columns = nullptr;
+        while (rows.step()) {
+            const std::int64_t id = rows.integer(0);
+            // Rows of one entity mostly follow each other: look the name up only when it
+            // changes.
+            if (const std::string_view name = rows.textView(1);
+                entity == nullptr || name != entityName) {
+                entityName = name;
+                entity = m_model.entityNamed(entityName);
+                if (entity != nullptr && !entity->isAbstract() && entity->isKindOf(*table.root)) {
+                    auto [it, added] = m_columns.try_emplace(entity);
+                    if (added) {
+                        it->second = columnsOf(table, *entity);
+                    }
+                    columns = &it->second;
+                }
+            }
+            if (id <= 0 || entity == nullptr || entity->isAbstract() ||
+                !entity->isKindOf(*table.root)) {
+                throw Damage{"row " + std::to_string(id) + " of " + table.name + " is damaged"};
+            }
+            readRow(rows, *entity, *columns, *batch);
+            if (batch->rows.size() == RowQueue::kRowsPerBatch) {
+                queue.push(std::move(batch));
+                if (batch = queue.emptyBatch(); !batch) {
+                    return false;
+                }
+            }
+        }
+    } catch (...) {
+        // The rows read before the failure are loaded first, as if read one by one.
+        if (!batch) {
+            batch = std::make_unique<RowBatch>();
+        }
+        batch->failure = std::current_exception();
+        queue.push(std::move(batch));
+        return false;
+    }
+    queue.push(std::move(batch));
+    return true;
+}
+
+void SQLiteLoader::readRow(const SQLiteStatement& rows, const EntityDescription& entity,
+                           const Columns& columns, RowBatch& batch) const {
     const auto id = static_cast<ObjectID>(rows.integer(0));
-    ManagedObject& object = context.loadObject(entity, id);
-    m_values.resize(entity.attributes().size());
+    // The row is added once it has been read whole: values of a row that fails stay unused.
+    const RowBatch::Row row{id, &entity, &columns, batch.values.size(), batch.references.size()};
     for (const AttributeDescription& a : entity.attributes()) {
         std::optional<AttributeValue> value =
             SQLiteValueCodec::read(rows, columns.attributes[a.index], a.kind, a.optional);
@@ -164,27 +311,49 @@ void SQLiteLoader::loadRow(ObjectContext& context, const SQLiteStatement& rows,
             throw Damage{"the value of " + a.name + " of " + entity.name() + " " +
                          std::to_string(id) + " is damaged"};
         }
-        m_values[a.index] = std::move(*value);
+        batch.values.push_back(std::move(*value));
     }
-    context.loadAttributes(object, m_values);
     for (const RelationshipDescription& r : entity.relationships()) {
         const int column = columns.relationships[r.index];
-        if (column < 0) {
-            continue;
-        }
-        const SQLiteStatement::ColumnType type = rows.columnType(column);
+        const SQLiteStatement::ColumnType type =
+            column < 0 ? SQLiteStatement::ColumnType::Null : rows.columnType(column);
         if (type == SQLiteStatement::ColumnType::Null) {
+            batch.references.emplace_back();
             continue;
         }
         if (type != SQLiteStatement::ColumnType::Integer) {
             throw Damage{"a reference of " + entity.name() + " is damaged"};
         }
-        const auto target = static_cast<ObjectID>(rows.integer(column));
-        if (columns.targetRead[r.index]) {
-            link(context, object, r, target);
-        } else {
-            m_pending.push_back({&object, &r, target});
+        batch.references.emplace_back(static_cast<ObjectID>(rows.integer(column)));
+    }
+    batch.rows.push_back(row);
+}
+
+void SQLiteLoader::loadBatch(ObjectContext& context, RowBatch& batch) {
+    for (const RowBatch::Row& row : batch.rows) {
+        if (context.objectWithID(row.id) != nullptr) {
+            throw Damage{"object " + std::to_string(row.id) + " appears twice"};
         }
+        ManagedObject& object = context.loadObject(*row.entity, row.id);
+        const auto values = batch.values.begin() + static_cast<std::ptrdiff_t>(row.firstValue);
+        m_values.assign(std::make_move_iterator(values),
+                        std::make_move_iterator(
+                            values + static_cast<std::ptrdiff_t>(row.entity->attributes().size())));
+        context.loadAttributes(object, m_values);
+        for (const RelationshipDescription& r : row.entity->relationships()) {
+            const std::optional<ObjectID> target = batch.references[row.firstReference + r.index];
+            if (!target) {
+                continue;
+            }
+            if (row.columns->targetRead[r.index]) {
+                link(context, object, r, *target);
+            } else {
+                m_pending.push_back({&object, &r, *target});
+            }
+        }
+    }
+    if (batch.failure) {
+        std::rethrow_exception(batch.failure);
     }
 }
 

@@ -28,8 +28,7 @@ using Clock = std::chrono::steady_clock;
 // pass it belongs to is over.
 class FirstPaint final : public QObject {
 public:
-    FirstPaint(QWidget& window, Clock::time_point started)
-        : m_window(window), m_started(started) {}
+    FirstPaint(QWidget& window, Clock::time_point started) : m_window(window), m_started(started) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !m_seen) {
@@ -66,8 +65,8 @@ int main(int argc, char** argv) {
     installScheduledHooks();
     UserDefaults::standard().setBool(DefaultsKeys::kShouldShowWelcomeScreen, false);
 
-    auto delegate =
-        std::make_unique<ApplicationDelegate>(FileStores::sessionOptions(), UserDefaults::standard());
+    auto delegate = std::make_unique<ApplicationDelegate>(FileStores::sessionOptions(),
+                                                          UserDefaults::standard());
     MainMenu menu(*delegate);
     FirstPaint firstPaint(delegate->window(), started);
     app.installEventFilter(&firstPaint);

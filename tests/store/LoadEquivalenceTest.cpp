@@ -301,6 +301,75 @@ TEST_F(LoadEquivalenceTest, ContextLeavingItsObjectsToTheExitStillClosesItsStore
     EXPECT_EQ(dumpObjectGraph(*open(file)), saved);
 }
 
+// Rows are read a batch ahead of the objects made from them: damage found by either side,
+// early or late in a table of many batches, ends the load with its reason and leaves no
+// reader behind (a load that hung would time the test out).
+TEST_F(LoadEquivalenceTest, DamageAnywhereInALargeTableEndsTheLoadWithItsReason) {
+    const fs::path file = folder / "Large.sqlite";
+    std::vector<ObjectID> tracks;
+    {
+        std::unique_ptr<ObjectContext> ctx = open(file);
+        Album* album = ctx->insert<Album>();
+        album->setName("Many tracks");
+        for (int i = 0; i < 5000; ++i) {
+            Track* track = ctx->insert<Track>();
+            track->setNumber(i);
+            track->setNote(i % 2 == 0 ? std::nullopt
+                                      : std::optional<std::string_view>("a note of some length"));
+            track->setAlbum(album);
+            tracks.push_back(track->objectID());
+        }
+        ASSERT_FALSE(ctx->save());
+    }
+    const SQLiteSchema schema(testModel());
+    const SQLiteSchema::EntityLayout& layout = schema.layoutOf(Track::entityDescription());
+    const auto column = [&](std::string_view name) {
+        for (const AttributeDescription& a : Track::entityDescription().attributes()) {
+            if (a.name == name) {
+                return quoteSQLName(layout.attributeColumns[a.index]);
+            }
+        }
+        for (const RelationshipDescription& r : Track::entityDescription().relationships()) {
+            if (r.name == name) {
+                return quoteSQLName(layout.relationshipColumns[r.index]);
+            }
+        }
+        ADD_FAILURE() << "no column " << name;
+        return std::string();
+    };
+    const struct {
+        const char* name;
+        std::string change;
+        std::string reason;
+    } kCases[] = {
+        {"a value late in the table", column("number") + " = 'seven'",
+         "the value of number of Track " + std::to_string(tracks[4000]) + " is damaged"},
+        {"a reference early in the table", column("album") + " = 999999",
+         "a reference of Track " + std::to_string(tracks[10]) + " points nowhere"},
+        {"the last row's entity", "entity = 'Nothing'",
+         "row " + std::to_string(tracks.back()) + " of " + layout.table + " is damaged"},
+    };
+    const ObjectID damagedRows[] = {tracks[4000], tracks[10], tracks.back()};
+    for (std::size_t i = 0; i < std::size(kCases); ++i) {
+        SCOPED_TRACE(kCases[i].name);
+        const fs::path damaged = folder / ("Damaged-" + std::to_string(i) + ".sqlite");
+        fs::copy_file(file, damaged, fs::copy_options::overwrite_existing);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(damaged.c_str(), &db), SQLITE_OK);
+        sqliteExecute(db, "UPDATE " + quoteSQLName(layout.table) + " SET " + kCases[i].change +
+                              " WHERE id = " + std::to_string(damagedRows[i]));
+        sqlite3_close(db);
+
+        ObjectContext ctx(testModel());
+        auto opened = SQLiteStore::open(damaged.string(), testModel());
+        auto store = std::move(std::get<std::unique_ptr<SQLiteStore>>(opened));
+        const std::optional<ValidationError> error = store->load(ctx);
+        ASSERT_TRUE(error);
+        EXPECT_TRUE(error->localizedDescription.ends_with(kCases[i].reason))
+            << error->localizedDescription;
+    }
+}
+
 TEST(ObjectIDMapTest, FindsFarOutIDsAlsoAfterTheArrayGrewPastThem) {
     std::vector<std::byte> storage(8);  // only the addresses matter
     const auto object = [&](std::size_t n) {
