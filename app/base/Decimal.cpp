@@ -1,5 +1,6 @@
 #include "Decimal.h"
 
+#include <charconv>
 #include <cstring>
 
 #include "BidDecimal.h"
@@ -92,6 +93,19 @@ struct Parts {
 };
 
 Parts partsOf(const Decimal& d) {
+    // Where the coefficient fits 64 bits (see isAbsoluteBelowPowerOfTen) the parts are read
+    // from the bits: a save writes every amount as text, and the library's text is slow.
+    const BID_UINT128 v = bits(d);
+    constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
+    constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
+    if ((v.w[1] & kSpecialOrLarge) != kSpecialOrLarge && (v.w[1] & kCoefficientHigh) == 0) {
+        Parts parts;
+        parts.negative = (v.w[1] >> 63) != 0;
+        parts.exponent = static_cast<int>((v.w[1] >> 49) & 0x3fff) - 6176;
+        char digits[24];
+        parts.digits.assign(digits, std::to_chars(digits, digits + sizeof digits, v.w[0]).ptr);
+        return parts;
+    }
     char buffer[64];
     _IDEC_flags flags = 0;
     bid128_to_string(buffer, bits(d), &flags);

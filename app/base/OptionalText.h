@@ -13,8 +13,6 @@
 class OptionalText final {
 public:
     OptionalText() noexcept { setTag(kUnset); }
-    OptionalText(std::nullopt_t) noexcept : OptionalText() {}
-    explicit OptionalText(std::string_view text) { assign(text); }
     explicit OptionalText(std::optional<std::string_view> text);
     OptionalText(const OptionalText& other);
     OptionalText(OptionalText&& other) noexcept;

@@ -3,8 +3,14 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstring>
 #include <vector>
+
+#if defined(__x86_64__)
+#include <cpuid.h>
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -22,13 +28,103 @@ constexpr std::uint32_t rotr(std::uint32_t x, int n) {
     return (x >> n) | (x << (32 - n));
 }
 
+std::atomic<bool> g_extensionsAllowed = true;
+
+#if defined(__x86_64__)
+
+// The processor's SHA extensions hash about five times faster than portable code, which a
+// snapshot of a large store, taken on every start, notices.
+bool processorHasShaExtensions() {
+    constexpr unsigned kSSSE3 = 1U << 9, kSSE41 = 1U << 19;  // leaf 1, ECX
+    constexpr unsigned kSHA = 1U << 29;                      // leaf 7, EBX
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (__get_cpuid(1, &a, &b, &c, &d) == 0 || (c & kSSSE3) == 0 || (c & kSSE41) == 0) {
+        return false;
+    }
+    return __get_cpuid_count(7, 0, &a, &b, &c, &d) != 0 && (b & kSHA) != 0;
+}
+
+// The state is kept as the instructions want it: ABEF in one register, CDGH in the other.
+// Each group of four rounds adds four round constants to four message words; the schedule's
+// next words are made three groups ahead (sha256msg1, then sha256msg2).
+__attribute__((target("sha,sse4.1,ssse3"))) void compressWithShaExtensions(
+    std::uint32_t* state, const std::uint8_t* blocks, std::size_t count) {
+    const __m128i byteSwap = _mm_set_epi64x(0x0c0d0e0f08090a0bLL, 0x0405060700010203LL);
+    __m128i dcba = _mm_loadu_si128(reinterpret_cast<const __m128i*>(state));
+    __m128i hgfe = _mm_loadu_si128(reinterpret_cast<const __m128i*>(state + 4));
+    const __m128i cdab = _mm_shuffle_epi32(dcba, 0xB1);
+    const __m128i efgh = _mm_shuffle_epi32(hgfe, 0x1B);
+    __m128i abef = _mm_alignr_epi8(cdab, efgh, 8);
+    __m128i cdgh = _mm_blend_epi16(efgh, cdab, 0xF0);
+    for (; count > 0; --count, blocks += 64) {
+        const __m128i savedAbef = abef;
+        const __m128i savedCdgh = cdgh;
+        __m128i words[4];
+        for (int group = 0; group < 16; ++group) {
+            __m128i& current = words[group % 4];
+            if (group < 4) {
+                current = _mm_shuffle_epi8(
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(blocks + 16 * group)),
+                    byteSwap);
+            }
+            __m128i message = _mm_add_epi32(
+                current, _mm_loadu_si128(reinterpret_cast<const __m128i*>(kRound + 4 * group)));
+            cdgh = _mm_sha256rnds2_epu32(cdgh, abef, message);
+            if (group >= 3 && group <= 14) {
+                __m128i& next = words[(group + 1) % 4];
+                next = _mm_add_epi32(next, _mm_alignr_epi8(current, words[(group + 3) % 4], 4));
+                next = _mm_sha256msg2_epu32(next, current);
+            }
+            message = _mm_shuffle_epi32(message, 0x0E);
+            abef = _mm_sha256rnds2_epu32(abef, cdgh, message);
+            if (group >= 1 && group <= 12) {
+                __m128i& previous = words[(group + 3) % 4];
+                previous = _mm_sha256msg1_epu32(previous, current);
+            }
+        }
+        abef = _mm_add_epi32(abef, savedAbef);
+        cdgh = _mm_add_epi32(cdgh, savedCdgh);
+    }
+    const __m128i feba = _mm_shuffle_epi32(abef, 0x1B);
+    const __m128i dchg = _mm_shuffle_epi32(cdgh, 0xB1);
+    dcba = _mm_blend_epi16(feba, dchg, 0xF0);
+    hgfe = _mm_alignr_epi8(dchg, feba, 8);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(state), dcba);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(state + 4), hgfe);
+}
+
+#else
+
+bool processorHasShaExtensions() {
+    return false;
+}
+
+void compressWithShaExtensions(std::uint32_t*, const std::uint8_t*, std::size_t) {}
+
+#endif
+
 }  // namespace
+
+void Sha256::allowProcessorExtensions(bool allowed) {
+    g_extensionsAllowed = allowed;
+}
+
+void Sha256::compress(const std::uint8_t* blocks, std::size_t count) {
+    static const bool hasExtensions = processorHasShaExtensions();
+    if (hasExtensions && g_extensionsAllowed) {
+        compressWithShaExtensions(m_state.data(), blocks, count);
+        return;
+    }
+    for (; count > 0; --count, blocks += 64) {
+        compressPortably(blocks);
+    }
+}
 
 Sha256::Sha256()
     : m_state{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
               0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19} {}
 
-void Sha256::compress(const std::uint8_t* block) {
+void Sha256::compressPortably(const std::uint8_t* block) {
     std::uint32_t w[64];
     for (int i = 0; i < 16; ++i) {
         w[i] = (std::uint32_t{block[4 * i]} << 24) | (std::uint32_t{block[4 * i + 1]} << 16) |
@@ -79,12 +175,13 @@ void Sha256::update(const void* data, std::size_t size) {
         if (m_buffered < m_buffer.size()) {
             return;
         }
-        compress(m_buffer.data());
+        compress(m_buffer.data(), 1);
         m_buffered = 0;
     }
-    for (; size >= 64; bytes += 64, size -= 64) {
-        compress(bytes);
-    }
+    const std::size_t blocks = size / 64;
+    compress(bytes, blocks);
+    bytes += 64 * blocks;
+    size -= 64 * blocks;
     std::memcpy(m_buffer.data(), bytes, size);
     m_buffered = size;
 }

@@ -23,8 +23,12 @@ public:
     // The digest of the file at `path`, read in blocks; nothing when it cannot be read.
     [[nodiscard]] static std::optional<std::string> hexOfFile(const std::string& path);
 
+    // Tests compare the portable code with the processor's SHA instructions; on by default.
+    static void allowProcessorExtensions(bool allowed);
+
 private:
-    void compress(const std::uint8_t* block);
+    void compress(const std::uint8_t* blocks, std::size_t count);
+    void compressPortably(const std::uint8_t* block);
 
     std::array<std::uint32_t, 8> m_state;
     std::array<std::uint8_t, 64> m_buffer{};

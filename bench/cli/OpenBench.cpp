@@ -38,6 +38,10 @@ void* operator new(std::size_t size) {
     return p;
 }
 
+// GCC takes the free() below for one of memory from the standard operator new, which this
+// file replaces with malloc.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept {
     std::free(p);
 }
@@ -45,6 +49,7 @@ void operator delete(void* p) noexcept {
 void operator delete(void* p, std::size_t) noexcept {
     std::free(p);
 }
+#pragma GCC diagnostic pop
 
 namespace {
 

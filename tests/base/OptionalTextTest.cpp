@@ -41,7 +41,7 @@ TEST(OptionalTextTest, HoldsEveryLengthAndKeepsUnsetApartFromEmpty) {
 TEST(OptionalTextTest, CopiesAreDeepAndMovesEmptyTheSource) {
     for (const std::string& value : {std::string("short"), std::string(40, 'l')}) {
         SCOPED_TRACE(value);
-        OptionalText original(std::string_view{value});
+        OptionalText original(value);
         OptionalText copy = original;
         original = std::string_view("changed after the copy was made");
         EXPECT_EQ(describe(copy), "\"" + value + "\"");
@@ -50,13 +50,13 @@ TEST(OptionalTextTest, CopiesAreDeepAndMovesEmptyTheSource) {
         EXPECT_EQ(describe(moved), "\"" + value + "\"");
         EXPECT_EQ(describe(copy), "unset");  // a moved-from text is unset, as the header says
 
-        OptionalText target(std::string_view(std::string(30, 't')));
+        OptionalText target(std::string(30, 't'));
         target = std::move(moved);
         EXPECT_EQ(describe(target), "\"" + value + "\"");
         const OptionalText& same = target;
         target = same;
         EXPECT_EQ(describe(target), "\"" + value + "\"");
-        target = OptionalText();
+        target = std::nullopt;
         EXPECT_EQ(describe(target), "unset");
     }
 }
@@ -70,7 +70,7 @@ TEST(OptionalTextTest, TakesAViewOfItsOwnText) {
     };
     for (const auto& [value, tail] : kCases) {
         SCOPED_TRACE(value);
-        OptionalText text(std::string_view{value});
+        OptionalText text(value);
         text = text.view()->substr(value.size() - tail.size());
         EXPECT_EQ(describe(text), "\"" + tail + "\"");
     }

@@ -23,11 +23,24 @@ const Vector kVectors[] = {
      "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
 };
 
-TEST(Sha256Test, PublishedVectors) {
-    for (const Vector& v : kVectors) {
-        SCOPED_TRACE(v.name);
-        EXPECT_EQ(Sha256::hexOf(v.input), v.digest);
+// Runs `check` with the processor's SHA instructions (where it has them) and without.
+template <class Check>
+void withEitherImplementation(Check check) {
+    for (const bool extensions : {true, false}) {
+        SCOPED_TRACE(extensions ? "processor extensions allowed" : "portable code");
+        Sha256::allowProcessorExtensions(extensions);
+        check();
     }
+    Sha256::allowProcessorExtensions(true);
+}
+
+TEST(Sha256Test, PublishedVectors) {
+    withEitherImplementation([] {
+        for (const Vector& v : kVectors) {
+            SCOPED_TRACE(v.name);
+            EXPECT_EQ(Sha256::hexOf(v.input), v.digest);
+        }
+    });
 }
 
 // Lengths around the block and padding edges, fed in uneven pieces: the buffering between
@@ -43,18 +56,20 @@ TEST(Sha256Test, PiecesAroundTheBlockEdges) {
         {120, "c9512b08619c19fbb503c7da6b46ef20301e5f7a7a5f43989182398536f5c5c8"},
         {1000, "915e53a44c18b19bb06ba5b3f5fcaf1dc4651e8404c63425cfc6174e74659d87"},
     };
-    for (const auto& [length, digest] : kCases) {
-        SCOPED_TRACE(length);
-        std::string bytes;
-        for (std::size_t i = 0; i < length; ++i) {
-            bytes += static_cast<char>('a' + i % 26);
+    withEitherImplementation([&kCases] {
+        for (const auto& [length, digest] : kCases) {
+            SCOPED_TRACE(length);
+            std::string bytes;
+            for (std::size_t i = 0; i < length; ++i) {
+                bytes += static_cast<char>('a' + i % 26);
+            }
+            Sha256 pieces;
+            for (std::size_t at = 0, step = 1; at < length; at += step, step = step * 2 + 1) {
+                pieces.update(std::string_view(bytes).substr(at, step));
+            }
+            EXPECT_EQ(pieces.finishHex(), digest);
         }
-        Sha256 pieces;
-        for (std::size_t at = 0, step = 1; at < length; at += step, step = step * 2 + 1) {
-            pieces.update(std::string_view(bytes).substr(at, step));
-        }
-        EXPECT_EQ(pieces.finishHex(), digest);
-    }
+    });
 }
 
 }  // namespace
