@@ -182,7 +182,49 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
     return make(v);
 }
 
+namespace {
+
+// Values in the usual encoding whose coefficient fits 64 bits (see isAbsoluteBelowPowerOfTen).
+constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
+constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
+constexpr std::uint64_t kSignBit = 0x8000000000000000ull;
+
+// a + b, or a - b when `subtract`, where both have the same exponent and coefficients below
+// 2^63: every amount of one currency. The sum is exact, so it is what the library gives: the
+// common exponent, and +0 for x - x. Nothing for any other pair.
+std::optional<BID_UINT128> sumOfLikeValues(BID_UINT128 a, BID_UINT128 b, bool subtract) {
+    const auto plain = [](const BID_UINT128& v) {
+        return (v.w[1] & kSpecialOrLarge) != kSpecialOrLarge && (v.w[1] & kCoefficientHigh) == 0 &&
+               (v.w[0] & kSignBit) == 0;
+    };
+    const std::uint64_t exponentBits = a.w[1] & ~kSignBit;
+    if (!plain(a) || !plain(b) || (b.w[1] & ~kSignBit) != exponentBits) {
+        return std::nullopt;
+    }
+    const bool aNegative = (a.w[1] & kSignBit) != 0;
+    const bool bNegative = ((b.w[1] & kSignBit) != 0) != subtract;
+    BID_UINT128 sum;
+    bool negative = false;
+    if (aNegative == bNegative) {
+        sum.w[0] = a.w[0] + b.w[0];
+        negative = aNegative;
+    } else if (a.w[0] != b.w[0]) {
+        const bool aLarger = a.w[0] > b.w[0];
+        sum.w[0] = aLarger ? a.w[0] - b.w[0] : b.w[0] - a.w[0];
+        negative = aLarger ? aNegative : bNegative;
+    } else {
+        sum.w[0] = 0;
+    }
+    sum.w[1] = exponentBits | (negative ? kSignBit : 0);
+    return sum;
+}
+
+}  // namespace
+
 Decimal Decimal::operator+(const Decimal& other) const {
+    if (const std::optional<BID_UINT128> sum = sumOfLikeValues(bits(*this), bits(other), false)) {
+        return make(*sum);
+    }
     _IDEC_flags flags = 0;
     BID_UINT128 r = bid128_add(bits(*this), bits(other), BID_ROUNDING_TO_NEAREST, &flags);
     check(flags, "addition");
@@ -190,6 +232,9 @@ Decimal Decimal::operator+(const Decimal& other) const {
 }
 
 Decimal Decimal::operator-(const Decimal& other) const {
+    if (const std::optional<BID_UINT128> sum = sumOfLikeValues(bits(*this), bits(other), true)) {
+        return make(*sum);
+    }
     _IDEC_flags flags = 0;
     BID_UINT128 r = bid128_sub(bits(*this), bits(other), BID_ROUNDING_TO_NEAREST, &flags);
     check(flags, "subtraction");

@@ -185,16 +185,21 @@ void SQLiteLoader::reserve(ObjectContext& context) const {
     ObjectID highestID = 0;
     for (const SQLiteSchema::Table& table : m_schema.tables()) {
         const std::string name = quoteSQLName(table.name);
-        SQLiteStatement size(m_db, "SELECT count(*), max(id) FROM " + name);
-        if (!size.step() || size.integer(0) == 0) {
+        // Two queries: alone, count(*) counts the table's pages without reading a row, and
+        // max(id) looks up the last one; together they would read every row.
+        SQLiteStatement count(m_db, "SELECT count(*) FROM " + name);
+        if (!count.step() || count.integer(0) == 0) {
             continue;
         }
-        highestID =
-            std::max(highestID, static_cast<ObjectID>(std::max<std::int64_t>(size.integer(1), 0)));
+        SQLiteStatement last(m_db, "SELECT max(id) FROM " + name);
+        if (last.step()) {
+            highestID = std::max(highestID,
+                                 static_cast<ObjectID>(std::max<std::int64_t>(last.integer(0), 0)));
+        }
         const std::vector<const EntityDescription*> entities =
             m_model.concreteEntitiesOf(*table.root);
         if (entities.size() == 1) {
-            counts.push_back({entities.front(), static_cast<std::size_t>(size.integer(0))});
+            counts.push_back({entities.front(), static_cast<std::size_t>(count.integer(0))});
             continue;
         }
         SQLiteStatement perEntity(m_db,

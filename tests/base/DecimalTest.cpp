@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
+#include <string>
 #include <unordered_set>
 
 #include "base/Decimal.h"
@@ -86,6 +88,46 @@ TEST(Decimal, ArithmeticIsExact) {
         sum += d("0.01");
     }
     EXPECT_EQ(sum, Decimal(10));
+}
+
+// Sums and differences of amounts against the same sums of whole cents, with the written
+// text showing the exponent kept. Like exponents and coefficients below 2^63 take a short
+// path; mixed exponents, huge coefficients and results near the limits take the library's.
+TEST(Decimal, SumsAndDifferencesAgreeWithWholeCents) {
+    const struct {
+        const char* a;
+        const char* b;
+        const char* sum;
+        const char* difference;
+    } kCases[] = {
+        {"1.50", "2.50", "4.00", "-1.00"},
+        {"-1.50", "1.50", "0.00", "-3.00"},
+        {"0.00", "-0.00", "0.00", "0.00"},
+        {"-0.00", "-0.00", "-0.00", "0.00"},
+        {"12", "0.5", "12.5", "11.5"},
+        {"9223372036854775807", "1", "9223372036854775808", "9223372036854775806"},
+        {"9223372036854775808", "9223372036854775808", "18446744073709551616", "0"},
+        {"-18446744073709551615", "1", "-18446744073709551614", "-18446744073709551616"},
+        {"123456789012345678901234.56", "0.44", "123456789012345678901235.00",
+         "123456789012345678901234.12"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(std::string(c.a) + " and " + c.b);
+        const Decimal sum = d(c.a) + d(c.b);
+        const Decimal difference = d(c.a) - d(c.b);
+        EXPECT_EQ(sum, d(c.sum));
+        EXPECT_EQ(difference, d(c.difference));
+        EXPECT_EQ(sum.toString(2), d(c.sum).toString(2));
+        EXPECT_EQ(d(c.a) - d(c.a), Decimal());
+    }
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<std::int64_t> cents(-1'000'000'000'000, 1'000'000'000'000);
+    for (int i = 0; i < 2000; ++i) {
+        const std::int64_t a = cents(random), b = cents(random);
+        const Decimal x = Decimal(a) / Decimal(100), y = Decimal(b) / Decimal(100);
+        ASSERT_EQ(x + y, Decimal(a + b) / Decimal(100)) << a << " + " << b;
+        ASSERT_EQ(x - y, Decimal(a - b) / Decimal(100)) << a << " - " << b;
+    }
 }
 
 TEST(Decimal, InexactQuotientIsRoundedNotAnError) {
