@@ -20,9 +20,9 @@ class SQLiteStatement;
 // the tables are then read so that those a table's rows point at come first, and each link is
 // made as its row is read (only links to a table not read yet wait for the end).
 //
-// Two threads share the work: one steps through the rows and decodes their values, the
-// calling thread makes the objects and links from them, a batch of rows behind. Only the
-// reading thread uses the connection while the rows are read; the context is only touched by
+// Two threads share the work: one steps through the rows and copies their columns out, the
+// calling thread decodes the values and makes the objects and links, a batch of rows behind. Only
+// the reading thread uses the connection while the rows are read; the context is only touched by
 // the calling thread.
 class SQLiteLoader final {
 public:

@@ -69,13 +69,23 @@ void bind(SQLiteStatement& statement, int index, const AttributeValue& value) {
     std::visit(Binder{statement, index}, value);
 }
 
-std::optional<AttributeValue> read(const SQLiteStatement& statement, int column, AttributeKind kind,
-                                   bool optional) {
+ColumnValue column(const SQLiteStatement& statement, int column) {
     // One question about the column's type, then its value as it lies in the row: a large
     // store reads millions of them.
     using Type = SQLiteStatement::ColumnType;
-    const Type type = statement.columnType(column);
-    if (type == Type::Null) {
+    ColumnValue value;
+    value.type = statement.columnType(column);
+    if (value.type == Type::Integer) {
+        value.integer = statement.integer(column);
+    } else if (value.type == Type::Text) {
+        value.text = statement.textView(column);
+    }
+    return value;
+}
+
+std::optional<AttributeValue> decode(const ColumnValue& value, AttributeKind kind, bool optional) {
+    using Type = SQLiteStatement::ColumnType;
+    if (value.type == Type::Null) {
         if (optional) {
             return AttributeValue{};
         }
@@ -83,51 +93,45 @@ std::optional<AttributeValue> read(const SQLiteStatement& statement, int column,
     }
     switch (kind) {
         case AttributeKind::Text:
-            if (type != Type::Text) {
+            if (value.type != Type::Text) {
                 return std::nullopt;
             }
-            return AttributeValue{std::string(statement.textView(column))};
+            return AttributeValue{std::string(value.text)};
         case AttributeKind::Decimal: {
-            if (type != Type::Text) {
+            if (value.type != Type::Text) {
                 return std::nullopt;
             }
             try {
-                return AttributeValue{Decimal::fromString(statement.textView(column))};
+                return AttributeValue{Decimal::fromString(value.text)};
             } catch (const std::exception&) {
                 return std::nullopt;
             }
         }
         case AttributeKind::Date: {
-            if (type != Type::Integer) {
+            if (value.type != Type::Integer ||
+                value.integer < std::numeric_limits<std::int32_t>::min() ||
+                value.integer > std::numeric_limits<std::int32_t>::max()) {
                 return std::nullopt;
             }
-            const std::int64_t days = statement.integer(column);
-            if (days < std::numeric_limits<std::int32_t>::min() ||
-                days > std::numeric_limits<std::int32_t>::max()) {
-                return std::nullopt;
-            }
-            return AttributeValue{Date::fromDaysSinceEpoch(static_cast<std::int32_t>(days))};
+            return AttributeValue{
+                Date::fromDaysSinceEpoch(static_cast<std::int32_t>(value.integer))};
         }
         case AttributeKind::Integer:
-            if (type != Type::Integer) {
+            if (value.type != Type::Integer) {
                 return std::nullopt;
             }
-            return AttributeValue{statement.integer(column)};
+            return AttributeValue{value.integer};
         case AttributeKind::Boolean: {
-            if (type != Type::Integer) {
+            if (value.type != Type::Integer || (value.integer != 0 && value.integer != 1)) {
                 return std::nullopt;
             }
-            const std::int64_t flag = statement.integer(column);
-            if (flag != 0 && flag != 1) {
-                return std::nullopt;
-            }
-            return AttributeValue{flag == 1};
+            return AttributeValue{value.integer == 1};
         }
         case AttributeKind::ArchivedList: {
-            if (type != Type::Text) {
+            if (value.type != Type::Text) {
                 return std::nullopt;
             }
-            std::optional<ArchivedList> list = decodeList(statement.text(column));
+            std::optional<ArchivedList> list = decodeList(std::string(value.text));
             if (!list) {
                 return std::nullopt;
             }

@@ -1,20 +1,34 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "store/AttributeValue.h"
-
-class SQLiteStatement;
+#include "store/SQLiteStatement.h"
 
 // Attribute values in SQLite columns: text as text, decimals as their exact text, dates as
 // integer days since 1 January 1970, integers and booleans (0/1) as integers, archived lists
 // as a JSON array of flat objects; unset values as NULL.
 namespace SQLiteValueCodec {
 
+// A column of the current row as SQLite holds it: its type, and its integer or its text (a
+// view into the statement's row, or wherever the reader copied it).
+struct ColumnValue final {
+    SQLiteStatement::ColumnType type = SQLiteStatement::ColumnType::Null;
+    std::int64_t integer = 0;
+    std::string_view text;
+};
+
 void bind(SQLiteStatement& statement, int index, const AttributeValue& value);
+// The column as it lies in the row: valid until the statement steps on.
+ColumnValue column(const SQLiteStatement& statement, int column);
 // Nothing when the column does not hold a value of `kind` (a damaged or foreign file); NULL is
 // only accepted for optional attributes.
-std::optional<AttributeValue> read(const SQLiteStatement& statement, int column, AttributeKind kind,
-                                   bool optional);
+std::optional<AttributeValue> decode(const ColumnValue& value, AttributeKind kind, bool optional);
+inline std::optional<AttributeValue> read(const SQLiteStatement& statement, int index,
+                                          AttributeKind kind, bool optional) {
+    return decode(column(statement, index), kind, optional);
+}
 
 }  // namespace SQLiteValueCodec
