@@ -1,7 +1,9 @@
 #include "Decimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <iterator>
 
 #include "BidDecimal.h"
 
@@ -189,40 +191,91 @@ constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
 constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
 constexpr std::uint64_t kSignBit = 0x8000000000000000ull;
 
-// a + b, or a - b when `subtract`, where both have the same exponent and coefficients below
-// 2^63: every amount of one currency. The sum is exact, so it is what the library gives: the
-// common exponent, and +0 for x - x. Nothing for any other pair.
-std::optional<BID_UINT128> sumOfLikeValues(BID_UINT128 a, BID_UINT128 b, bool subtract) {
-    const auto plain = [](const BID_UINT128& v) {
-        return (v.w[1] & kSpecialOrLarge) != kSpecialOrLarge && (v.w[1] & kCoefficientHigh) == 0 &&
-               (v.w[0] & kSignBit) == 0;
-    };
-    const std::uint64_t exponentBits = a.w[1] & ~kSignBit;
-    if (!plain(a) || !plain(b) || (b.w[1] & ~kSignBit) != exponentBits) {
+// 10^n for n from 0 to 18, the powers that fit 63 bits.
+constexpr std::uint64_t kPowersOfTen[19] = {1ull,
+                                            10ull,
+                                            100ull,
+                                            1000ull,
+                                            10000ull,
+                                            100000ull,
+                                            1000000ull,
+                                            10000000ull,
+                                            100000000ull,
+                                            1000000000ull,
+                                            10000000000ull,
+                                            100000000000ull,
+                                            1000000000000ull,
+                                            10000000000000ull,
+                                            100000000000000ull,
+                                            1000000000000000ull,
+                                            10000000000000000ull,
+                                            100000000000000000ull,
+                                            1000000000000000000ull};
+
+// One operand of a sum: its sign, coefficient and biased exponent, when its coefficient is
+// below 2^63.
+struct Term {
+    bool negative;
+    std::uint64_t coefficient;
+    std::uint64_t exponent;
+};
+
+std::optional<Term> termOf(const BID_UINT128& v) {
+    if ((v.w[1] & kSpecialOrLarge) == kSpecialOrLarge || (v.w[1] & kCoefficientHigh) != 0 ||
+        (v.w[0] & kSignBit) != 0) {
         return std::nullopt;
     }
-    const bool aNegative = (a.w[1] & kSignBit) != 0;
-    const bool bNegative = ((b.w[1] & kSignBit) != 0) != subtract;
+    return Term{(v.w[1] & kSignBit) != 0, v.w[0], (v.w[1] >> 49) & 0x3fff};
+}
+
+// Brings `term` down to `exponent` (coefficient times a power of ten); false when the
+// coefficient would no longer stay below 2^63.
+bool scaleTo(Term& term, std::uint64_t exponent) {
+    const std::uint64_t steps = term.exponent - exponent;
+    if (steps >= std::size(kPowersOfTen) ||
+        term.coefficient > (kSignBit - 1) / kPowersOfTen[steps]) {
+        return false;
+    }
+    term.coefficient *= kPowersOfTen[steps];
+    term.exponent = exponent;
+    return true;
+}
+
+// a + b, or a - b when `subtract`, where both coefficients are below 2^63 and stay so when
+// brought to the smaller exponent: every pair of amounts a person deals with. The sum is
+// exact, so it is what the library gives: the smaller exponent, and +0 for x - x. Nothing
+// for any other pair.
+std::optional<BID_UINT128> sumOfSmallValues(BID_UINT128 a, BID_UINT128 b, bool subtract) {
+    std::optional<Term> x = termOf(a);
+    std::optional<Term> y = termOf(b);
+    if (!x || !y) {
+        return std::nullopt;
+    }
+    y->negative = y->negative != subtract;
+    const std::uint64_t exponent = std::min(x->exponent, y->exponent);
+    if (!scaleTo(*x, exponent) || !scaleTo(*y, exponent)) {
+        return std::nullopt;
+    }
     BID_UINT128 sum;
     bool negative = false;
-    if (aNegative == bNegative) {
-        sum.w[0] = a.w[0] + b.w[0];
-        negative = aNegative;
-    } else if (a.w[0] != b.w[0]) {
-        const bool aLarger = a.w[0] > b.w[0];
-        sum.w[0] = aLarger ? a.w[0] - b.w[0] : b.w[0] - a.w[0];
-        negative = aLarger ? aNegative : bNegative;
+    if (x->negative == y->negative) {
+        sum.w[0] = x->coefficient + y->coefficient;
+        negative = x->negative;
+    } else if (x->coefficient != y->coefficient) {
+        const bool xLarger = x->coefficient > y->coefficient;
+        sum.w[0] = xLarger ? x->coefficient - y->coefficient : y->coefficient - x->coefficient;
+        negative = xLarger ? x->negative : y->negative;
     } else {
         sum.w[0] = 0;
     }
-    sum.w[1] = exponentBits | (negative ? kSignBit : 0);
+    sum.w[1] = (exponent << 49) | (negative ? kSignBit : 0);
     return sum;
 }
 
 }  // namespace
 
 Decimal Decimal::operator+(const Decimal& other) const {
-    if (const std::optional<BID_UINT128> sum = sumOfLikeValues(bits(*this), bits(other), false)) {
+    if (const std::optional<BID_UINT128> sum = sumOfSmallValues(bits(*this), bits(other), false)) {
         return make(*sum);
     }
     _IDEC_flags flags = 0;
@@ -232,7 +285,7 @@ Decimal Decimal::operator+(const Decimal& other) const {
 }
 
 Decimal Decimal::operator-(const Decimal& other) const {
-    if (const std::optional<BID_UINT128> sum = sumOfLikeValues(bits(*this), bits(other), true)) {
+    if (const std::optional<BID_UINT128> sum = sumOfSmallValues(bits(*this), bits(other), true)) {
         return make(*sum);
     }
     _IDEC_flags flags = 0;

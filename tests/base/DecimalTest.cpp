@@ -90,9 +90,9 @@ TEST(Decimal, ArithmeticIsExact) {
     EXPECT_EQ(sum, Decimal(10));
 }
 
-// Sums and differences of amounts against the same sums of whole cents, with the written
-// text showing the exponent kept. Like exponents and coefficients below 2^63 take a short
-// path; mixed exponents, huge coefficients and results near the limits take the library's.
+// Sums and differences of amounts against the same sums of whole cents. Coefficients below 2^63
+// once brought to the smaller exponent take a short path; huge coefficients and far-apart exponents
+// the library's.
 TEST(Decimal, SumsAndDifferencesAgreeWithWholeCents) {
     const struct {
         const char* a;
@@ -110,6 +110,11 @@ TEST(Decimal, SumsAndDifferencesAgreeWithWholeCents) {
         {"-18446744073709551615", "1", "-18446744073709551614", "-18446744073709551616"},
         {"123456789012345678901234.56", "0.44", "123456789012345678901235.00",
          "123456789012345678901234.12"},
+        {"-128.2", "30.49", "-97.71", "-158.69"},
+        {"92233720368547758.07", "0.1", "92233720368547758.17", "92233720368547757.97"},
+        {"922337203685477580.7", "0.01", "922337203685477580.71", "922337203685477580.69"},
+        {"1E+30", "0.01", "1000000000000000000000000000000.01",
+         "999999999999999999999999999999.99"},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(std::string(c.a) + " and " + c.b);
