@@ -65,6 +65,47 @@ void RegisterRows::fill(const std::vector<Transaction*>& transactions) {
     std::sort(m_rows.begin(), m_rows.end(), comesBefore);
 }
 
+// The ledger index keeps every account's transactions in order (the balances need them):
+// merging those runs costs less than sorting every transaction again. False, with nothing
+// filled, when the accounts do not hold every transaction of the store.
+bool RegisterRows::mergeAccountOrders() {
+    LedgerIndex& index = LedgerIndex::of(m_context);
+    m_rows.clear();
+    m_rows.reserve(m_context.countObjects(Transaction::entityDescription()));
+    std::vector<std::size_t> runEnds{0};
+    m_context.forEachObject(Account::entityDescription(), [&](ManagedObject& object) {
+        const std::vector<Transaction*>& oldestFirst =
+            index.transactionsOldestFirst(static_cast<Account&>(object));
+        for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
+            m_rows.push_back(rowFor(**it));
+        }
+        if (m_rows.size() > runEnds.back()) {
+            runEnds.push_back(m_rows.size());
+        }
+        return true;
+    });
+    if (m_rows.size() != m_context.countObjects(Transaction::entityDescription())) {
+        m_rows.clear();
+        return false;
+    }
+    // Neighbouring runs merged pairwise until one is left.
+    while (runEnds.size() > 2) {
+        std::vector<std::size_t> merged{0};
+        for (std::size_t i = 0; i + 2 < runEnds.size(); i += 2) {
+            std::inplace_merge(m_rows.begin() + static_cast<std::ptrdiff_t>(runEnds[i]),
+                               m_rows.begin() + static_cast<std::ptrdiff_t>(runEnds[i + 1]),
+                               m_rows.begin() + static_cast<std::ptrdiff_t>(runEnds[i + 2]),
+                               comesBefore);
+            merged.push_back(runEnds[i + 2]);
+        }
+        if (runEnds.size() % 2 == 0) {
+            merged.push_back(runEnds.back());
+        }
+        runEnds = std::move(merged);
+    }
+    return true;
+}
+
 void RegisterRows::refetch() {
     switch (m_mode) {
         case Mode::None:
@@ -85,6 +126,9 @@ void RegisterRows::refetch() {
             fill(m_group->transactions());
             return;
         case Mode::All: {
+            if (mergeAccountOrders()) {
+                return;
+            }
             std::vector<Transaction*> all;
             all.reserve(m_context.countObjects(Transaction::entityDescription()));
             m_context.forEachObject(Transaction::entityDescription(), [&all](ManagedObject& o) {

@@ -65,6 +65,7 @@ private:
     void reset(Mode mode);
     std::size_t place(Transaction& transaction);
     void fill(const std::vector<Transaction*>& transactions);
+    bool mergeAccountOrders();
 
     ObjectContext& m_context;
     Mode m_mode = Mode::None;

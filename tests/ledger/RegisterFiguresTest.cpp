@@ -174,6 +174,33 @@ TEST_F(RegisterFiguresTest, GroupRowsHoldTheTransactionsOfItsAccounts) {
     EXPECT_EQ(rowsOf(rows), (std::vector<Transaction*>{b, a}));
 }
 
+// All accounts' rows come from merging each account's order: interleaved dates over an odd
+// number of accounts, one of them empty, same-day transactions by sort ID, a deleted
+// transaction left out, and a transaction in no account still shown (taken by sorting all).
+TEST_F(RegisterFiguresTest, AllAccountsInterleavesEveryAccountsTransactions) {
+    Account* card = ctx.insert<Account>();
+    Account* cash = ctx.insert<Account>();
+    ctx.insert<Account>();  // empty
+    Transaction* checking2 = add(ymd(2026, 3, 2), "-1", "checking 2");
+    Transaction* card1 = add(ymd(2026, 3, 1), "-1", "card 1", card);
+    Transaction* cash5 = add(ymd(2026, 3, 5), "-1", "cash 5", cash);
+    Transaction* card5 = add(ymd(2026, 3, 5), "-1", "card 5", card);
+    Transaction* checking5 = add(ymd(2026, 3, 5), "-1", "checking 5");
+    Transaction* cash3 = add(ymd(2026, 3, 3), "-1", "cash 3", cash);
+    Transaction* gone = add(ymd(2026, 3, 4), "-1", "deleted", card);
+    ctx.deleteObject(*gone);
+    RegisterRows rows(ctx);
+    rows.showAll();
+    EXPECT_EQ(rowsOf(rows),
+              (std::vector<Transaction*>{checking5, card5, cash5, cash3, checking2, card1}));
+
+    Transaction* loose = ctx.insert<Transaction>();
+    loose->setDate(ymd(2026, 3, 4));
+    rows.refetch();
+    EXPECT_EQ(rowsOf(rows),
+              (std::vector<Transaction*>{checking5, card5, cash5, loose, cash3, checking2, card1}));
+}
+
 TEST_F(RegisterFiguresTest, ColorsByKindAndHighlight) {
     Transaction* income = add(ymd(2026, 3, 1), "25.00");
     Transaction* expense = add(ymd(2026, 3, 1), "-25.00");
