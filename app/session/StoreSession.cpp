@@ -11,6 +11,7 @@
 #include "base/AssertionFailure.h"
 #include "base/Clock.h"
 #include "base/Log.h"
+#include "base/Sha256.h"
 #include "session/DataFolder.h"
 #include "store/EntityModel.h"
 #include "store/StoreFile.h"
@@ -85,6 +86,12 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
     // store is open, so that it never holds up the switch of the file to its journal mode.
     std::future<std::optional<std::string>> quickCheck =
         std::async(std::launch::async, [this, kind, path] { return quickCheckDamage(kind, path); });
+    // The copy is hashed beside the load too, so that keeping it costs little once it loaded.
+    std::future<std::optional<std::string>> copyHash;
+    if (pending) {
+        copyHash = std::async(std::launch::async,
+                              [copy = pending->path] { return Sha256::hexOfFile(copy); });
+    }
     if (!store) {
         m_openError = ValidationError{kStoreErrorDomain,
                                       kPersistentStoreOpenErrorCode,
@@ -117,6 +124,7 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
         return nullptr;
     }
     if (pending) {
+        pending->manifest.sha256 = copyHash.get().value_or("");
         noteSnapshot(m_snapshots->keep(std::move(*pending), *m_context));
     }
     return store;

@@ -170,7 +170,9 @@ void StoreSnapshots::writeManifest(const SnapshotManifest& manifest) const {
 
 SnapshotManifest StoreSnapshots::keep(Pending pending, ObjectContext& context) const {
     SnapshotManifest& manifest = pending.manifest;
-    manifest.sha256 = Sha256::hexOfFile(pending.path).value_or("");
+    if (manifest.sha256.empty()) {
+        manifest.sha256 = Sha256::hexOfFile(pending.path).value_or("");
+    }
     const std::vector<SnapshotManifest> existing = list();
     const auto same = std::find_if(existing.begin(), existing.end(),
                                    [&](const auto& s) { return s.sha256 == manifest.sha256; });
