@@ -131,6 +131,10 @@ void CliStore::save() {
     if (std::optional<ValidationError> error = context().save()) {
         throw CliError::failed(describe(*error));
     }
+    keepSaved();
+}
+
+void CliStore::keepSaved() {
     m_unit->commandSaved = true;
     if (g_activeRun == nullptr) {
         m_unit->write();

@@ -38,6 +38,9 @@ public:
     // it happens now, and a failed write is a CliError too. Either way nothing reaches the file
     // unless all of it does.
     void save();
+    // For a command whose core operation saved through the context itself (an import does):
+    // what save() does after checking the changes, which that save has checked already.
+    void keepSaved();
     // The alert of a start that moved an older store's home currency (also logged).
     const std::optional<HomeCurrencyAlert>& homeCurrencyAlert() const { return m_alert; }
 

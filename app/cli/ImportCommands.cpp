@@ -125,7 +125,8 @@ void importStatement(CommandInvocation& call) {
     if (session.page() != ImportSession::Page::Summary) {
         throw CliError::failed(ImportSession::couldNotImportAlert().text());
     }
-    store.save();
+    // The session saved on reaching its summary; a refused save would have been its alert.
+    store.keepSaved();
     call.result() = summaryJson(session);
 }
 
