@@ -49,14 +49,8 @@ bool TextScan::isLineTerminatorAt(std::string_view text, std::size_t i) {
     return isLineTerminator(codePointAt(text, i, length));
 }
 
-bool TextScan::endsWithLineTerminator(std::string_view text, std::size_t i) {
-    if (i == 0 || i > text.size()) {
-        return false;
-    }
-    auto last = static_cast<unsigned char>(text[i - 1]);
-    if (last >= 0x0A && last <= 0x0D) {
-        return true;
-    }
+bool TextScan::endsWithWideLineTerminator(std::string_view text, std::size_t i) {
+    const auto last = static_cast<unsigned char>(text[i - 1]);
     // In valid UTF-8, C2 85 is exactly U+0085 and E2 80 A8/A9 exactly U+2028/U+2029.
     if (last == 0x85) {
         return i >= 2 && static_cast<unsigned char>(text[i - 2]) == 0xC2;

@@ -23,8 +23,19 @@ public:
     static bool isWhiteSpaceAt(std::string_view text, std::size_t i);
     // True when the code point at `i` is a line terminator (false at the end of the text).
     static bool isLineTerminatorAt(std::string_view text, std::size_t i);
-    // True when the code point that ends just before `i` is a line terminator.
-    static bool endsWithLineTerminator(std::string_view text, std::size_t i);
+    // True when the code point that ends just before `i` is a line terminator. Inline: the
+    // QIF scanner asks it of every byte of a statement.
+    static bool endsWithLineTerminator(std::string_view text, std::size_t i) {
+        if (i == 0 || i > text.size()) {
+            return false;
+        }
+        const auto last = static_cast<unsigned char>(text[i - 1]);
+        if (last >= 0x0A && last <= 0x0D) {
+            return true;
+        }
+        return (last == 0x85 || last == 0xA8 || last == 0xA9) &&
+               endsWithWideLineTerminator(text, i);
+    }
 
     // Where multi-line `^` holds: the start of the text, or after a line terminator but not at
     // the end of the text (ICU also finds a line start between CR and LF).
@@ -44,4 +55,8 @@ public:
     static std::size_t whiteSpaceRunEnd(std::string_view text, std::size_t i);
     // The text without \s at either end.
     static std::string_view trimmed(std::string_view text);
+
+private:
+    // endsWithLineTerminator for a last byte of 85, A8 or A9: U+0085, U+2028 or U+2029.
+    static bool endsWithWideLineTerminator(std::string_view text, std::size_t i);
 };
