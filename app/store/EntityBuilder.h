@@ -4,7 +4,6 @@
 #include <new>
 #include <optional>
 #include <string>
-#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -60,7 +59,7 @@ public:
         a.optional = AttributeTraits<T>::kOptional;
         a.index = m_attributes.size();
         a.accessor = std::make_shared<MemberAttributeAccessor<C, T>>(member);
-        a.memberType = &typeid(T C::*);
+        a.memberType = &kMemberTypeKey<T C::*>;
         if (a.kind == AttributeKind::Date) {
             a.rule = kDateRule;
         }
@@ -156,7 +155,7 @@ private:
         r.deleteRule = rule;
         r.index = m_relationships.size();
         r.accessor = std::make_shared<MemberRelationshipAccessor<C, M>>(member);
-        r.memberType = &typeid(M C::*);
+        r.memberType = &kMemberTypeKey<M C::*>;
         r.destinationFunction = destination;
         m_relationships.push_back(std::move(r));
         m_lastIsAttribute = false;

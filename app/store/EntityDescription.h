@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <typeinfo>
 #include <vector>
 
 #include "base/ValidationError.h"
@@ -60,6 +59,12 @@ public:
     virtual ObjectSetBase& mutableTargets(ManagedObject& object) const = 0;
 };
 
+// One address per C++ member pointer type (an inline variable has one definition in the
+// program): a typed setter finds its description among the entity's by comparing pointers,
+// where comparing type_info objects compares their names.
+template <class M>
+inline constexpr char kMemberTypeKey = 0;
+
 // One attribute of an entity. `index` is its position in EntityDescription::attributes()
 // (inherited attributes first); change masks use it as a bit number.
 struct AttributeDescription final {
@@ -70,8 +75,9 @@ struct AttributeDescription final {
     std::shared_ptr<const AttributeAccessor> accessor;
     PropertyValidator validator;  // empty when the attribute has none
     AttributeRule rule;           // no `accepts`: every value of the kind is sound
-    // typeid of the C++ member pointer; lets typed setters find their description.
-    const std::type_info* memberType = nullptr;
+    // kMemberTypeKey of the C++ member pointer's type; lets typed setters find their
+    // description.
+    const void* memberType = nullptr;
 
     // False when `value` is set and breaks the attribute's rule.
     bool accepts(const AttributeValue& value) const {
@@ -89,7 +95,7 @@ struct RelationshipDescription final {
     std::size_t index = 0;
     std::shared_ptr<const RelationshipAccessor> accessor;
     PropertyValidator validator;
-    const std::type_info* memberType = nullptr;
+    const void* memberType = nullptr;  // as for attributes
     // The destination entity: its entityDescription function, or else its name. A class names
     // the destinations that lie in a higher layer, whose classes it cannot see; the model
     // resolves the name.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <typeinfo>
-
 #include "store/EntityDescription.h"
 #include "store/ObjectSet.h"
 
@@ -81,7 +79,7 @@ void MemberRelationshipAccessor<C, ObjectSet<T>>::failNotToOne() {
 template <class C, class T>
 const AttributeDescription& EntityDescription::attributeForMember(T C::*member) const {
     for (const AttributeDescription& a : m_attributes) {
-        if (*a.memberType == typeid(T C::*) &&
+        if (a.memberType == &kMemberTypeKey<T C::*> &&
             static_cast<const MemberAttributeAccessor<C, T>&>(*a.accessor).member() == member) {
             return a;
         }
@@ -92,7 +90,7 @@ const AttributeDescription& EntityDescription::attributeForMember(T C::*member) 
 template <class C, class M>
 const RelationshipDescription& EntityDescription::relationshipForMember(M C::*member) const {
     for (const RelationshipDescription& r : m_relationships) {
-        if (*r.memberType == typeid(M C::*) &&
+        if (r.memberType == &kMemberTypeKey<M C::*> &&
             static_cast<const MemberRelationshipAccessor<C, M>&>(*r.accessor).member() == member) {
             return r;
         }
