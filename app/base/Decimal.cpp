@@ -21,6 +21,13 @@ public:
 
 namespace {
 
+// A finite value in the usual encoding is coefficient * 10^(exponent - 6176), with the
+// exponent in bits 49-62 of the high word and the coefficient in the 113 bits below; these
+// tell the values whose coefficient fits the low word.
+constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
+constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
+constexpr std::uint64_t kSignBit = 0x8000000000000000ull;
+
 constexpr _IDEC_flags kErrorFlags = BID_OVERFLOW_EXCEPTION | BID_UNDERFLOW_EXCEPTION |
                                     BID_ZERO_DIVIDE_EXCEPTION | BID_INVALID_EXCEPTION;
 
@@ -95,11 +102,9 @@ struct Parts {
 };
 
 Parts partsOf(const Decimal& d) {
-    // Where the coefficient fits 64 bits (see isAbsoluteBelowPowerOfTen) the parts are read
-    // from the bits: a save writes every amount as text, and the library's text is slow.
+    // Where the coefficient fits 64 bits the parts are read from the bits: a save writes
+    // every amount as text, and the library's text is slow.
     const BID_UINT128 v = bits(d);
-    constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
-    constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
     if ((v.w[1] & kSpecialOrLarge) != kSpecialOrLarge && (v.w[1] & kCoefficientHigh) == 0) {
         Parts parts;
         parts.negative = (v.w[1] >> 63) != 0;
@@ -185,11 +190,6 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
 }
 
 namespace {
-
-// Values in the usual encoding whose coefficient fits 64 bits (see isAbsoluteBelowPowerOfTen).
-constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
-constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
-constexpr std::uint64_t kSignBit = 0x8000000000000000ull;
 
 // 10^n for n from 0 to 18, the powers that fit 63 bits.
 constexpr std::uint64_t kPowersOfTen[19] = {1ull,
@@ -333,11 +333,8 @@ bool Decimal::isZero() const {
 }
 
 bool Decimal::isAbsoluteBelowPowerOfTen(int power) const {
-    // A finite value in the usual encoding is coefficient * 10^(exponent - 6176), with the
-    // exponent in bits 49-62 and the coefficient in the 113 bits below. Where the coefficient
-    // fits 64 bits (every amount a person types) the answer is one comparison of integers.
-    constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
-    constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
+    // Where the coefficient fits 64 bits (every amount a person types) the answer is one
+    // comparison of integers.
     if ((m_high & kSpecialOrLarge) != kSpecialOrLarge && (m_high & kCoefficientHigh) == 0 &&
         power >= 0) {
         const int exponent = static_cast<int>((m_high >> 49) & 0x3fff) - 6176;
