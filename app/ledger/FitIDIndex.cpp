@@ -26,8 +26,8 @@ FitIDIndex& FitIDIndex::of(ObjectContext& context) {
     return context.extension<FitIDIndex>();
 }
 
-std::size_t FitIDIndex::count(const Account* account, const std::string& fitID) const {
-    auto found = m_counts.find(Key{account, fitID});
+std::size_t FitIDIndex::count(const Account* account, std::string_view fitID) const {
+    auto found = m_counts.find(Key{account, std::string(fitID)});
     return found == m_counts.end() ? 0 : found->second;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "store/ContextObserver.h"
@@ -25,7 +26,7 @@ public:
     static FitIDIndex& of(ObjectContext& context);
 
     // The number of live transactions of `account` (nullptr: of no account) with `fitID`.
-    std::size_t count(const Account* account, const std::string& fitID) const;
+    std::size_t count(const Account* account, std::string_view fitID) const;
 
     void objectInserted(ManagedObject& object) override;
     void objectRemoved(ManagedObject& object) override;

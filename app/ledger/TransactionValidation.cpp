@@ -84,8 +84,7 @@ bool Transaction::validateFitIDIsUnique(std::optional<ValidationError>& error) c
     }
     // An index, not a walk over the account: a save of a large import checks every new
     // transaction, and an account may hold a hundred thousand.
-    const std::size_t count =
-        FitIDIndex::of(*managedObjectContext()).count(m_account, std::string(*fitID));
+    const std::size_t count = FitIDIndex::of(*managedObjectContext()).count(m_account, *fitID);
     if (count == 1) {
         return true;
     }
