@@ -26,9 +26,7 @@ public:
 
     // Whether `err` is a terminal (main() asks isatty): only then do long commands show their
     // progress there. `clock` times the progress line's updates.
-    void setErrorIsTerminal(
-        bool isTerminal,
-        CliProgress::Clock clock = [] { return std::chrono::steady_clock::now(); }) {
+    void setErrorIsTerminal(bool isTerminal, CliProgress::Clock clock = &CliProgress::steadyNow) {
         m_errorIsTerminal = isTerminal;
         m_progressClock = std::move(clock);
     }
@@ -39,5 +37,5 @@ private:
     CommandRegistry m_registry;
     bool m_leaveStoresToProcessExit = false;
     bool m_errorIsTerminal = false;
-    CliProgress::Clock m_progressClock = [] { return std::chrono::steady_clock::now(); };
+    CliProgress::Clock m_progressClock = &CliProgress::steadyNow;
 };

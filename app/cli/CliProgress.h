@@ -13,13 +13,15 @@
 class CliProgress final {
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    // The clock of a real run.
+    static std::chrono::steady_clock::time_point steadyNow() {
+        return std::chrono::steady_clock::now();
+    }
 
     // Silent.
     CliProgress() = default;
     // Writes to `err` only when `isTerminal`; `clock` times the updates.
-    CliProgress(
-        std::ostream& err, bool isTerminal,
-        Clock clock = [] { return std::chrono::steady_clock::now(); });
+    CliProgress(std::ostream& err, bool isTerminal, Clock clock = &steadyNow);
     ~CliProgress();
     CliProgress(const CliProgress&) = delete;
     CliProgress& operator=(const CliProgress&) = delete;

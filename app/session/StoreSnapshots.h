@@ -30,9 +30,8 @@ public:
     [[nodiscard]] std::string pathOf(const SnapshotManifest& snapshot) const;
 
     // A copy of the store made but not yet kept: the first half of a snapshot whose figures
-    // are known only once the store has been loaded (the snapshot on opening).
-    // A copy made and not yet kept. Its manifest's SHA-256 may be filled in before keep(),
-    // which otherwise hashes the copy itself.
+    // are known only once the store has been loaded (the snapshot on opening). Its manifest's
+    // SHA-256 may be filled in before keep(), which otherwise hashes the copy itself.
     struct Pending final {
         std::string path;
         SnapshotManifest manifest;
