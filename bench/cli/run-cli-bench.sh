@@ -6,6 +6,7 @@
 #
 # BUILD_DIR must hold pennora-cli and bench/pennora-bench-data (build both targets first).
 set -euo pipefail
+. "$(dirname "$0")/../bench-common.sh"
 
 build=${1:?usage: run-cli-bench.sh BUILD_DIR [TRANSACTIONS]}
 transactions=${2:-200000}
@@ -16,8 +17,6 @@ trap 'rm -rf "$work"' EXIT INT TERM
 "$build/bench/pennora-bench-data" "$work" "$transactions" 10000 2>/dev/null
 store="$work/Bench.pennorasql"
 runs=5
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # time_command LABEL FRESH_STORE ARGS...: FRESH_STORE=1 copies the store before every run, for
 # commands that change it.

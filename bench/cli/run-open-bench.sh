@@ -8,6 +8,7 @@
 # BUILD_DIR must hold pennora-cli and bench/pennora-bench-data (build both targets first).
 # Without a store file the benchmark's own store of TRANSACTIONS (default 200000) is made.
 set -euo pipefail
+. "$(dirname "$0")/../bench-common.sh"
 
 build=${1:?usage: run-open-bench.sh BUILD_DIR [TRANSACTIONS | STORE_FILE]}
 what=${2:-200000}
@@ -16,15 +17,8 @@ command -v sqlite3 > /dev/null || { echo "run-open-bench.sh: sqlite3 is not inst
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 
-if [[ -f $what ]]; then
-    store=$what
-else
-    "$build/bench/pennora-bench-data" "$work" "$what" 10 > /dev/null 2>&1
-    store="$work/Bench.pennorasql"
-fi
+store=$(benchmark_store "$build" "$what" "$work")
 runs=5
-
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # Every column of every row, as an aggregate so that printing costs nothing.
 read_all_sql() {

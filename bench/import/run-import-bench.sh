@@ -7,6 +7,7 @@
 # BUILD_DIR must hold pennora-cli and bench/pennora-bench-statement (build both targets first);
 # PENNORA_CLI names another pennora-cli to time.
 set -euo pipefail
+. "$(dirname "$0")/../bench-common.sh"
 
 build=${1:?usage: run-import-bench.sh BUILD_DIR [ENTRIES]}
 entries=${2:-1000000}
@@ -18,8 +19,6 @@ runs=3
 "$build/bench/pennora-bench-statement" qif "$entries" > "$work/Statement.qif"
 cli_run() { "$cli" --store "$1" --today 2026-03-15 --locale en_US "${@:2}"; }
 cli_run "$work/Empty.pennorasql" add-account Checking > /dev/null
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 walls=() peaks=()
 for _ in $(seq "$runs"); do

@@ -2,15 +2,17 @@
 # The desktop program's start: from the process's start to the main window painted, on a
 # store of the benchmark's (or a store file given), offscreen unless QT_QPA_PLATFORM says
 # otherwise. Each run has a home of its own holding a copy of the store, and starts twice:
-#   first start   the store changed since its last snapshot (as after a day's work): the
-#                 start copies it into a snapshot before it opens it
-#   next start    the same store again, unchanged: no copy
+#   first start   a store without a snapshot yet (as after a day's work): the start copies it
+#                 into a snapshot before it opens it
+#   next start    the same home again; the first start ended at its paint, as a crash would,
+#                 so this one finds the store's log
 # Prints the median wall time and peak memory of 5 runs of each.
 #
 #   bench/ui/run-start-bench.sh BUILD_DIR [TRANSACTIONS | STORE_FILE]
 #
 # BUILD_DIR must hold bench/start_bench and bench/pennora-bench-data.
 set -euo pipefail
+. "$(dirname "$0")/../bench-common.sh"
 
 build=${1:?usage: run-start-bench.sh BUILD_DIR [TRANSACTIONS | STORE_FILE]}
 what=${2:-200000}
@@ -18,17 +20,10 @@ starter="$build/bench/start_bench"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM
 
-if [[ -f $what ]]; then
-    store=$what
-else
-    "$build/bench/pennora-bench-data" "$work" "$what" 10 > /dev/null 2>&1
-    store="$work/Bench.pennorasql"
-fi
+store=$(benchmark_store "$build" "$what" "$work")
 runs=5
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export LANG=${LANG:-en_US.UTF-8}
-
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # start HOME_DIR: one start; prints "WALL_SECONDS PEAK_KB".
 start() {
