@@ -331,16 +331,17 @@ void SQLiteLoader::readRow(const SQLiteStatement& rows, const EntityDescription&
     }
     for (const RelationshipDescription& r : entity.relationships()) {
         const int column = columns.relationships[r.index];
-        const SQLiteStatement::ColumnType type =
-            column < 0 ? SQLiteStatement::ColumnType::Null : rows.columnType(column);
-        if (type == SQLiteStatement::ColumnType::Null) {
+        const SQLiteStatement::Column reference =
+            column < 0 ? SQLiteStatement::Column{} : rows.column(column);
+        if (reference.type == SQLiteStatement::ColumnType::Null) {
             batch.references.emplace_back();
             continue;
         }
-        if (type != SQLiteStatement::ColumnType::Integer) {
-            throw Damage{"a reference of " + entity.name() + " is damaged"};
+        if (reference.type != SQLiteStatement::ColumnType::Integer) {
+            throw Damage{"a reference of " + entity.name() + " " + std::to_string(id) +
+                         " is damaged"};
         }
-        batch.references.emplace_back(static_cast<ObjectID>(rows.integer(column)));
+        batch.references.emplace_back(static_cast<ObjectID>(reference.integer));
     }
     batch.rows.push_back(row);
 }

@@ -72,8 +72,11 @@ int SQLiteStatement::columnCount() const {
     return sqlite3_column_count(m_statement);
 }
 
-SQLiteStatement::ColumnType SQLiteStatement::columnType(int column) const {
-    switch (sqlite3_column_type(m_statement, column)) {
+namespace {
+
+SQLiteStatement::ColumnType typeOf(int sqliteType) {
+    using ColumnType = SQLiteStatement::ColumnType;
+    switch (sqliteType) {
         case SQLITE_INTEGER:
             return ColumnType::Integer;
         case SQLITE_FLOAT:
@@ -85,6 +88,33 @@ SQLiteStatement::ColumnType SQLiteStatement::columnType(int column) const {
         default:
             return ColumnType::Null;
     }
+}
+
+}  // namespace
+
+SQLiteStatement::ColumnType SQLiteStatement::columnType(int column) const {
+    return typeOf(sqlite3_column_type(m_statement, column));
+}
+
+SQLiteStatement::Column SQLiteStatement::column(int column) const {
+    // Each sqlite3_column_* call finds the column again and checks for a failed allocation
+    // after it; the value found once answers every question. (The value is "unprotected":
+    // reading it is safe as the connections are opened without a mutex and used by one
+    // thread at a time.)
+    sqlite3_value* value = sqlite3_column_value(m_statement, column);
+    Column found;
+    found.type = typeOf(sqlite3_value_type(value));
+    if (found.type == ColumnType::Integer) {
+        found.integer = sqlite3_value_int64(value);
+    } else if (found.type == ColumnType::Text) {
+        const auto* bytes = sqlite3_value_text(value);
+        if (bytes == nullptr) {
+            throw SQLiteError{sqlite3_errmsg(m_db)};
+        }
+        found.text = std::string_view(reinterpret_cast<const char*>(bytes),
+                                      static_cast<std::size_t>(sqlite3_value_bytes(value)));
+    }
+    return found;
 }
 
 bool SQLiteStatement::isNull(int column) const {

@@ -42,6 +42,15 @@ public:
     std::string_view textView(int column) const;
     std::string columnName(int column) const;
 
+    // A column's type and, for an integer or a text, its value (the text valid until the next
+    // step or reset), found with one lookup of the column: a large store reads millions.
+    struct Column final {
+        ColumnType type = ColumnType::Null;
+        std::int64_t integer = 0;
+        std::string_view text;
+    };
+    Column column(int column) const;
+
 private:
     sqlite3* m_db;
     sqlite3_stmt* m_statement = nullptr;

@@ -69,20 +69,6 @@ void bind(SQLiteStatement& statement, int index, const AttributeValue& value) {
     std::visit(Binder{statement, index}, value);
 }
 
-ColumnValue column(const SQLiteStatement& statement, int column) {
-    // One question about the column's type, then its value as it lies in the row: a large
-    // store reads millions of them.
-    using Type = SQLiteStatement::ColumnType;
-    ColumnValue value;
-    value.type = statement.columnType(column);
-    if (value.type == Type::Integer) {
-        value.integer = statement.integer(column);
-    } else if (value.type == Type::Text) {
-        value.text = statement.textView(column);
-    }
-    return value;
-}
-
 std::optional<AttributeValue> decode(const ColumnValue& value, AttributeKind kind, bool optional) {
     using Type = SQLiteStatement::ColumnType;
     if (value.type == Type::Null) {

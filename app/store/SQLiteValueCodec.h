@@ -14,15 +14,13 @@ namespace SQLiteValueCodec {
 
 // A column of the current row as SQLite holds it: its type, and its integer or its text (a
 // view into the statement's row, or wherever the reader copied it).
-struct ColumnValue final {
-    SQLiteStatement::ColumnType type = SQLiteStatement::ColumnType::Null;
-    std::int64_t integer = 0;
-    std::string_view text;
-};
+using ColumnValue = SQLiteStatement::Column;
 
 void bind(SQLiteStatement& statement, int index, const AttributeValue& value);
 // The column as it lies in the row: valid until the statement steps on.
-ColumnValue column(const SQLiteStatement& statement, int column);
+inline ColumnValue column(const SQLiteStatement& statement, int column) {
+    return statement.column(column);
+}
 // Nothing when the column does not hold a value of `kind` (a damaged or foreign file); NULL is
 // only accepted for optional attributes.
 std::optional<AttributeValue> decode(const ColumnValue& value, AttributeKind kind, bool optional);

@@ -340,16 +340,22 @@ TEST_F(LoadEquivalenceTest, DamageAnywhereInALargeTableEndsTheLoadWithItsReason)
     const struct {
         const char* name;
         std::string change;
+        ObjectID row;
         std::string reason;
     } kCases[] = {
-        {"a value late in the table", column("number") + " = 'seven'",
+        {"a value late in the table", column("number") + " = 'seven'", tracks[4000],
          "the value of number of Track " + std::to_string(tracks[4000]) + " is damaged"},
-        {"a reference early in the table", column("album") + " = 999999",
+        {"a real where a whole number belongs", column("number") + " = 1.5", tracks[2500],
+         "the value of number of Track " + std::to_string(tracks[2500]) + " is damaged"},
+        {"a blob where a text belongs", column("note") + " = x'00ff'", tracks[1],
+         "the value of note of Track " + std::to_string(tracks[1]) + " is damaged"},
+        {"a reference early in the table", column("album") + " = 999999", tracks[10],
          "a reference of Track " + std::to_string(tracks[10]) + " points nowhere"},
-        {"the last row's entity", "entity = 'Nothing'",
+        {"a text where a reference belongs", column("album") + " = 'one'", tracks[3],
+         "a reference of Track " + std::to_string(tracks[3]) + " is damaged"},
+        {"the last row's entity", "entity = 'Nothing'", tracks.back(),
          "row " + std::to_string(tracks.back()) + " of " + layout.table + " is damaged"},
     };
-    const ObjectID damagedRows[] = {tracks[4000], tracks[10], tracks.back()};
     for (std::size_t i = 0; i < std::size(kCases); ++i) {
         SCOPED_TRACE(kCases[i].name);
         const fs::path damaged = folder / ("Damaged-" + std::to_string(i) + ".sqlite");
@@ -357,7 +363,7 @@ TEST_F(LoadEquivalenceTest, DamageAnywhereInALargeTableEndsTheLoadWithItsReason)
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open(damaged.c_str(), &db), SQLITE_OK);
         sqliteExecute(db, "UPDATE " + quoteSQLName(layout.table) + " SET " + kCases[i].change +
-                              " WHERE id = " + std::to_string(damagedRows[i]));
+                              " WHERE id = " + std::to_string(kCases[i].row));
         sqlite3_close(db);
 
         ObjectContext ctx(testModel());
