@@ -355,13 +355,13 @@ void SQLiteLoader::loadBatch(ObjectContext& context, RowBatch& batch) {
         const std::vector<AttributeDescription>& attributes = row.entity->attributes();
         m_values.resize(attributes.size());
         for (const AttributeDescription& a : attributes) {
-            std::optional<AttributeValue> value =
-                SQLiteValueCodec::decode(batch.value(row.firstValue + a.index), a.kind, a.optional);
-            if (!value || !a.accepts(*value)) {
+            AttributeValue& value = m_values[a.index];
+            if (!SQLiteValueCodec::decodeInto(batch.value(row.firstValue + a.index), a.kind,
+                                              a.optional, value) ||
+                !a.accepts(value)) {
                 throw Damage{"the value of " + a.name + " of " + row.entity->name() + " " +
                              std::to_string(row.id) + " is damaged"};
             }
-            m_values[a.index] = std::move(*value);
         }
         context.loadAttributes(object, m_values);
         for (const RelationshipDescription& r : row.entity->relationships()) {

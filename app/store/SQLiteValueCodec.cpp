@@ -69,62 +69,74 @@ void bind(SQLiteStatement& statement, int index, const AttributeValue& value) {
     std::visit(Binder{statement, index}, value);
 }
 
-std::optional<AttributeValue> decode(const ColumnValue& value, AttributeKind kind, bool optional) {
+bool decodeInto(const ColumnValue& value, AttributeKind kind, bool optional, AttributeValue& into) {
     using Type = SQLiteStatement::ColumnType;
     if (value.type == Type::Null) {
-        if (optional) {
-            return AttributeValue{};
-        }
-        return std::nullopt;
+        into = std::monostate{};
+        return optional;
     }
     switch (kind) {
         case AttributeKind::Text:
             if (value.type != Type::Text) {
-                return std::nullopt;
+                return false;
             }
-            return AttributeValue{std::string(value.text)};
+            if (auto* text = std::get_if<std::string>(&into)) {
+                text->assign(value.text);  // keeps the memory of the last row's text
+            } else {
+                into.emplace<std::string>(value.text);
+            }
+            return true;
         case AttributeKind::Decimal: {
-            if (value.type != Type::Text) {
-                return std::nullopt;
+            std::optional<Decimal> number;
+            if (value.type != Type::Text || !(number = Decimal::parse(value.text))) {
+                return false;
             }
-            try {
-                return AttributeValue{Decimal::fromString(value.text)};
-            } catch (const std::exception&) {
-                return std::nullopt;
-            }
+            into = *number;
+            return true;
         }
         case AttributeKind::Date: {
             if (value.type != Type::Integer ||
                 value.integer < std::numeric_limits<std::int32_t>::min() ||
                 value.integer > std::numeric_limits<std::int32_t>::max()) {
-                return std::nullopt;
+                return false;
             }
-            return AttributeValue{
-                Date::fromDaysSinceEpoch(static_cast<std::int32_t>(value.integer))};
+            into = Date::fromDaysSinceEpoch(static_cast<std::int32_t>(value.integer));
+            return true;
         }
         case AttributeKind::Integer:
             if (value.type != Type::Integer) {
-                return std::nullopt;
+                return false;
             }
-            return AttributeValue{value.integer};
+            into = value.integer;
+            return true;
         case AttributeKind::Boolean: {
             if (value.type != Type::Integer || (value.integer != 0 && value.integer != 1)) {
-                return std::nullopt;
+                return false;
             }
-            return AttributeValue{value.integer == 1};
+            into = value.integer == 1;
+            return true;
         }
         case AttributeKind::ArchivedList: {
             if (value.type != Type::Text) {
-                return std::nullopt;
+                return false;
             }
             std::optional<ArchivedList> list = decodeList(std::string(value.text));
             if (!list) {
-                return std::nullopt;
+                return false;
             }
-            return AttributeValue{std::move(*list)};
+            into = std::move(*list);
+            return true;
         }
     }
-    return std::nullopt;
+    return false;
+}
+
+std::optional<AttributeValue> decode(const ColumnValue& value, AttributeKind kind, bool optional) {
+    AttributeValue decoded;
+    if (!decodeInto(value, kind, optional, decoded)) {
+        return std::nullopt;
+    }
+    return decoded;
 }
 
 }  // namespace SQLiteValueCodec

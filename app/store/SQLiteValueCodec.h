@@ -24,6 +24,9 @@ inline ColumnValue column(const SQLiteStatement& statement, int column) {
 // Nothing when the column does not hold a value of `kind` (a damaged or foreign file); NULL is
 // only accepted for optional attributes.
 std::optional<AttributeValue> decode(const ColumnValue& value, AttributeKind kind, bool optional);
+// The same into `into`, whose memory a text reuses (a loader decodes row after row into one
+// set of values); false, with `into` left in some valid state, when decode() gives nothing.
+bool decodeInto(const ColumnValue& value, AttributeKind kind, bool optional, AttributeValue& into);
 inline std::optional<AttributeValue> read(const SQLiteStatement& statement, int index,
                                           AttributeKind kind, bool optional) {
     return decode(column(statement, index), kind, optional);

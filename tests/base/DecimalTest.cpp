@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstring>
 #include <map>
 #include <random>
 #include <string>
@@ -41,6 +43,63 @@ TEST(Decimal, ReadsAndWritesPlainText) {
         SCOPED_TRACE(c.input);
         EXPECT_EQ(d(c.input).toString(), c.plain);
     }
+}
+
+// The plain form is read without the library; the same digits in exponent form still go
+// through it. Both must give the same 128 bits: value, quantum and the sign of a zero.
+TEST(Decimal, PlainTextReadsToTheBitsOfItsExponentForm) {
+    const auto bits = [](const Decimal& value) {
+        std::array<unsigned char, sizeof(Decimal)> bytes{};
+        std::memcpy(bytes.data(), &value, sizeof(Decimal));
+        return bytes;
+    };
+    // "1234.56" as "123456e-2", "-0.00" as "-000e-2", "+7" as "+7e0".
+    const auto exponentForm = [](const std::string& plain) {
+        const std::size_t point = plain.find('.');
+        if (point == std::string::npos) {
+            return plain + "e0";
+        }
+        return plain.substr(0, point) + plain.substr(point + 1) + "e-" +
+               std::to_string(plain.size() - point - 1);
+    };
+    std::vector<std::string> plains = {"0",
+                                       "-0",
+                                       "+0",
+                                       "-0.00",
+                                       "0.10",
+                                       "007.50",
+                                       "-7",
+                                       "+3",
+                                       "1.50",
+                                       "-1234.56",
+                                       "999999999999999999",
+                                       "-99999999999999999.9",
+                                       "0.000000000000000001",
+                                       "123456789.123456789"};
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 2000; ++i) {
+        const int whole = static_cast<int>(random() % 10) + 1;
+        const int fraction = static_cast<int>(random() % (19 - whole));
+        std::string text = random() % 2 ? "-" : "";
+        for (int k = 0; k < whole + fraction; ++k) {
+            if (k == whole) {
+                text += '.';
+            }
+            text += static_cast<char>('0' + random() % 10);
+        }
+        plains.push_back(text);
+    }
+    for (const std::string& plain : plains) {
+        SCOPED_TRACE(plain);
+        const std::optional<Decimal> read = Decimal::parse(plain);
+        const std::optional<Decimal> reference = Decimal::parse(exponentForm(plain));
+        ASSERT_TRUE(read && reference);
+        ASSERT_EQ(bits(*read), bits(*reference));
+    }
+    // Past 18 digits, and the forms with a bare point, the library reads them.
+    EXPECT_EQ(d("1234567890123456789.5").toString(), "1234567890123456789.5");
+    EXPECT_EQ(d("5.").toString(), "5");
+    EXPECT_EQ(d("-.25").toString(), "-0.25");
 }
 
 TEST(Decimal, RejectsTextThatIsNotANumber) {
