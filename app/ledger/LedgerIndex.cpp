@@ -23,6 +23,17 @@ bool movesSums(const AttributeDescription& attribute) {
            name == "type";
 }
 
+// Date order is not the order of the transactions in memory: walking a large ledger in date
+// order asks for each one this many steps ahead instead of waiting for memory at each.
+constexpr std::size_t kFetchAhead = 8;
+
+void fetch(const Transaction* transaction) {
+    const auto* bytes = reinterpret_cast<const char*>(transaction);
+    for (std::size_t offset = 0; offset < sizeof(Transaction); offset += 64) {
+        __builtin_prefetch(bytes + offset);
+    }
+}
+
 }  // namespace
 
 LedgerIndex::LedgerIndex(ObjectContext& context) : m_context(context) {
@@ -51,7 +62,12 @@ LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
     order.sums.assign(1, Decimal());
     order.sums.reserve(order.transactions.size() + 1);
     order.unreconciled = Decimal();
-    for (const Transaction* transaction : order.transactions) {
+    const std::vector<Transaction*>& transactions = order.transactions;
+    for (std::size_t i = 0; i < transactions.size(); ++i) {
+        if (i + kFetchAhead < transactions.size()) {
+            fetch(transactions[i + kFetchAhead]);
+        }
+        const Transaction* transaction = transactions[i];
         order.sums.push_back(order.sums.back() + transaction->amount());
         if (transaction->isPending() || transaction->isGenerated()) {
             order.unreconciled += transaction->amount();
