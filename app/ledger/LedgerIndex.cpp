@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/CacheFetch.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
 #include "ledger/Currency.h"
@@ -21,17 +22,6 @@ bool movesSums(const AttributeDescription& attribute) {
     const std::string& name = attribute.name;
     return name == "date" || name == "amount" || name == "sortID" || name == "isPending" ||
            name == "type";
-}
-
-// Date order is not the order of the transactions in memory: walking a large ledger in date
-// order asks for each one this many steps ahead instead of waiting for memory at each.
-constexpr std::size_t kFetchAhead = 8;
-
-void fetch(const Transaction* transaction) {
-    const auto* bytes = reinterpret_cast<const char*>(transaction);
-    for (std::size_t offset = 0; offset < sizeof(Transaction); offset += 64) {
-        __builtin_prefetch(bytes + offset);
-    }
 }
 
 }  // namespace
@@ -65,7 +55,7 @@ LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
     const std::vector<Transaction*>& transactions = order.transactions;
     for (std::size_t i = 0; i < transactions.size(); ++i) {
         if (i + kFetchAhead < transactions.size()) {
-            fetch(transactions[i + kFetchAhead]);
+            fetchIntoCache(transactions[i + kFetchAhead]);
         }
         const Transaction* transaction = transactions[i];
         order.sums.push_back(order.sums.back() + transaction->amount());

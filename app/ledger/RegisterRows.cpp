@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/AssertionFailure.h"
+#include "base/CacheFetch.h"
 #include "ledger/Account.h"
 #include "ledger/AccountGroup.h"
 #include "ledger/LedgerIndex.h"
@@ -65,6 +66,15 @@ void RegisterRows::fill(const std::vector<Transaction*>& transactions) {
     std::sort(m_rows.begin(), m_rows.end(), comesBefore);
 }
 
+void RegisterRows::appendNewestFirst(const std::vector<Transaction*>& oldestFirst) {
+    for (std::size_t i = oldestFirst.size(); i-- > 0;) {
+        if (i >= kFetchAhead) {
+            fetchIntoCache(oldestFirst[i - kFetchAhead]);
+        }
+        m_rows.push_back(rowFor(*oldestFirst[i]));
+    }
+}
+
 // The ledger index keeps every account's transactions in order (the balances need them):
 // merging those runs costs less than sorting every transaction again. False, with nothing
 // filled, when the accounts do not hold every transaction of the store.
@@ -74,11 +84,7 @@ bool RegisterRows::mergeAccountOrders() {
     m_rows.reserve(m_context.countObjects(Transaction::entityDescription()));
     std::vector<std::size_t> runEnds{0};
     m_context.forEachObject(Account::entityDescription(), [&](ManagedObject& object) {
-        const std::vector<Transaction*>& oldestFirst =
-            index.transactionsOldestFirst(static_cast<Account&>(object));
-        for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
-            m_rows.push_back(rowFor(**it));
-        }
+        appendNewestFirst(index.transactionsOldestFirst(static_cast<Account&>(object)));
         if (m_rows.size() > runEnds.back()) {
             runEnds.push_back(m_rows.size());
         }
@@ -117,9 +123,7 @@ void RegisterRows::refetch() {
                 LedgerIndex::of(m_context).transactionsOldestFirst(*m_account);
             m_rows.clear();
             m_rows.reserve(oldestFirst.size());
-            for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
-                m_rows.push_back(rowFor(**it));
-            }
+            appendNewestFirst(oldestFirst);
             return;
         }
         case Mode::Group:

@@ -65,6 +65,8 @@ private:
     void reset(Mode mode);
     std::size_t place(Transaction& transaction);
     void fill(const std::vector<Transaction*>& transactions);
+    // Adds a row for each of an account's transactions, newest first.
+    void appendNewestFirst(const std::vector<Transaction*>& oldestFirst);
     bool mergeAccountOrders();
 
     ObjectContext& m_context;

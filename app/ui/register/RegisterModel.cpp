@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "base/CacheFetch.h"
 #include "ledger/RegisterRowLook.h"
 #include "ledger/RegisterRows.h"
 #include "ledger/RegisterTexts.h"
@@ -56,6 +57,10 @@ int RegisterModel::rowOf(const Transaction& transaction) const {
 }
 
 RegisterRowHeight::Lines RegisterModel::linesAt(int row) const {
+    // Rows are mostly measured one after the other (all of them when the register is shown).
+    if (const auto ahead = static_cast<std::size_t>(row) + kFetchAhead; ahead < m_rows.size()) {
+        fetchIntoCache(m_rows.at(ahead));
+    }
     return RegisterRowHeight::lines(*m_rows.at(static_cast<std::size_t>(row)));
 }
 
