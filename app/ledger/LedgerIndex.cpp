@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/AssertionFailure.h"
 #include "base/CacheFetch.h"
 #include "ledger/Account.h"
 #include "ledger/Category.h"
@@ -17,12 +18,43 @@ bool isOlder(const Transaction* a, const Transaction* b) {
     return Transaction::precedesInStandardOrder(*b, *a);
 }
 
-// Attributes of a transaction that move a balance or a category sum.
-bool movesSums(const AttributeDescription& attribute) {
-    const std::string& name = attribute.name;
-    return name == "date" || name == "amount" || name == "sortID" || name == "isPending" ||
-           name == "type";
+// The object as T when it is one, found from its entity rather than by a cast: the index
+// hears of every change a large import makes.
+template <class T>
+const T* as(const ManagedObject& object) {
+    return object.entity().isKindOf(T::entityDescription()) ? static_cast<const T*>(&object)
+                                                             : nullptr;
 }
+
+// The transaction's attributes the index follows, by their index in the entity (which its
+// sub-entities would keep).
+struct TransactionAttributes {
+    std::size_t date, amount, sortID, isPending, type;
+
+    static const TransactionAttributes& get() {
+        static const TransactionAttributes attributes = [] {
+            const EntityDescription& entity = Transaction::entityDescription();
+            const auto index = [&entity](std::string_view name) {
+                const AttributeDescription* attribute = entity.attributeNamed(name);
+                PN_ASSERT(attribute != nullptr, "A transaction has no " + std::string(name));
+                return attribute->index;
+            };
+            return TransactionAttributes{index("date"), index("amount"), index("sortID"),
+                                         index("isPending"), index("type")};
+        }();
+        return attributes;
+    }
+
+    // Attributes of a transaction that move a balance or a category sum.
+    bool movesSums(const AttributeDescription& attribute) const {
+        const std::size_t i = attribute.index;
+        return i == date || i == amount || i == sortID || i == isPending || i == type;
+    }
+    // Those that also move the transaction in its account's order.
+    bool movesOrder(const AttributeDescription& attribute) const {
+        return attribute.index == date || attribute.index == sortID;
+    }
+};
 
 }  // namespace
 
@@ -204,15 +236,15 @@ void LedgerIndex::touchTransaction(const Transaction& transaction) {
 }
 
 void LedgerIndex::touch(ManagedObject& object) {
-    if (const auto* transaction = dynamic_cast<const Transaction*>(&object)) {
+    if (const auto* transaction = as<Transaction>(object)) {
         touchTransaction(*transaction);
-    } else if (const auto* split = dynamic_cast<const Split*>(&object)) {
+    } else if (const auto* split = as<Split>(object)) {
         touchSplit(*split);
-    } else if (const auto* account = dynamic_cast<const Account*>(&object)) {
+    } else if (const auto* account = as<Account>(object)) {
         markStale(account, true);
-    } else if (const auto* category = dynamic_cast<const Category*>(&object)) {
+    } else if (const auto* category = as<Category>(object)) {
         markStale(category);
-    } else if (dynamic_cast<const Currency*>(&object) != nullptr) {
+    } else if (as<Currency>(object) != nullptr) {
         markAllCategoriesStale();
     }
 }
@@ -226,20 +258,19 @@ void LedgerIndex::objectRemoved(ManagedObject& object) {
 }
 
 void LedgerIndex::attributeDidChange(ManagedObject& object, const AttributeDescription& attribute) {
-    if (const auto* transaction = dynamic_cast<const Transaction*>(&object)) {
-        if (attribute.name == "date") {
+    if (const auto* transaction = as<Transaction>(object)) {
+        const TransactionAttributes& followed = TransactionAttributes::get();
+        if (attribute.index == followed.date) {
             markDateSpanStale();
         }
-        if (movesSums(attribute)) {
+        if (followed.movesSums(attribute)) {
             // An amount or a flag leaves the order standing; only the sums move.
-            markStale(transaction->account(),
-                      attribute.name == "date" || attribute.name == "sortID");
+            markStale(transaction->account(), followed.movesOrder(attribute));
             for (const Split* split : transaction->splits()) {
                 markStale(split->category());
             }
         }
-    } else if (dynamic_cast<const Split*>(&object) != nullptr ||
-               dynamic_cast<const Currency*>(&object) != nullptr) {
+    } else if (as<Split>(object) != nullptr || as<Currency>(object) != nullptr) {
         touch(object);
     }
 }
@@ -253,12 +284,12 @@ void LedgerIndex::relationshipLinked(ManagedObject& object,
 void LedgerIndex::relationshipUnlinked(ManagedObject& object,
                                        const RelationshipDescription& relationship,
                                        ManagedObject& target) {
-    if (dynamic_cast<const Account*>(&object) != nullptr && relationship.name == "currency") {
+    if (as<Account>(object) != nullptr && relationship.name == "currency") {
         // Every split of the account changes its home-currency amount.
         markAllCategoriesStale();
         return;
     }
-    if (dynamic_cast<const Split*>(&object) != nullptr && relationship.name == "category") {
+    if (as<Split>(object) != nullptr && relationship.name == "category") {
         // The split joins or leaves the uncategorized ones.
         markStale(nullptr);
     }
