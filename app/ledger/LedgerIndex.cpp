@@ -23,7 +23,7 @@ bool isOlder(const Transaction* a, const Transaction* b) {
 template <class T>
 const T* as(const ManagedObject& object) {
     return object.entity().isKindOf(T::entityDescription()) ? static_cast<const T*>(&object)
-                                                             : nullptr;
+                                                            : nullptr;
 }
 
 // The transaction's attributes the index follows, by their index in the entity (which its

@@ -66,6 +66,41 @@ void runRule(std::optional<ValidationError>& all, Rule&& rule) {
     }
 }
 
+// Every rule the changes of `set` must keep; all failures, or nothing.
+std::optional<ValidationError> validateChangeSet(const ChangeSet& set) {
+    std::optional<ValidationError> all;
+    const auto validateProperties = [&](const ManagedObject& object) {
+        for (const AttributeDescription& a : object.entity().attributes()) {
+            if (a.rule.accepts) {
+                const AttributeValue value = a.accessor->get(object);
+                if (!a.accepts(value)) {
+                    mergeValidation(all, a.rule.refusal(value));
+                }
+            }
+            if (a.validator) {
+                runRule(all, [&](auto& e) { return a.validator(object, e); });
+            }
+        }
+        for (const RelationshipDescription& r : object.entity().relationships()) {
+            if (r.validator) {
+                runRule(all, [&](auto& e) { return r.validator(object, e); });
+            }
+        }
+    };
+    for (const ManagedObject* object : set.inserted) {
+        validateProperties(*object);
+        runRule(all, [&](auto& e) { return object->validateForInsert(e); });
+    }
+    for (const ObjectChange& change : set.updated) {
+        validateProperties(*change.object);
+        runRule(all, [&](auto& e) { return change.object->validateForUpdate(e); });
+    }
+    for (const ManagedObject* object : set.deleted) {
+        runRule(all, [&](auto& e) { return object->validateForDelete(e); });
+    }
+    return all;
+}
+
 }  // namespace
 
 // ---- Checks ----
@@ -316,45 +351,16 @@ ChangeSet ObjectContext::changes() const {
 // ---- Validation and save ----
 
 std::optional<ValidationError> ObjectContext::validateChanges() const {
-    std::optional<ValidationError> all;
-    const auto validateProperties = [&](const ManagedObject& object) {
-        for (const AttributeDescription& a : object.entity().attributes()) {
-            if (a.rule.accepts) {
-                const AttributeValue value = a.accessor->get(object);
-                if (!a.accepts(value)) {
-                    mergeValidation(all, a.rule.refusal(value));
-                }
-            }
-            if (a.validator) {
-                runRule(all, [&](auto& e) { return a.validator(object, e); });
-            }
-        }
-        for (const RelationshipDescription& r : object.entity().relationships()) {
-            if (r.validator) {
-                runRule(all, [&](auto& e) { return r.validator(object, e); });
-            }
-        }
-    };
-    const ChangeSet set = changes();
-    for (const ManagedObject* object : set.inserted) {
-        validateProperties(*object);
-        runRule(all, [&](auto& e) { return object->validateForInsert(e); });
-    }
-    for (const ObjectChange& change : set.updated) {
-        validateProperties(*change.object);
-        runRule(all, [&](auto& e) { return change.object->validateForUpdate(e); });
-    }
-    for (const ManagedObject* object : set.deleted) {
-        runRule(all, [&](auto& e) { return object->validateForDelete(e); });
-    }
-    return all;
+    return validateChangeSet(changes());
 }
 
 std::optional<ValidationError> ObjectContext::save() {
     if (!hasChanges()) {
         return std::nullopt;
     }
-    if (std::optional<ValidationError> invalid = validateChanges()) {
+    // Listing a bulk change sorts it by ID: once for the rules and the store alike.
+    const ChangeSet set = changes();
+    if (std::optional<ValidationError> invalid = validateChangeSet(set)) {
         return invalid;
     }
     if (!m_store) {
@@ -368,7 +374,7 @@ std::optional<ValidationError> ObjectContext::save() {
         m_savepoints.back().saveHeld = true;  // written by the outermost release
         return std::nullopt;
     }
-    if (std::optional<ValidationError> failed = m_store->save(changes())) {
+    if (std::optional<ValidationError> failed = m_store->save(set)) {
         return failed;
     }
     commitSavedChanges();

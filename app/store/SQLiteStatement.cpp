@@ -40,6 +40,13 @@ void SQLiteStatement::bindText(int index, std::string_view value) {
     }
 }
 
+void SQLiteStatement::bindTextKept(int index, std::string_view value) {
+    if (sqlite3_bind_text(m_statement, index, value.data(), static_cast<int>(value.size()),
+                          SQLITE_STATIC) != SQLITE_OK) {
+        fail(m_db);
+    }
+}
+
 bool SQLiteStatement::step() {
     const int rc = sqlite3_step(m_statement);
     if (rc == SQLITE_ROW) {

@@ -21,6 +21,8 @@ public:
     void bindNull(int index);
     void bindInt(int index, std::int64_t value);
     void bindText(int index, std::string_view value);
+    // The same without a copy: the text must stay as it is until the statement is reset.
+    void bindTextKept(int index, std::string_view value);
 
     // True while a row is available.
     bool step();

@@ -383,9 +383,15 @@ void SQLiteStore::writeInserted(const ManagedObject& object) {
     SQLiteStatement& insert = insertStatement(entity, layout);
     int parameter = 2;
     insert.bindInt(1, static_cast<std::int64_t>(object.objectID()));
-    insert.bindText(2, entity.name());
-    for (const AttributeDescription& a : entity.attributes()) {
-        SQLiteValueCodec::bind(insert, ++parameter, a.accessor->get(object));
+    insert.bindTextKept(2, entity.name());
+    const std::vector<AttributeDescription>& attributes = entity.attributes();
+    if (m_rowValues.size() < attributes.size()) {
+        m_rowValues.resize(attributes.size());
+        m_rowTexts.resize(attributes.size());
+    }
+    for (const AttributeDescription& a : attributes) {
+        m_rowValues[a.index] = a.accessor->get(object);
+        SQLiteValueCodec::bindKept(insert, ++parameter, m_rowValues[a.index], m_rowTexts[a.index]);
     }
     for (const RelationshipDescription& r : entity.relationships()) {
         if (layout.relationshipColumns[r.index].empty()) {

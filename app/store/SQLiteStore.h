@@ -8,7 +8,9 @@
 #include <tuple>
 #include <unordered_map>
 #include <variant>
+#include <vector>
 
+#include "store/AttributeValue.h"
 #include "store/PersistentStore.h"
 #include "store/SQLiteSchema.h"
 
@@ -85,6 +87,9 @@ private:
     std::map<std::string, std::unique_ptr<SQLiteStatement>> m_statements;
     // Entries of m_statements by entity; cleared with it.
     std::unordered_map<const EntityDescription*, SQLiteStatement*> m_insertStatements;
+    // The values of the row being inserted, bound without copies; kept to reuse their memory.
+    std::vector<AttributeValue> m_rowValues;
+    std::vector<std::string> m_rowTexts;
     // A join table's DELETE of one source's rows and INSERT of one row.
     std::unordered_map<const SQLiteSchema::JoinTable*,
                        std::pair<SQLiteStatement*, SQLiteStatement*>>

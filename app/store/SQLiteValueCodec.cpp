@@ -61,12 +61,36 @@ struct Binder {
     void operator()(const ArchivedList& v) const { statement.bindText(index, encodeList(v)); }
 };
 
+struct KeptBinder {
+    SQLiteStatement& statement;
+    int index;
+    std::string& text;
+    void operator()(std::monostate) const { statement.bindNull(index); }
+    void operator()(const std::string& v) const { statement.bindTextKept(index, v); }
+    void operator()(const Decimal& v) const {
+        text = v.toString();
+        statement.bindTextKept(index, text);
+    }
+    void operator()(Date v) const { statement.bindInt(index, v.daysSinceEpoch()); }
+    void operator()(std::int64_t v) const { statement.bindInt(index, v); }
+    void operator()(bool v) const { statement.bindInt(index, v ? 1 : 0); }
+    void operator()(const ArchivedList& v) const {
+        text = encodeList(v);
+        statement.bindTextKept(index, text);
+    }
+};
+
 }  // namespace
 
 namespace SQLiteValueCodec {
 
 void bind(SQLiteStatement& statement, int index, const AttributeValue& value) {
     std::visit(Binder{statement, index}, value);
+}
+
+void bindKept(SQLiteStatement& statement, int index, const AttributeValue& value,
+              std::string& text) {
+    std::visit(KeptBinder{statement, index, text}, value);
 }
 
 bool decodeInto(const ColumnValue& value, AttributeKind kind, bool optional, AttributeValue& into) {

@@ -17,6 +17,10 @@ namespace SQLiteValueCodec {
 using ColumnValue = SQLiteStatement::Column;
 
 void bind(SQLiteStatement& statement, int index, const AttributeValue& value);
+// bind() without copying a text: `value`, and `text`, which receives the text written for a
+// decimal or a list, must stay as they are until the statement has run.
+void bindKept(SQLiteStatement& statement, int index, const AttributeValue& value,
+              std::string& text);
 // The column as it lies in the row: valid until the statement steps on.
 inline ColumnValue column(const SQLiteStatement& statement, int column) {
     return statement.column(column);
