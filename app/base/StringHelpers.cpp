@@ -31,6 +31,20 @@ int32_t utf16Index(std::string_view text, std::size_t byteOffset) {
 
 bool isBlank_pn(std::string_view text) {
     // Equivalent to matching ^\s*$ over the whole text: ICU's \s is the White_Space property.
+    // Any ASCII character but white space decides it at once; only white space mixed with
+    // other characters needs the property looked up.
+    bool allASCII = true;
+    for (const char byte : text) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (c >= 0x80) {
+            allASCII = false;
+        } else if (c != ' ' && (c < '\t' || c > '\r')) {
+            return false;
+        }
+    }
+    if (allASCII) {
+        return true;
+    }
     icu::UnicodeString u = toUnicode(text);
     for (int32_t i = 0; i < u.length();) {
         UChar32 c = u.char32At(i);

@@ -5,12 +5,16 @@
 namespace {
 
 TEST(StringHelpers, BlankTexts) {
-    for (const char* blank : {"", " ", "\t\t", "\n\r\n", " \t\n", "\xC2\xA0"}) {
+    // ASCII white space is \t to \r and the space; beyond ASCII, no-break, em and next-line
+    // spaces are white space, a zero-width space is not.
+    for (const char* blank :
+         {"", " ", "\t\t", "\n\r\n", " \t\n", "\v\f", "\xC2\xA0", " \xE2\x80\x83 ", "\xC2\x85\t"}) {
         SCOPED_TRACE(blank);
         EXPECT_TRUE(isBlank_pn(blank));
         EXPECT_FALSE(isPresent_pn(blank));
     }
-    for (const char* present : {" a ", "x", ".", "\tz\n", "\xC3\xA9"}) {
+    for (const char* present : {" a ", "x", ".", "\tz\n", "\xC3\xA9", "\x01", "\x1C", "\x7F",
+                                "\xE2\x80\x8B", " \xC2\xA0x", "\xFF", " \xC2"}) {
         SCOPED_TRACE(present);
         EXPECT_FALSE(isBlank_pn(present));
         EXPECT_TRUE(isPresent_pn(present));

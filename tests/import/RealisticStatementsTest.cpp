@@ -74,4 +74,21 @@ TEST(RealisticStatements, TextEncodingsByByteOrderMarkElseUTF8ElseLatin1) {
               "b");
 }
 
+// ASCII is skipped eight bytes at a time: a stray byte or a sequence cut short is found at
+// every place in and across those words.
+TEST(RealisticStatements, InvalidUTF8IsFoundWhereverItLies) {
+    for (std::size_t at = 0; at < 20; ++at) {
+        SCOPED_TRACE(at);
+        const std::string ascii(20, 'a');
+        std::string text = ascii;
+        text.insert(at, "\xC3\xA9");
+        EXPECT_TRUE(StatementText::isValidUTF8(text));
+        text = ascii;
+        text.insert(at, "\xFF");
+        EXPECT_FALSE(StatementText::isValidUTF8(text));
+        text = ascii.substr(0, at) + "\xE2\x82";  // the euro sign without its last byte
+        EXPECT_FALSE(StatementText::isValidUTF8(text));
+    }
+}
+
 }  // namespace
