@@ -161,6 +161,41 @@ std::string plainText(const Parts& parts, bool dropTrailingZeros) {
     return (parts.negative && !isZero) ? "-" + text : text;
 }
 
+// plainText(parts, true) of a value whose coefficient fits 64 bits, written in one buffer:
+// a save writes every amount this way.
+std::string plainTextOfSmall(bool negative, std::uint64_t coefficient, int exponent) {
+    if (coefficient == 0) {
+        return "0";
+    }
+    while (exponent < 0 && coefficient % 10 == 0) {
+        coefficient /= 10;
+        ++exponent;
+    }
+    char digits[24];
+    const auto length = static_cast<std::size_t>(
+        std::to_chars(digits, digits + sizeof digits, coefficient).ptr - digits);
+    std::string text;
+    if (negative) {
+        text.push_back('-');
+    }
+    if (exponent >= 0) {
+        text.append(digits, length);
+        text.append(static_cast<std::size_t>(exponent), '0');
+        return text;
+    }
+    const auto fraction = static_cast<std::size_t>(-exponent);
+    if (length <= fraction) {
+        text.append("0.");
+        text.append(fraction - length, '0');
+        text.append(digits, length);
+    } else {
+        text.append(digits, length - fraction);
+        text.push_back('.');
+        text.append(digits + (length - fraction), fraction);
+    }
+    return text;
+}
+
 }  // namespace
 
 Decimal Decimal::fromInt64(std::int64_t value) {
@@ -427,6 +462,11 @@ Decimal Decimal::rounded(int scale) const {
 }
 
 std::string Decimal::toString() const {
+    const BID_UINT128 v = bits(*this);
+    if ((v.w[1] & kSpecialOrLarge) != kSpecialOrLarge && (v.w[1] & kCoefficientHigh) == 0) {
+        return plainTextOfSmall((v.w[1] & kSignBit) != 0, v.w[0],
+                                static_cast<int>((v.w[1] >> 49) & 0x3fff) - 6176);
+    }
     return plainText(partsOf(*this), true);
 }
 

@@ -249,6 +249,20 @@ std::string QIFTextScanner::collapseWhiteSpace(std::string_view text) {
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
+        // ASCII other than white space stands as it is: copied a run at a time.
+        std::size_t plain = i;
+        while (plain < text.size()) {
+            const auto c = static_cast<unsigned char>(text[plain]);
+            if (c >= 0x80 || c == ' ' || (c >= '\t' && c <= '\r')) {
+                break;
+            }
+            ++plain;
+        }
+        if (plain > i) {
+            result.append(text.substr(i, plain - i));
+            i = plain;
+            continue;
+        }
         std::size_t run = TextScan::whiteSpaceRunEnd(text, i);
         if (run > i) {
             result.push_back(' ');

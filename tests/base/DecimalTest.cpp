@@ -102,6 +102,42 @@ TEST(Decimal, PlainTextReadsToTheBitsOfItsExponentForm) {
     EXPECT_EQ(d("-.25").toString(), "-0.25");
 }
 
+// Plain text written back drops the quantum's trailing zeros and nothing else.
+TEST(Decimal, PlainTextReadBackIsWrittenWithoutTrailingZeros) {
+    const auto expected = [](std::string text) {
+        const bool negative = text.front() == '-';
+        if (negative || text.front() == '+') {
+            text.erase(0, 1);
+        }
+        if (text.find('.') != std::string::npos) {
+            text.erase(text.find_last_not_of('0') + 1);
+            if (text.back() == '.') {
+                text.pop_back();
+            }
+        }
+        text.erase(0, std::min(text.find_first_not_of('0'), text.size() - 1));
+        if (text.starts_with('.')) {
+            text.insert(0, "0");
+        }
+        return negative && text != "0" ? "-" + text : text;
+    };
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 3000; ++i) {
+        const int whole = static_cast<int>(random() % 12) + 1;
+        const int fraction = static_cast<int>(random() % 12);
+        std::string text = random() % 2 ? "-" : "";
+        for (int k = 0; k < whole + fraction; ++k) {
+            if (k == whole) {
+                text += '.';
+            }
+            // Zeros often, so that leading, trailing and whole zero values come up.
+            text += random() % 3 == 0 ? '0' : static_cast<char>('0' + random() % 10);
+        }
+        SCOPED_TRACE(text);
+        ASSERT_EQ(d(text.c_str()).toString(), expected(text));
+    }
+}
+
 TEST(Decimal, RejectsTextThatIsNotANumber) {
     for (const char* text : {"", "abc", "1.2.3", "inf", "NaN", "1e", "--1", "1,5", " 1", "."}) {
         SCOPED_TRACE(text);
