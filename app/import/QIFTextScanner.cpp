@@ -123,7 +123,17 @@ std::size_t accountFragmentAt(std::string_view text, std::size_t p, PlainLineCha
 
 // The first line start at or after `from` whose line begins with `prefix`, or kNone.
 std::size_t nextLineWithPrefix(std::string_view text, std::size_t from, std::string_view prefix) {
-    for (std::size_t i = from; i < text.size(); ++i) {
+    if (prefix.empty()) {
+        for (std::size_t i = from; i < text.size(); ++i) {
+            if (TextScan::isLineStart(text, i)) {
+                return i;
+            }
+        }
+        return kNone;
+    }
+    // Only a place holding the prefix's first byte can start a match.
+    for (std::size_t i = text.find(prefix.front(), from); i != std::string_view::npos;
+         i = text.find(prefix.front(), i + 1)) {
         if (TextScan::isLineStart(text, i) && text.substr(i).starts_with(prefix)) {
             return i;
         }
