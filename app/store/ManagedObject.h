@@ -63,6 +63,7 @@ protected:
 
 private:
     friend class ObjectContext;
+    friend class InsertedObjects;
 
     // Out-of-line halves of setValue: the context records the old value before and tracks
     // the change after the member is assigned.
@@ -73,9 +74,10 @@ private:
 
     ObjectID m_objectID = 0;
     ObjectContext* m_context = nullptr;
-    bool m_live = false;          // registered in the context (inserted/loaded, not deleted)
-    bool m_persisted = false;     // the store holds a row for it as of the last save or load
-    bool m_beingDeleted = false;  // guards cascades against cycles
+    bool m_live = false;             // registered in the context (inserted/loaded, not deleted)
+    bool m_persisted = false;        // the store holds a row for it as of the last save or load
+    bool m_beingDeleted = false;     // guards cascades against cycles
+    bool m_insertedUnsaved = false;  // in the context's InsertedObjects
 };
 
 template <class C, class T, class V>

@@ -164,7 +164,7 @@ void ObjectContext::registerObject(ManagedObject& object) {
             m_updated[&object] = Masks{all(object.entity().attributes().size()),
                                        all(object.entity().relationships().size())};
         } else {
-            m_inserted.insert(&object);
+            m_inserted.insert(object);
         }
     }
     UndoRecord change{UndoRecord::Kind::Register, &object, nullptr, nullptr, nullptr, {}};
@@ -182,7 +182,7 @@ void ObjectContext::unregisterObject(ManagedObject& object) {
     if (journaling()) {
         noteTracking(object);
     }
-    if (m_inserted.erase(&object) == 0 && object.m_persisted) {
+    if (!m_inserted.erase(object) && object.m_persisted) {
         m_updated.erase(&object);
         m_deleted.insert(&object);
     }

@@ -14,6 +14,7 @@
 #include "store/ChangeSet.h"
 #include "store/ContextObserver.h"
 #include "store/EntityModel.h"
+#include "store/InsertedObjects.h"
 #include "store/ManagedObject.h"
 #include "store/ObjectArena.h"
 #include "store/ObjectIDMap.h"
@@ -295,7 +296,7 @@ private:
     std::vector<Registry> m_registries;
     std::unordered_map<const EntityDescription*, std::size_t> m_registryIndex;
     std::unordered_map<const EntityDescription*, std::vector<std::size_t>> m_kinds;
-    std::unordered_set<ManagedObject*> m_inserted;
+    InsertedObjects m_inserted;
     std::unordered_map<ManagedObject*, Masks> m_updated;
     std::unordered_set<ManagedObject*> m_deleted;
     std::vector<ContextObserver*> m_observers;

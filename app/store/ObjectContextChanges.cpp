@@ -126,7 +126,7 @@ void ObjectContext::checkDestination(const RelationshipDescription& rel,
 // ---- Attributes ----
 
 bool ObjectContext::isInserted(const ManagedObject& object) const {
-    return m_inserted.contains(const_cast<ManagedObject*>(&object));
+    return m_inserted.contains(object);
 }
 
 bool ObjectContext::isUpdated(const ManagedObject& object) const {
@@ -289,7 +289,7 @@ void ObjectContext::unlink(ManagedObject& a, const RelationshipDescription& rel,
 
 void ObjectContext::markUpdated(ManagedObject& object, std::uint64_t attributes,
                                 std::uint64_t relationships) {
-    if (m_loading || !object.m_live || m_inserted.contains(&object)) {
+    if (m_loading || !object.m_live || m_inserted.contains(object)) {
         return;
     }
     if (journaling()) {
@@ -336,7 +336,7 @@ bool ObjectContext::hasChanges() const {
 
 ChangeSet ObjectContext::changes() const {
     ChangeSet set;
-    set.inserted = sortedByID(m_inserted);
+    set.inserted = m_inserted.sortedByID();
     set.deleted = sortedByID(m_deleted);
     set.updated.reserve(m_updated.size());
     for (const auto& [object, masks] : m_updated) {
@@ -382,7 +382,7 @@ std::optional<ValidationError> ObjectContext::save() {
 }
 
 void ObjectContext::commitSavedChanges() {
-    for (ManagedObject* object : m_inserted) {
+    for (ManagedObject* object : m_inserted.takeAll()) {
         object->m_persisted = true;
     }
     for (ManagedObject* object : m_deleted) {
@@ -390,7 +390,6 @@ void ObjectContext::commitSavedChanges() {
     }
     // clear() keeps the bucket array and costs its size on every later clear; after a bulk
     // save that would make each small save pay for the store's size. Drop large tables.
-    resetTable(m_inserted);
     resetTable(m_updated);
     resetTable(m_deleted);
 }

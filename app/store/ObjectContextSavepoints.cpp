@@ -70,7 +70,7 @@ void ObjectContext::noteTracking(ManagedObject& object) {
     }
     SavepointJournal::Tracking tracking;
     tracking.object = &object;
-    tracking.inserted = m_inserted.contains(&object);
+    tracking.inserted = m_inserted.contains(object);
     tracking.deleted = m_deleted.contains(&object);
     if (auto found = m_updated.find(&object); found != m_updated.end()) {
         tracking.updated = true;
@@ -124,9 +124,9 @@ void ObjectContext::takeOutNewObjects(const SavepointJournal& journal) {
 void ObjectContext::restoreTracking(const SavepointJournal& journal) {
     for (const SavepointJournal::Tracking& t : journal.tracking) {
         if (t.inserted) {
-            m_inserted.insert(t.object);
+            m_inserted.insert(*t.object);
         } else {
-            m_inserted.erase(t.object);
+            m_inserted.erase(*t.object);
         }
         if (t.deleted) {
             m_deleted.insert(t.object);

@@ -94,6 +94,34 @@ TEST_F(UndoTest, UndoAfterSaveMakesNewChangesThatSaveCorrectly) {
     EXPECT_EQ(dumpObjectGraph(fresh), dumpObjectGraph(ctx));
 }
 
+// Undo takes inserted objects out of the next save and redo puts them back, each time: the
+// context lists each of them once however often that happens.
+TEST_F(UndoTest, ObjectsInsertedAndTakenBackOverAndOverAreSavedOnce) {
+    ASSERT_FALSE(ctx.save());
+    std::vector<ObjectID> made;
+    {
+        UndoGrouping group(ctx.undoManager());
+        for (int i = 0; i < 1500; ++i) {
+            made.push_back(ctx.insert<Track>()->objectID());
+        }
+    }
+    for (int round = 0; round < 4; ++round) {
+        ctx.undo();
+        ctx.redo();
+    }
+    std::vector<ObjectID> listed;
+    for (const ManagedObject* object : ctx.changes().inserted) {
+        listed.push_back(object->objectID());
+    }
+    EXPECT_EQ(listed, made);
+    ctx.undo();
+    EXPECT_FALSE(ctx.hasChanges());
+    ctx.redo();
+    ASSERT_FALSE(ctx.save());
+    EXPECT_FALSE(ctx.hasChanges());
+    EXPECT_EQ(memory->dump(), dumpObjectGraph(ctx));
+}
+
 TEST_F(UndoTest, UndoAndRedoPostNotifications) {
     std::vector<std::string> posted;
     NotificationCenter& center = NotificationCenter::defaultCenter();
