@@ -67,16 +67,14 @@ std::optional<std::string> StoreSession::quickCheckDamage(StoreKind kind,
 }
 
 std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const std::string& path) {
-    // The copy comes before the store is opened: opening may migrate the file, and the start
-    // and the day's work change it.
-    std::optional<StoreSnapshots::Pending> pending;
-    if (m_snapshots && m_options.snapshotOnOpen) {
-        auto copied = m_snapshots->copyStore(SnapshotReason::Open);
-        if (auto* error = std::get_if<std::string>(&copied)) {
-            logLine("Failed to take a snapshot of " + path + ": " + *error);
-        } else if (auto* made = std::get_if<StoreSnapshots::Pending>(&copied)) {
-            pending = std::move(*made);
-        }
+    // Opening migrates a file of an older model, so its copy is made before it opens. A file
+    // of the current model is only read until it has loaded: its copy is made beside the load.
+    // Either copy is hashed beside the load, so that keeping it costs little once it loaded.
+    const bool snapshot = m_snapshots && m_options.snapshotOnOpen;
+    const bool copyFirst = snapshot && StoreSnapshot::modelVersion(path) != m_model.version();
+    std::variant<std::monostate, StoreSnapshots::Pending, std::string> copied;
+    if (copyFirst) {
+        copied = m_snapshots->copyStore(SnapshotReason::Open);
     }
     // The store creates a missing file itself, private to the user; an empty file made here
     // beforehand would be taken for one that is not a store.
@@ -86,11 +84,16 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
     // store is open, so that it never holds up the switch of the file to its journal mode.
     std::future<std::optional<std::string>> quickCheck =
         std::async(std::launch::async, [this, kind, path] { return quickCheckDamage(kind, path); });
-    // The copy is hashed beside the load too, so that keeping it costs little once it loaded.
-    std::future<std::optional<std::string>> copyHash;
-    if (pending) {
-        copyHash = std::async(std::launch::async,
-                              [copy = pending->path] { return Sha256::hexOfFile(copy); });
+    std::future<std::variant<std::monostate, StoreSnapshots::Pending, std::string>> snapshotCopy;
+    if (snapshot) {
+        snapshotCopy = std::async(
+            std::launch::async, [this, copyNow = !copyFirst, copied = std::move(copied)] {
+                auto made = copyNow ? m_snapshots->copyStore(SnapshotReason::Open) : copied;
+                if (auto* pending = std::get_if<StoreSnapshots::Pending>(&made)) {
+                    pending->manifest.sha256 = Sha256::hexOfFile(pending->path).value_or("");
+                }
+                return made;
+            });
     }
     if (!store) {
         m_openError = ValidationError{kStoreErrorDomain,
@@ -102,6 +105,15 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
         m_openError = store->load(*m_context);
     }
     std::optional<std::string> quickCheckFound = quickCheck.get();
+    std::optional<StoreSnapshots::Pending> pending;
+    if (snapshotCopy.valid()) {
+        auto made = snapshotCopy.get();
+        if (auto* error = std::get_if<std::string>(&made)) {
+            logLine("Failed to take a snapshot of " + path + ": " + *error);
+        } else if (auto* copy = std::get_if<StoreSnapshots::Pending>(&made)) {
+            pending = std::move(*copy);
+        }
+    }
     if (!m_openError) {
         std::optional<std::string> damage = std::move(quickCheckFound);
         if (!damage && m_options.findDamage) {
@@ -124,7 +136,6 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
         return nullptr;
     }
     if (pending) {
-        pending->manifest.sha256 = copyHash.get().value_or("");
         noteSnapshot(m_snapshots->keep(std::move(*pending), *m_context));
     }
     return store;
