@@ -70,7 +70,8 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
     // Opening migrates a file of an older model, so its copy is made before it opens. A file
     // of the current model is only read until it has loaded: its copy is made beside the load.
     // Either copy is hashed beside the load, so that keeping it costs little once it loaded.
-    const bool snapshot = m_snapshots && m_options.snapshotOnOpen;
+    const bool snapshot =
+        m_snapshots && m_options.snapshotOnOpen && m_snapshots->storeChangedSinceCopied();
     const bool copyFirst = snapshot && StoreSnapshot::modelVersion(path) != m_model.version();
     std::variant<std::monostate, StoreSnapshots::Pending, std::string> copied;
     if (copyFirst) {

@@ -129,17 +129,22 @@ std::string StoreSnapshots::freeStem(Date::TimePoint taken) const {
     return candidate;
 }
 
-std::variant<std::monostate, StoreSnapshots::Pending, std::string> StoreSnapshots::copyStore(
-    SnapshotReason reason) const {
+bool StoreSnapshots::storeChangedSinceCopied() const {
     if (!exists(m_storePath)) {
-        return std::monostate{};
+        return false;
     }
     const std::string stamp = stampOf(m_storePath);
     const std::vector<SnapshotManifest> existing = list();
-    if (std::any_of(existing.begin(), existing.end(),
-                    [&stamp](const SnapshotManifest& s) { return s.sourceStamp == stamp; })) {
+    return std::none_of(existing.begin(), existing.end(),
+                        [&stamp](const SnapshotManifest& s) { return s.sourceStamp == stamp; });
+}
+
+std::variant<std::monostate, StoreSnapshots::Pending, std::string> StoreSnapshots::copyStore(
+    SnapshotReason reason) const {
+    if (!storeChangedSinceCopied()) {
         return std::monostate{};
     }
+    const std::string stamp = stampOf(m_storePath);
     if (!ensureFolder()) {
         return "the folder " + m_folder + " could not be created";
     }

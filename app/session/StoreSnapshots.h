@@ -36,6 +36,8 @@ public:
         std::string path;
         SnapshotManifest manifest;
     };
+    // True when there is a store file that has changed since a snapshot was copied from it.
+    [[nodiscard]] bool storeChangedSinceCopied() const;
     // Copies the store now. Nothing when there is no store file yet or the store has not
     // changed since the newest snapshot was copied from it; the error text when the copy
     // could not be made (the store is left as it is either way).
