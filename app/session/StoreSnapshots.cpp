@@ -74,7 +74,9 @@ std::string StoreSnapshots::stampOf(const std::string& path) {
     std::string stamp;
     for (const std::string& file : {path, path + "-wal"}) {
         struct stat info {};
-        if (::stat(file.c_str(), &info) != 0) {
+        // An empty log holds nothing: the same file as none (opening the store may leave one,
+        // closing it removes it).
+        if (::stat(file.c_str(), &info) != 0 || (file != path && info.st_size == 0)) {
             stamp += "-;";
             continue;
         }

@@ -69,7 +69,8 @@ public:
     // nothing when it could not be moved.
     [[nodiscard]] std::optional<std::string> setAsideDamagedStore() const;
 
-    // The stamp (size, change time, inode of the file and its write-ahead log) of `path`.
+    // The stamp (size, change time, inode of the file and its write-ahead log, an empty log
+    // counting as none) of `path`.
     [[nodiscard]] static std::string stampOf(const std::string& path);
 
 private:

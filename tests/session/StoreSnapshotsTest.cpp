@@ -140,6 +140,8 @@ TEST_F(StoreSnapshotsTest, OpeningSnapshotsTheStoreOnceUntilItChanges) {
     EXPECT_EQ(modeOf(session->snapshots()->folder()), 0700u);
     EXPECT_EQ(modeOf(session->snapshots()->pathOf(first[0])), 0600u);
     session.reset();
+    // Closed, the store is the file that was copied: the next opening copies nothing.
+    EXPECT_EQ(first[0].sourceStamp, StoreSnapshots::stampOf(store()));
 
     Clock::setFixedNow(at(2026, 3, 15, 11 * 60));
     session = open(store());
