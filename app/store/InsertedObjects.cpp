@@ -1,9 +1,9 @@
 #include "store/InsertedObjects.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "store/ManagedObject.h"
+#include "store/ObjectOrder.h"
 
 bool InsertedObjects::insert(ManagedObject& object) {
     if (object.m_insertedUnsaved) {
@@ -41,22 +41,8 @@ std::vector<ManagedObject*> InsertedObjects::sortedByID() const {
             members.push_back(object);
         }
     }
-    const auto byID = [](const ManagedObject* a, const ManagedObject* b) {
-        return a->objectID() < b->objectID();
-    };
     if (!std::is_sorted(members.begin(), members.end(), byID)) {
-        // Sorted by keys held beside the objects: comparing through the objects would visit
-        // each of them again and again.
-        std::vector<std::pair<ObjectID, ManagedObject*>> keyed;
-        keyed.reserve(members.size());
-        for (ManagedObject* object : members) {
-            keyed.emplace_back(object->objectID(), object);
-        }
-        std::sort(keyed.begin(), keyed.end(),
-                  [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (std::size_t i = 0; i < keyed.size(); ++i) {
-            members[i] = keyed[i].second;
-        }
+        sortByID(members);
     }
     members.erase(std::unique(members.begin(), members.end()), members.end());
     return members;

@@ -4,6 +4,7 @@
 
 #include "base/AssertionFailure.h"
 #include "store/ObjectContext.h"
+#include "store/ObjectOrder.h"
 
 namespace {
 
@@ -11,27 +12,11 @@ std::uint64_t bit(std::size_t index) {
     return 1ull << index;
 }
 
-bool byID(const ManagedObject* a, const ManagedObject* b) {
-    return a->objectID() < b->objectID();
-}
-
-// The objects in the order of their IDs. Sorting the IDs beside the pointers spares the
-// comparisons a visit to every object, which in a bulk change of a million costs more than
-// the sort itself.
+// The objects of a set in the order of their IDs.
 template <class Set>
 std::vector<ManagedObject*> sortedByID(const Set& objects) {
-    std::vector<std::pair<ObjectID, ManagedObject*>> keyed;
-    keyed.reserve(objects.size());
-    for (ManagedObject* object : objects) {
-        keyed.emplace_back(object->objectID(), object);
-    }
-    std::sort(keyed.begin(), keyed.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<ManagedObject*> sorted;
-    sorted.reserve(keyed.size());
-    for (const auto& entry : keyed) {
-        sorted.push_back(entry.second);
-    }
+    std::vector<ManagedObject*> sorted(objects.begin(), objects.end());
+    sortByID(sorted);
     return sorted;
 }
 
