@@ -49,35 +49,30 @@ std::optional<ArchivedList> decodeList(const std::string& text) {
     return list;
 }
 
+// Binds a value; with `kept`, without copies: texts are bound where they lie, and the text
+// written for a decimal or a list where `kept` holds it.
 struct Binder {
     SQLiteStatement& statement;
     int index;
+    std::string* kept = nullptr;
+    void text(std::string_view v) const {
+        kept != nullptr ? statement.bindTextKept(index, v) : statement.bindText(index, v);
+    }
+    void written(std::string v) const {
+        if (kept == nullptr) {
+            statement.bindText(index, v);
+            return;
+        }
+        *kept = std::move(v);
+        statement.bindTextKept(index, *kept);
+    }
     void operator()(std::monostate) const { statement.bindNull(index); }
-    void operator()(const std::string& v) const { statement.bindText(index, v); }
-    void operator()(const Decimal& v) const { statement.bindText(index, v.toString()); }
+    void operator()(const std::string& v) const { text(v); }
+    void operator()(const Decimal& v) const { written(v.toString()); }
     void operator()(Date v) const { statement.bindInt(index, v.daysSinceEpoch()); }
     void operator()(std::int64_t v) const { statement.bindInt(index, v); }
     void operator()(bool v) const { statement.bindInt(index, v ? 1 : 0); }
-    void operator()(const ArchivedList& v) const { statement.bindText(index, encodeList(v)); }
-};
-
-struct KeptBinder {
-    SQLiteStatement& statement;
-    int index;
-    std::string& text;
-    void operator()(std::monostate) const { statement.bindNull(index); }
-    void operator()(const std::string& v) const { statement.bindTextKept(index, v); }
-    void operator()(const Decimal& v) const {
-        text = v.toString();
-        statement.bindTextKept(index, text);
-    }
-    void operator()(Date v) const { statement.bindInt(index, v.daysSinceEpoch()); }
-    void operator()(std::int64_t v) const { statement.bindInt(index, v); }
-    void operator()(bool v) const { statement.bindInt(index, v ? 1 : 0); }
-    void operator()(const ArchivedList& v) const {
-        text = encodeList(v);
-        statement.bindTextKept(index, text);
-    }
+    void operator()(const ArchivedList& v) const { written(encodeList(v)); }
 };
 
 }  // namespace
@@ -90,7 +85,7 @@ void bind(SQLiteStatement& statement, int index, const AttributeValue& value) {
 
 void bindKept(SQLiteStatement& statement, int index, const AttributeValue& value,
               std::string& text) {
-    std::visit(KeptBinder{statement, index, text}, value);
+    std::visit(Binder{statement, index, &text}, value);
 }
 
 bool decodeInto(const ColumnValue& value, AttributeKind kind, bool optional, AttributeValue& into) {
