@@ -27,6 +27,22 @@ namespace {
 constexpr std::uint64_t kSpecialOrLarge = 0x6000000000000000ull;
 constexpr std::uint64_t kCoefficientHigh = 0x0001ffffffffffffull;
 constexpr std::uint64_t kSignBit = 0x8000000000000000ull;
+constexpr int kExponentShift = 49;
+constexpr int kExponentBias = 6176;
+
+// True for a finite value whose coefficient fits the low word, given its high word.
+constexpr bool coefficientFitsLowWord(std::uint64_t high) {
+    return (high & kSpecialOrLarge) != kSpecialOrLarge && (high & kCoefficientHigh) == 0;
+}
+// The biased exponent of such a value, given its high word.
+constexpr std::uint64_t biasedExponentOf(std::uint64_t high) {
+    return (high >> kExponentShift) & 0x3fff;
+}
+// The high word of a value whose coefficient fits the low word.
+constexpr std::uint64_t highWord(bool negative, int exponent) {
+    return (static_cast<std::uint64_t>(exponent + kExponentBias) << kExponentShift) |
+           (negative ? kSignBit : 0);
+}
 
 constexpr _IDEC_flags kErrorFlags = BID_OVERFLOW_EXCEPTION | BID_UNDERFLOW_EXCEPTION |
                                     BID_ZERO_DIVIDE_EXCEPTION | BID_INVALID_EXCEPTION;
@@ -105,10 +121,10 @@ Parts partsOf(const Decimal& d) {
     // Where the coefficient fits 64 bits the parts are read from the bits: a save writes
     // every amount as text, and the library's text is slow.
     const BID_UINT128 v = bits(d);
-    if ((v.w[1] & kSpecialOrLarge) != kSpecialOrLarge && (v.w[1] & kCoefficientHigh) == 0) {
+    if (coefficientFitsLowWord(v.w[1])) {
         Parts parts;
-        parts.negative = (v.w[1] >> 63) != 0;
-        parts.exponent = static_cast<int>((v.w[1] >> 49) & 0x3fff) - 6176;
+        parts.negative = (v.w[1] & kSignBit) != 0;
+        parts.exponent = static_cast<int>(biasedExponentOf(v.w[1])) - kExponentBias;
         char digits[24];
         parts.digits.assign(digits, std::to_chars(digits, digits + sizeof digits, v.w[0]).ptr);
         return parts;
@@ -243,7 +259,7 @@ std::optional<Decimal> parsePlain(std::string_view text) {
     }
     BID_UINT128 v;
     v.w[0] = coefficient;
-    v.w[1] = (static_cast<std::uint64_t>(6176 - fractionDigits) << 49) | (negative ? kSignBit : 0);
+    v.w[1] = highWord(negative, -fractionDigits);
     return make(v);
 }
 
@@ -298,11 +314,10 @@ struct Term {
 };
 
 std::optional<Term> termOf(const BID_UINT128& v) {
-    if ((v.w[1] & kSpecialOrLarge) == kSpecialOrLarge || (v.w[1] & kCoefficientHigh) != 0 ||
-        (v.w[0] & kSignBit) != 0) {
+    if (!coefficientFitsLowWord(v.w[1]) || (v.w[0] & kSignBit) != 0) {
         return std::nullopt;
     }
-    return Term{(v.w[1] & kSignBit) != 0, v.w[0], (v.w[1] >> 49) & 0x3fff};
+    return Term{(v.w[1] & kSignBit) != 0, v.w[0], biasedExponentOf(v.w[1])};
 }
 
 // Brings `term` down to `exponent` (coefficient times a power of ten); false when the
@@ -345,7 +360,7 @@ std::optional<BID_UINT128> sumOfSmallValues(BID_UINT128 a, BID_UINT128 b, bool s
     } else {
         sum.w[0] = 0;
     }
-    sum.w[1] = (exponent << 49) | (negative ? kSignBit : 0);
+    sum.w[1] = (exponent << kExponentShift) | (negative ? kSignBit : 0);
     return sum;
 }
 
@@ -412,9 +427,8 @@ bool Decimal::isZero() const {
 bool Decimal::isAbsoluteBelowPowerOfTen(int power) const {
     // Where the coefficient fits 64 bits (every amount a person types) the answer is one
     // comparison of integers.
-    if ((m_high & kSpecialOrLarge) != kSpecialOrLarge && (m_high & kCoefficientHigh) == 0 &&
-        power >= 0) {
-        const int exponent = static_cast<int>((m_high >> 49) & 0x3fff) - 6176;
+    if (coefficientFitsLowWord(m_high) && power >= 0) {
+        const int exponent = static_cast<int>(biasedExponentOf(m_high)) - kExponentBias;
         const std::uint64_t coefficient = m_low;
         if (coefficient == 0) {
             return true;
@@ -463,9 +477,9 @@ Decimal Decimal::rounded(int scale) const {
 
 std::string Decimal::toString() const {
     const BID_UINT128 v = bits(*this);
-    if ((v.w[1] & kSpecialOrLarge) != kSpecialOrLarge && (v.w[1] & kCoefficientHigh) == 0) {
+    if (coefficientFitsLowWord(v.w[1])) {
         return plainTextOfSmall((v.w[1] & kSignBit) != 0, v.w[0],
-                                static_cast<int>((v.w[1] >> 49) & 0x3fff) - 6176);
+                                static_cast<int>(biasedExponentOf(v.w[1])) - kExponentBias);
     }
     return plainText(partsOf(*this), true);
 }
