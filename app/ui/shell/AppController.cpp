@@ -84,7 +84,6 @@ void AppController::reset(ObjectContext& context, Node& accountsRoot) {
     clearSearchField();
     m_context = &context;
     m_accountsRoot = &accountsRoot;
-    m_router->show(ContentView::Register, SourceListItem::fixed(Kind::AllAccounts));
     m_transactionsView->hideToolbar();
     NotificationCenter& center = NotificationCenter::defaultCenter();
     m_undoObserver = center.observe(kUndoManagerDidUndoChange, [this](auto&) { didUndoOrRedo(); });
@@ -92,7 +91,12 @@ void AppController::reset(ObjectContext& context, Node& accountsRoot) {
     m_categoriesObserver =
         center.observe(kPNCategoriesChanged, [this](auto&) { updateAllViews(); });
     m_sourceList->attach(context, accountsRoot);
+    // The view for the item is shown once, after the selection has settled: on a large store
+    // each showing of All Accounts merges every account's transactions.
+    m_handlingSelection = true;
     m_sourceList->selectItem(SourceListItem::fixed(Kind::AllAccounts));
+    m_handlingSelection = false;
+    outlineViewSelectionDidChange();
 }
 
 bool AppController::commitEditing() {
