@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,41 @@ TEST_F(TransactionTest, SameDayTransactionsFollowTheirSortIDs) {
     EXPECT_EQ(account->orderedTransactions(), (std::vector<Transaction*>{second, first, earlier}));
     EXPECT_EQ(first->runningBalance(), Decimal(-5));
     EXPECT_EQ(second->runningBalance(), Decimal(-25));
+}
+
+TEST_F(TransactionTest, SortingInStandardOrderHoldsForEverySortIDAndDay) {
+    constexpr std::int64_t k32 = std::int64_t{1} << 32;
+    const struct {
+        const char* name;
+        std::int64_t lowestSortID;
+        std::int64_t highestSortID;
+    } cases[] = {
+        {"sort IDs from zero", 0, 5000},
+        {"up to the last of 32 bits", k32 - 5000, k32 - 1},
+        {"one beyond 32 bits", k32 - 4999, k32},
+        {"negative ones", -2500, 2500},
+    };
+    std::mt19937 rng{11};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<Transaction*> transactions;
+        for (std::int64_t sortID = c.lowestSortID; sortID <= c.highestSortID; ++sortID) {
+            // Days on both sides of 1970, many on the same day.
+            Transaction* t = add(ymd(1969, 12, 1).daysLater_PN(static_cast<int>(rng() % 90)), "1");
+            t->setSortID(sortID);
+            transactions.push_back(t);
+        }
+        std::shuffle(transactions.begin(), transactions.end(), rng);
+        std::vector<Transaction*> expected = transactions;
+        std::sort(expected.begin(), expected.end(), [](const Transaction* a, const Transaction* b) {
+            return Transaction::precedesInStandardOrder(*a, *b);
+        });
+        Transaction::sortInStandardOrder(transactions);
+        EXPECT_EQ(transactions, expected);
+        for (Transaction* t : transactions) {
+            ctx.deleteObject(*t);
+        }
+    }
 }
 
 TEST_F(TransactionTest, CreatedTransactionIsPendingUnlessTheAccountIsCash) {
