@@ -1,6 +1,8 @@
 #include "ledger/LedgerIndex.h"
 
 #include <algorithm>
+#include <functional>
+#include <future>
 #include <utility>
 
 #include "base/AssertionFailure.h"
@@ -72,9 +74,61 @@ LedgerIndex& LedgerIndex::of(ObjectContext& context) {
 
 LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
     AccountOrder& order = m_accounts[&account];
-    if (order.valid) {
-        return order;
+    if (!order.valid) {
+        buildStaleOrders(account, order);
     }
+    return order;
+}
+
+void LedgerIndex::buildStaleOrders(const Account& asked, AccountOrder& order) {
+    struct Stale {
+        const Account* account;
+        AccountOrder* order;
+    };
+    std::vector<Stale> stale{{&asked, &order}};
+    std::size_t transactions = asked.transactions().size();
+    for (const Account* account : Account::allInContext(m_context)) {
+        if (AccountOrder& other = m_accounts[account]; account != &asked && !other.valid) {
+            stale.push_back({account, &other});
+            transactions += account->transactions().size();
+        }
+    }
+    if (transactions < kTransactionsForTwoThreads || stale.size() < 2) {
+        build(asked, order);
+        return;
+    }
+    // The largest accounts first, each to the thread with less to do so far.
+    std::ranges::sort(stale, std::greater<>(), [](const Stale& s) {
+        return s.account->transactions().size();
+    });
+    std::vector<Stale> mine;
+    std::vector<Stale> helpers;
+    std::size_t mineSize = 0;
+    std::size_t helpersSize = 0;
+    for (const Stale& s : stale) {
+        const std::size_t size = s.account->transactions().size();
+        if (mineSize <= helpersSize) {
+            mine.push_back(s);
+            mineSize += size;
+        } else {
+            helpers.push_back(s);
+            helpersSize += size;
+        }
+    }
+    // Each builds into its own orders and only reads the graph, which nothing changes
+    // meanwhile.
+    std::future<void> helped = std::async(std::launch::async, [&helpers] {
+        for (const Stale& s : helpers) {
+            build(*s.account, *s.order);
+        }
+    });
+    for (const Stale& s : mine) {
+        build(*s.account, *s.order);
+    }
+    helped.get();
+}
+
+void LedgerIndex::build(const Account& account, AccountOrder& order) {
     if (!order.sorted) {
         order.transactions = account.transactions().toVector();
         Transaction::sortInStandardOrder(order.transactions);
@@ -96,7 +150,6 @@ LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
         }
     }
     order.valid = true;
-    return order;
 }
 
 LedgerIndex::CategoryDays& LedgerIndex::daysOf(const Category* category) {

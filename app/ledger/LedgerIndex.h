@@ -24,9 +24,14 @@ class Transaction;
 // Every change of the graph that can move a figure marks the affected account or category
 // stale (the context tells this observer of setters, deletes, undo, redo and loading alike);
 // a stale one is rebuilt on its next question, so a run of edits costs one rebuild, and the
-// questions after it are binary searches.
+// questions after it are binary searches. A question that finds several accounts stale with
+// many transactions between them (as the first after loading a large store does, before the
+// balances of all accounts are asked for) rebuilds them all, on two threads.
 class LedgerIndex final : public ContextObserver {
 public:
+    // Below this many stale transactions only the account asked for is rebuilt.
+    static constexpr std::size_t kTransactionsForTwoThreads = 20000;
+
     explicit LedgerIndex(ObjectContext& context);
     ~LedgerIndex() override;
     LedgerIndex(const LedgerIndex&) = delete;
@@ -75,6 +80,8 @@ private:
     };
 
     AccountOrder& orderOf(const Account& account);
+    void buildStaleOrders(const Account& asked, AccountOrder& order);
+    static void build(const Account& account, AccountOrder& order);
     CategoryDays& daysOf(const Category* category);
     void touch(ManagedObject& object);
     void touchSplit(const Split& split);

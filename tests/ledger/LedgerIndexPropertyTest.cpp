@@ -3,6 +3,7 @@
 // after savepoints are released or rolled back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <random>
 #include <string>
@@ -217,6 +218,55 @@ TEST_P(LedgerIndexProperty, AgreesWithTheDefinitionsAfterEveryChange) {
         expectIndexMatchesDefinitions();
         if (HasFatalFailure())
             return;
+    }
+}
+
+// Asked after loading, the index builds every account's order at once, on two threads when
+// they hold many transactions; each must still be the account's own.
+TEST(LedgerIndexOrders, BuiltTogetherEachHoldsItsAccountsTransactionsInOrderWithTheirSums) {
+    ObjectContext ctx{applicationModel()};
+    std::mt19937 rng{7};
+    std::vector<Account*> accounts;
+    for (int i = 0; i < 4; ++i) {
+        accounts.push_back(ctx.insert<Account>());
+        accounts.back()->setStartBalance(Decimal(10 * i));
+    }
+    // Uneven accounts, more transactions than one thread takes on.
+    const std::size_t counts[] = {LedgerIndex::kTransactionsForTwoThreads / 2,
+                                  LedgerIndex::kTransactionsForTwoThreads / 3,
+                                  LedgerIndex::kTransactionsForTwoThreads / 4, 7};
+    std::vector<Decimal> expected(accounts.size());
+    for (std::size_t a = 0; a < accounts.size(); ++a) {
+        expected[a] = accounts[a]->startBalance();
+        for (std::size_t i = 0; i < counts[a]; ++i) {
+            auto* t = ctx.insert<Transaction>();
+            t->setDate(kDay0.daysLater_PN(static_cast<int>(rng() % 3000)));
+            t->setSortID(static_cast<std::int64_t>(rng() % 1000000));
+            t->setAmount(Decimal(static_cast<int>(rng() % 2001) - 1000) / Decimal(4));
+            t->setAccount(accounts[a]);
+            expected[a] += t->amount();
+        }
+    }
+    ASSERT_GE(counts[0] + counts[1] + counts[2] + counts[3],
+              LedgerIndex::kTransactionsForTwoThreads);
+
+    EXPECT_EQ(accounts[3]->balance(), expected[3]);
+    for (std::size_t a = 0; a < accounts.size(); ++a) {
+        SCOPED_TRACE(a);
+        const std::vector<Transaction*>& order =
+            LedgerIndex::of(ctx).transactionsOldestFirst(*accounts[a]);
+        ASSERT_EQ(order.size(), counts[a]);
+        EXPECT_TRUE(std::ranges::all_of(
+            order, [&](const Transaction* t) { return t->account() == accounts[a]; }));
+        EXPECT_TRUE(std::is_sorted(order.begin(), order.end(),
+                                   [](const Transaction* x, const Transaction* y) {
+                                       return Transaction::precedesInStandardOrder(*y, *x);
+                                   }));
+        EXPECT_EQ(accounts[a]->balance(), expected[a]);
+        if (!order.empty()) {
+            EXPECT_EQ(order.back()->runningBalance(), expected[a]);
+            EXPECT_EQ(order.front()->runningBalance(), runningByDefinition(*order.front()));
+        }
     }
 }
 
