@@ -98,9 +98,8 @@ void LedgerIndex::buildStaleOrders(const Account& asked, AccountOrder& order) {
         return;
     }
     // The largest accounts first, each to the thread with less to do so far.
-    std::ranges::sort(stale, std::greater<>(), [](const Stale& s) {
-        return s.account->transactions().size();
-    });
+    std::ranges::sort(stale, std::greater<>(),
+                      [](const Stale& s) { return s.account->transactions().size(); });
     std::vector<Stale> mine;
     std::vector<Stale> helpers;
     std::size_t mineSize = 0;

@@ -45,9 +45,9 @@ TEST(LedgerStoreCheck, FindsTheFirstTransactionWhoseSortIDWasSeenBefore) {
         Account* account = ctx.insert<Account>();
         std::vector<Transaction*> made;
         for (std::int64_t sortID : c.sortIDs) {
-            Transaction* t = account->createTransactionWithDate(
-                ymd(2026, 3, 1), std::string("Rent"), dec("-10"), nullptr, std::nullopt,
-                std::nullopt);
+            Transaction* t =
+                account->createTransactionWithDate(ymd(2026, 3, 1), std::string("Rent"), dec("-10"),
+                                                   nullptr, std::nullopt, std::nullopt);
             t->setSortID(sortID);
             made.push_back(t);
         }
