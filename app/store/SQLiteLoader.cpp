@@ -280,8 +280,8 @@ bool SQLiteLoader::readTable(const SQLiteSchema::Table& table, RowQueue& queue) 
         while (rows.step()) {
             const std::int64_t id = rows.integer(0);
             // Rows of one entity mostly follow each other: look the name up only when it
-            // changes.
-            if (const std::string_view name = rows.textView(1);
+            // changes. (A name that is no text reads as empty, which names no entity.)
+            if (const std::string_view name = rows.column(1).text;
                 entity == nullptr || name != entityName) {
                 entityName = name;
                 entity = m_model.entityNamed(entityName);
@@ -297,7 +297,7 @@ bool SQLiteLoader::readTable(const SQLiteSchema::Table& table, RowQueue& queue) 
                 !entity->isKindOf(*table.root)) {
                 throw Damage{"row " + std::to_string(id) + " of " + table.name + " is damaged"};
             }
-            readRow(rows, *entity, *columns, *batch);
+            readRow(rows, static_cast<ObjectID>(id), *entity, *columns, *batch);
             if (batch->rows.size() == RowQueue::kRowsPerBatch) {
                 queue.push(std::move(batch));
                 if (batch = queue.emptyBatch(); !batch) {
@@ -318,9 +318,9 @@ bool SQLiteLoader::readTable(const SQLiteSchema::Table& table, RowQueue& queue) 
     return true;
 }
 
-void SQLiteLoader::readRow(const SQLiteStatement& rows, const EntityDescription& entity,
-                           const Columns& columns, RowBatch& batch) const {
-    const auto id = static_cast<ObjectID>(rows.integer(0));
+void SQLiteLoader::readRow(const SQLiteStatement& rows, ObjectID id,
+                           const EntityDescription& entity, const Columns& columns,
+                           RowBatch& batch) const {
     // The row is added once it has been read whole: values of a row that fails stay unused.
     const RowBatch::Row row{id, &entity, &columns, batch.values.size(), batch.references.size()};
     for (const AttributeDescription& a : entity.attributes()) {

@@ -67,7 +67,7 @@ private:
     // stopped.
     void readTables(const std::vector<const SQLiteSchema::Table*>& tables, RowQueue& queue);
     bool readTable(const SQLiteSchema::Table& table, RowQueue& queue);
-    void readRow(const SQLiteStatement& rows, const EntityDescription& entity,
+    void readRow(const SQLiteStatement& rows, ObjectID id, const EntityDescription& entity,
                  const Columns& columns, RowBatch& batch) const;
     Columns columnsOf(const SQLiteSchema::Table& table, const EntityDescription& entity) const;
 
