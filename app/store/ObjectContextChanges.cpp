@@ -1,6 +1,7 @@
 // The change half of ObjectContext: attribute and relationship changes with inverse
 // maintenance, change tracking, undo recording, validation and save.
 #include <algorithm>
+#include <span>
 
 #include "base/AssertionFailure.h"
 #include "store/ObjectContext.h"
@@ -193,7 +194,8 @@ bool ObjectContext::isLinked(const ManagedObject& a, const RelationshipDescripti
 std::vector<ManagedObject*> ObjectContext::targetsOf(const ManagedObject& object,
                                                      const RelationshipDescription& rel) const {
     if (rel.toMany) {
-        return rel.accessor->targets(object).objects();
+        const std::span<ManagedObject* const> targets = rel.accessor->targets(object).objects();
+        return std::vector<ManagedObject*>(targets.begin(), targets.end());
     }
     ManagedObject* target = rel.accessor->target(object);
     return target ? std::vector<ManagedObject*>{target} : std::vector<ManagedObject*>{};

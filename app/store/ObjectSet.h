@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <iterator>
+#include <span>
 #include <vector>
 
 class ManagedObject;
@@ -9,13 +11,24 @@ class ManagedObject;
 // The objects at the far end of a to-many relationship: a set without duplicates, iterated in
 // ascending object ID (creation order), so iteration and dumps are stable. Read-only to
 // everyone but the context, which keeps it consistent with the inverse relationship.
+//
+// Most sets hold one object (a transaction's one split), so one member is held in place of
+// the pointer to the members' block: such a set takes no block of its own, and every set 16
+// bytes.
 class ObjectSetBase {
 public:
-    std::size_t size() const { return m_objects.size(); }
-    bool empty() const { return m_objects.empty(); }
+    ObjectSetBase() = default;
+    ObjectSetBase(const ObjectSetBase& other);
+    ObjectSetBase(ObjectSetBase&& other) noexcept;
+    ObjectSetBase& operator=(ObjectSetBase other) noexcept;
+    ~ObjectSetBase();
+
+    std::size_t size() const { return m_size; }
+    bool empty() const { return m_size == 0; }
     // O(log n).
     bool contains(const ManagedObject* object) const;
-    const std::vector<ManagedObject*>& objects() const { return m_objects; }
+    // Valid until the set changes.
+    std::span<ManagedObject* const> objects() const { return {data(), m_size}; }
 
 private:
     friend class ObjectContext;
@@ -24,7 +37,18 @@ private:
     bool insert(ManagedObject* object);
     bool erase(ManagedObject* object);
 
-    std::vector<ManagedObject*> m_objects;
+    ManagedObject* const* data() const { return m_capacity == 0 ? &m_one : m_many; }
+    ManagedObject** data() { return m_capacity == 0 ? &m_one : m_many; }
+    void grow();
+    // Takes `other`'s members (and block), leaving it empty. REQUIRES: this set has no block.
+    void takeFrom(ObjectSetBase& other) noexcept;
+
+    union {
+        ManagedObject* m_one = nullptr;  // while m_capacity is 0: the member, if any
+        ManagedObject** m_many;          // otherwise: a block of m_capacity
+    };
+    std::uint32_t m_size = 0;
+    std::uint32_t m_capacity = 0;
 };
 
 // A typed view of ObjectSetBase: iterating yields T*.
@@ -40,7 +64,7 @@ public:
         using reference = T*;
 
         iterator() = default;
-        explicit iterator(std::vector<ManagedObject*>::const_iterator it) : m_it(it) {}
+        explicit iterator(ManagedObject* const* it) : m_it(it) {}
         T* operator*() const { return static_cast<T*>(*m_it); }
         iterator& operator++() {
             ++m_it;
@@ -54,11 +78,11 @@ public:
         bool operator==(const iterator&) const = default;
 
     private:
-        std::vector<ManagedObject*>::const_iterator m_it;
+        ManagedObject* const* m_it = nullptr;
     };
 
-    iterator begin() const { return iterator(objects().begin()); }
-    iterator end() const { return iterator(objects().end()); }
+    iterator begin() const { return iterator(objects().data()); }
+    iterator end() const { return iterator(objects().data() + size()); }
     // A copy of the members, e.g. to change the relationship while walking it.
     std::vector<T*> toVector() const { return std::vector<T*>(begin(), end()); }
 };

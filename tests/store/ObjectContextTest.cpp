@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <random>
 #include <set>
 
 #include "TestEntities.h"
@@ -298,10 +299,60 @@ TEST(EntityModel, ResolvesADestinationGivenByName) {
     Shelf* shelf = ctx.insert<Shelf>();
     Book* book = ctx.insert<Book>();
     book->setShelf(shelf);
-    EXPECT_EQ(shelf->bookObjects().objects(), std::vector<ManagedObject*>{book});
+    EXPECT_EQ(shelf->bookObjects().toVector(), std::vector<ManagedObject*>{book});
     ctx.deleteObject(*shelf);
     EXPECT_TRUE(book->isDeleted());
     EXPECT_EQ(Book::countInContext(ctx), 0u);
+}
+
+// A set holds its first member in place and moves to a block from the second: members moved
+// between shelves in any order, down to none and up again, and copies and moves at every
+// size, must stay the shelf's books in the order of their IDs.
+TEST(ObjectSet, KeepsTheMembersInIDOrderThroughEveryInsertEraseCopyAndMove) {
+    static const EntityModel model(1, {&Shelf::entityDescription(), &Book::entityDescription()});
+    ObjectContext ctx(model);
+    Shelf* shelves[] = {ctx.insert<Shelf>(), ctx.insert<Shelf>()};
+    std::vector<Book*> books;
+    std::map<Book*, int> shelfOf;  // -1: none
+    std::mt19937 rng(5);
+    const auto expected = [&](int shelf) {
+        std::vector<ManagedObject*> members;
+        for (Book* book : books) {  // made in the order of their IDs
+            if (shelfOf[book] == shelf) {
+                members.push_back(book);
+            }
+        }
+        return members;
+    };
+    ObjectSet<ManagedObject> kept;
+    for (int step = 0; step < 600; ++step) {
+        SCOPED_TRACE(step);
+        if (books.size() < 3 || rng() % 4 == 0) {
+            books.push_back(ctx.insert<Book>());
+            shelfOf[books.back()] = -1;
+        }
+        // Shelf 0 is mostly emptied again, so that it often holds none, one or two.
+        Book* book = books[rng() % books.size()];
+        const int shelf =
+            shelfOf[book] == 0 || rng() % 3 == 0 ? static_cast<int>(rng() % 3) - 1 : 0;
+        book->setShelf(shelf < 0 ? nullptr : shelves[shelf]);
+        shelfOf[book] = shelf;
+        for (int s = 0; s < 2; ++s) {
+            const ObjectSet<ManagedObject>& set = shelves[s]->bookObjects();
+            ASSERT_EQ(set.toVector(), expected(s)) << "shelf " << s;
+            ASSERT_EQ(set.size(), expected(s).size());
+            for (Book* b : books) {
+                ASSERT_EQ(set.contains(b), shelfOf[b] == s);
+            }
+        }
+        ObjectSet<ManagedObject> copy = shelves[0]->bookObjects();
+        ASSERT_EQ(copy.toVector(), expected(0));
+        ObjectSet<ManagedObject> moved = std::move(copy);
+        ASSERT_EQ(moved.toVector(), expected(0));
+        ASSERT_TRUE(copy.empty());  // NOLINT(bugprone-use-after-move): a move empties the set
+        kept = step % 2 == 0 ? moved : shelves[1]->bookObjects();
+        ASSERT_EQ(kept.toVector(), expected(step % 2 == 0 ? 0 : 1));
+    }
 }
 
 }  // namespace

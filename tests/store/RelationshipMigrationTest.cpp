@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -76,8 +77,9 @@ public:
                                                    MigrationManager& manager,
                                                    std::string&) override {
         ManagedObject& owner = *manager.currentSourceInstance();
-        std::vector<ManagedObject*> pets =
+        const std::span<ManagedObject* const> owned =
             owner.entity().relationshipNamed("pets")->accessor->targets(owner).objects();
+        std::vector<ManagedObject*> pets(owned.begin(), owned.end());
         std::reverse(pets.begin(), pets.end());
         for (ManagedObject* pet :
              RelationshipMigration::destinationInstancesForSourceRelationshipNamed(

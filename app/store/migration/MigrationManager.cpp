@@ -1,6 +1,7 @@
 #include "store/migration/MigrationManager.h"
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 
 #include "base/AssertionFailure.h"
@@ -410,7 +411,8 @@ MappingValue MigrationManager::evaluateKeyPath(const std::string& keyPath,
                                         source.entity().name() + ") in source model.");
         }
         if (last && r->toMany) {
-            return r->accessor->targets(*object).objects();
+            const std::span<ManagedObject* const> targets = r->accessor->targets(*object).objects();
+            return std::vector<ManagedObject*>(targets.begin(), targets.end());
         }
         ManagedObject* next = r->accessor->target(*object);
         if (last) {
