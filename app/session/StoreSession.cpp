@@ -12,6 +12,7 @@
 #include "base/Clock.h"
 #include "base/Log.h"
 #include "base/Sha256.h"
+#include "base/ThreadPriority.h"
 #include "session/DataFolder.h"
 #include "store/EntityModel.h"
 #include "store/StoreFile.h"
@@ -80,11 +81,16 @@ std::unique_ptr<PersistentStore> StoreSession::openStore(StoreKind kind, const s
     // The store creates a missing file itself, private to the user; an empty file made here
     // beforehand would be taken for one that is not a store.
     std::unique_ptr<PersistentStore> store = m_options.makeStore(kind, path);
-    // SQLite's check reads the whole file on a connection of its own while the store loads:
-    // on a second core it adds next to nothing to the time opening takes. It starts once the
-    // store is open, so that it never holds up the switch of the file to its journal mode.
+    // SQLite's check reads the whole file on a connection and a thread of its own while the
+    // store loads: on a second core it adds next to nothing to the time opening takes. It
+    // yields to the loading's two threads where they have both cores (it ends well before
+    // them all the same). It starts once the store is open, so that it never holds up the
+    // switch of the file to its journal mode.
     std::future<std::optional<std::string>> quickCheck =
-        std::async(std::launch::async, [this, kind, path] { return quickCheckDamage(kind, path); });
+        std::async(std::launch::async, [this, kind, path] {
+            ThreadPriority::yieldToOtherThreads();
+            return quickCheckDamage(kind, path);
+        });
     std::future<std::variant<std::monostate, StoreSnapshots::Pending, std::string>> snapshotCopy;
     if (snapshot) {
         snapshotCopy = std::async(
