@@ -16,6 +16,7 @@
 #include "ledger/AccountSheets.h"
 #include "ledger/AccountTreeCommands.h"
 #include "ledger/Global.h"
+#include "ledger/LedgerIndex.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ using CliRows::Json;
 
 void listAccounts(CommandInvocation& call) {
     CliStore store(call.global());
+    LedgerIndex::of(store.context()).buildAllAccounts();  // every balance is listed
     Json rows = Json::array();
     for (Node* node : CliLookup::nodesInTreeOrder(store.accountsRoot())) {
         if (const auto* account = dynamic_cast<const Account*>(node)) {

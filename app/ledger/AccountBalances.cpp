@@ -33,6 +33,7 @@ Decimal Account::reconciledBalance() const {
 }
 
 Decimal Account::overallBalanceOnDate(std::optional<Date> date, ObjectContext& context) {
+    LedgerIndex::of(context).buildAllAccounts();
     Decimal total;
     for (const Account* account : Account::allInContext(context)) {
         total += LedgerSums::homeCurrencyBalanceOnDate(*account, date);

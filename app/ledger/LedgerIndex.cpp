@@ -75,43 +75,44 @@ LedgerIndex& LedgerIndex::of(ObjectContext& context) {
 LedgerIndex::AccountOrder& LedgerIndex::orderOf(const Account& account) {
     AccountOrder& order = m_accounts[&account];
     if (!order.valid) {
-        buildStaleOrders(account, order);
+        build(account, order);
     }
     return order;
 }
 
-void LedgerIndex::buildStaleOrders(const Account& asked, AccountOrder& order) {
+void LedgerIndex::buildAllAccounts() {
     struct Stale {
         const Account* account;
         AccountOrder* order;
+        std::size_t size;
     };
-    std::vector<Stale> stale{{&asked, &order}};
-    std::size_t transactions = asked.transactions().size();
+    std::vector<Stale> stale;
+    std::size_t transactions = 0;
     for (const Account* account : Account::allInContext(m_context)) {
-        if (AccountOrder& other = m_accounts[account]; account != &asked && !other.valid) {
-            stale.push_back({account, &other});
-            transactions += account->transactions().size();
+        if (AccountOrder& order = m_accounts[account]; !order.valid) {
+            stale.push_back({account, &order, account->transactions().size()});
+            transactions += stale.back().size;
         }
     }
     if (transactions < kTransactionsForTwoThreads || stale.size() < 2) {
-        build(asked, order);
+        for (const Stale& s : stale) {
+            build(*s.account, *s.order);
+        }
         return;
     }
     // The largest accounts first, each to the thread with less to do so far.
-    std::ranges::sort(stale, std::greater<>(),
-                      [](const Stale& s) { return s.account->transactions().size(); });
+    std::ranges::sort(stale, std::greater<>(), &Stale::size);
     std::vector<Stale> mine;
     std::vector<Stale> helpers;
     std::size_t mineSize = 0;
     std::size_t helpersSize = 0;
     for (const Stale& s : stale) {
-        const std::size_t size = s.account->transactions().size();
         if (mineSize <= helpersSize) {
             mine.push_back(s);
-            mineSize += size;
+            mineSize += s.size;
         } else {
             helpers.push_back(s);
-            helpersSize += size;
+            helpersSize += s.size;
         }
     }
     // Each builds into its own orders and only reads the graph, which nothing changes

@@ -24,12 +24,11 @@ class Transaction;
 // Every change of the graph that can move a figure marks the affected account or category
 // stale (the context tells this observer of setters, deletes, undo, redo and loading alike);
 // a stale one is rebuilt on its next question, so a run of edits costs one rebuild, and the
-// questions after it are binary searches. A question that finds several accounts stale with
-// many transactions between them (as the first after loading a large store does, before the
-// balances of all accounts are asked for) rebuilds them all, on two threads.
+// questions after it are binary searches.
 class LedgerIndex final : public ContextObserver {
 public:
-    // Below this many stale transactions only the account asked for is rebuilt.
+    // From this many stale transactions buildAllAccounts() shares the work with a second
+    // thread.
     static constexpr std::size_t kTransactionsForTwoThreads = 20000;
 
     explicit LedgerIndex(ObjectContext& context);
@@ -39,6 +38,11 @@ public:
 
     static LedgerIndex& of(ObjectContext& context);
 
+    // Brings every account's order and sums up to date at once, for questions about all of
+    // them (All Accounts, the overall balance, every balance listed). After loading a large
+    // store every account is stale: their orders are then built on two threads, the largest
+    // accounts shared out between the caller and a helper.
+    void buildAllAccounts();
     // Oldest first.
     const std::vector<Transaction*>& transactionsOldestFirst(const Account& account);
     // The sum of the amounts of every transaction of the account.
@@ -80,7 +84,6 @@ private:
     };
 
     AccountOrder& orderOf(const Account& account);
-    void buildStaleOrders(const Account& asked, AccountOrder& order);
     static void build(const Account& account, AccountOrder& order);
     CategoryDays& daysOf(const Category* category);
     void touch(ManagedObject& object);

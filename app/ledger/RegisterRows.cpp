@@ -80,6 +80,7 @@ void RegisterRows::appendNewestFirst(const std::vector<Transaction*>& oldestFirs
 // filled, when the accounts do not hold every transaction of the store.
 bool RegisterRows::mergeAccountOrders() {
     LedgerIndex& index = LedgerIndex::of(m_context);
+    index.buildAllAccounts();
     m_rows.clear();
     m_rows.reserve(m_context.countObjects(Transaction::entityDescription()));
     std::vector<std::size_t> runEnds{0};
