@@ -38,6 +38,10 @@ constexpr bool coefficientFitsLowWord(std::uint64_t high) {
 constexpr std::uint64_t biasedExponentOf(std::uint64_t high) {
     return (high >> kExponentShift) & 0x3fff;
 }
+// The exponent of such a value, given its high word.
+constexpr int exponentOf(std::uint64_t high) {
+    return static_cast<int>(biasedExponentOf(high)) - kExponentBias;
+}
 // The high word of a value whose coefficient fits the low word.
 constexpr std::uint64_t highWord(bool negative, int exponent) {
     return (static_cast<std::uint64_t>(exponent + kExponentBias) << kExponentShift) |
@@ -124,7 +128,7 @@ Parts partsOf(const Decimal& d) {
     if (coefficientFitsLowWord(v.w[1])) {
         Parts parts;
         parts.negative = (v.w[1] & kSignBit) != 0;
-        parts.exponent = static_cast<int>(biasedExponentOf(v.w[1])) - kExponentBias;
+        parts.exponent = exponentOf(v.w[1]);
         char digits[24];
         parts.digits.assign(digits, std::to_chars(digits, digits + sizeof digits, v.w[0]).ptr);
         return parts;
@@ -428,7 +432,7 @@ bool Decimal::isAbsoluteBelowPowerOfTen(int power) const {
     // Where the coefficient fits 64 bits (every amount a person types) the answer is one
     // comparison of integers.
     if (coefficientFitsLowWord(m_high) && power >= 0) {
-        const int exponent = static_cast<int>(biasedExponentOf(m_high)) - kExponentBias;
+        const int exponent = exponentOf(m_high);
         const std::uint64_t coefficient = m_low;
         if (coefficient == 0) {
             return true;
@@ -478,8 +482,7 @@ Decimal Decimal::rounded(int scale) const {
 std::string Decimal::toString() const {
     const BID_UINT128 v = bits(*this);
     if (coefficientFitsLowWord(v.w[1])) {
-        return plainTextOfSmall((v.w[1] & kSignBit) != 0, v.w[0],
-                                static_cast<int>(biasedExponentOf(v.w[1])) - kExponentBias);
+        return plainTextOfSmall((v.w[1] & kSignBit) != 0, v.w[0], exponentOf(v.w[1]));
     }
     return plainText(partsOf(*this), true);
 }
