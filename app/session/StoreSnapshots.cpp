@@ -132,21 +132,24 @@ std::string StoreSnapshots::freeStem(Date::TimePoint taken) const {
 }
 
 bool StoreSnapshots::storeChangedSinceCopied() const {
-    if (!exists(m_storePath)) {
-        return false;
-    }
-    const std::string stamp = stampOf(m_storePath);
+    return exists(m_storePath) && !copiedAtStamp(stampOf(m_storePath));
+}
+
+bool StoreSnapshots::copiedAtStamp(const std::string& stamp) const {
     const std::vector<SnapshotManifest> existing = list();
-    return std::none_of(existing.begin(), existing.end(),
-                        [&stamp](const SnapshotManifest& s) { return s.sourceStamp == stamp; });
+    return std::any_of(existing.begin(), existing.end(),
+                       [&stamp](const SnapshotManifest& s) { return s.sourceStamp == stamp; });
 }
 
 std::variant<std::monostate, StoreSnapshots::Pending, std::string> StoreSnapshots::copyStore(
     SnapshotReason reason) const {
-    if (!storeChangedSinceCopied()) {
+    if (!exists(m_storePath)) {
         return std::monostate{};
     }
     const std::string stamp = stampOf(m_storePath);
+    if (copiedAtStamp(stamp)) {
+        return std::monostate{};
+    }
     if (!ensureFolder()) {
         return "the folder " + m_folder + " could not be created";
     }

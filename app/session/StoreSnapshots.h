@@ -74,6 +74,8 @@ public:
     [[nodiscard]] static std::string stampOf(const std::string& path);
 
 private:
+    // Whether a snapshot was copied from the store when it had `stamp`.
+    [[nodiscard]] bool copiedAtStamp(const std::string& stamp) const;
     [[nodiscard]] bool ensureFolder() const;
     [[nodiscard]] std::string freeStem(Date::TimePoint taken) const;
     void writeManifest(const SnapshotManifest& manifest) const;
