@@ -104,6 +104,31 @@ TEST(QuitSamplePanelPlacement, BesideTheWindowOrOverItsBottomLeft) {
               QPoint(1012, 699 - 48 - 110));
 }
 
+// A sheet open on the sample's window blocks the sample's panel as it blocks the window:
+// leaving the sample would otherwise leave the sheet on screen, working on the sample.
+TEST_F(Shell, ASheetOnTheSampleWindowBlocksTheQuitSamplePanel) {
+    startOnSample();
+    QuitSamplePanel* panel = m_delegate->quitSamplePanel();
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(panel->isVisible());
+    auto* button = panel->findChild<QPushButton*>();
+    ASSERT_NE(button, nullptr);
+    int quitRequests = 0;
+    QObject::connect(panel, &QuitSamplePanel::quitSampleRequested, [&] { ++quitRequests; });
+    const auto clickQuit = [&] {
+        QTest::mouseClick(panel->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(panel, button->rect().center()));
+    };
+    whenDialogShows([&](QDialog& dialog) {
+        clickQuit();
+        EXPECT_EQ(quitRequests, 0);
+        dialog.reject();
+    });
+    controller().commands().addAccount();
+    clickQuit();
+    EXPECT_EQ(quitRequests, 1);
+}
+
 TEST_F(Shell, FirstStartShowsTheWelcomeWindowAndNoMainWindow) {
     start();
     EXPECT_TRUE(m_delegate->isWelcomeWindowVisible());

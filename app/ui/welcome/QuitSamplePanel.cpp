@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 QuitSamplePanel::QuitSamplePanel() : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint) {
     setWindowTitle(tr("Sample"));
@@ -28,6 +29,12 @@ QuitSamplePanel::QuitSamplePanel() : QWidget(nullptr, Qt::Tool | Qt::WindowStays
 }
 
 void QuitSamplePanel::showNear(QWidget& window) {
+    // The panel belongs to the window: a sheet open on the window blocks the panel as it blocks
+    // the window, so that the sample is never left with a sheet still open on it.
+    create();
+    if (QWindow* owner = window.window()->windowHandle(); owner != nullptr) {
+        windowHandle()->setTransientParent(owner);
+    }
     adjustSize();
     const QScreen* screen = window.screen();
     const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();

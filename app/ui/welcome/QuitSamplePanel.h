@@ -9,7 +9,8 @@ class QuitSamplePanel final : public QWidget {
 public:
     QuitSamplePanel();
 
-    // Shows the panel where placement() puts it for `window` on its screen.
+    // Shows the panel where placement() puts it for `window` on its screen, as a window that
+    // belongs to `window` (a sheet open on `window` blocks it too).
     void showNear(QWidget& window);
     // Where a panel of `size` goes for a main window of `frame` on a screen of `available`:
     // beside the window on the right when the screen has room, else over the bottom left of
