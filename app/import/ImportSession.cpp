@@ -216,13 +216,16 @@ std::size_t ImportSession::entriesImported() const {
 
 std::string ImportSession::progressText() const {
     PN_ASSERT(m_page == Page::Importing, "No import is under way");
-    const std::size_t done = entriesImported();
-    const std::size_t total = entriesToImport();
+    return progressText(entriesImported(), entriesToImport());
+}
+
+std::string ImportSession::progressText(std::size_t done, std::size_t total,
+                                        const CountText& count) {
     if (done == total) {
         return "Saving\u2026";
     }
-    return "Importing " + std::to_string(done) + " of " + std::to_string(total) +
-           " transactions\u2026";
+    const auto text = [&](std::size_t n) { return count ? count(n) : std::to_string(n); };
+    return "Importing " + text(done) + " of " + text(total) + " transactions\u2026";
 }
 
 std::string ImportSession::readingText(const std::string& path) {

@@ -97,6 +97,12 @@ public:
     // What the Importing page shows: "Importing N of M transactions…" between steps and
     // "Saving…" once only the save is left.
     std::string progressText() const;
+    // The same for `done` of `total` entries, each count written by `count` (plain digits when
+    // there is none; the desktop groups them as the locale does). An import from another
+    // application shows it too.
+    using CountText = std::function<std::string(std::size_t)>;
+    static std::string progressText(std::size_t done, std::size_t total,
+                                    const CountText& count = {});
     // The labels of the statements offered on the choice page.
     const std::vector<std::string>& statementLabels() const { return m_statementLabels; }
     void continueFromStatementChoice(std::size_t index);

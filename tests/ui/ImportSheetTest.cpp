@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -388,19 +389,24 @@ TEST_F(ImportSheetTest, LongStatementIsImportedInStepsWithProgress) {
     const QString path = folder.filePath("long.ofx");
     ASSERT_TRUE(writeLargeStatement(path, 2500));
     openWith(path);
+    // Counts are grouped as the locale groups digits.
+    const QLocale locale;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     // What the progress page shows at each step.
     struct Step {
         int value;
         bool cancellable;
         std::size_t transactions;
+        QString text;
     };
     std::vector<Step> steps;
     ImportProgressPage& page = *sheet().progressView();
-    QObject::connect(
-        page.progress()->progressBar(), &QProgressBar::valueChanged, window.get(), [&](int value) {
-            steps.push_back(
-                {value, page.cancelButton()->isEnabled(), checking->transactions().size()});
-        });
+    QObject::connect(page.progress()->progressBar(), &QProgressBar::valueChanged, window.get(),
+                     [&](int value) {
+                         steps.push_back({value, page.cancelButton()->isEnabled(),
+                                          checking->transactions().size(),
+                                          page.progress()->statusLabel()->text()});
+                     });
     mainPage().importButton()->click();
     ASSERT_TRUE(waitWhile([this] { return controller->isBusy(); }));
     ASSERT_EQ(sheet().currentView(), sheet().summaryView());
@@ -408,16 +414,22 @@ TEST_F(ImportSheetTest, LongStatementIsImportedInStepsWithProgress) {
     EXPECT_FALSE(ctx.hasChanges());
     // Shown between two steps: part of the entries, with Cancel; none once only the save is left.
     std::vector<std::size_t> between;
+    QStringList texts;
     for (const Step& step : steps) {
         if (step.value > 0 && step.value < page.progress()->progressBar()->maximum()) {
             EXPECT_TRUE(step.cancellable);
             between.push_back(step.transactions);
+            texts << step.text;
         }
     }
+    QLocale::setDefault(locale);
     EXPECT_EQ(between, (std::vector<std::size_t>{1000, 2000}));
+    EXPECT_EQ(texts, QStringList({"Importing 1,000 of 2,500 transactions\u2026",
+                                  "Importing 2,000 of 2,500 transactions\u2026"}));
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.back().value, page.progress()->progressBar()->maximum());
     EXPECT_FALSE(steps.back().cancellable);
+    EXPECT_EQ(steps.back().text, "Saving\u2026");
 }
 
 TEST_F(ImportSheetTest, CancelWhileMatchingLeavesStoreAndUndoAsTheyWere) {

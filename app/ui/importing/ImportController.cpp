@@ -1,11 +1,9 @@
 #include "ui/importing/ImportController.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -135,8 +133,7 @@ void ImportController::readFileInBackground() {
     const unsigned generation = ++m_generation;
     m_reading = true;
     ImportProgressPage& page = *m_sheet->progressView();
-    page.progress()->showBusy(
-        tr("Reading \u201c%1\u201d\u2026").arg(QFileInfo(fromStd(path)).fileName()));
+    page.progress()->showReading(path);
     page.cancelButton()->setEnabled(true);
     m_sheet->showView(&page);
 
@@ -195,15 +192,8 @@ void ImportController::showSessionPage() {
 void ImportController::showImportProgress() {
     setStepping(true);
     ImportProgressPage& page = *m_sheet->progressView();
-    const auto total = static_cast<qint64>(m_session->entriesToImport());
-    const auto done = static_cast<qint64>(m_session->entriesImported());
-    const bool saving = onlySaveLeft();
-    const QString text = saving ? tr("Saving\u2026")
-                                : tr("Importing %1 of %2 transactions\u2026")
-                                      .arg(QLocale().toString(done))
-                                      .arg(QLocale().toString(total));
-    page.cancelButton()->setEnabled(!saving);
-    page.progress()->showProgress(text, done, total);
+    page.cancelButton()->setEnabled(!onlySaveLeft());
+    page.progress()->showImporting(m_session->entriesImported(), m_session->entriesToImport());
     if (m_sheet->currentView() != &page) {
         m_sheet->showView(&page);
     }

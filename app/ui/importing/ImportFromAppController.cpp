@@ -1,9 +1,7 @@
 #include "ui/importing/ImportFromAppController.h"
 
-#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -82,8 +80,7 @@ void ImportFromAppController::import() {
 void ImportFromAppController::readFileInBackground(const std::string& path) {
     const unsigned generation = ++m_readGeneration;
     m_reading = true;
-    m_dialog->progress()->showBusy(
-        tr("Reading \u201c%1\u201d\u2026").arg(QFileInfo(QString::fromStdString(path)).fileName()));
+    m_dialog->progress()->showReading(path);
     auto* watcher = new QFutureWatcher<PlanOrProblem>(this);
     connect(watcher, &QFutureWatcher<PlanOrProblem>::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
@@ -117,20 +114,16 @@ void ImportFromAppController::insertNextStep() {
             throw;
         }
     }
-    const auto total = static_cast<qint64>(m_insertion->transactionCount());
-    const auto done = static_cast<qint64>(m_insertion->insertedCount());
+    const std::size_t total = m_insertion->transactionCount();
     if (m_insertion->isFinished()) {
         m_dialog->cancelButton()->setEnabled(false);
-        m_dialog->progress()->showProgress(tr("Saving\u2026"), total, total);
+        m_dialog->progress()->showImporting(total, total);
         // The save blocks the event loop: let "Saving..." reach the screen first.
         QTimer::singleShot(0, this, [this] { save(); });
         return;
     }
     QTimer::singleShot(0, this, [this] { insertNextStep(); });
-    m_dialog->progress()->showProgress(tr("Importing %1 of %2 transactions\u2026")
-                                           .arg(QLocale().toString(done))
-                                           .arg(QLocale().toString(total)),
-                                       done, total);
+    m_dialog->progress()->showImporting(m_insertion->insertedCount(), total);
 }
 
 void ImportFromAppController::save() {

@@ -1,8 +1,11 @@
 #include "ui/importing/ImportProgressView.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QVBoxLayout>
+
+#include "import/ImportSession.h"
 
 namespace {
 
@@ -32,4 +35,16 @@ void ImportProgressView::showProgress(const QString& text, qint64 done, qint64 t
     m_status->setText(text);
     m_bar->setRange(0, kResolution);
     m_bar->setValue(total > 0 ? static_cast<int>(done * kResolution / total) : 0);
+}
+
+void ImportProgressView::showReading(const std::string& path) {
+    showBusy(QString::fromStdString(ImportSession::readingText(path)));
+}
+
+void ImportProgressView::showImporting(std::size_t done, std::size_t total) {
+    const auto grouped = [](std::size_t count) {
+        return QLocale().toString(static_cast<qulonglong>(count)).toStdString();
+    };
+    showProgress(QString::fromStdString(ImportSession::progressText(done, total, grouped)),
+                 static_cast<qint64>(done), static_cast<qint64>(total));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <cstddef>
+#include <string>
 
 class QLabel;
 class QProgressBar;
@@ -16,6 +18,11 @@ public:
     void showBusy(const QString& text);
     // `done` of `total` steps.
     void showProgress(const QString& text, qint64 done, qint64 total);
+    // The file at `path` being read, busy.
+    void showReading(const std::string& path);
+    // `done` of `total` entries imported, their counts grouped as the locale groups digits;
+    // "Saving…" once all are in.
+    void showImporting(std::size_t done, std::size_t total);
 
     QLabel* statusLabel() const { return m_status; }
     QProgressBar* progressBar() const { return m_bar; }
