@@ -8,7 +8,10 @@ find_package(Threads REQUIRED)
 # library every one of them, and SQLite's calls among its own exported functions, goes through
 # the procedure linkage table. Linked in, they are direct calls: a tenth less CPU opening a
 # large store.
-find_library(SQLITE3_STATIC_LIBRARY NAMES libsqlite3.a)
+# Only the static library beside the shared one found: the same build of SQLite as its header.
+get_filename_component(SQLITE3_LIBRARY_DIR ${SQLite3_LIBRARY} DIRECTORY)
+find_library(SQLITE3_STATIC_LIBRARY NAMES libsqlite3.a HINTS ${SQLITE3_LIBRARY_DIR}
+             NO_DEFAULT_PATH)
 if(SQLITE3_STATIC_LIBRARY)
     set_target_properties(SQLite::SQLite3 PROPERTIES IMPORTED_LOCATION ${SQLITE3_STATIC_LIBRARY})
     set_property(TARGET SQLite::SQLite3 APPEND PROPERTY INTERFACE_LINK_LIBRARIES
