@@ -14,3 +14,19 @@ benchmark_store() {
         echo "$3/Bench.pennorasql"
     fi
 }
+
+# On a virtual machine the host may take CPU time from it, which slows everything measured.
+# cpu_ticks prints "STOLEN ALL": the clock ticks taken by the host and all ticks so far (Linux).
+cpu_ticks() {
+    awk '/^cpu / { all = 0; for (i = 2; i <= 9; i++) all += $i; print $9, all; exit }' \
+        /proc/stat 2> /dev/null || echo "0 0"
+}
+
+# stolen_since "STOLEN ALL": the share of the CPU time since then that the host took, in %.
+stolen_since() {
+    local before_stolen before_all now_stolen now_all
+    read -r before_stolen before_all <<< "$1"
+    read -r now_stolen now_all < <(cpu_ticks)
+    awk -v s=$((now_stolen - before_stolen)) -v a=$((now_all - before_all)) \
+        'BEGIN { printf "%.0f", (a > 0 ? 100 * s / a : 0) }'
+}

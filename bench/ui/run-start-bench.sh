@@ -39,6 +39,7 @@ start() {
 
 : > "$work/first.txt"
 : > "$work/next.txt"
+ticks=$(cpu_ticks)
 for run in $(seq "$runs"); do
     home="$work/home-$run"
     mkdir -p "$home/data/Pennora"
@@ -54,3 +55,4 @@ for which in first next; do
         "$(awk '{ print $1 }' "$work/$which.txt" | median)" \
         "$(( $(awk '{ print $2 }' "$work/$which.txt" | median) / 1024 ))"
 done
+echo "the host took $(stolen_since "$ticks") % of the machine's CPU time during the runs"
