@@ -6,7 +6,7 @@ find_package(Threads REQUIRED)
 # SQLite linked in where its static library is installed (Debian's libsqlite3-dev has it).
 # Opening a store reads every column of every row, each a few calls into SQLite; from a shared
 # library every one of them, and SQLite's calls among its own exported functions, goes through
-# the procedure linkage table. Linked in, they are direct calls: a tenth less CPU opening a
+# the procedure linkage table. Linked in, they are direct calls: 5 to 10 % less CPU opening a
 # large store.
 # Only the static library beside the shared one found: the same build of SQLite as its header.
 get_filename_component(SQLITE3_LIBRARY_DIR ${SQLite3_LIBRARY} DIRECTORY)
