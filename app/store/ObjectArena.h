@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class EntityDescription;
@@ -44,6 +45,7 @@ private:
     void* allocate(std::size_t size, std::size_t alignment);
     void addBlock(std::size_t atLeast);
     static void release(const Block& block);
+    void stopPrefaulting();
 
     std::vector<Block> m_blocks;
     std::byte* m_next = nullptr;
@@ -51,4 +53,7 @@ private:
     std::size_t m_reserved = 0;  // bytes asked for by reserve() not yet made
     std::vector<ManagedObject*> m_objects;
     std::vector<std::unique_ptr<ManagedObject>> m_heapObjects;
+    // Maps the pages of a block made for a large reservation while its first objects are
+    // being made, one step ahead of them (see addBlock).
+    std::jthread m_prefaulting;
 };
