@@ -86,7 +86,10 @@ ManagedObject& ObjectArena::make(const EntityDescription& entity) {
 }
 
 void ObjectArena::reserve(const EntityDescription& entity, std::size_t count) {
-    m_objects.reserve(m_objects.size() + count);
+    // Reservations add up until their objects are made: each adds room to what the earlier
+    // ones made (a store reserves per entity, and the list would otherwise be as long as the
+    // largest and be copied when the next entity's objects came).
+    m_objects.reserve(m_objects.capacity() + count);
     const EntityDescription::InPlaceConstructor& inPlace = entity.inPlaceConstructor();
     if (inPlace.construct == nullptr || count == 0) {
         return;
