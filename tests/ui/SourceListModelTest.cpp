@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QTest>
 
 #include "UiTestApplication.h"
 #include "base/Clock.h"
@@ -11,6 +12,7 @@
 #include "session/ApplicationModel.h"
 #include "store/ObjectContext.h"
 #include "ui/sourcelist/SourceListModel.h"
+#include "ui/sourcelist/SourceListView.h"
 
 namespace {
 
@@ -64,6 +66,48 @@ TEST_F(SourceListModelTest, PassesTheModelTesterThroughReloads) {
     ctx.deleteObject(*bank);
     model.reload();
     EXPECT_EQ(model.rowCount(model.index(0, 0)), 3);  // All Accounts, Wallet, Scheduled
+}
+
+// Headers are never selected: a click on one, an arrow key onto one or typing that finds one
+// keeps the row selected before, so the content view keeps the item it shows.
+TEST_F(SourceListModelTest, AHeaderNeverTakesTheSelection) {
+    add<Account>("Wallet", root);
+    SourceListModel model(ctx, *root);
+    model.reload();
+    SourceListView view;
+    view.setModel(&model);
+    view.expandHeaders();
+    view.resize(220, 400);
+    view.show();
+    const QModelIndex transactions = model.index(0, 0);
+    const QModelIndex allAccounts = model.index(0, 0, transactions);
+    const QModelIndex wallet = model.index(1, 0, transactions);
+    const QModelIndex scheduled = model.index(2, 0, transactions);
+    const QModelIndex charts = model.index(1, 0);
+    ASSERT_EQ(charts.data().toString(), "CHARTS");
+    const auto selected = [&] {
+        const QModelIndexList rows = view.selectionModel()->selectedRows();
+        return rows.size() == 1 ? rows.front().data().toString().toStdString()
+                                : std::to_string(rows.size()) + " rows";
+    };
+
+    view.setCurrentIndex(wallet);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(charts).center());
+    EXPECT_EQ(selected(), "Wallet") << "clicked a header";
+
+    view.keyboardSearch("C");  // the first row from Wallet on that begins with C: CHARTS
+    EXPECT_EQ(selected(), "Wallet") << "typed a header's first letter";
+
+    view.setCurrentIndex(allAccounts);
+    QTest::keyClick(&view, Qt::Key_Up);
+    EXPECT_EQ(selected(), "All Accounts") << "up from the first row";
+
+    // The arrow keys step over a header to the next row.
+    view.setCurrentIndex(scheduled);
+    QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(selected(), "Breakdown");
+    QTest::keyClick(&view, Qt::Key_Up);
+    EXPECT_EQ(selected(), "Scheduled");
 }
 
 }  // namespace

@@ -35,6 +35,27 @@ void SourceListView::expandHeaders() {
     }
 }
 
+QItemSelectionModel::SelectionFlags SourceListView::selectionCommand(const QModelIndex& index,
+                                                                     const QEvent* event) const {
+    // Selecting a header would clear the selection and leave the content view without its
+    // item (its buttons and menu items then do nothing).
+    if (index.isValid() && !(index.flags() & Qt::ItemIsSelectable)) {
+        return QItemSelectionModel::NoUpdate;
+    }
+    return QTreeView::selectionCommand(index, event);
+}
+
+QModelIndex SourceListView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if ((action != MoveUp && action != MoveDown) || !currentIndex().isValid()) {
+        return QTreeView::moveCursor(action, modifiers);
+    }
+    QModelIndex next = currentIndex();
+    do {
+        next = action == MoveUp ? indexAbove(next) : indexBelow(next);
+    } while (next.isValid() && !(next.flags() & Qt::ItemIsSelectable));
+    return next.isValid() ? next : currentIndex();
+}
+
 void SourceListView::startDrag(Qt::DropActions supportedActions) {
     QTreeView::startDrag(supportedActions);
     if (auto* list = qobject_cast<SourceListModel*>(model())) {
