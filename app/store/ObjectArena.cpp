@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <new>
+#include <system_error>
 
 #include "base/AssertionFailure.h"
 #include "base/ThreadPriority.h"
@@ -130,7 +131,11 @@ void ObjectArena::addBlock(std::size_t atLeast) {
             stopPrefaulting();
             // Where huge pages are not to be had, the block keeps small ones.
             (void)::madvise(block.memory, block.size, MADV_HUGEPAGE);
-            m_prefaulting = std::jthread(prefault, block.memory, block.size);
+            try {
+                m_prefaulting = std::jthread(prefault, block.memory, block.size);
+            } catch (const std::system_error&) {
+                // No thread to be had: the pages fault in as the objects are made.
+            }
         }
     } else {
         block.memory = static_cast<std::byte*>(::operator new(block.size));

@@ -53,7 +53,7 @@ private:
     std::size_t m_reserved = 0;  // bytes asked for by reserve() not yet made
     std::vector<ManagedObject*> m_objects;
     std::vector<std::unique_ptr<ManagedObject>> m_heapObjects;
-    // Maps the pages of a block made for a large reservation while its first objects are
-    // being made, one step ahead of them (see addBlock).
+    // Maps the pages of a block made for a large reservation beside the making of its
+    // objects (see addBlock).
     std::jthread m_prefaulting;
 };
