@@ -69,7 +69,8 @@ TEST_F(SourceListModelTest, PassesTheModelTesterThroughReloads) {
 }
 
 // Headers are never selected: a click on one, an arrow key onto one or typing that finds one
-// keeps the row selected before, so the content view keeps the item it shows.
+// keeps the row selected before, as does a click below the rows, so the content view keeps the
+// item it shows.
 TEST_F(SourceListModelTest, AHeaderNeverTakesTheSelection) {
     add<Account>("Wallet", root);
     SourceListModel model(ctx, *root);
@@ -94,6 +95,10 @@ TEST_F(SourceListModelTest, AHeaderNeverTakesTheSelection) {
     view.setCurrentIndex(wallet);
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(charts).center());
     EXPECT_EQ(selected(), "Wallet") << "clicked a header";
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(20, view.viewport()->height() - 5));
+    EXPECT_EQ(selected(), "Wallet") << "clicked below the rows";
 
     view.keyboardSearch("C");  // the first row from Wallet on that begins with C: CHARTS
     EXPECT_EQ(selected(), "Wallet") << "typed a header's first letter";

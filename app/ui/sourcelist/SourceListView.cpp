@@ -37,9 +37,9 @@ void SourceListView::expandHeaders() {
 
 QItemSelectionModel::SelectionFlags SourceListView::selectionCommand(const QModelIndex& index,
                                                                      const QEvent* event) const {
-    // Selecting a header would clear the selection and leave the content view without its
-    // item (its buttons and menu items then do nothing).
-    if (index.isValid() && !(index.flags() & Qt::ItemIsSelectable)) {
+    // Selecting a header, or the empty space below the rows, would clear the selection and
+    // leave the content view without its item (its buttons and menu items then do nothing).
+    if (!index.isValid() || !(index.flags() & Qt::ItemIsSelectable)) {
         return QItemSelectionModel::NoUpdate;
     }
     return QTreeView::selectionCommand(index, event);
