@@ -42,6 +42,18 @@ void prefault(const std::stop_token& stop, std::byte* memory, std::size_t size) 
     }
 }
 
+// Offers the block huge pages and starts the thread that maps them; none where no thread is
+// to be had.
+std::jthread startPrefaulting(std::byte* memory, std::size_t size) {
+    // Where huge pages are not to be had, the block keeps small ones.
+    (void)::madvise(memory, size, MADV_HUGEPAGE);
+    try {
+        return std::jthread(prefault, memory, size);
+    } catch (const std::system_error&) {
+        return {};  // the pages fault in as the objects are made
+    }
+}
+
 std::size_t roundUp(std::size_t value, std::size_t multiple) {
     return (value + multiple - 1) / multiple * multiple;
 }
@@ -129,13 +141,7 @@ void ObjectArena::addBlock(std::size_t atLeast) {
         block.mapped = true;
         if (block.size >= kPrefaultedBlock) {
             stopPrefaulting();
-            // Where huge pages are not to be had, the block keeps small ones.
-            (void)::madvise(block.memory, block.size, MADV_HUGEPAGE);
-            try {
-                m_prefaulting = std::jthread(prefault, block.memory, block.size);
-            } catch (const std::system_error&) {
-                // No thread to be had: the pages fault in as the objects are made.
-            }
+            m_prefaulting = startPrefaulting(block.memory, block.size);
         }
     } else {
         block.memory = static_cast<std::byte*>(::operator new(block.size));

@@ -3,6 +3,15 @@
 #include "ui/sourcelist/SourceListDelegate.h"
 #include "ui/sourcelist/SourceListModel.h"
 
+namespace {
+
+// Headers, and the space below the rows, cannot be selected.
+bool isSelectable(const QModelIndex& index) {
+    return index.isValid() && (index.flags() & Qt::ItemIsSelectable);
+}
+
+}  // namespace
+
 SourceListView::SourceListView(QWidget* parent) : QTreeView(parent) {
     setHeaderHidden(true);
     setRootIsDecorated(false);
@@ -39,7 +48,7 @@ QItemSelectionModel::SelectionFlags SourceListView::selectionCommand(const QMode
                                                                      const QEvent* event) const {
     // Selecting a header, or the empty space below the rows, would clear the selection and
     // leave the content view without its item (its buttons and menu items then do nothing).
-    if (!index.isValid() || !(index.flags() & Qt::ItemIsSelectable)) {
+    if (!isSelectable(index)) {
         return QItemSelectionModel::NoUpdate;
     }
     return QTreeView::selectionCommand(index, event);
@@ -52,7 +61,7 @@ QModelIndex SourceListView::moveCursor(CursorAction action, Qt::KeyboardModifier
     QModelIndex next = currentIndex();
     do {
         next = action == MoveUp ? indexAbove(next) : indexBelow(next);
-    } while (next.isValid() && !(next.flags() & Qt::ItemIsSelectable));
+    } while (next.isValid() && !isSelectable(next));
     return next.isValid() ? next : currentIndex();
 }
 
